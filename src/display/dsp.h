@@ -1,0 +1,111 @@
+#pragma once
+// The display surface: one off-screen back buffer, a background picture that stages stamp
+// gems and marks into, a saved copy of that background, and the elements drawn over it each
+// frame in layer order. Nothing else paints inside the playing field.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+
+#include "display/picture.h"
+
+class TDSPElem;
+
+// Whoever shows finished frames: the play-field widget in the game, nothing in tests.
+class TFramePresenter {
+ public:
+  virtual ~TFramePresenter() = default;
+  // frame stays valid and unchanged until the next Render.
+  virtual void PresentFrame(const QImage& frame, int left, int top) = 0;
+};
+
+class TDSP {
+ public:
+  TDSP(TFramePresenter* window, int32_t width, int32_t height, int32_t left, int32_t top,
+       std::string backgroundFile, int64_t frequency);
+  // Frees every element still registered, last position first.
+  ~TDSP();
+  TDSP(const TDSP&) = delete;
+  TDSP& operator=(const TDSP&) = delete;
+
+  // Called by the element constructor and destructor only.
+  void AddElem(TDSPElem* elem);
+  void RemoveElem(TDSPElem* elem);
+
+  // One frame: background, every element updated and drawn from the lowest layer up, then the
+  // finished frame handed to the window.
+  void Render(int64_t now);
+  void RenderElems(int64_t now);
+
+  // Draws the element once into the background picture, which keeps it until reloaded.
+  void DrawElemOnBackground(TDSPElem* elem);
+  void GrayBackground();
+  void DrawMaskedOnBackground(const std::string& pictureFile, const std::string& maskFile,
+                              const QRectF& rect);
+  void SaveBackground();
+  void BlendSavedBackground(float opacity);
+  void ReloadBackground();
+
+  // The drawing target of the element being drawn: the back buffer, or the background while
+  // DrawElemOnBackground runs.
+  QPainter& Canvas() { return *target_; }
+
+  int32_t Width() const { return width_; }
+  int32_t Height() const { return height_; }
+  int32_t Left() const { return left_; }
+  int32_t Top() const { return top_; }
+  int64_t Frequency() const { return frequency_; }
+  const std::string& BackgroundFile() const { return backgroundFile_; }
+  const QImage& Background() const { return background_; }
+  const QImage& SavedBackground() const { return saved_; }
+  const QImage& BackBuffer() const { return backBuffer_; }
+  const std::vector<TDSPElem*>& Elems() const { return elems_; }
+  QRect FrameRect() const { return QRect(0, 0, width_, height_); }
+
+ private:
+  void LoadBackground();
+  void OpenBackgroundPainter();
+  // Ends the background painter for direct pixel work and reopens it afterwards.
+  template <typename Work>
+  void EditBackgroundPixels(Work work);
+
+  TFramePresenter* window_;
+  int32_t width_, height_, left_, top_;
+  int64_t frequency_;
+  std::string backgroundFile_;
+  QImage backBuffer_;
+  QImage background_;
+  QImage saved_;
+  std::unique_ptr<QPainter> backPainter_;
+  std::unique_ptr<QPainter> backgroundPainter_;
+  QPainter* target_ = nullptr;
+  // Highest layer first.
+  std::vector<TDSPElem*> elems_;
+};
+
+// Base of every display element. Registers with its surface on creation and unregisters on
+// destruction. Some kinds free themselves at the end of their own Draw (their effect is over);
+// a creator must not free those again.
+class TDSPElem {
+ public:
+  TDSPElem(TDSP* dsp, int32_t layer, bool visible = true);
+  virtual ~TDSPElem();
+  TDSPElem(const TDSPElem&) = delete;
+  TDSPElem& operator=(const TDSPElem&) = delete;
+
+  // Advances the element's animation to the clock reading now (ticks).
+  virtual void Update(int64_t now) = 0;
+  // Paints the element on DSP->Canvas().
+  virtual void Draw() = 0;
+
+  int32_t Layer;
+  TDSP* DSP;
+  float X = 0;
+  float Y = 0;
+  bool Visible;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// Picture files and the per-pixel preparation every picture element shares. All of this runs
+// once when a picture is loaded, never per frame.
+
+#include <cstdint>
+#include <string>
+
+#include <QImage>
+#include <QPen>
+
+// A colour as 32-bit ARGB: alpha in bits 24-31, then red, green, blue. Alpha 255 is opaque.
+using TARGB = uint32_t;
+
+constexpr TARGB MakeARGB(uint8_t a, uint8_t r, uint8_t g, uint8_t b) {
+  return (TARGB(a) << 24) | (TARGB(r) << 16) | (TARGB(g) << 8) | TARGB(b);
+}
+
+// Loads a picture file, its format decided from its content (several game pictures have no
+// extension). The name may be relative to the program directory. A missing, unreadable or
+// non-picture file gives a null (0 x 0) image. The result is Format_ARGB32 (not premultiplied),
+// ready for pixel work.
+QImage LoadPicture(const std::string& file);
+
+// The picture with each pixel's alpha replaced by the red component of the mask pixel at the
+// same position (walking the picture's own size; pixels beyond the mask become transparent).
+QImage ApplyMask(const QImage& picture, const QImage& mask);
+// A solid colour shape: alpha from the mask's red component, red/green/blue from color (the
+// colour's own alpha is ignored).
+QImage TintFromMask(const QImage& mask, TARGB color);
+// Each pixel's alpha becomes its own red component (white-on-black pictures).
+QImage AlphaFromRed(const QImage& picture);
+// Pixels whose red, green and blue equal those of key become fully transparent.
+QImage KeyOut(const QImage& picture, TARGB key);
+// The form pictures are kept in for drawing.
+QImage Drawable(const QImage& picture);
+
+// A pen of the game's kind: flat caps, miter joins, the given ARGB colour and width.
+QPen GamePen(TARGB color, qreal width);

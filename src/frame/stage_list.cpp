@@ -1,0 +1,140 @@
+#include "frame/stage_list.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <fstream>
+
+#include "frame/paths.h"
+#include "frame/safe_file.h"
+
+namespace {
+constexpr size_t SettingsSize = 9;
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+int32_t ReadInt32(const std::string& bytes, size_t offset) {
+  uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(bytes[offset + i]);
+  return static_cast<int32_t>(value);
+}
+
+void AppendInt32(std::string& bytes, int32_t value) {
+  const auto bits = static_cast<uint32_t>(value);
+  for (int i = 0; i < 4; ++i) bytes += static_cast<char>((bits >> (8 * i)) & 0xFF);
+}
+}  // namespace
+
+TGmStage::TGmStage(TGmStageList* owner) : Owner(owner) { Owner->Add(this); }
+
+void TGmStage::Idle(bool& done) {
+  done = false;
+  Owner->Clock->Tick();
+  Owner->DSP->Render(Owner->Clock->Now);
+  Owner->FrameCount += 1;
+}
+
+TGmStageList::TGmStageList(TFramePresenter* window, TTimeSource& source) {
+  Clock = std::make_unique<TTClock>(source);
+  DSP = std::make_unique<TDSP>(window, 400, 500, 221, 20, GamePath("dat/x00"), Clock->Frequency);
+  SecondTimer = std::make_unique<TTTimer>(*Clock, true, Clock->Frequency);
+  SecondTimer->OnTimer = [this] { SecondTick(); };
+  LoadSettings(GamePath(SettingsFileName));
+  StageStack = std::make_unique<TObjectStack<TGmStage>>();
+  idleLoop_ = std::make_unique<TIdleLoop>();
+}
+
+TGmStageList::~TGmStageList() {
+  idleLoop_->Detach();
+  SaveSettings(GamePath(SettingsFileName));
+  // The stages go first: they own timers registered with the clock and elements on the surface.
+  Clear();
+  SecondTimer.reset();
+  DSP.reset();
+  Clock.reset();
+  StageStack.reset();
+}
+
+void TGmStageList::Add(TGmStage* stage) { stages_.emplace_back(stage); }
+
+void TGmStageList::Clear() {
+  CurrentStage = nullptr;
+  idleLoop_->Detach();
+  // Later stages may refer to earlier ones; free them last-created first.
+  while (!stages_.empty()) stages_.pop_back();
+}
+
+void TGmStageList::AttachIdle(TGmStage* stage) {
+  idleLoop_->Attach([stage] {
+    bool done = false;
+    stage->Idle(done);
+  });
+}
+
+void TGmStageList::SetCurrentStage(TGmStage* stage) {
+  if (CurrentStage) CurrentStage->Leave();
+  stage->Enter();
+  CurrentStage = stage;
+  AttachIdle(stage);
+}
+
+TGmStage* TGmStageList::FindStage(std::string_view name) const {
+  for (const auto& stage : stages_)
+    if (EqualIgnoringCase(stage->ClassName(), name)) return stage.get();
+  return nullptr;
+}
+
+void TGmStageList::Pause() {
+  if (PauseDepth == 0 && CurrentStage) {
+    Clock->PauseTimers();
+    StageStack->Push(CurrentStage);
+    CurrentStage->Pause();
+    idleLoop_->Detach();
+  }
+  PauseDepth += 1;
+}
+
+void TGmStageList::Resume() {
+  PauseDepth -= 1;
+  if (IsPaused() || !CurrentStage) return;
+  Clock->ResumeTimers();
+  if (TGmStage* frozen = StageStack->Pop()) frozen->Resume();
+  AttachIdle(CurrentStage);
+}
+
+void TGmStageList::SetNextHexSet(int32_t index) {
+  NextHexSet = index;
+  OnNextHexSet(index);
+}
+
+void TGmStageList::SecondTick() {
+  if (FrameCount != LastFrameRate) OnFrameRate(FrameCount);
+  LastFrameRate = FrameCount;
+  FrameCount = 0;
+}
+
+void TGmStageList::LoadSettings(const std::string& path) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) {
+    // No settings yet: keep the defaults and leave an empty file behind.
+    std::ofstream create(path, std::ios::binary);
+    return;
+  }
+  if (bytes.size() < SettingsSize) return;
+  musicVolume_ = ReadInt32(bytes, 0);
+  soundVolume_ = ReadInt32(bytes, 4);
+  RotateMode = static_cast<uint8_t>(bytes[8]);
+}
+
+void TGmStageList::SaveSettings(const std::string& path) {
+  std::string bytes;
+  AppendInt32(bytes, musicVolume_);
+  AppendInt32(bytes, soundVolume_);
+  bytes += static_cast<char>(RotateMode);
+  WriteFileSafely(path, bytes);
+}

@@ -1,0 +1,124 @@
+#pragma once
+// The frame around the game's stages (title, playing, level map, editor): owns the clock, the
+// display surface and the one-second timer, makes one stage current and drives frames through
+// it, pauses and resumes in nests, and keeps the player's settings in "dat/b00".
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/object_stack.h"
+#include "display/dsp.h"
+#include "frame/clock.h"
+#include "frame/events.h"
+#include "frame/idle_loop.h"
+
+class TGmStageList;
+
+// Shift-key and button state of a mouse event, as flags.
+enum TShiftFlag : uint16_t {
+  ssShift = 1 << 0,
+  ssAlt = 1 << 1,
+  ssCtrl = 1 << 2,
+  ssLeft = 1 << 3,
+  ssRight = 1 << 4,
+  ssMiddle = 1 << 5,
+  ssDouble = 1 << 6,
+};
+using TShiftState = uint16_t;
+
+enum TMouseKind : uint8_t { MouseMove = 0, MouseDown = 1 };
+enum TMouseButton : int32_t { mbLeft = 0, mbRight = 1, mbMiddle = 2 };
+
+// Kind, Shift, Button, X, Y in playing-field coordinates.
+using TStageMouseEvent = TEvent<uint8_t, TShiftState, int32_t, float, float>;
+
+class TGmStage {
+ public:
+  // Appends the new stage to the list; resources are made by Init.
+  explicit TGmStage(TGmStageList* owner);
+  virtual ~TGmStage() = default;
+  TGmStage(const TGmStage&) = delete;
+  TGmStage& operator=(const TGmStage&) = delete;
+
+  // The class name stages switch to each other by ("TGmStage_Running").
+  virtual std::string ClassName() const = 0;
+
+  virtual void Init() = 0;
+  virtual void Enter() = 0;
+  virtual void Leave() = 0;
+  virtual void Pause() = 0;
+  virtual void Resume() = 0;
+  // One frame: clock tick, render, frame count. Done is set false so the loop calls again.
+  virtual void Idle(bool& done);
+
+  // True while a game is under way (play seconds are counted then).
+  virtual bool Playing() const { return false; }
+
+  TGmStageList* Owner;
+  TStageMouseEvent OnMouse;
+};
+
+class TGmStageList {
+ public:
+  // window receives finished frames (may be null); source is the clock's time source.
+  explicit TGmStageList(TFramePresenter* window, TTimeSource& source = DefaultTimeSource());
+  // Saves the settings, then frees the stages, the surface and the clock.
+  ~TGmStageList();
+  TGmStageList(const TGmStageList&) = delete;
+  TGmStageList& operator=(const TGmStageList&) = delete;
+
+  // Stages (owned) in creation order.
+  void Add(TGmStage* stage);
+  // Destroys every stage.
+  void Clear();
+  int32_t Count() const { return static_cast<int32_t>(stages_.size()); }
+  TGmStage* Stage(int32_t index) const { return stages_[index].get(); }
+
+  void SetCurrentStage(TGmStage* stage);
+  TGmStage* FindStage(std::string_view name) const;
+  void Pause();
+  void Resume();
+  bool IsPaused() const { return PauseDepth > 0; }
+  void SetNextHexSet(int32_t index);
+  void SecondTick();
+
+  void LoadSettings(const std::string& path);
+  void SaveSettings(const std::string& path);
+
+  // Shared music volume 0..1000 and effect volume in hundredths of a dB (0 full, negative
+  // quieter). Kept here and saved; they reach the music and effect lists once those exist.
+  int32_t MusicVolume() const { return musicVolume_; }
+  int32_t SoundVolume() const { return soundVolume_; }
+  void SetMusicVolume(int32_t volume) { musicVolume_ = volume; }
+  void SetSoundVolume(int32_t volume) { soundVolume_ = volume; }
+
+  // The frame loop; a stage is attached while current and unpaused.
+  TIdleLoop& IdleLoop() { return *idleLoop_; }
+
+  std::unique_ptr<TTClock> Clock;
+  std::unique_ptr<TTTimer> SecondTimer;
+  std::unique_ptr<TDSP> DSP;
+  int32_t PauseDepth = 0;
+  std::unique_ptr<TObjectStack<TGmStage>> StageStack;
+  TGmStage* CurrentStage = nullptr;
+  int32_t FrameCount = 0;
+  int32_t LastFrameRate = 0;
+  TEvent<int32_t> OnFrameRate;
+  int32_t NextHexSet = -1;
+  TEvent<int32_t> OnNextHexSet;
+  uint8_t RotateMode = 1;
+
+ private:
+  void AttachIdle(TGmStage* stage);
+
+  int32_t musicVolume_ = 1000;
+  int32_t soundVolume_ = 0;
+  std::unique_ptr<TIdleLoop> idleLoop_;
+  std::vector<std::unique_ptr<TGmStage>> stages_;
+};
+
+// The settings file name, relative to the program directory.
+inline constexpr const char* SettingsFileName = "dat/b00";

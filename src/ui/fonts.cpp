@@ -1,0 +1,9 @@
+#include "ui/fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+
+void RegisterGameFonts() {
+  for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+    if (QFile::exists(QString::fromLatin1(file))) QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+}

@@ -1,0 +1,36 @@
+#include "ui/game_application.h"
+
+#include <QMessageBox>
+
+namespace {
+std::function<void(const std::string&)>& ErrorDisplay() {
+  static std::function<void(const std::string&)> display;
+  return display;
+}
+}  // namespace
+
+TGameApplication::TGameApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TGameApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ShowError(error.what());
+  } catch (...) {
+    ShowError("Unknown error.");
+  }
+  return false;
+}
+
+void TGameApplication::SetErrorDisplay(std::function<void(const std::string&)> display) {
+  ErrorDisplay() = std::move(display);
+}
+
+void TGameApplication::ShowError(const std::string& message) {
+  if (ErrorDisplay()) {
+    ErrorDisplay()(message);
+    return;
+  }
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
+                        QString::fromStdString(message));
+}

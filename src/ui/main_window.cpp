@@ -1,0 +1,119 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "ui/mouse_routing.h"
+
+namespace {
+TShiftState ShiftOf(const QMouseEvent* event) {
+  TShiftState shift = 0;
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
+  if (modifiers & Qt::AltModifier) shift |= ssAlt;
+  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
+  const Qt::MouseButtons buttons = event->buttons();
+  if (buttons & Qt::LeftButton) shift |= ssLeft;
+  if (buttons & Qt::RightButton) shift |= ssRight;
+  if (buttons & Qt::MiddleButton) shift |= ssMiddle;
+  return shift;
+}
+
+int32_t ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::RightButton: return mbRight;
+    case Qt::MiddleButton: return mbMiddle;
+    default: return mbLeft;
+  }
+}
+}  // namespace
+
+TfrmMain::TfrmMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+  setWindowTitle(QStringLiteral("Brillor I"));
+  setFixedSize(640, 560);
+  setMouseTracking(true);
+  setAutoFillBackground(true);
+  QPalette background = palette();
+  background.setColor(QPalette::Window, Qt::white);
+  setPalette(background);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+
+  pb_ = new TPlayField(this);
+  pb_->setGeometry(221, 20, 400, 500);
+  FormCreate();
+  connect(qApp, &QGuiApplication::applicationStateChanged, this,
+          [this](Qt::ApplicationState state) { ApplicationStateChanged(state); });
+}
+
+TfrmMain::~TfrmMain() { FormDestroy(); }
+
+void TfrmMain::FormCreate() {
+  stageList_ = std::make_unique<TGmStageList>(pb_);
+  stageList_->OnFrameRate = [](int32_t) {};
+}
+
+void TfrmMain::FormDestroy() {
+  if (!stageList_) return;
+  stageList_->Clear();
+  stageList_.reset();
+}
+
+void TfrmMain::PauseGame() {
+  if (stageList_) stageList_->Pause();
+  update();
+}
+
+void TfrmMain::ResumeGame() {
+  if (stageList_) stageList_->Resume();
+}
+
+void TfrmMain::ApplicationStateChanged(Qt::ApplicationState state) {
+  if (state == Qt::ApplicationActive) {
+    if (firstActivation_) {
+      firstActivation_ = false;
+      FirstActivation();
+    } else if (inactivePause_) {
+      inactivePause_ = false;
+      ResumeGame();
+    }
+  } else if (!firstActivation_ && !inactivePause_) {
+    inactivePause_ = true;
+    PauseGame();
+  }
+}
+
+void TfrmMain::FirstActivation() {
+  // The title stage is made current here once the stages exist.
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (stageList_ && screen()) stageList_->IdleLoop().SetFrameRateCap(screen()->refreshRate());
+}
+
+void TfrmMain::mouseMoveEvent(QMouseEvent* event) {
+  if (stageList_) {
+    const QPoint at = event->position().toPoint();
+    RouteMouseMove(*stageList_, ShiftOf(event), at.x(), at.y());
+  }
+  QWidget::mouseMoveEvent(event);
+}
+
+void TfrmMain::mousePressEvent(QMouseEvent* event) {
+  if (stageList_) {
+    const QPoint at = event->position().toPoint();
+    RouteMouseDown(*stageList_, ShiftOf(event), ButtonOf(event->button()), at.x(), at.y());
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  FormDestroy();
+  event->accept();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The game's one top-level window: a fixed 640 x 560 frame captioned "Brillor I" with the
+// 400 x 500 playing field at (221, 20). It owns the stage list, routes the mouse over the
+// board to the current stage, and pauses the game while the application is inactive.
+
+#include <memory>
+
+#include <QWidget>
+
+#include "frame/stage_list.h"
+#include "ui/play_field.h"
+
+class TfrmMain : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TfrmMain(QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  void PauseGame();
+  void ResumeGame();
+
+  TGmStageList* StageList() const { return stageList_.get(); }
+  TPlayField* PlayField() const { return pb_; }
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormDestroy();
+  void ApplicationStateChanged(Qt::ApplicationState state);
+  void FirstActivation();
+
+  TPlayField* pb_ = nullptr;
+  std::unique_ptr<TGmStageList> stageList_;
+  bool firstActivation_ = true;
+  bool inactivePause_ = false;
+};

@@ -1,0 +1,24 @@
+#include "ui/mouse_routing.h"
+
+#include <algorithm>
+
+namespace {
+constexpr float HalfSprite = 18;
+
+void Deliver(TGmStageList& stages, uint8_t kind, TShiftState shift, int32_t button, int x, int y) {
+  TGmStage* stage = stages.CurrentStage;
+  if (!stage || !stage->OnMouse.Assigned()) return;
+  stage->OnMouse(kind, shift, button, static_cast<float>(x - BoardLeft) - HalfSprite,
+                 static_cast<float>(y - BoardTop) - HalfSprite);
+}
+}  // namespace
+
+void RouteMouseMove(TGmStageList& stages, TShiftState shift, int x, int y) {
+  Deliver(stages, MouseMove, shift, mbLeft, std::clamp(x, BoardLeft, BoardRight),
+          std::clamp(y, BoardTop, BoardBottom));
+}
+
+void RouteMouseDown(TGmStageList& stages, TShiftState shift, int32_t button, int x, int y) {
+  if (x < BoardLeft || x > BoardRight || y < BoardTop || y > BoardBottom) return;
+  Deliver(stages, MouseDown, shift, button, x, y);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// How mouse events over the main window's board area reach the current stage. Window
+// coordinates are those of the 640 x 560 background; the stage gets playing-field coordinates
+// shifted up and left by half a gem sprite, so a pointer position stands for the top-left
+// corner of the sprite under it.
+
+#include "frame/stage_list.h"
+
+// The board rectangle in window coordinates.
+inline constexpr int BoardLeft = 220, BoardTop = 18, BoardRight = 620, BoardBottom = 518;
+
+// Moves are clamped into the board rectangle and always passed on.
+void RouteMouseMove(TGmStageList& stages, TShiftState shift, int x, int y);
+// Button-downs are passed on only inside the board rectangle. Releases are never passed on.
+void RouteMouseDown(TGmStageList& stages, TShiftState shift, int32_t button, int x, int y);
