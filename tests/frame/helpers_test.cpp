@@ -1,0 +1,103 @@
+// Shared helpers: events, rounding, random picks, program-directory paths, safe writes.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "board/object_stack.h"
+#include "frame/errors.h"
+#include "frame/events.h"
+#include "frame/paths.h"
+#include "frame/random.h"
+#include "frame/rounding.h"
+#include "frame/safe_file.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+TEST(Events, FireOnlyWhenAssignedAndMayClearThemselvesWhileRunning) {
+  TEvent<int> event;
+  event(1);  // unassigned: nothing happens
+  int sum = 0;
+  event = [&](int v) {
+    sum += v;
+    event = nullptr;  // the running handler survives its own removal
+  };
+  EXPECT_TRUE(event.Assigned());
+  event(5);
+  event(7);
+  EXPECT_EQ(sum, 5);
+  EXPECT_FALSE(event.Assigned());
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbour) {
+  EXPECT_EQ(RoundHalfEven(0.5), 0);
+  EXPECT_EQ(RoundHalfEven(1.5), 2);
+  EXPECT_EQ(RoundHalfEven(2.5), 2);
+  EXPECT_EQ(RoundHalfEven(-0.5), 0);
+  EXPECT_EQ(RoundHalfEven(-1.5), -2);
+  EXPECT_EQ(RoundHalfEven(2.5000001), 3);
+}
+
+TEST(RandomPicks, StayInRangeCoverItAndRepeatWithTheSeed) {
+  EXPECT_EQ(Random(0), 0);
+  EXPECT_EQ(Random(-4), 0);
+  RandomSeed(42);
+  std::set<int32_t> seen;
+  std::vector<int32_t> first;
+  for (int i = 0; i < 600; ++i) {
+    const int32_t r = Random(6);
+    ASSERT_GE(r, 0);
+    ASSERT_LT(r, 6);
+    seen.insert(r);
+    first.push_back(r);
+  }
+  EXPECT_EQ(seen.size(), 6u);
+  RandomSeed(42);
+  for (int32_t expected : first) ASSERT_EQ(Random(6), expected);
+}
+
+TEST(Paths, BothSeparatorsMeanTheSameAndNamesAreProgramRelative) {
+  TTempProgramDir dir;
+  const std::string base = ProgramDir();
+  EXPECT_EQ(base.back(), '/');
+  EXPECT_EQ(GamePath("dat\\a05"), base + "dat/a05");
+  EXPECT_EQ(GamePath("dat/a05"), base + "dat/a05");
+  EXPECT_EQ(GamePath(base + "mp3\\about.mp3"), base + "mp3/about.mp3");
+}
+
+TEST(Errors, MessagesAreFormattedWithTheirArgument) {
+  EXPECT_EQ(FormatMessage("Open Error [%s]", "wav/x.wav"), "Open Error [wav/x.wav]");
+  EXPECT_EQ(FormatMessage("CreateSoundBuffer err", "ignored"), "CreateSoundBuffer err");
+}
+
+TEST(SafeFile, ReplacesWholeFileAndKeepsTheOldOneOnFailure) {
+  TTempProgramDir dir;
+  const std::string path = dir.File("dat/b01");
+  ASSERT_TRUE(WriteFileSafely(path, std::string("first\0bytes", 11)));
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(path, bytes));
+  EXPECT_EQ(bytes, std::string("first\0bytes", 11));
+  EXPECT_FALSE(WriteFileSafely(dir.File("missing-folder/b01"), "x"));
+  std::filesystem::create_directories(path + ".tmp/blocker");
+  EXPECT_FALSE(WriteFileSafely(path, "second"));
+  ASSERT_TRUE(ReadWholeFile(path, bytes));
+  EXPECT_EQ(bytes, std::string("first\0bytes", 11));
+}
+
+TEST(ObjectStack, PopsInReverseAndClampsAStaleTop) {
+  TObjectStack<int> stack;
+  int a = 1, b = 2;
+  EXPECT_EQ(stack.Pop(), nullptr);
+  stack.Push(&a);
+  stack.Push(&b);
+  EXPECT_EQ(stack.Top, 1);
+  stack.Top = 9;  // past the end: first brought back to the last entry
+  EXPECT_EQ(stack.Pop(), &b);
+  EXPECT_EQ(stack.Pop(), &a);
+  EXPECT_EQ(stack.Top, -1);
+  EXPECT_EQ(stack.Pop(), nullptr);
+}
+
+}  // namespace

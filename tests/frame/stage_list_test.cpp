@@ -1,0 +1,251 @@
+// The stage list: current stage, nested pausing, frames, the one-second tick and the settings file.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "frame/paths.h"
+#include "frame/stage_list.h"
+#include "support/fake_time.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// A stage that records every call made on it.
+class TRecordingStage : public TGmStage {
+ public:
+  TRecordingStage(TGmStageList* owner, std::string name, std::vector<std::string>& log)
+      : TGmStage(owner), name_(std::move(name)), log_(log) {}
+  std::string ClassName() const override { return name_; }
+  void Init() override { Record("Init"); }
+  void Enter() override { Record("Enter"); }
+  void Leave() override { Record("Leave"); }
+  void Pause() override { Record("Pause"); }
+  void Resume() override { Record("Resume"); }
+
+ private:
+  void Record(const char* what) { log_.push_back(name_ + "." + what); }
+  std::string name_;
+  std::vector<std::string>& log_;
+};
+
+std::string SettingsBytes(int32_t music, int32_t sound, uint8_t rotate) {
+  std::string bytes;
+  for (int32_t v : {music, sound})
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
+  bytes += static_cast<char>(rotate);
+  return bytes;
+}
+
+class StageListTest : public ::testing::Test {
+ protected:
+  TTempProgramDir dir;
+  TFakeTimeSource time{1000};
+  std::vector<std::string> log;
+
+  std::unique_ptr<TGmStageList> MakeList() { return std::make_unique<TGmStageList>(nullptr, time); }
+};
+
+TEST_F(StageListTest, SwitchingStagesLeavesTheOldAndEntersTheNew) {
+  auto list = MakeList();
+  auto* start = new TRecordingStage(list.get(), "TGmStage_Start", log);
+  auto* running = new TRecordingStage(list.get(), "TGmStage_Running", log);
+  EXPECT_EQ(list->Count(), 2);
+  list->SetCurrentStage(start);
+  list->SetCurrentStage(running);
+  EXPECT_EQ(log, (std::vector<std::string>{"TGmStage_Start.Enter", "TGmStage_Start.Leave",
+                                           "TGmStage_Running.Enter"}));
+  EXPECT_EQ(list->CurrentStage, running);
+  EXPECT_TRUE(list->IdleLoop().Attached());
+}
+
+TEST_F(StageListTest, FindStageIgnoresCaseAndReturnsNoneForUnknownNames) {
+  auto list = MakeList();
+  new TRecordingStage(list.get(), "TGmStage_Start", log);
+  auto* running = new TRecordingStage(list.get(), "TGmStage_Running", log);
+  EXPECT_EQ(list->FindStage("tgmstage_running"), running);
+  EXPECT_EQ(list->FindStage("TGmStage_Clearup"), nullptr);
+}
+
+TEST_F(StageListTest, NestedPauseFreezesOnceAndResumesOnce) {
+  auto list = MakeList();
+  auto* stage = new TRecordingStage(list.get(), "TGmStage_Running", log);
+  list->SetCurrentStage(stage);
+  log.clear();
+  list->Pause();
+  list->Pause();
+  EXPECT_FALSE(list->IdleLoop().Attached()) << "no frames while paused";
+  list->Resume();
+  EXPECT_TRUE(list->IsPaused());
+  EXPECT_FALSE(list->IdleLoop().Attached());
+  list->Resume();
+  EXPECT_FALSE(list->IsPaused());
+  EXPECT_TRUE(list->IdleLoop().Attached());
+  EXPECT_EQ(log, (std::vector<std::string>{"TGmStage_Running.Pause", "TGmStage_Running.Resume"}));
+}
+
+TEST_F(StageListTest, PauseWithoutCurrentStageOnlyCounts) {
+  auto list = MakeList();
+  new TRecordingStage(list.get(), "TGmStage_Start", log);
+  list->Pause();
+  EXPECT_EQ(list->PauseDepth, 1);
+  list->Resume();
+  EXPECT_EQ(list->PauseDepth, 0);
+  EXPECT_TRUE(log.empty());
+  EXPECT_FALSE(list->IdleLoop().Attached());
+}
+
+TEST_F(StageListTest, SwitchWhilePausedRunsFramesAndResumeThawsTheFrozenStage) {
+  auto list = MakeList();
+  auto* running = new TRecordingStage(list.get(), "TGmStage_Running", log);
+  auto* start = new TRecordingStage(list.get(), "TGmStage_Start", log);
+  list->SetCurrentStage(running);
+  list->Pause();
+  log.clear();
+  list->SetCurrentStage(start);
+  EXPECT_TRUE(list->IdleLoop().Attached()) << "frames run again at once";
+  list->Resume();
+  EXPECT_EQ(log, (std::vector<std::string>{"TGmStage_Running.Leave", "TGmStage_Start.Enter",
+                                           "TGmStage_Running.Resume"}));
+  EXPECT_EQ(list->CurrentStage, start);
+}
+
+TEST_F(StageListTest, PausedTimersDoNotAdvance) {
+  auto list = MakeList();
+  auto* stage = new TRecordingStage(list.get(), "TGmStage_Running", log);
+  list->SetCurrentStage(stage);
+  TTTimer timer(*list->Clock, false, 1000);
+  int fired = 0;
+  timer.OnTimer = [&] { ++fired; };
+  timer.SetEnabled(true);
+  list->Clock->Tick();
+  time.AdvanceSeconds(0.5);
+  list->Clock->Tick();
+  list->Pause();
+  time.AdvanceSeconds(30);
+  list->Resume();
+  list->Clock->Tick();
+  time.AdvanceSeconds(0.49);
+  list->Clock->Tick();
+  EXPECT_EQ(fired, 0);
+  time.AdvanceSeconds(0.01);
+  list->Clock->Tick();
+  EXPECT_EQ(fired, 1);
+}
+
+TEST_F(StageListTest, IdleProducesOneFramePerCall) {
+  auto list = MakeList();
+  auto* stage = new TRecordingStage(list.get(), "TGmStage_Start", log);
+  list->SetCurrentStage(stage);
+  bool done = true;
+  stage->Idle(done);
+  EXPECT_FALSE(done) << "the loop must call again at once";
+  time.AdvanceSeconds(0.01);
+  stage->Idle(done);
+  EXPECT_EQ(list->FrameCount, 2);
+  EXPECT_EQ(list->Clock->Now, time.Now());
+}
+
+TEST_F(StageListTest, FrameRateIsReportedOnlyWhenItChanges) {
+  auto list = MakeList();
+  std::vector<int32_t> reported;
+  list->OnFrameRate = [&](int32_t rate) { reported.push_back(rate); };
+  for (int frames : {30, 30, 0, 25}) {
+    list->FrameCount = frames;
+    list->SecondTick();
+  }
+  EXPECT_EQ(reported, (std::vector<int32_t>{30, 0, 25}));
+  EXPECT_EQ(list->FrameCount, 0);
+  EXPECT_EQ(list->LastFrameRate, 25);
+}
+
+TEST_F(StageListTest, SecondTimerTicksOncePerSecond) {
+  auto list = MakeList();
+  std::vector<int32_t> reported;
+  list->OnFrameRate = [&](int32_t rate) { reported.push_back(rate); };
+  list->Clock->Tick();  // the enabled timer's first update ends a period at once
+  EXPECT_TRUE(reported.empty()) << "0 frames, as in the second before";
+  list->FrameCount = 42;
+  time.AdvanceSeconds(0.999);
+  list->Clock->Tick();
+  EXPECT_TRUE(reported.empty());
+  time.AdvanceSeconds(0.001);
+  list->Clock->Tick();
+  EXPECT_EQ(reported, (std::vector<int32_t>{42}));
+}
+
+TEST_F(StageListTest, NextHexSetIsStoredAndAnnounced) {
+  auto list = MakeList();
+  EXPECT_EQ(list->NextHexSet, -1);
+  int32_t shown = -2;
+  list->OnNextHexSet = [&](int32_t index) { shown = index; };
+  list->SetNextHexSet(7);
+  EXPECT_EQ(list->NextHexSet, 7);
+  EXPECT_EQ(shown, 7);
+}
+
+TEST_F(StageListTest, MissingSettingsGiveDefaultsAndLeaveAnEmptyFile) {
+  auto list = MakeList();
+  EXPECT_EQ(list->MusicVolume(), 1000);
+  EXPECT_EQ(list->SoundVolume(), 0);
+  EXPECT_EQ(list->RotateMode, 1);
+  ASSERT_TRUE(std::filesystem::exists(dir.File("dat/b00")));
+  EXPECT_EQ(std::filesystem::file_size(dir.File("dat/b00")), 0u);
+}
+
+TEST_F(StageListTest, SettingsFileOfNineBytesSetsAllThreeValues) {
+  dir.WriteBytes("dat/b00", SettingsBytes(350, -1200, 0));
+  auto list = MakeList();
+  EXPECT_EQ(list->MusicVolume(), 350);
+  EXPECT_EQ(list->SoundVolume(), -1200);
+  EXPECT_EQ(list->RotateMode, 0);
+}
+
+TEST_F(StageListTest, SettingsFileShorterThanNineBytesIsIgnoredWhole) {
+  dir.WriteBytes("dat/b00", SettingsBytes(350, -1200, 0).substr(0, 8));
+  auto list = MakeList();
+  EXPECT_EQ(list->MusicVolume(), 1000);
+  EXPECT_EQ(list->SoundVolume(), 0);
+  EXPECT_EQ(list->RotateMode, 1);
+}
+
+TEST_F(StageListTest, SettingsAreSavedAtDestructionAsNineBytes) {
+  {
+    auto list = MakeList();
+    list->SetMusicVolume(500);
+    list->SetSoundVolume(-300);
+    list->RotateMode = 0;
+  }
+  EXPECT_EQ(dir.ReadBytes("dat/b00"), SettingsBytes(500, -300, 0));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("dat/b00.tmp")));
+}
+
+TEST_F(StageListTest, UnwritableSettingsLeaveTheOldFileAlone) {
+  dir.WriteBytes("dat/b00", SettingsBytes(1, 2, 1));
+  // A folder in the way of the temporary file makes the save fail before anything is replaced.
+  std::filesystem::create_directories(dir.File("dat/b00.tmp/blocker"));
+  {
+    auto list = MakeList();
+    list->SetMusicVolume(999);
+  }
+  EXPECT_EQ(dir.ReadBytes("dat/b00"), SettingsBytes(1, 2, 1));
+}
+
+TEST_F(StageListTest, DestroyingTheListDestroysItsStagesAfterSaving) {
+  static int destroyed = 0;
+  struct TCountingStage : TRecordingStage {
+    using TRecordingStage::TRecordingStage;
+    ~TCountingStage() override { ++destroyed; }
+  };
+  destroyed = 0;
+  {
+    auto list = MakeList();
+    new TCountingStage(list.get(), "A", log);
+    new TCountingStage(list.get(), "B", log);
+  }
+  EXPECT_EQ(destroyed, 2);
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: first the normal build, then
+# the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/deps.sh
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+
+run_suite() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" "$@"
+  cmake --build "$dir" -j"$jobs"
+  ctest --test-dir "$dir" --output-on-failure -j"$jobs"
+}
+
+echo "== Normal build"
+run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRILLOR_BENCH=ON
+
+echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DBRILLOR_SANITIZE=ON -DBRILLOR_BENCH=OFF
+echo "All tests passed in both builds."
