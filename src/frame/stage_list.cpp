@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "frame/paths.h"
@@ -121,7 +122,10 @@ void TGmStageList::SecondTick() {
 void TGmStageList::LoadSettings(const std::string& path) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) {
-    // No settings yet: keep the defaults and leave an empty file behind.
+    // No settings yet: keep the defaults and leave an empty file behind (making the data
+    // folder if the game was started without one, so the settings can be saved at exit).
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     std::ofstream create(path, std::ios::binary);
     return;
   }

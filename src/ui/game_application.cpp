@@ -12,8 +12,12 @@ std::function<void(const std::string&)>& ErrorDisplay() {
 TGameApplication::TGameApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool TGameApplication::notify(QObject* receiver, QEvent* event) {
+  return RunGuarded([&] { return QApplication::notify(receiver, event); });
+}
+
+bool TGameApplication::RunGuarded(const std::function<bool()>& deliver) {
   try {
-    return QApplication::notify(receiver, event);
+    return deliver();
   } catch (const std::exception& error) {
     ShowError(error.what());
   } catch (...) {

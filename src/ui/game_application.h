@@ -13,6 +13,9 @@ class TGameApplication : public QApplication {
   TGameApplication(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
 
+  // Runs one delivery; an exception escaping it is shown and reported as not handled (false).
+  static bool RunGuarded(const std::function<bool()>& deliver);
+
   // Shows an error text; replaceable so tests can see what would be shown.
   static void SetErrorDisplay(std::function<void(const std::string&)> display);
   static void ShowError(const std::string& message);

@@ -56,6 +56,8 @@ TfrmMain::~TfrmMain() { FormDestroy(); }
 void TfrmMain::FormCreate() {
   stageList_ = std::make_unique<TGmStageList>(pb_);
   stageList_->OnFrameRate = [](int32_t) {};
+  // Show the play-field background until a stage produces frames.
+  stageList_->DSP->Render(stageList_->Clock->Now);
 }
 
 void TfrmMain::FormDestroy() {

@@ -1,0 +1,143 @@
+// The main window frame: its shape, the mouse routing over the board, the error display and
+// the settings saved at close.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <tuple>
+#include <vector>
+
+#include <QTest>
+
+#include "frame/errors.h"
+#include "ui/game_application.h"
+#include "ui/main_window.h"
+#include "ui/mouse_routing.h"
+#include "support/fake_time.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using TMouseCall = std::tuple<uint8_t, TShiftState, int32_t, float, float>;
+
+class TMouseStage : public TGmStage {
+ public:
+  explicit TMouseStage(TGmStageList* owner) : TGmStage(owner) {
+    OnMouse = [this](uint8_t kind, TShiftState shift, int32_t button, float x, float y) {
+      calls.emplace_back(kind, shift, button, x, y);
+    };
+  }
+  std::string ClassName() const override { return "TMouseStage"; }
+  void Init() override {}
+  void Enter() override {}
+  void Leave() override {}
+  void Pause() override {}
+  void Resume() override {}
+  std::vector<TMouseCall> calls;
+};
+
+class MouseRoutingTest : public ::testing::Test {
+ protected:
+  TTempProgramDir dir;
+  TFakeTimeSource time;
+  TGmStageList list{nullptr, time};
+  TMouseStage* stage = new TMouseStage(&list);
+};
+
+TEST_F(MouseRoutingTest, NothingHappensWithoutACurrentStageOrHandler) {
+  RouteMouseMove(list, 0, 300, 300);
+  RouteMouseDown(list, 0, mbLeft, 300, 300);
+  list.SetCurrentStage(stage);
+  stage->OnMouse = nullptr;
+  RouteMouseDown(list, 0, mbLeft, 300, 300);
+  EXPECT_TRUE(stage->calls.empty());
+}
+
+TEST_F(MouseRoutingTest, MovesAreClampedToTheBoardAndShiftedByHalfASprite) {
+  list.SetCurrentStage(stage);
+  RouteMouseMove(list, ssShift, 300, 100);
+  RouteMouseMove(list, 0, 10, 900);
+  RouteMouseMove(list, 0, 700, 0);
+  ASSERT_EQ(stage->calls.size(), 3u);
+  EXPECT_EQ(stage->calls[0], TMouseCall(MouseMove, ssShift, mbLeft, 62.0f, 64.0f));
+  EXPECT_EQ(stage->calls[1], TMouseCall(MouseMove, 0, mbLeft, -18.0f, 482.0f));
+  EXPECT_EQ(stage->calls[2], TMouseCall(MouseMove, 0, mbLeft, 382.0f, -18.0f));
+}
+
+TEST_F(MouseRoutingTest, ButtonDownsCountOnlyInsideTheBoardIncludingItsEdges) {
+  list.SetCurrentStage(stage);
+  RouteMouseDown(list, 0, mbRight, 220, 18);
+  RouteMouseDown(list, 0, mbLeft, 620, 518);
+  RouteMouseDown(list, 0, mbLeft, 219, 100);
+  RouteMouseDown(list, 0, mbLeft, 300, 519);
+  ASSERT_EQ(stage->calls.size(), 2u);
+  EXPECT_EQ(stage->calls[0], TMouseCall(MouseDown, 0, mbRight, -18.0f, -18.0f));
+  EXPECT_EQ(stage->calls[1], TMouseCall(MouseDown, 0, mbLeft, 382.0f, 482.0f));
+}
+
+TEST(ErrorDisplay, AnEscapingExceptionIsShownAndTheProgramGoesOn) {
+  std::vector<std::string> shown;
+  TGameApplication::SetErrorDisplay([&](const std::string& message) { shown.push_back(message); });
+  EXPECT_FALSE(TGameApplication::RunGuarded([]() -> bool { throw EGameError("Open Error [wav/x.wav]"); }));
+  EXPECT_TRUE(TGameApplication::RunGuarded([] { return true; }));
+  TGameApplication::SetErrorDisplay(nullptr);
+  EXPECT_EQ(shown, std::vector<std::string>{"Open Error [wav/x.wav]"});
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  TTempProgramDir dir;
+};
+
+TEST_F(MainWindowTest, FixedWindowWithCaptionAndPlayFieldInPlace) {
+  TfrmMain window;
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Brillor I"));
+  EXPECT_EQ(window.size(), QSize(640, 560));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_EQ(window.PlayField()->geometry(), QRect(221, 20, 400, 500));
+  ASSERT_NE(window.StageList(), nullptr);
+}
+
+TEST_F(MainWindowTest, RealMouseEventsOverTheBoardReachTheCurrentStage) {
+  TfrmMain window;
+  auto* stage = new TMouseStage(window.StageList());
+  window.StageList()->SetCurrentStage(stage);
+  window.show();
+  // Over the play field, which lets the mouse through to the window.
+  QTest::mouseMove(&window, QPoint(400, 300));
+  QTest::mousePress(&window, Qt::RightButton, Qt::NoModifier, QPoint(400, 300));
+  QTest::mouseRelease(&window, Qt::RightButton, Qt::NoModifier, QPoint(400, 300));
+  QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, QPoint(100, 300));
+  std::vector<TMouseCall> downs;
+  for (const auto& call : stage->calls)
+    if (std::get<0>(call) == MouseDown) downs.push_back(call);
+  ASSERT_EQ(downs.size(), 1u) << "one press inside the board; the release and the outside press are not passed on";
+  EXPECT_EQ(std::get<2>(downs[0]), mbRight);
+  EXPECT_EQ(std::get<3>(downs[0]), 162.0f);
+  EXPECT_EQ(std::get<4>(downs[0]), 264.0f);
+}
+
+TEST_F(MainWindowTest, ClosingSavesTheSettingsFile) {
+  {
+    TfrmMain window;
+    window.StageList()->RotateMode = 0;
+    window.show();
+    window.close();
+    EXPECT_EQ(window.StageList(), nullptr) << "the stage list is gone after close";
+  }
+  EXPECT_EQ(dir.ReadBytes("dat/b00"), std::string("\xE8\x03\0\0\0\0\0\0\0", 9));
+}
+
+TEST_F(MainWindowTest, PlayFieldShowsThePresentedFrame) {
+  TfrmMain window;
+  QImage frame(400, 500, QImage::Format_ARGB32_Premultiplied);
+  frame.fill(QColor(10, 200, 30));
+  window.show();
+  window.PlayField()->PresentFrame(frame, 221, 20);
+  const QImage shown = window.PlayField()->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(200, 250), QColor(10, 200, 30));
+}
+
+}  // namespace
