@@ -1,0 +1,98 @@
+#include "audio/audio_device.h"
+
+#include <utility>
+
+namespace {
+constexpr Uint16 CallbackFrames = 1024;  // about 23 ms at 44100 Hz
+
+std::weak_ptr<TAudioDevice>& SharedDevice() {
+  static std::weak_ptr<TAudioDevice> device;
+  return device;
+}
+}  // namespace
+
+std::shared_ptr<TAudioDevice> TAudioDevice::Acquire() {
+  if (std::shared_ptr<TAudioDevice> device = SharedDevice().lock()) return device;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
+  SDL_AudioSpec wanted{};
+  wanted.freq = DeviceRate;
+  wanted.format = AUDIO_S16SYS;
+  wanted.channels = DeviceChannels;
+  wanted.samples = CallbackFrames;
+  wanted.callback = &TAudioDevice::Callback;
+  // The device object must exist before the callback can run, so it is made first and told
+  // its id afterwards; the device starts paused.
+  std::shared_ptr<TAudioDevice> device(new TAudioDevice(0));
+  wanted.userdata = device.get();
+  SDL_AudioSpec obtained{};
+  device->id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+  if (device->id_ == 0) return nullptr;  // the destructor quits the subsystem again
+  SDL_PauseAudioDevice(device->id_, 0);
+  SharedDevice() = device;
+  return device;
+}
+
+TAudioDevice::~TAudioDevice() {
+  if (id_ != 0) SDL_CloseAudioDevice(id_);
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void TAudioDevice::Callback(void* device, Uint8* stream, int bytes) {
+  // SDL holds the device lock while it calls back.
+  static_cast<TAudioDevice*>(device)->mixer_.Mix(reinterpret_cast<int16_t*>(stream),
+                                                 bytes / static_cast<int>(sizeof(int16_t) * DeviceChannels));
+}
+
+void TAudioDevice::SetOutputPaused(bool paused) { SDL_PauseAudioDevice(id_, paused ? 1 : 0); }
+
+void TAudioDevice::Render(int16_t* out, int32_t frames) {
+  TLock lock(*this);
+  mixer_.Mix(out, frames);
+}
+
+TAudioVoice::TAudioVoice(std::shared_ptr<TAudioDevice> device, TDevicePcm pcm) : device_(std::move(device)) {
+  voice_.Pcm = std::move(pcm);
+  TAudioDevice::TLock lock(*device_);
+  device_->Mixer().Add(&voice_);
+}
+
+TAudioVoice::~TAudioVoice() {
+  TAudioDevice::TLock lock(*device_);
+  device_->Mixer().Remove(&voice_);
+}
+
+void TAudioVoice::Play() {
+  TAudioDevice::TLock lock(*device_);
+  voice_.Playing = true;
+}
+
+void TAudioVoice::Halt() {
+  TAudioDevice::TLock lock(*device_);
+  voice_.Playing = false;
+}
+
+void TAudioVoice::Stop() {
+  TAudioDevice::TLock lock(*device_);
+  voice_.Playing = false;
+  voice_.Position = 0;
+}
+
+void TAudioVoice::SetLooping(bool looping) {
+  TAudioDevice::TLock lock(*device_);
+  voice_.Looping = looping;
+}
+
+void TAudioVoice::SetGain(float gain) {
+  TAudioDevice::TLock lock(*device_);
+  voice_.Gain = gain;
+}
+
+bool TAudioVoice::Playing() {
+  TAudioDevice::TLock lock(*device_);
+  return voice_.Playing;
+}
+
+int64_t TAudioVoice::Position() {
+  TAudioDevice::TLock lock(*device_);
+  return voice_.Position;
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The one sound output of the game: an SDL2 device whose callback runs the mixer. Effects and
+// music share it; it opens when the first of them asks and closes when the last lets go.
+
+#include <cstdint>
+#include <memory>
+
+#include <SDL.h>
+
+#include "audio/mixer.h"
+
+class TAudioDevice {
+ public:
+  // The open device, or null when there is no sound output (no driver, no device).
+  static std::shared_ptr<TAudioDevice> Acquire();
+
+  ~TAudioDevice();
+  TAudioDevice(const TAudioDevice&) = delete;
+  TAudioDevice& operator=(const TAudioDevice&) = delete;
+
+  // Holds off the callback while the game thread changes voices.
+  class TLock {
+   public:
+    explicit TLock(TAudioDevice& device) : id_(device.id_) { SDL_LockAudioDevice(id_); }
+    ~TLock() { SDL_UnlockAudioDevice(id_); }
+    TLock(const TLock&) = delete;
+    TLock& operator=(const TLock&) = delete;
+
+   private:
+    SDL_AudioDeviceID id_;
+  };
+
+  // Only under a TLock.
+  TMixer& Mixer() { return mixer_; }
+
+  // Stops or restarts the callback; while it is stopped Render lets a caller (a test, a tool)
+  // step the mix by hand.
+  void SetOutputPaused(bool paused);
+  void Render(int16_t* out, int32_t frames);
+
+ private:
+  explicit TAudioDevice(SDL_AudioDeviceID id) : id_(id) {}
+  static void Callback(void* device, Uint8* stream, int bytes);
+
+  SDL_AudioDeviceID id_;
+  TMixer mixer_;
+};
+
+// One voice on a device: added to its mixer while this lives; every change goes through the
+// device's lock.
+class TAudioVoice {
+ public:
+  TAudioVoice(std::shared_ptr<TAudioDevice> device, TDevicePcm pcm);
+  ~TAudioVoice();
+  TAudioVoice(const TAudioVoice&) = delete;
+  TAudioVoice& operator=(const TAudioVoice&) = delete;
+
+  // Starts from the current position; a voice already playing goes on unchanged.
+  void Play();
+  // Halts where it is (Play continues from there).
+  void Halt();
+  // Halts and goes back to the start.
+  void Stop();
+  // Takes effect at once, also while playing: no jump in the position.
+  void SetLooping(bool looping);
+  void SetGain(float gain);
+
+  bool Playing();
+  int64_t Position();
+  int64_t Frames() const { return voice_.Frames(); }
+
+ private:
+  std::shared_ptr<TAudioDevice> device_;
+  TMixVoice voice_;
+};

@@ -1,0 +1,125 @@
+#include "audio/dxs.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "audio/audio_device.h"
+#include "audio/wav_parser.h"
+#include "audio/wave_format.h"
+#include "frame/errors.h"
+
+namespace {
+constexpr int32_t InvalidParameter = -2147024809;
+
+struct TResultText {
+  int32_t Code;
+  const char* Text;
+};
+
+const TResultText ResultTexts[] = {
+    {0, "The request completed successfully."},
+    {-2147467263, "The function called is not supported at this time."},
+    {-2147467262, "The requested COM interface is not available."},
+    {-2147467259, "An undetermined error occurred inside the DirectSound subsystem."},
+    {-2147221232, "The object does not support aggregation."},
+    {-2147024891, "Access is denied."},
+    {-2147024882,
+     "The DirectSound subsystem could not allocate sufficient memory to complete the caller\u00B4s request."},
+    {InvalidParameter, "An invalid parameter was passed to the returning function."},
+    {-2005401590,
+     "The request failed because resources, such as a priority level, were already in use by another caller."},
+    {-2005401570, "The control (volume, pan, and so forth) requested by the caller is not available."},
+    {-2005401550, "This function is not valid for the current state of this object."},
+    {-2005401530, "The caller does not have the priority level required for the function to succeed."},
+    {-2005401500, "The specified wave format is not supported."},
+    {-2005401480, "No sound driver is available for use."},
+    {-2005401470, "The object is already initialized."},
+    {-2005401450, "The buffer memory has been lost and must be restored."},
+    {-2005401440, "Another application has a higher priority level, preventing this call from succeeding."},
+    {-2005401430,
+     "The IDirectSound::Initialize method has not been called or has not been called successfully before other "
+     "methods were called."},
+    {-2005401420, "Tried to create a DSBCAPS_CTRLFX buffer shorter than DSBSIZE_FX_MIN milliseconds."},
+    {-2005401410, "Attempt to use DirectSound 8 functionality on an older DirectSound object."},
+    {-2005401400, "A circular loop of send effects was detected."},
+    {-2005401390, "The GUID specified in an audiopath file does not match a valid MIXIN buffer."},
+    {-2005397151, "The object requested was not found (numerically equal to DMUS_E_NOT_FOUND)."},
+};
+
+// Positive volumes mean full volume; below silence is refused.
+int32_t CheckedVolume(int32_t value) {
+  if (value < DXSVolumeMin)
+    throw EGameError(FormatMessage("DXSB SetVolume Error:%s", DSErrorDescription(InvalidParameter)) +
+                     ",Value:" + std::to_string(value));
+  return std::min(value, DXSVolumeMax);
+}
+
+TDevicePcm LoadEffectPcm(const std::string& fileName) {
+  const std::optional<TPcmLayout> layout = PcmLayoutOf(ReadWaveFormat(fileName));
+  if (!layout) throw EGameError("CreateSoundBuffer err");
+  const std::vector<char> bytes = TWaveDataExtractor(fileName).ReadData();
+  std::optional<TDevicePcm> pcm = ConvertToDevice(*layout, bytes.data(), bytes.size());
+  if (!pcm) throw EGameError("CreateSoundBuffer err");
+  return std::move(*pcm);
+}
+}  // namespace
+
+std::string DSErrorDescription(int32_t code) {
+  for (const TResultText& entry : ResultTexts)
+    if (entry.Code == code) return entry.Text;
+  return "Unrecognized Error";
+}
+
+void TDXSElemList::Add(TDXSElem* elem) { items_.push_back(elem); }
+
+void TDXSElemList::Remove(TDXSElem* elem) { items_.erase(std::remove(items_.begin(), items_.end(), elem), items_.end()); }
+
+void TDXSElemList::SetVolume(int32_t value) {
+  CheckedVolume(value);
+  for (TDXSElem* elem : items_) elem->SetVolume(value);
+  volume_ = value;
+}
+
+TDXS::TDXS() : Device(TAudioDevice::Acquire()), Elems(std::make_unique<TDXSElemList>()) {
+  if (!Device) throw EGameError("DirectSoundCreate8 err");
+}
+
+TDXS::~TDXS() {
+  for (int32_t i = 0; i < Elems->Count(); ++i) Elems->Items(i)->DXS = nullptr;
+}
+
+TDXSElem::TDXSElem(TDXS* dxs, const std::string& fileName, bool loop) : DXS(dxs), loop_(loop), silent_(!dxs) {
+  if (silent_) return;
+  voice_ = std::make_unique<TAudioVoice>(DXS->Device, LoadEffectPcm(fileName));
+  voice_->SetLooping(loop_);
+  SetVolume(DXS->Elems->Volume());
+  DXS->Elems->Add(this);
+}
+
+TDXSElem::~TDXSElem() {
+  if (DXS) DXS->Elems->Remove(this);
+}
+
+void TDXSElem::Play() {
+  if (!silent_) voice_->Play();
+}
+
+void TDXSElem::Stop() {
+  if (!silent_) voice_->Stop();
+}
+
+void TDXSElem::SetLoop(bool value) {
+  if (silent_) return;
+  loop_ = value;
+  voice_->SetLooping(value);
+}
+
+void TDXSElem::SetVolume(int32_t value) {
+  if (!silent_) voice_->SetGain(AttenuationToGain(CheckedVolume(value)));
+}
+
+bool TDXSElem::IsPlaying() const { return !silent_ && voice_->Playing(); }
+
+int64_t TDXSElem::Position() const { return silent_ ? 0 : voice_->Position(); }
+
+int64_t TDXSElem::Frames() const { return silent_ ? 0 : voice_->Frames(); }

@@ -1,0 +1,56 @@
+#include "audio/mixer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr int32_t SilentAttenuation = -10000;
+}
+
+float AttenuationToGain(int32_t hundredthsOfDb) {
+  if (hundredthsOfDb <= SilentAttenuation) return 0.0f;
+  return static_cast<float>(std::pow(10.0, std::min(hundredthsOfDb, 0) / 2000.0));
+}
+
+TMixer::TMixer() { voices_.reserve(64); }
+
+void TMixer::Add(TMixVoice* voice) {
+  if (std::find(voices_.begin(), voices_.end(), voice) == voices_.end()) voices_.push_back(voice);
+}
+
+void TMixer::Remove(TMixVoice* voice) { voices_.erase(std::remove(voices_.begin(), voices_.end(), voice), voices_.end()); }
+
+void TMixer::Mix(int16_t* out, int32_t frames) {
+  for (int32_t done = 0; done < frames; done += BlockFrames)
+    MixBlock(out + static_cast<ptrdiff_t>(done) * DeviceChannels, std::min(BlockFrames, frames - done));
+}
+
+void TMixer::MixBlock(int16_t* out, int32_t frames) {
+  float sum[BlockFrames * DeviceChannels] = {};
+  for (TMixVoice* voice : voices_)
+    if (voice->Playing) AddVoice(*voice, sum, frames);
+  for (int32_t i = 0; i < frames * DeviceChannels; ++i)
+    out[i] = static_cast<int16_t>(std::lrint(std::clamp(sum[i], -32768.0f, 32767.0f)));
+}
+
+void TMixer::AddVoice(TMixVoice& voice, float* sum, int32_t frames) {
+  const int64_t length = voice.Frames();
+  int32_t filled = 0;
+  while (filled < frames && voice.Playing) {
+    if (voice.Position >= length) {
+      voice.Position = 0;
+      voice.Playing = voice.Looping && length > 0;
+      continue;
+    }
+    const int32_t run = static_cast<int32_t>(std::min<int64_t>(frames - filled, length - voice.Position));
+    const int16_t* from = voice.Pcm.data() + voice.Position * DeviceChannels;
+    float* to = sum + static_cast<ptrdiff_t>(filled) * DeviceChannels;
+    for (int32_t i = 0; i < run * DeviceChannels; ++i) to[i] += voice.Gain * from[i];
+    voice.Position += run;
+    filled += run;
+  }
+  if (voice.Position >= length && !voice.Looping) {
+    voice.Position = 0;
+    voice.Playing = false;
+  }
+}
