@@ -1,0 +1,308 @@
+// The play field and everything drawn on it during a level.
+
+#include <cmath>
+#include <numbers>
+
+#include "pictures.h"
+
+namespace {
+constexpr double HexStep = 0.8660254 * 18;  // half a column: the odd-row shift
+
+QPointF CellReference(int row, int col) {
+  return QPointF(4 + (2 * col + row % 2) * HexStep, row * 27.0);
+}
+
+QImage FieldBackground() {
+  QImage image(400, 500, QImage::Format_RGB32);
+  PaintParchment(image, 0x5800, false);
+  // Darken the paper into leather: the gems must stand out on it.
+  QPainter painter(&image);
+  SetSmooth(painter, true);
+  painter.fillRect(image.rect(), QColor(40, 22, 10, 215));
+  for (int row = 0; row < 18; ++row) {
+    for (int col = 0; col < 12; ++col) {
+      const QPointF centre = CellReference(row, col) + QPointF(18, 18);
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(QColor(104, 70, 40));
+      painter.drawPolygon(Hexagon(centre + QPointF(0.6, 0.6), 16.6));
+      painter.setBrush(QColor(24, 13, 6));
+      painter.drawPolygon(Hexagon(centre - QPointF(0.6, 0.6), 16.6));
+      QRadialGradient socket(centre + QPointF(3, 4), 17);
+      socket.setColorAt(0, QColor(74, 46, 26));
+      socket.setColorAt(1, QColor(46, 27, 14));
+      painter.setBrush(socket);
+      painter.drawPolygon(Hexagon(centre, 15.6));
+    }
+  }
+  return image;
+}
+
+// An arrow of 24 x 24 pointing at the given screen angle, carrying its own mask in red.
+QImage FlowArrow(double degrees) {
+  QPainterPath arrow;
+  arrow.addPolygon(QPolygonF({{-8, -2}, {1, -2}, {1, -6}, {9, 0}, {1, 6}, {1, 2}, {-8, 2}}));
+  arrow.closeSubpath();
+  QTransform turn;
+  turn.translate(12, 12);
+  turn.rotate(degrees);
+  QImage image = SolidImage(24, 24, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, true);
+  // Red is the alpha: the outline is a translucent dark rim, the body a strong pale gold.
+  painter.strokePath(turn.map(arrow), QPen(QColor(110, 60, 20), 2.0));
+  painter.fillPath(turn.map(arrow), QColor(215, 178, 96));
+  return image;
+}
+
+QImage EndMarker() {
+  QImage image = SolidImage(24, 24, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, true);
+  painter.setPen(QPen(QColor(225, 190, 100), 2.4));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawEllipse(QPointF(12, 12), 7.5, 7.5);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(240, 206, 120));
+  painter.drawEllipse(QPointF(12, 12), 3, 3);
+  return image;
+}
+
+// The editor's end cell: a crossed square, unlike the play field's ring, so an edited end stands out.
+QImage EditorEndMarker() {
+  QImage image = SolidImage(24, 24, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, true);
+  painter.setPen(QPen(QColor(255, 120, 60), 2.5));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(4.5, 4.5, 15, 15));
+  painter.drawLine(QPointF(7, 7), QPointF(17, 17));
+  painter.drawLine(QPointF(17, 7), QPointF(7, 17));
+  return image;
+}
+
+// Twelve glowing cells over a cleared row; black outside them is the key.
+QImage RowFlash() {
+  QImage image = SolidImage(390, 34, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, false);
+  for (int col = 0; col < 12; ++col) {
+    const QPointF centre(col * 2 * HexStep + 16, 17);
+    QRadialGradient glow(centre, 16);
+    glow.setColorAt(0, QColor(255, 255, 240));
+    glow.setColorAt(0.6, QColor(255, 236, 150));
+    glow.setColorAt(1, QColor(240, 180, 60));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(glow);
+    painter.drawPolygon(Hexagon(centre, 16.5));
+  }
+  return image;
+}
+
+QPainterPath GameOverText() {
+  return CenteredText("GAME OVER", PixelFont(SerifFamily, 60, true), QRectF(12, 14, 296, 72));
+}
+
+QImage GameOverPicture() {
+  QImage image = SolidImage(320, 100, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, true);
+  QLinearGradient fill(0, 20, 0, 84);
+  fill.setColorAt(0, QColor(255, 226, 120));
+  fill.setColorAt(0.5, QColor(228, 120, 40));
+  fill.setColorAt(1, QColor(150, 30, 20));
+  QPen outline(palette::DarkBrown, 7);
+  outline.setJoinStyle(Qt::RoundJoin);
+  painter.strokePath(GameOverText(), outline);
+  painter.fillPath(GameOverText(), fill);
+  return image;
+}
+
+QImage GameOverMask() {
+  QPainterPathStroker stroker;
+  stroker.setWidth(7);
+  stroker.setJoinStyle(Qt::RoundJoin);
+  const QPainterPath shape = stroker.createStroke(GameOverText()).united(GameOverText());
+  return WhiteOnBlack(320, 100, shape);
+}
+
+QImage TimeoutStamp() {
+  QImage image = SolidImage(80, 24, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, false);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(176, 28, 20));
+  painter.drawPolygon(QPolygon({{2, 0}, {77, 0}, {79, 2}, {79, 21}, {77, 23}, {2, 23}, {0, 21}, {0, 2}}));
+  painter.setPen(QPen(QColor(255, 214, 140), 1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(2, 2, 75, 19);
+  SetSmooth(painter, true);
+  painter.fillPath(CenteredText("TIME OUT", PixelFont(SansFamily, 14, true), QRectF(4, 3, 72, 18)),
+                   QColor(255, 240, 210));
+  return image;
+}
+
+QImage Starlight() {
+  QImage image = SolidImage(32, 32, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, true);
+  const QPointF centre(16, 16);
+  QRadialGradient glow(centre, 10);
+  glow.setColorAt(0, QColor(255, 255, 255));
+  glow.setColorAt(0.35, QColor(150, 150, 150));
+  glow.setColorAt(1, QColor(0, 0, 0));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(glow);
+  painter.drawEllipse(centre, 10, 10);
+  QPainterPath spikes;
+  for (int k = 0; k < 4; ++k) {
+    QTransform turn;
+    turn.translate(16, 16);
+    turn.rotate(90 * k);
+    spikes.addPolygon(turn.map(QPolygonF({{0, -2.2}, {15, 0}, {0, 2.2}})));
+  }
+  painter.fillPath(spikes, Qt::white);
+  return image;
+}
+
+// Left gun (muzzle to the right); the right gun is its mirror. The beam leaves at y 15.
+QImage LaserGun(bool right) {
+  QImage image = SolidImage(15, 30, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, false);
+  painter.setPen(QPen(QColor(36, 38, 44), 1));
+  QLinearGradient metal(0, 4, 0, 26);
+  metal.setColorAt(0, QColor(200, 204, 212));
+  metal.setColorAt(0.5, QColor(120, 124, 134));
+  metal.setColorAt(1, QColor(64, 66, 74));
+  painter.setBrush(metal);
+  painter.drawRect(0, 4, 8, 21);
+  painter.setBrush(QColor(150, 40, 30));
+  painter.drawRect(2, 8, 4, 13);
+  painter.setBrush(metal);
+  painter.drawRect(8, 11, 5, 7);
+  painter.setBrush(QColor(255, 90, 60));
+  painter.drawRect(13, 13, 1, 3);
+  painter.end();
+  return right ? image.mirrored(true, false) : image;
+}
+
+const QString ChainGlyphs = QStringLiteral("1234567890*");
+
+QPainterPath ChainDigits() {
+  QPainterPath all;
+  const QFont font = PixelFont(SansFamily, 27, true);
+  for (int i = 0; i < ChainGlyphs.size(); ++i)
+    all.addPath(CenteredText(ChainGlyphs.mid(i, 1), font, QRectF(i * 25 + 3, 3, 19, 24)));
+  return all;
+}
+
+QImage ChainNumbers() {
+  QImage image = SolidImage(275, 30, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, true);
+  QLinearGradient fill(0, 3, 0, 27);
+  fill.setColorAt(0, QColor(255, 250, 190));
+  fill.setColorAt(0.5, palette::LabelYellow);
+  fill.setColorAt(1, QColor(230, 120, 20));
+  QPen outline(palette::DarkBrown, 3.5);
+  outline.setJoinStyle(Qt::RoundJoin);
+  painter.strokePath(ChainDigits(), outline);
+  painter.fillPath(ChainDigits(), fill);
+  return image;
+}
+
+QImage ChainNumbersMask() {
+  QPainterPathStroker stroker;
+  stroker.setWidth(3.5);
+  stroker.setJoinStyle(Qt::RoundJoin);
+  return WhiteOnBlack(275, 30, stroker.createStroke(ChainDigits()).united(ChainDigits()));
+}
+
+// The three boxes: clear-gems (a golden chest with a gem), breakground (a stone crate with a
+// cracked chip), laser (a red steel case with a bolt). The lid lifts and light spills out over
+// six frames.
+enum class TBoxKind { ClearGems, Breakground, Laser };
+
+void DrawBoxSymbol(QPainter& painter, TBoxKind kind, QPointF centre, double glow) {
+  SetSmooth(painter, true);
+  switch (kind) {
+    case TBoxKind::ClearGems:
+      painter.setPen(QPen(QColor(60, 20, 70), 0.8));
+      painter.setBrush(QColor::fromHsvF(0.8f, 0.5f, float(0.75 + 0.25 * glow)));
+      painter.drawPolygon(Hexagon(centre, 4.6));
+      break;
+    case TBoxKind::Breakground:
+      painter.setPen(QPen(QColor(30, 30, 34), 0.8));
+      painter.setBrush(QColor(190, 192, 200));
+      painter.drawPolygon(Hexagon(centre, 4.6));
+      painter.setPen(QPen(QColor(20, 20, 20), 1.1));
+      painter.drawPolyline(QPolygonF({centre + QPointF(-3, -3), centre + QPointF(0, 0),
+                                      centre + QPointF(-1, 2), centre + QPointF(3, 4)}));
+      break;
+    case TBoxKind::Laser:
+      painter.setPen(QPen(QColor(90, 40, 0), 0.6));
+      painter.setBrush(QColor(255, int(200 + 55 * glow), 60));
+      painter.drawPolygon(QPolygonF({centre + QPointF(1.5, -5), centre + QPointF(-3, 1),
+                                     centre + QPointF(0, 1), centre + QPointF(-1.5, 5),
+                                     centre + QPointF(3, -1), centre + QPointF(0, -1)}));
+      break;
+  }
+}
+
+QImage PandorasBox(TBoxKind kind) {
+  const QColor bodies[3] = {QColor(176, 112, 40), QColor(128, 126, 120), QColor(150, 30, 34)};
+  const QColor bands[3] = {QColor(246, 206, 80), QColor(84, 82, 80), QColor(210, 212, 220)};
+  const QColor body = bodies[int(kind)], band = bands[int(kind)];
+  constexpr int Frame = 28;
+  QImage image = SolidImage(Frame * 6, Frame, Qt::black);
+  QPainter painter(&image);
+  for (int f = 0; f < 6; ++f) {
+    const double phase = f / 6.0 * 2 * std::numbers::pi;
+    const double glow = 0.5 + 0.5 * std::sin(phase);
+    const int lift = int(std::lround(2.5 * glow));
+    const int x = f * Frame;
+    SetSmooth(painter, false);
+    painter.setPen(QPen(palette::DarkBrown, 1));
+    if (lift > 0) {  // light escaping under the lid
+      painter.setBrush(QColor(255, 236, 140));
+      painter.drawPolygon(QPolygon({{x + 6, 12}, {x + 2, 12 - lift - 3}, {x + 25, 12 - lift - 3}, {x + 21, 12}}));
+    }
+    painter.setBrush(body);
+    painter.drawRect(x + 4, 12, 19, 13);  // body
+    painter.setBrush(body.lighter(125));
+    painter.drawRect(x + 3, 7 - lift, 21, 5);  // lid
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(band);
+    painter.drawRect(x + 5, 13, 2, 12);
+    painter.drawRect(x + 20, 13, 2, 12);
+    painter.drawRect(x + 4, 8 - lift, 19, 1);
+    DrawBoxSymbol(painter, kind, QPointF(x + 13.5, 18.5), glow);
+  }
+  return image;
+}
+}  // namespace
+
+std::vector<TNamedPicture> FieldPictures() {
+  std::vector<TNamedPicture> pictures;
+  pictures.push_back({"dat/x00", FieldBackground()});
+  // Direction d is drawn by picture c(d + 2): left, right, upper right, lower left, upper left,
+  // lower right.
+  const double angles[6] = {180, 0, -60, 120, -120, 60};
+  for (int d = 0; d < 6; ++d)
+    pictures.push_back({QString::asprintf("dat/c%2.2d", d + 2).toStdString(), FlowArrow(angles[d])});
+  pictures.push_back({"dat/c08", EndMarker()});
+  pictures.push_back({"bmp/arrow06.bmp", EditorEndMarker()});
+  pictures.push_back({"dat/y01", RowFlash()});
+  pictures.push_back({"dat/x01", GameOverPicture()});
+  pictures.push_back({"dat/x02", GameOverMask()});
+  pictures.push_back({"bmp/Timeout.bmp", TimeoutStamp()});
+  pictures.push_back({"bmp/starlight.bmp", Starlight()});
+  pictures.push_back({"bmp/lasergun0.bmp", LaserGun(false)});
+  pictures.push_back({"bmp/lasergun1.bmp", LaserGun(true)});
+  pictures.push_back({"bmp/num.bmp", ChainNumbers()});
+  pictures.push_back({"bmp/nummask.bmp", ChainNumbersMask()});
+  pictures.push_back({"bmp/PandorasBox00.bmp", PandorasBox(TBoxKind::ClearGems)});
+  pictures.push_back({"bmp/PandorasBox01.bmp", PandorasBox(TBoxKind::Breakground)});
+  pictures.push_back({"bmp/PandorasBox02.bmp", PandorasBox(TBoxKind::Laser)});
+  return pictures;
+}

@@ -1,0 +1,155 @@
+// Faceted gems: a hexagon crown of six shaded facets around a flat table, lit from the upper
+// left. Chips sit in a riveted steel frame with cracks across the stone, so they read as harder.
+
+#include <cmath>
+#include <numbers>
+
+#include "pictures.h"
+
+namespace {
+constexpr int GemSize = 36;
+const QPointF GemCentre(18, 18);
+
+// Brightness factor of a surface facing the given screen angle (degrees) under the game's light
+// from the upper left.
+double Lighting(double facingDegrees) {
+  const double light = -135.0;
+  return 0.62 + 0.5 * std::cos((facingDegrees - light) * std::numbers::pi / 180.0);
+}
+
+QColor Shade(const QColor& base, double factor) {
+  auto channel = [&](int v) {
+    const double out = factor <= 1 ? v * factor : v + (255 - v) * (factor - 1) * 0.9;
+    return std::clamp(int(std::lround(out)), 0, 255);
+  };
+  return QColor(channel(base.red()), channel(base.green()), channel(base.blue()));
+}
+
+// The hexagon with its corners cut off: the chips' machined outline.
+QPolygonF ChamferedHexagon(QPointF centre, double radius, double cut) {
+  QPolygonF polygon;
+  for (int k = 0; k < 6; ++k) {
+    const QPointF corner = HexCorner(centre, radius, k);
+    const QPointF previous = HexCorner(centre, radius, k + 5);
+    const QPointF next = HexCorner(centre, radius, k + 1);
+    polygon << corner + (previous - corner) * (cut / radius) << corner + (next - corner) * (cut / radius);
+  }
+  return polygon;
+}
+
+void DrawStone(QPainter& painter, const QColor& base, double outer, double table) {
+  painter.setPen(Qt::NoPen);
+  for (int k = 0; k < 6; ++k) {
+    const QPointF o0 = HexCorner(GemCentre, outer, k), o1 = HexCorner(GemCentre, outer, k + 1);
+    const QPointF i0 = HexCorner(GemCentre, table, k), i1 = HexCorner(GemCentre, table, k + 1);
+    const QPointF mid = (o0 + o1) / 2;
+    const double facing = -60.0 + 60.0 * k;  // outward normal of edge k..k+1
+    // Each crown facet is cut in three: two star facets beside a main one, lit a little apart.
+    painter.setBrush(Shade(base, Lighting(facing - 18) * 0.95));
+    painter.drawPolygon(QPolygonF({o0, mid, i0}));
+    painter.setBrush(Shade(base, Lighting(facing)));
+    painter.drawPolygon(QPolygonF({mid, i1, i0}));
+    painter.setBrush(Shade(base, Lighting(facing + 18) * 0.9));
+    painter.drawPolygon(QPolygonF({mid, o1, i1}));
+  }
+  QLinearGradient tableLight(GemCentre - QPointF(table, table), GemCentre + QPointF(table, table));
+  tableLight.setColorAt(0, Shade(base, 1.35));
+  tableLight.setColorAt(1, Shade(base, 0.85));
+  painter.setBrush(tableLight);
+  painter.drawPolygon(Hexagon(GemCentre, table));
+  // Facet edges catch a little light.
+  painter.setPen(QPen(QColor(255, 255, 255, 70), 0.7));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolygon(Hexagon(GemCentre, table));
+  for (int k = 0; k < 6; ++k)
+    painter.drawLine(HexCorner(GemCentre, table, k), HexCorner(GemCentre, outer, k));
+}
+
+void DrawSparkle(QPainter& painter, QPointF at, double size) {
+  QRadialGradient glow(at, size);
+  glow.setColorAt(0, QColor(255, 255, 255, 235));
+  glow.setColorAt(1, QColor(255, 255, 255, 0));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(glow);
+  painter.drawEllipse(at, size, size);
+  painter.setPen(QPen(QColor(255, 255, 255, 200), 0.8));
+  painter.drawLine(at - QPointF(size * 1.3, 0), at + QPointF(size * 1.3, 0));
+  painter.drawLine(at - QPointF(0, size * 1.3), at + QPointF(0, size * 1.3));
+}
+
+QImage PlainGem(int colour) {
+  const QColor base = GemBaseColor(colour);
+  QImage image = SolidImage(GemSize, GemSize, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, true);
+  DrawStone(painter, base, 17.6, 9.5);
+  painter.setPen(QPen(Shade(base, 0.35), 1.2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolygon(Hexagon(GemCentre, 17.2));
+  DrawSparkle(painter, QPointF(13, 11), 3.2);
+  return image;
+}
+
+QImage ChipGem(int colour) {
+  const QColor base = GemBaseColor(colour);
+  QImage image = SolidImage(GemSize, GemSize, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, true);
+  // Steel frame.
+  QLinearGradient steel(QPointF(0, 0), QPointF(36, 36));
+  steel.setColorAt(0, QColor(214, 216, 222));
+  steel.setColorAt(0.5, QColor(128, 130, 138));
+  steel.setColorAt(1, QColor(58, 60, 66));
+  painter.setPen(QPen(QColor(30, 30, 34), 1.2));
+  painter.setBrush(steel);
+  painter.drawPolygon(ChamferedHexagon(GemCentre, 17.4, 3.0));
+  painter.setPen(QPen(QColor(40, 40, 46), 1.0));
+  painter.setBrush(QColor(70, 72, 78));
+  painter.drawPolygon(Hexagon(GemCentre, 13.2));
+  DrawStone(painter, base, 12.4, 6.5);
+  // Rivets at the six corners of the frame.
+  for (int k = 0; k < 6; ++k) {
+    const QPointF at = HexCorner(GemCentre, 14.2, k);
+    QRadialGradient rivet(at - QPointF(0.6, 0.6), 1.9);
+    rivet.setColorAt(0, QColor(250, 250, 250));
+    rivet.setColorAt(1, QColor(60, 60, 66));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(rivet);
+    painter.drawEllipse(at, 1.6, 1.6);
+  }
+  // Cracks across the stone.
+  QPen crack(QColor(20, 16, 16, 220), 1.1);
+  crack.setJoinStyle(Qt::MiterJoin);
+  painter.setPen(crack);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolyline(QPolygonF({{9, 12}, {14, 16}, {13, 19}, {19, 22}, {23, 28}}));
+  painter.drawPolyline(QPolygonF({{14, 16}, {20, 14}, {25, 10}}));
+  painter.drawPolyline(QPolygonF({{19, 22}, {24, 20}}));
+  DrawSparkle(painter, QPointF(14, 13), 2.0);
+  return image;
+}
+
+QString TwoDigits(int n) { return QString::asprintf("%2.2d", n); }
+}  // namespace
+
+QColor GemBaseColor(int colour) {
+  static const QColor colours[5] = {{236, 236, 242}, {186, 96, 224}, {120, 230, 110},
+                                    {30, 50, 170},   {220, 38, 30}};
+  return colours[std::clamp(colour, 0, 4)];
+}
+
+std::vector<TNamedPicture> GemPictures() {
+  std::vector<TNamedPicture> pictures;
+  for (int colour = 0; colour < 5; ++colour)
+    pictures.push_back({"bmp/hexagon" + TwoDigits(colour).toStdString() + ".bmp", PlainGem(colour)});
+  for (int colour = 0; colour < 5; ++colour)
+    pictures.push_back({"bmp/hexagon" + TwoDigits(10 + colour).toStdString() + ".bmp", ChipGem(colour)});
+  QPainterPath plain, chip;
+  plain.addPolygon(Hexagon(GemCentre, 18));
+  plain.closeSubpath();
+  chip.addPolygon(ChamferedHexagon(GemCentre, 18, 3.0));
+  chip.closeSubpath();
+  pictures.push_back({"bmp/hexagonmask0.bmp", WhiteOnBlack(GemSize, GemSize, plain)});
+  pictures.push_back({"bmp/hexagonmask1.bmp", WhiteOnBlack(GemSize, GemSize, chip)});
+  return pictures;
+}

@@ -1,0 +1,264 @@
+// Title page and level map: parchment, with everything else drawn as ink shapes (white on black)
+// that the game fills with dark brown.
+
+#include <cmath>
+#include <numbers>
+
+#include "content_random.h"
+#include "pictures.h"
+
+namespace {
+constexpr int PageWidth = 400, PageHeight = 500;
+
+QPainterPath Star(QPointF centre, double outer, double inner, int points) {
+  QPolygonF polygon;
+  for (int k = 0; k < 2 * points; ++k) {
+    const double radius = k % 2 ? inner : outer;
+    const double angle = -std::numbers::pi / 2 + k * std::numbers::pi / points;
+    polygon << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+  }
+  QPainterPath path;
+  path.addPolygon(polygon);
+  path.closeSubpath();
+  return path;
+}
+
+QPainterPath Stroked(const QPainterPath& path, double width, Qt::PenStyle style = Qt::SolidLine) {
+  QPainterPathStroker stroker;
+  stroker.setWidth(width);
+  stroker.setCapStyle(Qt::RoundCap);
+  stroker.setJoinStyle(Qt::RoundJoin);
+  stroker.setDashPattern(style);
+  return stroker.createStroke(path);
+}
+
+QPainterPath Ring(QPointF centre, double radius, double width) {
+  QPainterPath circle;
+  circle.addEllipse(centre, radius, radius);
+  return Stroked(circle, width);
+}
+
+// A double rule around the page with small diamonds at the corners.
+QPainterPath PageFrame() {
+  QPainterPath frame;
+  QPainterPath outer, inner;
+  outer.addRect(QRectF(10, 10, PageWidth - 20, PageHeight - 20));
+  inner.addRect(QRectF(15, 15, PageWidth - 30, PageHeight - 30));
+  frame.addPath(Stroked(outer, 2.2));
+  frame.addPath(Stroked(inner, 0.9));
+  for (QPointF corner : {QPointF(12.5, 12.5), QPointF(PageWidth - 12.5, 12.5),
+                         QPointF(12.5, PageHeight - 12.5), QPointF(PageWidth - 12.5, PageHeight - 12.5)})
+    frame.addPath(Star(corner, 7, 2.5, 4));
+  return frame;
+}
+
+QImage Lambskin() {
+  QImage image(PageWidth, PageHeight, QImage::Format_RGB32);
+  PaintParchment(image, 0x1A3B, true);
+  return image;
+}
+
+QPainterPath TitleArt() {
+  QPainterPath art = PageFrame();
+  art.addPath(CenteredText("Brillor", PixelFont(SerifFamily, 84, true), QRectF(40, 40, 320, 90)));
+  art.addPath(CenteredText("I", PixelFont(SerifFamily, 50, true), QRectF(170, 132, 60, 50)));
+  art.addPath(Stroked([] { QPainterPath p; p.moveTo(60, 158); p.lineTo(160, 158);
+                           p.moveTo(240, 158); p.lineTo(340, 158); return p; }(), 1.6));
+  // A honeycomb of seven cut stones.
+  const QPointF centre(200, 300);
+  const double r = 34, step = r * std::sqrt(3.0);
+  std::vector<QPointF> centres{centre};
+  for (int k = 0; k < 6; ++k) {
+    const double angle = (k * 60.0) * std::numbers::pi / 180.0;
+    centres.push_back(centre + QPointF(step * std::cos(angle), step * std::sin(angle)));
+  }
+  for (QPointF c : centres) {
+    QPainterPath outline, facets;
+    outline.addPolygon(Hexagon(c, r - 2));
+    outline.closeSubpath();
+    facets.addPolygon(Hexagon(c, (r - 2) * 0.5));
+    facets.closeSubpath();
+    for (int k = 0; k < 6; ++k) {
+      facets.moveTo(HexCorner(c, (r - 2) * 0.5, k));
+      facets.lineTo(HexCorner(c, r - 2, k));
+    }
+    art.addPath(Stroked(outline, 3.0));
+    art.addPath(Stroked(facets, 1.2));
+    art.addPath(Star(HexCorner(c, (r - 2) * 0.3, 5), 4, 1.2, 4));
+  }
+  art.addPath(CenteredText("a puzzle of falling gems", PixelFont(SerifFamily, 17, false),
+                           QRectF(60, 398, 280, 26)));
+  return art;
+}
+
+QPainterPath Waves(QPointF start, int count) {
+  QPainterPath waves;
+  for (int i = 0; i < count; ++i) {
+    const QPointF at = start + QPointF((i % 2) * 14, i * 12);
+    waves.moveTo(at);
+    for (int k = 0; k < 3; ++k)
+      waves.quadTo(at + QPointF(k * 16 + 4, -5), at + QPointF(k * 16 + 8, 0)),
+          waves.quadTo(at + QPointF(k * 16 + 12, 5), at + QPointF(k * 16 + 16, 0));
+  }
+  return Stroked(waves, 1.1);
+}
+
+QPainterPath Mountains(QPointF start, int count) {
+  QPainterPath mountains;
+  for (int i = 0; i < count; ++i) {
+    const QPointF at = start + QPointF((i % 2) * 12, i * 30);
+    mountains.moveTo(at);
+    mountains.lineTo(at + QPointF(12, -20));
+    mountains.lineTo(at + QPointF(24, 0));
+    mountains.moveTo(at + QPointF(12, -20));
+    mountains.lineTo(at + QPointF(15, -4));
+  }
+  return Stroked(mountains, 1.4);
+}
+
+QPainterPath CompassRose(QPointF centre) {
+  QPainterPath rose = Star(centre, 26, 5, 4);
+  QTransform turn;
+  turn.translate(centre.x(), centre.y());
+  turn.rotate(45);
+  turn.translate(-centre.x(), -centre.y());
+  rose.addPath(turn.map(Star(centre, 15, 4, 4)));
+  rose.addPath(Ring(centre, 19, 1.0));
+  rose.addPath(CenteredText("N", PixelFont(SerifFamily, 12, true), QRectF(centre.x() - 8, centre.y() - 44, 16, 14)));
+  return rose;
+}
+
+QPainterPath Trail() {
+  QPainterPath trail;
+  const auto& points = MapPoints();
+  trail.moveTo(points[0].x, points[0].y);
+  for (size_t i = 1; i < points.size(); ++i) trail.lineTo(points[i].x, points[i].y);
+  return Stroked(trail, 1.6, Qt::DashLine);
+}
+
+QPainterPath MapArt() {
+  QPainterPath art = PageFrame();
+  art.addPath(CenteredText("The Gem Road", PixelFont(SerifFamily, 24, true), QRectF(24, 22, 200, 32)));
+  art.addPath(Trail());
+  for (const TMapPoint& p : MapPoints()) art.addPath(Ring(QPointF(p.x, p.y), p.big ? 5.5 : 3.2, 1.2));
+  art.addPath(CompassRose(QPointF(70, 430)));
+  art.addPath(Waves(QPointF(290, 360), 6));
+  art.addPath(Mountains(QPointF(30, 260), 5));
+  art.addPath(Mountains(QPointF(350, 110), 3));
+  return art;
+}
+
+QPainterPath ConstellationArt() {
+  QPainterPath art = PageFrame();
+  const auto& points = MapPoints();
+  QPainterPath lines;
+  lines.moveTo(points[0].x, points[0].y);
+  for (size_t i = 1; i < points.size(); ++i) lines.lineTo(points[i].x, points[i].y);
+  lines.lineTo(points[0].x, points[0].y);
+  art.addPath(Stroked(lines, 1.3));
+  for (const TMapPoint& p : points) art.addPath(Star(QPointF(p.x, p.y), p.big ? 8 : 5, p.big ? 2.2 : 1.5, 4));
+  TContentRandom random(0x0410);
+  for (int i = 0; i < 90; ++i) {
+    const QPointF at(random.Range(24, PageWidth - 24), random.Range(24, PageHeight - 60));
+    art.addEllipse(at, 0.9, 0.9);
+  }
+  art.addPath(CenteredText("The Wanderer", PixelFont(SerifFamily, 22, true), QRectF(24, 22, 200, 32)));
+  return art;
+}
+
+QImage LevelFlag() {
+  const QColor key(169, 145, 104);
+  QImage image = SolidImage(120, 70, key);
+  QPainter painter(&image);
+  SetSmooth(painter, false);
+  painter.setPen(QPen(palette::DarkBrown, 1));
+  painter.setBrush(palette::MidBrown);
+  painter.drawRect(4, 2, 4, 66);  // pole
+  painter.setBrush(palette::Gold);
+  painter.drawEllipse(2, 0, 7, 6);
+  QPolygonF cloth;
+  for (int x = 8; x <= 112; x += 4) cloth << QPointF(x, 8 + 3 * std::sin(x / 15.0));
+  for (int x = 112; x >= 8; x -= 4) cloth << QPointF(x, 62 + 3 * std::sin(x / 15.0));
+  painter.setBrush(QColor(246, 234, 198));
+  painter.drawPolygon(cloth);
+  painter.setPen(QPen(palette::Maroon, 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawLine(12, 17, 108, 17);
+  painter.drawLine(12, 56, 108, 56);
+  SetSmooth(painter, true);
+  painter.fillPath(CenteredText("Level", PixelFont(SerifFamily, 13, true), QRectF(10, 24, 36, 24)),
+                   palette::DarkBrown);
+  return image;
+}
+
+QImage FlagDigits() {
+  QImage image = SolidImage(132, 16, QColor(200, 0, 0));
+  QPainter painter(&image);
+  SetSmooth(painter, false);  // keeps the key colour exact around the digits
+  const QString glyphs = QStringLiteral("1234567890*");
+  for (int i = 0; i < glyphs.size(); ++i)
+    painter.fillPath(CenteredText(glyphs.mid(i, 1), PixelFont(SansFamily, 15, true),
+                                  QRectF(i * 12 + 1, 1, 10, 14)),
+                     palette::DarkBrown);
+  return image;
+}
+
+QImage BlinkingPoint() {
+  QPainterPath frames;
+  for (int f = 0; f < 6; ++f) {
+    const QPointF centre(f * 16 + 8, 7);
+    const double pulse = 0.5 - 0.5 * std::cos(f / 6.0 * 2 * std::numbers::pi);
+    frames.addPath(Ring(centre, 3.5 + 2.8 * pulse, 1.6));
+    frames.addEllipse(centre, 2.2, 2.2);
+  }
+  return WhiteOnBlack(96, 14, frames);
+}
+
+QImage Prompt() {
+  QImage image = SolidImage(170, 28, Qt::black);
+  QPainter painter(&image);
+  SetSmooth(painter, true);
+  QFont font = PixelFont(SerifFamily, 19, true);
+  font.setItalic(true);
+  painter.fillPath(CenteredText("Click to continue", font, QRectF(2, 2, 166, 24)), palette::DarkBrown);
+  return image;
+}
+
+QPainterPath Disc(QPointF centre, double radius) {
+  QPainterPath disc;
+  disc.addEllipse(centre, radius, radius);
+  return disc;
+}
+}  // namespace
+
+const std::vector<TMapPoint>& MapPoints() {
+  static const std::vector<TMapPoint> points{
+      {148, 68, false},  {141, 77, false},  {101, 141, false}, {86, 147, false},  {75, 173, false},
+      {112, 207, false}, {163, 165, false}, {196, 196, false}, {198, 203, false}, {190, 210, false},
+      {135, 226, true},  {148, 241, false}, {210, 253, false}, {183, 277, false}, {169, 314, false},
+      {206, 333, true},  {190, 343, true},  {176, 354, true},  {182, 364, false}, {186, 389, false},
+      {194, 391, false}, {189, 396, false}, {191, 407, false}, {177, 416, false}, {158, 448, true},
+      {206, 420, false}, {229, 424, false}, {245, 417, false}, {259, 433, true},  {313, 311, false},
+      {322, 302, false}, {331, 263, false}, {311, 253, false}, {335, 243, false}, {331, 217, false},
+      {319, 203, false}, {335, 170, false}, {323, 165, false}, {316, 147, false}, {291, 142, false},
+      {285, 219, true},  {270, 298, false}, {228, 307, false}, {220, 291, false}, {232, 282, false},
+      {232, 246, true}};
+  return points;
+}
+
+std::vector<TNamedPicture> MapPictures() {
+  QPainterPath small = Disc(QPointF(6, 6), 3.2);
+  small.addPath(Ring(QPointF(6, 6), 4.8, 1.4));
+  return {
+      {"bmp/lambskin.bmp", Lambskin()},
+      {"dat/c01", WhiteOnBlack(PageWidth, PageHeight, TitleArt())},
+      {"bmp/map.bmp", WhiteOnBlack(PageWidth, PageHeight, MapArt())},
+      {"bmp/orion.bmp", WhiteOnBlack(PageWidth, PageHeight, ConstellationArt())},
+      {"bmp/levelflag.bmp", LevelFlag()},
+      {"bmp/num2.bmp", FlagDigits()},
+      {"bmp/mappointbig.bmp", WhiteOnBlack(18, 20, Star(QPointF(9, 10.5), 9, 3.8, 5))},
+      {"bmp/mappointsmall.bmp", WhiteOnBlack(12, 12, small)},
+      {"bmp/mappoint.bmp", BlinkingPoint()},
+      {"dat/y00", Prompt()},
+  };
+}
