@@ -1,0 +1,300 @@
+#include "display/line_effects.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include <QPainter>
+
+#include "frame/random.h"
+#include "frame/rounding.h"
+
+namespace {
+int Life(TARGB color) { return static_cast<int>(color >> 24); }
+
+TARGB WithAlpha(TARGB color, int alpha) { return (TARGB(alpha) << 24) | (color & 0x00FFFFFFu); }
+
+// A new particle lives for 128..255.
+TARGB FreshParticleColor(TARGB color) { return WithAlpha(color, 128 + Random(128)); }
+
+// Loses fade of its life, rounded halves to even, never below 0 (nor above 255 should the
+// clock ever step backwards).
+TARGB Faded(TARGB color, double fade) {
+  const double life = std::clamp(Life(color) - fade, 0.0, 255.0);
+  return WithAlpha(color, static_cast<int>(RoundHalfEven(life)));
+}
+
+// A particle is drawn as a short line from its position to a random neighbour one pen width
+// away (or a dot), which makes it twinkle.
+void DrawTwinkle(QPainter& canvas, QPen& pen, const TParticle& particle) {
+  const qreal width = pen.widthF();
+  const qreal dx = (Random(3) - 1) * width;
+  const qreal dy = (Random(3) - 1) * width;
+  pen.setColor(QColor::fromRgba(particle.PColor));
+  canvas.setPen(pen);
+  canvas.drawLine(QPointF(particle.PX, particle.PY), QPointF(particle.PX + dx, particle.PY + dy));
+}
+
+std::vector<TParticle> MakeParticles(int32_t count) { return std::vector<TParticle>(std::max(count, 0)); }
+
+bool ValidIndex(const std::vector<TParticle>& particles, int32_t index) {
+  return index >= 0 && static_cast<size_t>(index) < particles.size();
+}
+
+// Random(n + 1) for a range that may already be at the top of int32.
+int32_t RandomUpTo(int32_t highest) {
+  return Random(highest < std::numeric_limits<int32_t>::max() ? highest + 1 : highest);
+}
+}  // namespace
+
+// ---- TDSPE_Flash ----
+
+TDSPE_Flash::TDSPE_Flash(TDSP* dsp, int32_t layer, TARGB color, int64_t interval)
+    : TDSPElem(dsp, layer), pen_(GamePen(color, 1)), outline_(6), interval_(interval) {
+  X = -100;
+  Y = -100;
+}
+
+void TDSPE_Flash::Update(int64_t now) {
+  if (now - lastStep_ <= interval_) return;
+  penWidth_ = penWidth_ > 5 ? 1 : penWidth_ + 1;
+  pen_.setWidthF(penWidth_);
+  lastStep_ = now;
+}
+
+void TDSPE_Flash::Draw() {
+  const float x = X;
+  const float y = Y;
+  outline_[0] = QPointF(x, y - kRadius);
+  outline_[1] = QPointF(x + kHalfWidth, y - kRadius / 2);
+  outline_[2] = QPointF(x + kHalfWidth, y + kRadius / 2);
+  outline_[3] = QPointF(x, y + kRadius);
+  outline_[4] = QPointF(x - kHalfWidth, y + kRadius / 2);
+  outline_[5] = QPointF(x - kHalfWidth, y - kRadius / 2);
+  QPainter& canvas = DSP->Canvas();
+  canvas.setPen(pen_);
+  canvas.setBrush(Qt::NoBrush);
+  canvas.drawPolygon(outline_, Qt::OddEvenFill);
+}
+
+void TDSPE_Flash::SetColor(TARGB color) { pen_.setColor(QColor::fromRgba(color)); }
+
+// ---- TDSPE_Arc ----
+
+TDSPE_Arc::TDSPE_Arc(TDSP* dsp, int32_t layer, int32_t percent)
+    : TDSPElem(dsp, layer), Percent(static_cast<float>(percent)), pen_(GamePen(MakeARGB(30, 255, 255, 255), kPenWidth)) {}
+
+void TDSPE_Arc::Update(int64_t) {}
+
+void TDSPE_Arc::Draw() {
+  // Qt counts angles anticlockwise in sixteenths of a degree: 88 degrees is just right of
+  // twelve o'clock, and a positive span runs anticlockwise. More than a full turn is a full ring.
+  constexpr int kFullTurn = 360 * 16;
+  if (std::isnan(Percent)) return;
+  const double span = std::clamp(Percent / 100.0 * kFullTurn, double(-kFullTurn), double(kFullTurn));
+  pen_.setColor(QColor::fromRgba(MakeARGB(Alpha, 255, 255, 255)));
+  QPainter& canvas = DSP->Canvas();
+  canvas.setPen(pen_);
+  canvas.drawArc(QRectF(X, Y, kBoxSize, kBoxSize), 88 * 16, RoundHalfEven32(span));
+}
+
+// ---- TDSPE_Spark ----
+
+TDSPE_Spark::TDSPE_Spark(TDSP* dsp, int32_t layer, TARGB color, float x, float y, float speed, float drag,
+                         float gravity, int32_t count, int32_t penWidth, bool respawn, bool)
+    : TDSPElem(dsp, layer),
+      Particles(MakeParticles(count)),
+      Drag(drag),
+      Gravity(gravity),
+      Respawn(respawn),
+      Color(color),
+      Speed(speed),
+      pen_(GamePen(0, penWidth)) {
+  X = x;
+  Y = y;
+  for (size_t i = 0; i < Particles.size(); ++i) ResetParticle(static_cast<int32_t>(i));
+}
+
+void TDSPE_Spark::ResetParticle(int32_t index) {
+  if (!ValidIndex(Particles, index)) return;
+  TParticle& particle = Particles[index];
+  particle.PX = X;
+  particle.PY = Y;
+  particle.PColor = FreshParticleColor(Color);
+  // The random values are drawn in this order: horizontal share, vertical share, then the signs.
+  particle.VX = static_cast<float>(Random(101)) * Speed / 100;
+  const float verticalRoom = std::sqrt(std::max(0.0f, Speed * Speed - particle.VX * particle.VX));
+  particle.VY = verticalRoom * static_cast<float>(Random(101)) / 100;
+  if (Random(2) == 1) particle.VX = -particle.VX;
+  if (Random(2) == 1) particle.VY = -particle.VY;
+}
+
+void TDSPE_Spark::Update(int64_t now) {
+  if (!Visible) return;
+  double seconds = 0;
+  if (!clock_.Step(*DSP, now, seconds)) return;
+  const auto dt = static_cast<float>(seconds);
+  const float fade = dt * FadeRate;
+  const float drag = dt * Drag;
+  const float pull = dt * Gravity;
+  for (TParticle& particle : Particles) {
+    particle.PColor = Faded(particle.PColor, fade);
+    const float oldVX = particle.VX;
+    const float oldVY = particle.VY;
+    // Drag slows the sideways motion to rest and never reverses it.
+    if (particle.VX > 0) {
+      particle.VX = std::max(0.0f, particle.VX + drag);
+    } else {
+      particle.VX = std::min(0.0f, particle.VX - drag);
+    }
+    particle.VY += pull;
+    particle.PX += dt * (oldVX + particle.VX) / 2;
+    particle.PY += dt * (oldVY + particle.VY) / 2;
+  }
+}
+
+void TDSPE_Spark::Draw() {
+  if (!clock_.Started()) return;
+  QPainter& canvas = DSP->Canvas();
+  bool anyAlive = false;
+  for (size_t i = 0; i < Particles.size(); ++i) {
+    if (Life(Particles[i].PColor) > 64) {
+      DrawTwinkle(canvas, pen_, Particles[i]);
+      anyAlive = true;
+    } else if (Respawn) {
+      ResetParticle(static_cast<int32_t>(i));
+      anyAlive = true;
+    }
+  }
+  if (!anyAlive) delete this;
+}
+
+// ---- TDSPE_Temp ----
+
+TDSPE_Temp::TDSPE_Temp(TDSP* dsp, int32_t layer, TARGB color, float x, float y, float speed, int32_t count,
+                       int32_t penWidth)
+    : TDSPElem(dsp, layer), Particles(MakeParticles(count)), Color(color), Speed(speed), pen_(GamePen(0, penWidth)) {
+  X = x;
+  Y = y;
+  for (size_t i = 0; i < Particles.size(); ++i) ResetParticle(static_cast<int32_t>(i));
+}
+
+void TDSPE_Temp::ResetParticle(int32_t index) {
+  if (!ValidIndex(Particles, index)) return;
+  TParticle& particle = Particles[index];
+  particle.PX = X;
+  particle.PY = Y;
+  particle.PColor = FreshParticleColor(Color);
+  particle.VX = 0;
+  particle.VY = -Speed;
+}
+
+void TDSPE_Temp::Update(int64_t now) {
+  if (!Visible) return;
+  double seconds = 0;
+  if (!clock_.Step(*DSP, now, seconds)) return;
+  const auto dt = static_cast<float>(seconds);
+  const float fade = dt * FadeRate;
+  for (TParticle& particle : Particles) {
+    particle.PColor = Faded(particle.PColor, fade);
+    particle.PY += dt * particle.VY;
+  }
+}
+
+void TDSPE_Temp::Draw() {
+  if (!clock_.Started()) return;
+  QPainter& canvas = DSP->Canvas();
+  for (size_t i = 0; i < Particles.size(); ++i) {
+    if (Life(Particles[i].PColor) < 65) {
+      ResetParticle(static_cast<int32_t>(i));
+    } else {
+      DrawTwinkle(canvas, pen_, Particles[i]);
+    }
+  }
+}
+
+// ---- TDSPE_Lightning ----
+
+TDSPE_Lightning::TDSPE_Lightning(TDSP* dsp, int32_t layer, TARGB color, float x, float y, float endX,
+                                 float targetY, int32_t minWidth, int32_t maxWidth, int32_t spread,
+                                 int32_t jitter, int32_t bolts, TEvent<float>::Handler onFinish, bool finite)
+    : TDSPElem(dsp, layer),
+      OnFinish(std::move(onFinish)),
+      MinWidth(minWidth),
+      MaxWidth(maxWidth),
+      Spread(spread),
+      Jitter(jitter),
+      Color(color),
+      EndX(endX),
+      TargetY(targetY),
+      pen_(GamePen(color, 2)),
+      bolts_(finite ? 0 : bolts),
+      boltLimit_(bolts),
+      finite_(finite) {
+  X = x;
+  Y = y;
+}
+
+TDSPE_Lightning::~TDSPE_Lightning() { OnFinish(Y); }
+
+void TDSPE_Lightning::Update(int64_t now) {
+  if (!finite_) return;
+  const double tenth = 0.1 * static_cast<double>(DSP->Frequency());
+  if (static_cast<double>(lastStep_) >= static_cast<double>(now) - tenth) return;
+  lastStep_ = now;
+  bolts_ += 3;
+}
+
+void TDSPE_Lightning::Draw() {
+  QPainter& canvas = DSP->Canvas();
+  const TSegmentSink drawSegment = [&canvas](const QPointF& from, const QPointF& to) { canvas.drawLine(from, to); };
+  for (int32_t bolt = 0; bolt < bolts_; ++bolt) {
+    pen_.setColor(QColor::fromRgba(WithAlpha(Color, Random(255))));
+    pen_.setWidthF(PickPenWidth());
+    canvas.setPen(pen_);
+    WalkBolt(drawSegment);
+  }
+  if (finite_ && bolts_ >= boltLimit_) delete this;
+}
+
+qreal TDSPE_Lightning::PickPenWidth() const {
+  // A width range turned upside down is taken as MinWidth alone.
+  const int64_t lowest = MinWidth;
+  const int64_t choices = std::max<int64_t>(int64_t(MaxWidth) - lowest + 1, 1);
+  const auto pick = Random(static_cast<int32_t>(std::min<int64_t>(choices, std::numeric_limits<int32_t>::max())));
+  return static_cast<qreal>(std::max<int64_t>(lowest + pick, 0));
+}
+
+void TDSPE_Lightning::WalkBolt(const TSegmentSink& sink) const {
+  // A bolt across the playing field takes a few hundred segments at most; a far longer one
+  // jumps to its end rather than stall the frame.
+  constexpr int kMostSegments = 4096;
+  if (!std::isfinite(X) || !std::isfinite(Y) || !std::isfinite(EndX) || !std::isfinite(TargetY)) return;
+  // A negative spread or a jitter below 1 would leave no random range: clamped to 0 and 1.
+  const int32_t spread = std::clamp(Spread, 0, std::numeric_limits<int32_t>::max() - 1);
+  const int32_t jitter = std::clamp(Jitter, 1, std::numeric_limits<int32_t>::max() - 1);
+  const float halfSpread = static_cast<float>(spread) / 2;
+  const float halfJitter = static_cast<float>(jitter) / 2;
+  const float pull = static_cast<float>(jitter) / 10;
+  float a = X;
+  float b = static_cast<float>(RandomUpTo(spread)) + Y - halfSpread;
+  for (int segment = 1;; ++segment) {
+    float c = static_cast<float>(Random(jitter) + 1) + a;
+    float d = static_cast<float>(RandomUpTo(jitter)) + b - halfJitter;
+    if (d > TargetY) {
+      d -= pull;
+    } else if (d < TargetY) {
+      d += pull;
+    }
+    // Reaching EndX exactly also ends near TargetY. A step too small to move a (far from the
+    // origin) or a bolt too long ends here as well, so the walk always finishes.
+    if (c >= EndX || c <= a || segment >= kMostSegments) {
+      c = EndX;
+      d = static_cast<float>(RandomUpTo(spread)) + TargetY - halfSpread;
+    }
+    sink(QPointF(a, b), QPointF(c, d));
+    if (c == EndX) return;
+    a = c;
+    b = d;
+  }
+}

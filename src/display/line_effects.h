@@ -1,0 +1,173 @@
+#pragma once
+// Display elements drawn with a pen: the pulsing hexagon cursor, the countdown ring, spark
+// bursts, the rising plume and lightning bolts. Each is heap-allocated and registers with its
+// surface; a spark burst without respawn and a finite lightning free themselves (delete this)
+// at the end of their own Draw.
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include <QPen>
+#include <QPointF>
+#include <QPolygonF>
+
+#include "display/dsp.h"
+#include "display/element_time.h"
+#include "display/picture.h"
+#include "frame/events.h"
+
+// The cursor that marks a hexagon: an outline centred on (X, Y) whose line width steps
+// 1, 2, ... 6, 1, ... once per Interval ticks.
+class TDSPE_Flash : public TDSPElem {
+ public:
+  // Starts off the surface at (-100, -100) until the caller moves it.
+  TDSPE_Flash(TDSP* dsp, int32_t layer, TARGB color, int64_t interval);
+
+  void Update(int64_t now) override;
+  void Draw() override;
+
+  void SetColor(TARGB color);
+  float PenWidth() const { return penWidth_; }
+  int64_t Interval() const { return interval_; }
+
+  // Corners point up and down; 15.5884572 is 18 x sqrt(3) / 2.
+  static constexpr float kRadius = 18;
+  static constexpr float kHalfWidth = 15.5884572f;
+
+ private:
+  int64_t lastStep_ = 0;
+  QPen pen_;
+  QPolygonF outline_;
+  float penWidth_ = 1;
+  int64_t interval_;
+};
+
+// The countdown ring: a thick translucent white arc in the 200 x 200 box whose top-left corner
+// is (X, Y), covering radii 75 to 125 about its centre. It starts just right of twelve o'clock
+// and runs anticlockwise for Percent of the full circle.
+class TDSPE_Arc : public TDSPElem {
+ public:
+  TDSPE_Arc(TDSP* dsp, int32_t layer, int32_t percent);
+
+  void Update(int64_t now) override;
+  void Draw() override;
+
+  static constexpr float kBoxSize = 200;
+  static constexpr float kPenWidth = 50;
+
+  // Set by the caller as the countdown runs.
+  uint8_t Alpha = 30;
+  float Percent;
+
+ private:
+  QPen pen_;
+};
+
+// One spark or plume particle. Speeds in pixels per second, positive VY downward; the colour's
+// alpha is the particle's remaining life.
+struct TParticle {
+  float PX = 0;
+  float PY = 0;
+  float VX = 0;
+  float VY = 0;
+  TARGB PColor = 0;
+};
+
+// A burst of sparks from (X, Y), each starting at no more than Speed pixels per second in a
+// random quadrant, slowed horizontally by Drag, pulled down by Gravity and fading at FadeRate
+// alpha per second. Without Respawn it frees itself once every spark has faded. Hidden, it is
+// frozen (the gap counts as one long step when shown again).
+class TDSPE_Spark : public TDSPElem {
+ public:
+  // The last flag is accepted for the callers' sake and has no effect.
+  TDSPE_Spark(TDSP* dsp, int32_t layer, TARGB color, float x, float y, float speed, float drag, float gravity,
+              int32_t count, int32_t penWidth, bool respawn, bool unused = true);
+
+  void Update(int64_t now) override;
+  // May free the element: touch nothing of it after calling.
+  void Draw() override;
+
+  // Re-seeds one particle at (X, Y); an index outside the burst is ignored.
+  void ResetParticle(int32_t index);
+
+  std::vector<TParticle> Particles;
+  float Drag;
+  float Gravity;
+  float FadeRate = 128;
+  bool Respawn;
+  TARGB Color;
+  float Speed;
+
+ private:
+  TElementClock clock_;
+  QPen pen_;
+};
+
+// A plume of particles rising from (X, Y) at Speed pixels per second, fading at FadeRate alpha
+// per second and starting again when spent. It never ends by itself. Hidden, it is frozen.
+class TDSPE_Temp : public TDSPElem {
+ public:
+  TDSPE_Temp(TDSP* dsp, int32_t layer, TARGB color, float x, float y, float speed, int32_t count,
+             int32_t penWidth);
+
+  void Update(int64_t now) override;
+  void Draw() override;
+
+  // Re-seeds one particle at (X, Y); an index outside the plume is ignored.
+  void ResetParticle(int32_t index);
+
+  std::vector<TParticle> Particles;
+  float FadeRate = 64;
+  TARGB Color;
+  float Speed;
+
+ private:
+  TElementClock clock_;
+  QPen pen_;
+};
+
+// Random lightning bolts from x = X (y near Y) to x = EndX (y near TargetY), Bolts of them per
+// frame, each with a random translucency and a pen width in MinWidth..MaxWidth. A finite one
+// starts with no bolts, adds three every tenth of a second, frees itself once it reaches the
+// bolt count it was made with and reports OnFinish(Y) from its destructor.
+class TDSPE_Lightning : public TDSPElem {
+ public:
+  TDSPE_Lightning(TDSP* dsp, int32_t layer, TARGB color, float x, float y, float endX, float targetY,
+                  int32_t minWidth, int32_t maxWidth, int32_t spread, int32_t jitter, int32_t bolts,
+                  TEvent<float>::Handler onFinish, bool finite);
+  ~TDSPE_Lightning() override;
+
+  void Update(int64_t now) override;
+  // May free the element: touch nothing of it after calling.
+  void Draw() override;
+
+  // Walks one random bolt, handing each straight segment to sink. Draw draws them; tests
+  // look at them.
+  using TSegmentSink = std::function<void(const QPointF& from, const QPointF& to)>;
+  void WalkBolt(const TSegmentSink& sink) const;
+
+  int32_t Bolts() const { return bolts_; }
+  int32_t BoltLimit() const { return boltLimit_; }
+  bool Finite() const { return finite_; }
+
+  TEvent<float> OnFinish;
+  int32_t MinWidth;
+  int32_t MaxWidth;
+  // Bolts start and end at most Spread / 2 pixels above or below their given y.
+  int32_t Spread;
+  // Each segment advances 1..Jitter pixels and wanders up to Jitter / 2 pixels up or down.
+  int32_t Jitter;
+  TARGB Color;
+  float EndX;
+  float TargetY;
+
+ private:
+  qreal PickPenWidth() const;
+
+  int64_t lastStep_ = 0;
+  QPen pen_;
+  int32_t bolts_;
+  int32_t boltLimit_;
+  bool finite_;
+};

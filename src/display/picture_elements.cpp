@@ -1,0 +1,348 @@
+#include "display/picture_elements.h"
+
+#include <cmath>
+#include <utility>
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QTransform>
+
+#include "frame/random.h"
+#include "frame/rounding.h"
+
+namespace {
+// Opacities outside 0..1 are clamped; NaN counts as fully transparent.
+float ClampAlpha(float value) {
+  if (std::isnan(value) || value < 0) return 0;
+  return value > 1 ? 1 : value;
+}
+
+// The shortest fade still takes a hundredth of a second, which also keeps the fade step from
+// dividing by zero.
+float ClampDuration(float seconds) {
+  constexpr float kShortest = 0.01f;
+  return std::isnan(seconds) || seconds <= kShortest ? kShortest : seconds;
+}
+
+int32_t RandomDirection() { return Random(2) == 0 ? -1 : 1; }
+
+QImage TransparentImage(int width, int height) {
+  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
+}  // namespace
+
+// ---- TDSPE_Static ----
+
+TDSPE_Static::TDSPE_Static(TDSP* dsp, int32_t layer) : TDSPElem(dsp, layer) {}
+
+TDSPE_Static::TDSPE_Static(TDSP* dsp, int32_t layer, const std::string& fileName, float x, float y,
+                           float alpha)
+    : TDSPElem(dsp, layer) {
+  LoadPlain(fileName, x, y, alpha);
+}
+
+TDSPE_Static* TDSPE_Static::CreateKeyed(TDSP* dsp, int32_t layer, const std::string& fileName, float x,
+                                        float y, float alpha, TARGB keyColor) {
+  auto* elem = new TDSPE_Static(dsp, layer);
+  elem->LoadKeyed(fileName, x, y, alpha, keyColor);
+  return elem;
+}
+
+TDSPE_Static* TDSPE_Static::CreateMasked(TDSP* dsp, int32_t layer, const std::string& pictureFile,
+                                         const std::string& maskFile, float x, float y) {
+  auto* elem = new TDSPE_Static(dsp, layer);
+  elem->LoadMasked(pictureFile, maskFile, x, y);
+  return elem;
+}
+
+TDSPE_Static* TDSPE_Static::CreateTinted(TDSP* dsp, int32_t layer, const std::string& maskFile, TARGB color) {
+  auto* elem = new TDSPE_Static(dsp, layer);
+  elem->LoadTinted(maskFile, color);
+  return elem;
+}
+
+void TDSPE_Static::SetPicture(QImage picture, const std::string& fileName) {
+  picture_ = std::move(picture);
+  width_ = picture_.width();
+  height_ = picture_.height();
+  fileName_ = fileName;
+}
+
+void TDSPE_Static::LoadPlain(const std::string& fileName, float x, float y, float alpha) {
+  UseWithOpacity(Drawable(LoadPicture(fileName)), fileName, x, y, alpha);
+}
+
+void TDSPE_Static::LoadKeyed(const std::string& fileName, float x, float y, float alpha, TARGB keyColor) {
+  // The key is applied once here instead of on every copy.
+  UseWithOpacity(KeyOut(LoadPicture(fileName), keyColor), fileName, x, y, alpha);
+  keyed_ = true;
+}
+
+void TDSPE_Static::UseWithOpacity(QImage picture, const std::string& fileName, float x, float y,
+                                  float alpha) {
+  SetPicture(std::move(picture), fileName);
+  hasOpacity_ = true;
+  alpha_ = ClampAlpha(alpha);
+  X = x;
+  Y = y;
+}
+
+void TDSPE_Static::LoadMasked(const std::string& pictureFile, const std::string& maskFile, float x, float y) {
+  SetPicture(ApplyMask(LoadPicture(pictureFile), LoadPicture(maskFile)), pictureFile);
+  X = x;
+  Y = y;
+}
+
+void TDSPE_Static::LoadTinted(const std::string& maskFile, TARGB color) {
+  SetPicture(TintFromMask(LoadPicture(maskFile), color), maskFile);
+}
+
+void TDSPE_Static::SetAlpha(float value) { alpha_ = ClampAlpha(value); }
+
+void TDSPE_Static::Update(int64_t) {}
+
+void TDSPE_Static::Draw() {
+  if (!Visible) return;
+  if (alpha_ > 0.99f && !keyed_) {
+    DSP->Canvas().drawImage(QPointF(X, Y), picture_);
+    return;
+  }
+  DrawPart(QRectF(0, 0, width_, height_), QPointF(X, Y));
+}
+
+void TDSPE_Static::DrawPart(const QRectF& source, const QPointF& target) const {
+  if (picture_.isNull() || source.isEmpty()) return;
+  QPainter& canvas = DSP->Canvas();
+  canvas.setOpacity(hasOpacity_ ? alpha_ : 1.0);
+  canvas.drawImage(QRectF(target, source.size()), picture_, source);
+  canvas.setOpacity(1.0);
+}
+
+// ---- TDSPE_FlashBmp ----
+
+TDSPE_FlashBmp::TDSPE_FlashBmp(TDSP* dsp, int32_t layer, const std::string& fileName, float x, float y,
+                               int32_t tag, bool fadeIn, float duration)
+    : TDSPE_Static(dsp, layer), Tag(tag), fadeIn_(fadeIn), duration_(ClampDuration(duration)) {
+  LoadKeyed(fileName, x, y, fadeIn ? 0.01f : 1.0f, MakeARGB(0, 0, 0, 0));
+}
+
+TDSPE_FlashBmp::~TDSPE_FlashBmp() { OnFinish(Tag); }
+
+void TDSPE_FlashBmp::Update(int64_t now) {
+  if (start_ == kNotStarted) {
+    start_ = now;
+    return;
+  }
+  const double progress = SecondsBetween(*DSP, start_, now) / duration_;
+  SetAlpha(static_cast<float>(fadeIn_ ? progress : 1 - progress));
+}
+
+void TDSPE_FlashBmp::Draw() {
+  TDSPE_Static::Draw();
+  const bool finished = fadeIn_ ? Alpha() == 1 : Alpha() < 0.01f;
+  if (finished) delete this;
+}
+
+// ---- TDSPE_String ----
+
+TDSPE_String::TDSPE_String(TDSP* dsp, int32_t layer, int32_t cellWidth)
+    : TDSPE_Static(dsp, layer), cellWidth_(cellWidth) {}
+
+TDSPE_String::TDSPE_String(TDSP* dsp, int32_t layer, const std::string& fileName, float x, float y,
+                           float alpha, TARGB keyColor, int32_t cellWidth)
+    : TDSPE_String(dsp, layer, cellWidth) {
+  LoadKeyed(fileName, x, y, alpha, keyColor);
+}
+
+TDSPE_String* TDSPE_String::CreateMasked(TDSP* dsp, int32_t layer, const std::string& pictureFile,
+                                         const std::string& maskFile, float x, float y, int32_t cellWidth) {
+  auto* elem = new TDSPE_String(dsp, layer, cellWidth);
+  elem->LoadMasked(pictureFile, maskFile, x, y);
+  return elem;
+}
+
+int32_t TDSPE_String::GlyphIndex(char character) {
+  if (character >= '1' && character <= '9') return character - '1';
+  if (character == '0') return 9;
+  if (character == '*') return 10;
+  return -1;
+}
+
+void TDSPE_String::Draw() {
+  const qreal cell = cellWidth_;
+  for (size_t i = 0; i < Text.size(); ++i) {
+    const int32_t glyph = GlyphIndex(Text[i]);
+    if (glyph < 0) continue;
+    DrawPart(QRectF(glyph * cell, 0, cell, Height()), QPointF(X + static_cast<qreal>(i) * cell, Y));
+  }
+}
+
+// ---- TDSPE_Animation ----
+
+TDSPE_Animation::TDSPE_Animation(TDSP* dsp, int32_t layer) : TDSPE_Static(dsp, layer) {}
+
+TDSPE_Animation::TDSPE_Animation(TDSP* dsp, int32_t layer, const std::string& fileName, float x, float y,
+                                 int32_t frames, int64_t interval)
+    : TDSPE_Animation(dsp, layer) {
+  LoadKeyed(fileName, x, y, 1, MakeARGB(0, 0, 0, 0));
+  SetUpFrames(frames, interval);
+}
+
+TDSPE_Animation* TDSPE_Animation::CreateTinted(TDSP* dsp, int32_t layer, const std::string& maskFile,
+                                               TARGB color, int32_t frames, int64_t interval) {
+  auto* elem = new TDSPE_Animation(dsp, layer);
+  elem->LoadTinted(maskFile, color);
+  elem->SetUpFrames(frames, interval);
+  return elem;
+}
+
+void TDSPE_Animation::SetUpFrames(int32_t frames, int64_t interval) {
+  interval_ = interval;
+  // A frame count the strip cannot hold leaves no frame to show (and nothing to divide by).
+  if (frames < 1 || frames > Width()) return;
+  frameWidth_ = Width() / frames;
+  frameCount_ = Width() / frameWidth_;
+}
+
+void TDSPE_Animation::StepFrame(int64_t now) {
+  if (lastStep_ == 0) lastStep_ = now;
+  if (now - lastStep_ <= interval_) return;
+  lastStep_ = now;
+  ++frame_;
+  if (frame_ >= frameCount_) frame_ = 0;
+}
+
+void TDSPE_Animation::Update(int64_t now) { StepFrame(now); }
+
+void TDSPE_Animation::Draw() {
+  if (frameWidth_ <= 0) return;
+  DrawPart(QRectF(static_cast<qreal>(frame_) * frameWidth_, 0, frameWidth_, Height()), QPointF(X, Y));
+}
+
+// ---- TDSPE_Bounce ----
+
+TDSPE_Bounce::TDSPE_Bounce(TDSP* dsp, int32_t layer, const std::string& fileName, float x, float y,
+                           int32_t frames, int64_t interval, float speed)
+    : TDSPE_Animation(dsp, layer, fileName, x, y, frames, interval),
+      dirX_(RandomDirection()),
+      dirY_(RandomDirection()),
+      speed_(speed) {}
+
+void TDSPE_Bounce::Update(int64_t now) {
+  if (!Visible || paused_) return;
+  double seconds = 0;
+  if (moveClock_.Step(*DSP, now, seconds) && !Move(seconds)) return;
+  StepFrame(now);
+}
+
+bool TDSPE_Bounce::Move(double seconds) {
+  const float distance = static_cast<float>(seconds * speed_);
+  const float oldX = X;
+  const float oldY = Y;
+  X += static_cast<float>(dirX_) * distance;
+  Y += static_cast<float>(dirY_) * distance;
+  const bool hitEdge = BounceOffWalls();
+  if ((X == oldX && Y == oldY) || !OnMove) return true;
+  const std::weak_ptr<char> alive = life_;
+  OnMove(this, hitEdge);
+  return !alive.expired();
+}
+
+bool TDSPE_Bounce::BounceOffWalls() {
+  bool hit = false;
+  const auto rightmost = static_cast<float>(DSP->Width() - FrameWidth());
+  if (X < 0 || X > rightmost) {
+    dirX_ = -dirX_;
+    X = X < 0 ? 0 : rightmost;
+    hit = true;
+  }
+  const auto lowest = static_cast<float>(DSP->Height() - Height());
+  if (Y < 0 || Y > lowest) {
+    dirY_ = -dirY_;
+    Y = Y < 0 ? 0 : lowest;
+    hit = true;
+  }
+  return hit;
+}
+
+void TDSPE_Bounce::Resume() {
+  paused_ = false;
+  moveClock_.Restart();
+  RestartFrameClock();
+}
+
+// ---- TDSPE_Startlight ----
+
+TDSPE_Startlight::TDSPE_Startlight(TDSP* dsp, int32_t layer, const std::string& fileName, QPointF position)
+    : TDSPElem(dsp, layer) {
+  // Black parts of the star become transparent, bright parts opaque.
+  source_ = AlphaFromRed(LoadPicture(fileName));
+  width_ = source_.width();
+  height_ = source_.height();
+  scratch_ = TransparentImage(width_, height_);
+  X = static_cast<float>(position.x());
+  Y = static_cast<float>(position.y());
+}
+
+TDSPE_Startlight::~TDSPE_Startlight() { OnFinish(); }
+
+void TDSPE_Startlight::Update(int64_t now) {
+  // Turning the picture is the costly part, so it happens at most a hundred times a second.
+  if (static_cast<double>(now - lastStep_) <= 0.01 * static_cast<double>(DSP->Frequency())) return;
+  angle_ = static_cast<float>((RoundHalfEven32(angle_) + 10) % 360);
+  SetScale(std::abs(angle_ - 180) / 180);
+  RenderScratch();
+  lastStep_ = now;
+}
+
+void TDSPE_Startlight::SetScale(float value) {
+  scale_ = value;
+  if (scale_ == 0) ++zeroCount_;
+}
+
+void TDSPE_Startlight::RenderScratch() {
+  scratch_.fill(Qt::transparent);
+  if (source_.isNull()) return;
+  const qreal centreX = width_ / 2.0;
+  const qreal centreY = height_ / 2.0;
+  // Turned about its centre, then shrunk towards the top-left corner; Draw re-centres it.
+  QTransform transform;
+  transform.scale(scale_, scale_);
+  transform.translate(centreX, centreY);
+  transform.rotate(angle_);
+  transform.translate(-centreX, -centreY);
+  QPainter painter(&scratch_);
+  painter.setTransform(transform);
+  painter.drawImage(QPointF(0, 0), source_);
+}
+
+void TDSPE_Startlight::Draw() {
+  const qreal shrink = 1 - scale_;
+  DSP->Canvas().drawImage(QPointF(X + shrink * width_ / 2, Y + shrink * height_ / 2), scratch_);
+  // Ends on the frame it shrinks to nothing for the second time.
+  if (zeroCount_ > 1) delete this;
+}
+
+// ---- TDSPE_Text ----
+
+TDSPE_Text::TDSPE_Text(TDSP* dsp, int32_t layer, const QString& fontName, int32_t size, TARGB color,
+                       const QString& text, float x, float y)
+    : TDSPElem(dsp, layer), Text(text), font_(fontName), color_(color), size_(size) {
+  font_.setPixelSize(size > 0 ? size : 1);
+  font_.setStyle(QFont::StyleNormal);
+  font_.setWeight(QFont::Normal);
+  ascent_ = QFontMetricsF(font_).ascent();
+  X = x;
+  Y = y;
+}
+
+void TDSPE_Text::Update(int64_t) {}
+
+void TDSPE_Text::Draw() {
+  QPainter& canvas = DSP->Canvas();
+  canvas.setFont(font_);
+  canvas.setPen(QColor::fromRgba(color_));
+  canvas.drawText(QPointF(X, Y + ascent_), Text);
+}
