@@ -37,8 +37,15 @@ void DrawTwinkle(QPainter& canvas, QPen& pen, const TParticle& particle) {
 
 std::vector<TParticle> MakeParticles(int32_t count) { return std::vector<TParticle>(std::max(count, 0)); }
 
-bool ValidIndex(const std::vector<TParticle>& particles, int32_t index) {
-  return index >= 0 && static_cast<size_t>(index) < particles.size();
+// Puts a particle back at the source (x, y) with a fresh life and returns it for its new
+// speed; nullptr for an index outside the array.
+TParticle* Restarted(std::vector<TParticle>& particles, int32_t index, float x, float y, TARGB color) {
+  if (index < 0 || static_cast<size_t>(index) >= particles.size()) return nullptr;
+  TParticle& particle = particles[index];
+  particle.PX = x;
+  particle.PY = y;
+  particle.PColor = FreshParticleColor(color);
+  return &particle;
 }
 
 // Random(n + 1) for a range that may already be at the top of int32.
@@ -116,11 +123,9 @@ TDSPE_Spark::TDSPE_Spark(TDSP* dsp, int32_t layer, TARGB color, float x, float y
 }
 
 void TDSPE_Spark::ResetParticle(int32_t index) {
-  if (!ValidIndex(Particles, index)) return;
-  TParticle& particle = Particles[index];
-  particle.PX = X;
-  particle.PY = Y;
-  particle.PColor = FreshParticleColor(Color);
+  TParticle* restarted = Restarted(Particles, index, X, Y, Color);
+  if (!restarted) return;
+  TParticle& particle = *restarted;
   // The random values are drawn in this order: horizontal share, vertical share, then the signs.
   particle.VX = static_cast<float>(Random(101)) * Speed / 100;
   const float verticalRoom = std::sqrt(std::max(0.0f, Speed * Speed - particle.VX * particle.VX));
@@ -180,13 +185,10 @@ TDSPE_Temp::TDSPE_Temp(TDSP* dsp, int32_t layer, TARGB color, float x, float y, 
 }
 
 void TDSPE_Temp::ResetParticle(int32_t index) {
-  if (!ValidIndex(Particles, index)) return;
-  TParticle& particle = Particles[index];
-  particle.PX = X;
-  particle.PY = Y;
-  particle.PColor = FreshParticleColor(Color);
-  particle.VX = 0;
-  particle.VY = -Speed;
+  TParticle* particle = Restarted(Particles, index, X, Y, Color);
+  if (!particle) return;
+  particle->VX = 0;
+  particle->VY = -Speed;
 }
 
 void TDSPE_Temp::Update(int64_t now) {
