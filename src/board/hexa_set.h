@@ -1,0 +1,83 @@
+#pragma once
+// A hex set: hexagon cells moved and drawn as one (the held piece, the editor's brush, or the
+// board grid itself, used only for its geometry). Each cell has a sprite on the display surface
+// whose position is the cell's pixel reference point under the set's Origin and HexSize.
+//
+// Geometry (pointy-topped, odd rows shifted right by half a cell): the reference point of cell
+// (Row, Col) is Origin + ((2 Col + Row mod 2) * 0.8660254 * HexSize, Row * 1.5 * HexSize). A
+// sprite is drawn with its top-left corner there.
+//
+// The set owns its sprites: ClearSet and the destructor free them, which takes them off their
+// surface. A set must therefore go before the surface its sprites were made on.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "display/dsp.h"
+
+struct TPointF {
+  float X = 0;
+  float Y = 0;
+  friend bool operator==(const TPointF&, const TPointF&) = default;
+};
+
+struct THexaElem {
+  THexaElem(int32_t row, int32_t col) : Row(row), Col(col) {}
+  int32_t Row;
+  int32_t Col;
+};
+
+// Owns its elements; pointers to them stay valid until Clear.
+class THexaElemList {
+ public:
+  THexaElem* Add(int32_t Row, int32_t Col);
+  THexaElem* Items(int32_t Index) const { return items_[Index].get(); }
+  int32_t Count() const { return static_cast<int32_t>(items_.size()); }
+  void Clear() { items_.clear(); }
+
+ private:
+  std::vector<std::unique_ptr<THexaElem>> items_;
+};
+
+class THexaSet {
+ public:
+  THexaSet(int32_t HexSize, TPointF Origin);
+  ~THexaSet();
+  THexaSet(const THexaSet&) = delete;
+  THexaSet& operator=(const THexaSet&) = delete;
+
+  TPointF CellToPixel(int32_t Row, int32_t Col) const;
+  // The cell whose reference point is nearest in the grid's own sense (rows first, then
+  // columns; halves go to the even neighbour).
+  void PixelToCell(TPointF Point, int32_t& Row, int32_t& Col) const;
+  void PixelToCell(float X, float Y, int32_t& Row, int32_t& Col) const { PixelToCell(TPointF{X, Y}, Row, Col); }
+  // Turns (Row, Col) 60 degrees about the pivot: anticlockwise on screen, since Y grows down.
+  void RotateCell(int32_t PivotRow, int32_t PivotCol, int32_t& Row, int32_t& Col) const;
+  // Turns every cell about the pivot and moves its sprite along.
+  void Rotate(int32_t PivotRow, int32_t PivotCol);
+  // A new origin places every sprite again; the same origin leaves them alone.
+  void SetOrigin(TPointF Point);
+
+  int32_t Count() const { return Elems.Count(); }
+  // Adds the cell and takes the sprite (which may be null), placing it at the cell. A cell that
+  // is already in the set is refused and the caller keeps the sprite: Sprite is moved from
+  // only when this returns true. The sprite's visibility stays the caller's.
+  bool AddCell(int32_t Row, int32_t Col, std::unique_ptr<TDSPElem>&& Sprite);
+  THexaElem* FindCell(int32_t Row, int32_t Col) const;
+  bool ContainsCell(int32_t Row, int32_t Col) const { return FindCell(Row, Col) != nullptr; }
+  TDSPElem* Sprite(int32_t Index) const { return sprites_[Index].get(); }
+  // Frees the elements and the sprites (last sprite first), which leave the display.
+  void ClearSet();
+  void SetVisible(bool Value);
+
+  int32_t HexSize;
+  TPointF Origin;
+  THexaElemList Elems;
+  bool Visible = true;
+
+ private:
+  void PlaceSprite(int32_t Index);
+
+  std::vector<std::unique_ptr<TDSPElem>> sprites_;
+};
