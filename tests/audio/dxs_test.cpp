@@ -1,0 +1,168 @@
+#include "audio/dxs.h"
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "audio/audio_device.h"
+#include "frame/errors.h"
+#include "support/temp_dir.h"
+#include "wave_files.h"
+
+namespace {
+// 100 frames of 16-bit stereo: frame i holds i + 1 on the left and -(i + 1) on the right.
+std::vector<int16_t> Ramp() {
+  std::vector<int16_t> samples;
+  for (int16_t i = 1; i <= 100; ++i) samples.insert(samples.end(), {static_cast<int16_t>(i * 100), static_cast<int16_t>(-i * 100)});
+  return samples;
+}
+
+std::string ErrorText(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const EGameError& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+// The output is held still so each test steps the mix itself through Render.
+class DXSTest : public ::testing::Test {
+ protected:
+  DXSTest() {
+    dir.WriteBytes("wav/ramp.wav", Wave16(Ramp()));
+    dxs.Device->SetOutputPaused(true);
+  }
+  std::unique_ptr<TDXSElem> Load(const std::string& name = "wav/ramp.wav", bool loop = false) {
+    return std::make_unique<TDXSElem>(&dxs, dir.File(name), loop);
+  }
+  // The left channel of the next frames of output.
+  std::vector<int> Render(int frames) {
+    std::vector<int16_t> out(static_cast<size_t>(frames) * 2);
+    dxs.Device->Render(out.data(), frames);
+    std::vector<int> left;
+    for (int i = 0; i < frames; ++i) left.push_back(out[i * 2]);
+    return left;
+  }
+  TTempProgramDir dir;
+  TDXS dxs;
+};
+
+TEST_F(DXSTest, PlayStopAndReplay) {
+  auto elem = Load();
+  EXPECT_EQ(elem->Frames(), 100);
+  elem->Play();
+  EXPECT_EQ(Render(3), (std::vector<int>{100, 200, 300}));
+  elem->Play();  // already playing: goes on
+  EXPECT_EQ(Render(1)[0], 400);
+  elem->Stop();
+  EXPECT_EQ(Render(1)[0], 0);
+  elem->Play();
+  EXPECT_EQ(Render(1)[0], 100);
+  Render(99);
+  EXPECT_FALSE(elem->IsPlaying());
+  EXPECT_EQ(Render(1)[0], 0);
+}
+
+TEST_F(DXSTest, SetLoopTakesEffectWithoutAJump) {
+  auto elem = Load();
+  elem->SetLoop(true);
+  EXPECT_FALSE(elem->IsPlaying());  // a stopped effect only changes its next Play
+  elem->Play();
+  Render(150);
+  EXPECT_EQ(elem->Position(), 50);
+  elem->SetLoop(false);  // finishes this pass, then stops
+  std::vector<int> left = Render(51);
+  EXPECT_EQ(left.front(), 5100);
+  EXPECT_EQ(left.back(), 0);
+  elem->Play();
+  Render(60);
+  elem->SetLoop(true);  // playing once: goes on from the same place, then loops
+  left = Render(41);
+  EXPECT_EQ(left.front(), 6100);
+  EXPECT_EQ(left.back(), 100);
+}
+
+TEST_F(DXSTest, SharedVolumeReachesEffectsLoadedLater) {
+  auto first = Load();
+  dxs.Elems->SetVolume(-2000);
+  auto second = Load();
+  EXPECT_EQ(dxs.Elems->Count(), 2);
+  second->Play();
+  EXPECT_EQ(Render(1)[0], 10);
+  first->SetVolume(300);  // above full is full
+  first->Play();
+  EXPECT_EQ(Render(1)[0], 100 + 20);
+
+  const std::string refused =
+      "DXSB SetVolume Error:An invalid parameter was passed to the returning function.,Value:-10001";
+  EXPECT_EQ(ErrorText([&] { dxs.Elems->SetVolume(-10001); }), refused);
+  EXPECT_EQ(ErrorText([&] { first->SetVolume(-10001); }), refused);
+  EXPECT_EQ(dxs.Elems->Volume(), -2000);
+  dxs.Elems->SetVolume(-10000);
+  EXPECT_EQ(Render(1)[0], 0);
+}
+
+TEST_F(DXSTest, LoadFailuresNameTheProblem) {
+  const std::string missing = dir.File("wav/none.wav");
+  EXPECT_EQ(ErrorText([&] { TDXSElem(&dxs, missing, false); }), "Open Error [" + missing + "]");
+  dir.WriteBytes("wav/adpcm.wav", Riff("WAVE", Fmt(2, 1, 22050, 4) + Chunk("data", "abcd")));
+  EXPECT_EQ(ErrorText([&] { Load("wav/adpcm.wav"); }), "CreateSoundBuffer err");
+  EXPECT_EQ(dxs.Elems->Count(), 0);  // nothing half-made is left in the list
+}
+
+TEST_F(DXSTest, EffectsAndDeviceMayEndInEitherOrder) {
+  auto elem = Load();
+  Load().reset();
+  EXPECT_EQ(dxs.Elems->Count(), 1);
+  auto device = std::make_unique<TDXS>();
+  auto orphan = std::make_unique<TDXSElem>(device.get(), dir.File("wav/ramp.wav"), false);
+  device.reset();
+  EXPECT_EQ(orphan->DXS, nullptr);
+  orphan->Play();
+  EXPECT_EQ(Render(1)[0], 100);
+}
+
+TEST(DXSSilentTest, WithoutADeviceEveryOperationDoesNothing) {
+  TDXSElem elem(nullptr, "wav/none.wav", false);
+  EXPECT_TRUE(elem.Silent());
+  elem.Play();
+  elem.SetLoop(true);
+  elem.SetVolume(-20000);
+  elem.Stop();
+  EXPECT_FALSE(elem.IsPlaying());
+  EXPECT_FALSE(elem.Loop());
+}
+
+TEST(DXSDeviceTest, EffectsPlayThroughTheRealCallback) {
+  std::vector<std::filesystem::path> files;
+  if (std::filesystem::exists("/usr/share/sounds/alsa"))
+    for (const auto& entry : std::filesystem::directory_iterator("/usr/share/sounds/alsa")) files.push_back(entry.path());
+  if (files.empty()) GTEST_SKIP() << "alsa-utils sounds not installed";
+  TDXS dxs;
+  std::vector<std::unique_ptr<TDXSElem>> elems;
+  for (const auto& file : files) elems.push_back(std::make_unique<TDXSElem>(&dxs, file.string(), false));
+  // 48000 Hz mono files come out at 44100 Hz: about 1.4 s each.
+  EXPECT_NEAR(elems[0]->Frames(), (std::filesystem::file_size(files[0]) - 44) / 2 * 44100 / 48000, 2);
+  TDXSElem& shortest = *elems.front();
+  TTempProgramDir dir;
+  dir.WriteBytes("wav/ramp.wav", Wave16(Ramp()));
+  TDXSElem tick(&dxs, dir.File("wav/ramp.wav"), false);
+  shortest.Play();
+  tick.Play();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (tick.IsPlaying() && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  EXPECT_FALSE(tick.IsPlaying());
+  EXPECT_GT(shortest.Position(), 0);
+}
+
+TEST(DXSErrorTextTest, KnownCodesAndOthers) {
+  EXPECT_EQ(DSErrorDescription(0), "The request completed successfully.");
+  EXPECT_EQ(DSErrorDescription(-2005401450), "The buffer memory has been lost and must be restored.");
+  EXPECT_EQ(DSErrorDescription(-2147024882).find("caller\u00B4s request."), 79u);
+  EXPECT_EQ(DSErrorDescription(1), "Unrecognized Error");
+}
+}  // namespace
