@@ -178,6 +178,26 @@ TEST_F(SparkTest, DragBringsSidewaysMotionToRestWhileGravityKeepsPulling) {
   EXPECT_EQ(burst->Particles[0].PColor >> 24, 125u) << "255 less 12.8 ten times, rounded at every step";
 }
 
+TEST_F(SparkTest, DragNeverOvershootsWithinOneLongStep) {
+  TDSPE_Spark* burst = MakeBurst(1, 0, false, -50, 0);
+  burst->Particles[0].VX = 30;
+  for (int step = 0; step <= 3; ++step) burst->Update(At(step * 0.25));
+  EXPECT_EQ(burst->Particles[0].VX, 0);
+  // 30 -> 17.5 -> 5 -> 0 (not -7.5), trapezoids of a quarter second each.
+  EXPECT_NEAR(burst->Particles[0].PX, 200 + 9.375, 0.01);
+}
+
+TEST_F(SparkTest, SparkLivesWhileItsAlphaIsAbove64) {
+  TDSPE_Spark* burst = MakeBurst(1, 0, false);
+  RenderAt(0);
+  burst->Particles[0].PColor = 0x41FFFFFF;  // 65
+  RenderAt(0);
+  EXPECT_TRUE(Registered(burst));
+  burst->Particles[0].PColor = 0x40FFFFFF;  // 64
+  RenderAt(0);
+  EXPECT_FALSE(Registered(burst));
+}
+
 TEST_F(SparkTest, HiddenBurstFreezesAndResumesWithOneLongStep) {
   TDSPE_Spark* burst = MakeBurst(10, 80, false);
   RenderAt(0);
@@ -225,20 +245,34 @@ TEST_F(SparkTest, EmptyBurstsEndOnTheirFirstFrameBesideOtherElements) {
 using TempTest = ElementTest;
 
 TEST_F(TempTest, ParticlesRiseFadeAndRestartFromTheSource) {
-  auto* plume = new TDSPE_Temp(dsp.get(), 0, 0xFF8080FF, 200, 300, 100, 1, 1);
-  const int startLife = static_cast<int>(plume->Particles[0].PColor >> 24);
-  EXPECT_EQ(plume->Particles[0].VY, -100);
-  RenderAt(0);
-  int frame = 1;
-  for (; frame < 100; ++frame) {
-    RenderAt(frame * 0.1);
-    if (plume->Particles[0].PY == 300) break;
-    EXPECT_NEAR(plume->Particles[0].PY, 300 - 10 * frame, 0.01);
+  constexpr int kCount = 8;
+  auto* plume = new TDSPE_Temp(dsp.get(), 0, 0xFF8080FF, 200, 300, 100, kCount, 1);
+  // Lives that reach exactly 64 and 65 after ten steps.
+  plume->Particles[0].PColor = 0x7C8080FF;
+  plume->Particles[1].PColor = 0x7D8080FF;
+  std::vector<int> expectedRestart;
+  for (const TParticle& p : plume->Particles) {
+    EXPECT_EQ(p.VY, -100);
+    // 6.4 a step, rounded at every step, so 6; restarted on the frame its life falls below 65.
+    expectedRestart.push_back((static_cast<int>(p.PColor >> 24) - 65) / 6 + 1);
   }
-  // 6.4 a step, rounded at every step, so 6; restarted on the frame its life falls below 65.
-  EXPECT_EQ(frame, (startLife - 65) / 6 + 1);
-  EXPECT_EQ(plume->Particles[0].PX, 200);
-  EXPECT_GE(plume->Particles[0].PColor >> 24, 128u);
+  std::vector<int> restart(kCount, 0);
+  RenderAt(0);
+  for (int frame = 1; frame < 40; ++frame) {
+    RenderAt(frame * 0.1);
+    for (int i = 0; i < kCount; ++i) {
+      const TParticle& p = plume->Particles[i];
+      if (restart[i] != 0) continue;
+      if (p.PY == 300) {
+        restart[i] = frame;
+        EXPECT_EQ(p.PX, 200);
+        EXPECT_GE(p.PColor >> 24, 128u);
+      } else {
+        EXPECT_NEAR(p.PY, 300 - 10 * frame, 0.01);
+      }
+    }
+  }
+  EXPECT_EQ(restart, expectedRestart);
   for (int later = 0; later < 50; ++later) RenderAt(20 + later * 0.1);
   EXPECT_TRUE(Registered(plume)) << "a plume never ends by itself";
 }
