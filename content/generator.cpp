@@ -1,6 +1,7 @@
 #include "generator.h"
 
 #include "pictures.h"
+#include "sounds.h"
 
 std::vector<TNamedPicture> GamePictures() {
   std::vector<TNamedPicture> all;
@@ -25,4 +26,6 @@ void WriteResources(const TContentFolder& resources) {
 
 void WriteGameFiles(const TContentFolder& game) {
   WritePictures(game);
+  WriteSoundEffects(game);
+  WriteMusic(game);
 }
