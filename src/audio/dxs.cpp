@@ -70,10 +70,6 @@ std::string DSErrorDescription(int32_t code) {
   return "Unrecognized Error";
 }
 
-void TDXSElemList::Add(TDXSElem* elem) { items_.push_back(elem); }
-
-void TDXSElemList::Remove(TDXSElem* elem) { items_.erase(std::remove(items_.begin(), items_.end(), elem), items_.end()); }
-
 void TDXSElemList::SetVolume(int32_t value) {
   CheckedVolume(value);
   for (TDXSElem* elem : items_) elem->SetVolume(value);

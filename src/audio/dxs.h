@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "audio/ref_list.h"
+
 class TAudioDevice;
 class TAudioVoice;
 class TDXSElem;
@@ -23,20 +25,14 @@ std::string DSErrorDescription(int32_t code);
 
 // The effects of one device and their shared volume. The list refers to its effects without
 // owning them; an effect leaves the list when it is destroyed.
-class TDXSElemList {
+class TDXSElemList : public TRefList<TDXSElem> {
  public:
-  void Add(TDXSElem* elem);
-  void Remove(TDXSElem* elem);
-  TDXSElem* Items(int32_t index) const { return items_[index]; }
-  int32_t Count() const { return static_cast<int32_t>(items_.size()); }
-
   int32_t Volume() const { return volume_; }
   // Sets every effect, in list order, then keeps the value for effects loaded later. A refused
   // value changes nothing and raises the volume error, also when the list is empty.
   void SetVolume(int32_t value);
 
  private:
-  std::vector<TDXSElem*> items_;
   int32_t volume_ = 0;
 };
 

@@ -101,12 +101,6 @@ TMCIPlayers::~TMCIPlayers() {
   }
 }
 
-void TMCIPlayers::Add(TMCIPlayer* player) { items_.push_back(player); }
-
-void TMCIPlayers::Remove(TMCIPlayer* player) {
-  items_.erase(std::remove(items_.begin(), items_.end(), player), items_.end());
-}
-
 void TMCIPlayers::SetVolume(int32_t value) {
   if (value == volume_) return;
   for (TMCIPlayer* player : items_) player->SetVolume(value);

@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
+
+#include "audio/ref_list.h"
 
 class TAudioVoice;
 
@@ -61,7 +62,7 @@ class TMCIPlayer {
 };
 
 // The players alive (not owned) and their shared volume.
-class TMCIPlayers {
+class TMCIPlayers : public TRefList<TMCIPlayer> {
  public:
   TMCIPlayers() = default;
   // Closes every player still listed, last first.
@@ -69,18 +70,12 @@ class TMCIPlayers {
   TMCIPlayers(const TMCIPlayers&) = delete;
   TMCIPlayers& operator=(const TMCIPlayers&) = delete;
 
-  void Add(TMCIPlayer* player);
-  void Remove(TMCIPlayer* player);
-  TMCIPlayer* Items(int32_t index) const { return items_[index]; }
-  int32_t Count() const { return static_cast<int32_t>(items_.size()); }
-
   int32_t Volume() const { return volume_; }
   // Sends the volume to every player once per change; the value is kept as given, each player
   // clamps it.
   void SetVolume(int32_t value);
 
  private:
-  std::vector<TMCIPlayer*> items_;
   int32_t volume_ = MusicVolumeMax;
 };
 

@@ -1,5 +1,6 @@
 #include "audio/pcm_conversion.h"
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -45,10 +46,12 @@ int TPcmLayout::BytesPerFrame() const {
 }
 
 std::optional<TDevicePcm> ConvertToDevice(const TPcmLayout& layout, const void* bytes, size_t size) {
-  if (layout.Channels <= 0 || layout.Channels > 8 || layout.Rate <= 0) return std::nullopt;
-  // SDL takes an int byte count; a single sound effect never comes near it.
+  if (layout.Channels <= 0 || layout.Channels > 8) return std::nullopt;
+  if (layout.Rate < MinSourceRate || layout.Rate > MaxSourceRate) return std::nullopt;
+  // SDL counts bytes in an int (widening 24-bit samples adds a third).
   if (size > static_cast<size_t>(INT32_MAX / 2)) return std::nullopt;
   const size_t frames = size / static_cast<size_t>(layout.BytesPerFrame());
+  if (static_cast<double>(frames) * DeviceRate / layout.Rate > MaxDeviceFrames) return std::nullopt;
   if (!layout.Packed24)
     return Resample(layout.Format, layout.Channels, layout.Rate, bytes, frames * layout.BytesPerFrame());
   const std::vector<int32_t> wide = Widen24(static_cast<const uint8_t*>(bytes), frames * layout.Channels);

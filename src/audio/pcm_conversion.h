@@ -11,6 +11,12 @@
 
 inline constexpr int DeviceRate = 44100;
 inline constexpr int DeviceChannels = 2;
+// Source rates accepted, as sound cards take them.
+inline constexpr int MinSourceRate = 100;
+inline constexpr int MaxSourceRate = 200000;
+// Ten minutes: a longer result (a few seconds of file at a tiny rate, say) is refused rather
+// than filling memory.
+inline constexpr int64_t MaxDeviceFrames = int64_t{DeviceRate} * 600;
 
 // Samples of the device format, left and right interleaved.
 using TDevicePcm = std::vector<int16_t>;
@@ -27,5 +33,5 @@ struct TPcmLayout {
 };
 
 // The bytes converted to the device format, whole frames only (a trailing partial frame is
-// dropped); nothing when the layout cannot be converted.
+// dropped); nothing when the layout cannot be converted or the result would be too long.
 std::optional<TDevicePcm> ConvertToDevice(const TPcmLayout& layout, const void* bytes, size_t size);

@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <regex>
 
+#include <QUuid>
 #include <gtest/gtest.h>
 
 #include "audio/audio_device.h"
@@ -112,7 +112,9 @@ TEST_F(MCIPlayerTest, PlayersOfOneFileAreIndependentAndListed) {
   auto first = std::make_unique<TMCIPlayer>("mp3/tone.mp3");
   TMCIPlayer second("mp3/tone.mp3");
   EXPECT_NE(first->Alias, second.Alias);
-  EXPECT_TRUE(std::regex_match(first->Alias, std::regex(R"(\{[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}\})")));
+  const QUuid alias(QString::fromStdString(first->Alias));
+  EXPECT_FALSE(alias.isNull());
+  EXPECT_EQ(first->Alias, alias.toString(QUuid::WithBraces).toUpper().toStdString());
   EXPECT_EQ(first->ShortPath, dir.File("mp3/tone.mp3"));
   first->Play();
   EXPECT_EQ(second.Mode(), MusicStopped);

@@ -58,6 +58,14 @@ TEST(WaveFormatTest, FormatsTheMixerCannotReadAreRefused) {
   EXPECT_FALSE(supported);
   Convert(Chunk("fmt ", "\x01"), "\x01\x02", &supported);  // a record cut short reads as zeros
   EXPECT_FALSE(supported);
+  // Two seconds of file at 100 Hz is a sound; at 99 Hz the rate is refused; an hour's worth is
+  // refused before any memory is taken for it.
+  Convert(Fmt(1, 1, 100, 8), std::string(200, '\x80'), &supported);
+  EXPECT_TRUE(supported);
+  Convert(Fmt(1, 1, 99, 8), std::string(200, '\x80'), &supported);
+  EXPECT_FALSE(supported);
+  Convert(Fmt(1, 1, 100, 8), std::string(360000, '\x80'), &supported);
+  EXPECT_FALSE(supported);
 }
 
 TEST(WaveFormatTest, ReadsTheAlsaSampleFiles) {
