@@ -1,116 +1,101 @@
-// A player's derived values and the events each setter fires.
+// Players' derived values and events; choosing the current player; ranking.
 
 #include <limits>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "players/player.h"
+#include "roster_test_helpers.h"
 
-namespace {
-// Binds every event of a player (or roster) to a log line "event value".
-template <typename Events>
-void Record(Events& events, std::vector<std::string>& log) {
-  events.OnLevelChange = [&log](int32_t v) { log.push_back("level " + std::to_string(v)); };
-  events.OnMoneyChange = [&log](int32_t v) { log.push_back("money " + std::to_string(v)); };
-  events.OnUnitPriceChange = [&log](int32_t v) { log.push_back("unit " + std::to_string(v)); };
-  events.OnEfficiencyChange = [&log](int32_t v) { log.push_back("efficiency " + std::to_string(v)); };
-  events.OnNameChange = [&log](const std::string& v) { log.push_back("name " + v); };
-}
-
-using TLog = std::vector<std::string>;
-}  // namespace
-
-TEST(Player, StartsAtLevelOneWithNothingElse) {
-  const TPlayer player;
-  EXPECT_EQ(player.Name(), "");
+TEST(Player, DerivedValuesTruncateAndNeverWrap) {
+  TPlayer player;
   EXPECT_EQ(player.Level(), 1);
-  EXPECT_EQ(player.Money(), 0);
-  EXPECT_EQ(player.ClearCount(), 0);
-  EXPECT_EQ(player.PlaySeconds(), 0);
   EXPECT_EQ(player.UnitPrice(), 0);
   EXPECT_EQ(player.Efficiency(), 0);
-}
-
-TEST(Player, DerivedValuesTruncate) {
-  TPlayer player;
   player.SetMoney(250);
   EXPECT_EQ(player.UnitPrice(), 0);
   player.SetClearCount(3);
   EXPECT_EQ(player.UnitPrice(), 83);
-  player.SetMoney(-250);
-  EXPECT_EQ(player.UnitPrice(), -83);
   player.SetClearCount(3000);
   player.SetPlaySeconds(7);
   EXPECT_EQ(player.Efficiency(), 428571428);
-  player.SetPlaySeconds(-7);
-  EXPECT_EQ(player.Efficiency(), 0);
-}
-
-TEST(Player, EfficiencyNeverWrapsRound) {
-  TPlayer player;
-  player.SetClearCount(5000);  // 5e9 per million seconds: beyond 32 bits
+  player.SetClearCount(5000);  // 5e9 rows per million seconds does not fit 32 bits
   player.SetPlaySeconds(1);
   EXPECT_EQ(player.Efficiency(), std::numeric_limits<int32_t>::max());
 }
 
-TEST(Player, CategoryValues) {
-  TPlayer player;
-  player.SetLevel(4);
-  player.SetMoney(900);
-  player.SetClearCount(4);
-  player.SetPlaySeconds(8);
-  EXPECT_EQ(player.CategoryValue(ScoreLevel), 4);
-  EXPECT_EQ(player.CategoryValue(ScoreMoney), 900);
-  EXPECT_EQ(player.CategoryValue(ScoreUnitPrice), 225);
-  EXPECT_EQ(player.CategoryValue(ScoreEfficiency), 500000);
-  EXPECT_EQ(player.CategoryValue(4), 0);
-  EXPECT_EQ(player.CategoryValue(-1), 0);
-}
-
-TEST(PlayerEvents, EachSetterFiresItsEventsInOrder) {
+TEST(Player, EachSetterFiresItsEventsInOrderAndOnlyOnAChange) {
   TPlayer player;
   TLog log;
   Record(player, log);
-  player.SetClearCount(2);
-  EXPECT_EQ(log, (TLog{"unit 0"}));
-  log.clear();
   player.SetMoney(250);
-  EXPECT_EQ(log, (TLog{"money 250", "unit 125"}));
-  log.clear();
-  player.SetClearCount(5);  // no efficiency event until the next second
-  EXPECT_EQ(log, (TLog{"unit 50"}));
-  log.clear();
+  player.SetClearCount(5);  // unit price only: efficiency waits for the next second
   player.SetPlaySeconds(10);
-  EXPECT_EQ(log, (TLog{"efficiency 500000"}));
-  log.clear();
   player.SetLevel(2);
   player.SetName("Ann");
-  EXPECT_EQ(log, (TLog{"level 2", "name Ann"}));
-}
-
-TEST(PlayerEvents, AnUnchangedValueFiresNothing) {
-  TPlayer player;
+  EXPECT_EQ(log, (TLog{"money 250", "unit 0", "unit 50", "efficiency 500000", "level 2", "name Ann"}));
+  log.clear();
+  player.SetMoney(250);
+  player.SetClearCount(5);
+  player.SetPlaySeconds(10);
+  player.SetLevel(2);
   player.SetName("Ann");
-  player.SetMoney(10);
-  TLog log;
-  Record(player, log);
-  player.SetName("Ann");
-  player.SetLevel(1);
-  player.SetMoney(10);
-  player.SetClearCount(0);
-  player.SetPlaySeconds(0);
   EXPECT_TRUE(log.empty());
-  player.SetName("ann");  // names compare case-sensitively
+  player.SetName("ann");
   EXPECT_EQ(log, (TLog{"name ann"}));
 }
 
-TEST(PlayerEvents, UnassignedEventsAreSkipped) {
-  TPlayer player;
+TEST(Roster, SelectingHandsTheRostersEventsToTheNewPlayerAndFiresThemInOrder) {
+  TPlayers roster;
+  roster.Add(MakePlayer("Ann", 3, 600, 4, 8));
+  roster.Add(MakePlayer("Bob", 1, 0, 0, 0));
   TLog log;
-  player.OnUnitPriceChange = [&log](int32_t v) { log.push_back("unit " + std::to_string(v)); };
-  player.SetMoney(30);
-  player.SetPlaySeconds(3);
-  EXPECT_EQ(log, (TLog{"unit 0"}));
+  Record(roster, log);
+  roster.SetCurrentIndex(0);
+  EXPECT_EQ(log, (TLog{"level 3", "money 600", "name Ann", "unit 150", "efficiency 500000"}));
+  log.clear();
+  roster.Current()->SetMoney(800);
+  EXPECT_EQ(log, (TLog{"money 800", "unit 200"}));
+  // The same index, one past the end, or below -1: nothing; -1: no player, silently.
+  log.clear();
+  for (int32_t index : {0, 2, -2, -1}) roster.SetCurrentIndex(index);
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(roster.Current(), nullptr);
+  roster.SetCurrentIndex(1);
+  EXPECT_EQ(log.at(2), "name Bob");
+}
+
+TEST(Roster, ARemovedCurrentPlayerStaysValidAndItsPlaceCanBeChosen) {
+  TPlayers roster;
+  for (const char* name : {"Ann", "Bob", "Cid"}) roster.Add(MakePlayer(name, 1, 0, 0, 0));
+  roster.SetCurrentIndex(1);
+  TPlayer* removed = roster.Items(1);
+  roster.Delete(1);
+  EXPECT_EQ(roster.CurrentIndex(), -1);
+  EXPECT_EQ(removed->Name(), "Bob");  // the sanitizer build proves it is still alive
+  roster.SetCurrentIndex(1);
+  EXPECT_EQ(roster.Current()->Name(), "Cid");
+  // A list of references (the high-score list) never frees what it holds.
+  TPlayer builtIn;
+  {
+    TPlayers scores;
+    scores.Add(&builtIn);
+    scores.FreePlayers();
+  }
+  builtIn.SetName("Rovari");
+}
+
+TEST(Roster, RankingIsDescendingWithTiesInListOrder) {
+  TPlayers roster;
+  for (int32_t money : {5, 9, 9, 1}) roster.Add(MakePlayer("p", 1, money, 0, 0));
+  EXPECT_EQ(roster.RankIndices(ScoreMoney), (std::vector<int32_t>{1, 2, 0, 3}));
+  EXPECT_EQ(roster.Best(ScoreMoney), roster.Items(1));
+  EXPECT_EQ(roster.RankIndices(9), (std::vector<int32_t>{0, 1, 2, 3}));
+  TPlayers derived;
+  derived.Add(MakePlayer("a", 9, 1000, 10, 100));  // unit 100, efficiency 100000
+  derived.Add(MakePlayer("b", 2, 600, 3, 10));     // unit 200, efficiency 300000
+  derived.Add(MakePlayer("c", 5, 5000, 100, 0));   // unit 50, efficiency 0
+  EXPECT_EQ(derived.RankIndices(ScoreUnitPrice), (std::vector<int32_t>{1, 0, 2}));
+  EXPECT_EQ(derived.RankIndices(ScoreEfficiency), (std::vector<int32_t>{1, 0, 2}));
+  EXPECT_EQ(derived.RankIndices(ScoreLevel), (std::vector<int32_t>{0, 2, 1}));
+  EXPECT_EQ(TPlayers().Best(ScoreLevel), nullptr);
 }
