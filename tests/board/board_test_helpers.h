@@ -1,15 +1,12 @@
 #pragma once
 // Shared by the board suites: flows written through the real record (so targets and end cells
-// are derived as in the game), a stand-in sprite, and a count of occupied cells.
+// are derived as in the game), a stand-in sprite, and little-endian bytes.
 
-#include <cstdint>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "board/gm_cells.h"
-#include "board/move_matrix.h"
 #include "display/dsp.h"
 
 // One cell and the sources that feed it, in priority order.
@@ -38,16 +35,15 @@ inline void LoadFlow(TMoveMatrix& matrix, const std::vector<TFlowLink>& links) {
 inline int32_t CountOccupied(const TGmCells& board) {
   int32_t count = 0;
   for (int32_t row = 0; row < BoardRows; ++row)
-    for (int32_t col = 0; col < BoardCols; ++col)
-      if (board.GetCell(row, col) != CellEmpty) ++count;
+    for (int32_t col = 0; col < BoardCols; ++col) count += board.GetCell(row, col) != CellEmpty;
   return count;
 }
 
-inline std::string Int32Bytes(int32_t value) {
-  std::ostringstream out;
-  const auto bits = static_cast<uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8) out.put(static_cast<char>((bits >> shift) & 0xFF));
-  return out.str();
+inline std::string Ints(std::initializer_list<int32_t> values) {
+  std::string bytes;
+  for (int32_t v : values)
+    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((static_cast<uint32_t>(v) >> shift) & 0xFF);
+  return bytes;
 }
 
 // A display element that draws nothing: enough to follow a hex set's sprites around.
