@@ -28,6 +28,10 @@ class ElementTest : public ::testing::Test {
     RandomSeed(20261207);
   }
 
+  // Elements still alive report their end while the surface frees them; the test's own fields
+  // must still exist then.
+  void TearDown() override { dsp.reset(); }
+
   // Writes a picture into bmp/ and returns its game file name.
   std::string WritePicture(const std::string& name, const QImage& image) {
     SavePicture(image, dir_.File("bmp/" + name));
