@@ -1,7 +1,13 @@
 #include "contact_sheet.h"
 
 #include <algorithm>
+#include <fstream>
 
+#include "board/cell_codes.h"
+#include "board/gm_cells.h"
+#include "board/stage_param.h"
+#include "display/picture.h"
+#include "frame/paths.h"
 #include "generator.h"
 #include "pictures.h"
 
@@ -48,6 +54,38 @@ QImage PictureSheet(const std::vector<TNamedPicture>& pictures) {
   }
   return sheet;
 }
+QPointF CellPixel(int row, int col) { return QPointF(4 + (2 * col + row % 2) * 0.8660254 * 18, row * 27.0); }
+
+void DrawMasked(QPainter& painter, const std::string& picture, const std::string& mask, QPointF at) {
+  painter.drawImage(at, Drawable(ApplyMask(LoadPicture(picture), LoadPicture(mask))));
+}
+
+// Level 1 as the running stage paints it: background, an arrow per flow link at the source cell,
+// end markers, then the starting gems.
+QImage LevelOneField() {
+  TGmCells board;
+  std::ifstream params(GamePath(LevelParamFileName(0)), std::ios::binary);
+  board.MoveMatrix.LoadFromStream(params);
+  std::ifstream layout(GamePath(LayoutFileName(LayoutFileCount - 1)), std::ios::binary);
+  board.LoadFromStream(layout);
+  QImage field = Drawable(LoadPicture("dat/x00"));
+  QPainter painter(&field);
+  for (int row = 0; row < BoardRows; ++row)
+    for (int col = 0; col < BoardCols; ++col)
+      for (int k = 0; k < board.MoveMatrix.SourceCount(row, col); ++k) {
+        const TGmPoint source = board.MoveMatrix.SourceAt(row, col, k);
+        const std::string arrow = ArrowFile(source, {row, col});
+        if (!arrow.empty()) DrawMasked(painter, arrow, arrow, CellPixel(source.Row, source.Col) + QPointF(9, 9));
+      }
+  for (const TGmPoint& end : board.MoveMatrix.EndCells())
+    DrawMasked(painter, "dat/c08", "dat/c08", CellPixel(end.Row, end.Col) + QPointF(9, 9));
+  for (int row = 0; row < BoardRows; ++row)
+    for (int col = 0; col < BoardCols; ++col) {
+      const uint8_t code = board.GetCell(row, col);
+      if (code != CellEmpty) DrawMasked(painter, HexagonBitmapFile(code), HexagonMaskFile(code), CellPixel(row, col));
+    }
+  return field;
+}
 }  // namespace
 
 void WriteContactSheets(const TContentFolder& game, const TContentFolder& sheets) {
@@ -57,5 +95,8 @@ void WriteContactSheets(const TContentFolder& game, const TContentFolder& sheets
     all.push_back(std::move(resource));
   }
   sheets.WritePng("pictures.png", PictureSheet(Magnified(all)));
-  (void)game;
+  const std::string previousDir = ProgramDir();
+  SetProgramDir(game.Root().string());
+  sheets.WritePng("level1_field.png", LevelOneField());
+  SetProgramDir(previousDir);
 }

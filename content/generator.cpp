@@ -1,5 +1,6 @@
 #include "generator.h"
 
+#include "levels.h"
 #include "pictures.h"
 #include "sounds.h"
 
@@ -28,4 +29,5 @@ void WriteGameFiles(const TContentFolder& game) {
   WritePictures(game);
   WriteSoundEffects(game);
   WriteMusic(game);
+  WriteLevels(game);
 }

@@ -37,20 +37,27 @@ QImage FieldBackground() {
   return image;
 }
 
-// An arrow of 24 x 24 pointing at the given screen angle, carrying its own mask in red.
+// A flow arrow of 24 x 24 pointing at the given screen angle, carrying its own mask in red: a
+// slim stroked arrow from the centre towards the neighbour it feeds; slim, so the arrows of a
+// cell that feeds two neighbours still read apart.
 QImage FlowArrow(double degrees) {
-  QPainterPath arrow;
-  arrow.addPolygon(QPolygonF({{-8, -2}, {1, -2}, {1, -6}, {9, 0}, {1, 6}, {1, 2}, {-8, 2}}));
-  arrow.closeSubpath();
+  QPainterPath chevron;
+  chevron.moveTo(0, 0);
+  chevron.lineTo(10, 0);
+  chevron.moveTo(5.5, -4.5);
+  chevron.lineTo(10, 0);
+  chevron.lineTo(5.5, 4.5);
   QTransform turn;
-  turn.translate(12, 12);
+  turn.translate(11, 11);  // the picture sits 3 pixels down-right of the cell's centre
   turn.rotate(degrees);
   QImage image = SolidImage(24, 24, Qt::black);
   QPainter painter(&image);
   SetSmooth(painter, true);
-  // Red is the alpha: the outline is a translucent dark rim, the body a strong pale gold.
-  painter.strokePath(turn.map(arrow), QPen(QColor(110, 60, 20), 2.0));
-  painter.fillPath(turn.map(arrow), QColor(215, 178, 96));
+  // Red is the alpha: a translucent dark rim around a strong pale-gold stroke.
+  QPen rim(QColor(110, 60, 20), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+  painter.strokePath(turn.map(chevron), rim);
+  QPen body(QColor(225, 186, 100), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+  painter.strokePath(turn.map(chevron), body);
   return image;
 }
 
