@@ -1,6 +1,7 @@
 #include "board/gm_cells.h"
 
 #include <bitset>
+#include <optional>
 
 TGmCells::TGmCells() { cells_.fill(CellEmpty); }
 
@@ -42,30 +43,35 @@ void TGmCells::RefillRemoved() {
   RemovedCells.clear();
 }
 
+std::optional<TGmPoint> TGmCells::FirstOccupiedSource(const TGmPoint& Point) const {
+  for (int32_t k = 0; k < MoveMatrix.SourceCount(Point.Row, Point.Col); ++k) {
+    const TGmPoint source = MoveMatrix.SourceAt(Point.Row, Point.Col, k);
+    if (GetCell(source.Row, source.Col) != CellEmpty) return source;
+  }
+  return std::nullopt;
+}
+
+std::optional<TGmPoint> TGmCells::FirstEmptyTarget(const TGmPoint& Point) const {
+  for (int32_t k = 0; k < MoveMatrix.TargetCount(Point.Row, Point.Col); ++k) {
+    const TGmPoint target = MoveMatrix.TargetAt(Point.Row, Point.Col, k);
+    if (IsOnBoard(target) && GetCell(target.Row, target.Col) == CellEmpty) return target;
+  }
+  return std::nullopt;
+}
+
 // The hole walks up the chain of sources: each cell takes the gem of its first occupied
 // source, and the hole moves there. When every source is empty the cell stays empty and the
 // hole moves to the first source anyway, so gems further up still shift by one.
 // On a cycle in the flow the hole would go round for ever; instead a cell the hole reaches a
-// second time is treated like a cell without sources: it is emptied and the walk ends. Gems are
-// neither made nor lost by this, and the walk takes at most 216 steps on any flow.
+// second time is treated like a cell without sources: it is emptied and the walk ends. No gem
+// is made or lost by this, and the walk takes at most 216 steps on any flow.
 void TGmCells::Refill(const TGmPoint& Point) {
   std::bitset<BoardCellCount> visited;
   TGmPoint hole = Point;
-  while (IsOnBoard(hole) && !visited.test(CellIndex(hole))) {
+  while (IsOnBoard(hole) && !visited.test(CellIndex(hole)) && MoveMatrix.SourceCount(hole.Row, hole.Col) > 0) {
     visited.set(CellIndex(hole));
-    const int32_t count = MoveMatrix.SourceCount(hole.Row, hole.Col);
-    if (count == 0) break;
-    TGmPoint next = MoveMatrix.SourceAt(hole.Row, hole.Col, 0);
-    uint8_t code = CellEmpty;
-    for (int32_t k = 0; k < count; ++k) {
-      const TGmPoint source = MoveMatrix.SourceAt(hole.Row, hole.Col, k);
-      if (GetCell(source.Row, source.Col) != CellEmpty) {
-        next = source;
-        code = GetCell(source.Row, source.Col);
-        break;
-      }
-    }
-    SetCell(hole.Row, hole.Col, code);
+    const TGmPoint next = FirstOccupiedSource(hole).value_or(MoveMatrix.SourceAt(hole.Row, hole.Col, 0));
+    SetCell(hole.Row, hole.Col, GetCell(next.Row, next.Col));
     hole = next;
   }
   SetCell(hole.Row, hole.Col, CellEmpty);
@@ -77,21 +83,12 @@ void TGmCells::SlideDown(TGmPoint& Point) {
   if (!IsOnBoard(Point)) return;
   std::bitset<BoardCellCount> visited;
   visited.set(CellIndex(Point));
-  bool moved = true;
-  while (moved) {
-    moved = false;
-    const int32_t count = MoveMatrix.TargetCount(Point.Row, Point.Col);
-    for (int32_t k = 0; k < count; ++k) {
-      const TGmPoint target = MoveMatrix.TargetAt(Point.Row, Point.Col, k);
-      if (GetCell(target.Row, target.Col) != CellEmpty || !IsOnBoard(target)) continue;
-      if (visited.test(CellIndex(target))) break;
-      SetCell(target.Row, target.Col, GetCell(Point.Row, Point.Col));
-      SetCell(Point.Row, Point.Col, CellEmpty);
-      Point = target;
-      visited.set(CellIndex(Point));
-      moved = true;
-      break;
-    }
+  while (const std::optional<TGmPoint> target = FirstEmptyTarget(Point)) {
+    if (visited.test(CellIndex(*target))) break;
+    SetCell(target->Row, target->Col, GetCell(Point.Row, Point.Col));
+    SetCell(Point.Row, Point.Col, CellEmpty);
+    Point = *target;
+    visited.set(CellIndex(Point));
   }
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <istream>
+#include <optional>
 #include <ostream>
 
 #include "board/cell_codes.h"
@@ -54,6 +55,9 @@ class TGmCells {
   TGmPointDynAry RemovedCells;
 
  private:
+  std::optional<TGmPoint> FirstOccupiedSource(const TGmPoint& Point) const;
+  // The first target that is on the board and empty.
+  std::optional<TGmPoint> FirstEmptyTarget(const TGmPoint& Point) const;
   bool FindNth(bool occupied, int32_t Index, int32_t& Row, int32_t& Col) const;
 
   std::array<uint8_t, BoardCellCount> cells_;

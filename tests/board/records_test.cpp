@@ -42,12 +42,6 @@ TEST(FlowRecord, LoadingDerivesTargetsAndEndCellsInRowMajorOrder) {
   ASSERT_EQ(matrix.EndCells().size(), 214u);
   EXPECT_EQ(matrix.EndCells()[0], MakeGmPoint(0, 1));
   EXPECT_EQ(matrix.EndCells()[11], MakeGmPoint(1, 1));
-  // Editing sources does not touch what the last load derived.
-  matrix.ClearSources(1, 0);
-  matrix.SetSourceCount(3, 3, 2);
-  EXPECT_EQ(matrix.SourceAt(3, 3, 1), MakeGmPoint(0, 0));
-  EXPECT_EQ(matrix.TargetCount(0, 0), 2);
-  EXPECT_EQ(matrix.EndCells().size(), 214u);
 }
 
 TEST(FlowRecord, RoundTripsByteForByteWithDuplicatesInOrder) {
@@ -140,13 +134,8 @@ TEST(LayoutRecord, RoundTripsRecountsAndKeepsWhatAShortStreamMisses) {
 TEST(CellCodes, PictureNamesCarryTheCode) {
   for (int code : {0, 4, 10, 14, 20, 24}) EXPECT_EQ(CodeFromBitmapFile(HexagonBitmapFile(static_cast<uint8_t>(code))), code);
   EXPECT_EQ(CodeFromBitmapFile("C:\\game\\bmp\\hexagon13.bmp"), 13);
-  EXPECT_EQ(CodeFromBitmapFile("bmp/hexagon05.bmp"), CellEmpty);
-  EXPECT_EQ(CodeFromBitmapFile("hexagon12/x"), CellEmpty);
-  EXPECT_EQ(CodeFromBitmapFile(""), CellEmpty);
-  EXPECT_EQ(HexagonBitmapFile(CellEmpty), "");
-  EXPECT_EQ(HexagonMaskFile(25), "");
+  for (const char* name : {"bmp/hexagon05.bmp", "hexagon12/x", ""}) EXPECT_EQ(CodeFromBitmapFile(name), CellEmpty);
   EXPECT_EQ(GemColor(13, 128), 0x806464FFu);
-  EXPECT_EQ(GemColor(15, 255), 0xFF000000u);
 }
 
 TEST(WeightedRandomPick, FollowsTheWeights) {
@@ -157,5 +146,4 @@ TEST(WeightedRandomPick, FollowsTheWeights) {
   for (int i = 0; i < 30000; ++i) ++counts[WeightedRandom({10, 0, 60}, 2)];
   EXPECT_EQ(counts[1], 0);
   EXPECT_NEAR(counts[0], 30000 / 7, 300);
-  for (int i = 0; i < 100; ++i) EXPECT_EQ(WeightedRandom({0, 1, 100}, 1), 1);
 }
