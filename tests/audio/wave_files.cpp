@@ -1,5 +1,7 @@
 #include "wave_files.h"
 
+#include "frame/errors.h"
+
 namespace {
 std::string Bytes(uint32_t value, int count) {
   std::string bytes;
@@ -30,4 +32,13 @@ std::string Samples16(const std::vector<int16_t>& samples) {
 
 std::string Wave16(const std::vector<int16_t>& samples) {
   return Riff("WAVE", Fmt(1, 2, 44100, 16) + Chunk("data", Samples16(samples)));
+}
+
+std::string ErrorText(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const EGameError& e) {
+    return e.what();
+  }
+  return "no error";
 }

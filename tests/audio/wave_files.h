@@ -2,6 +2,7 @@
 // Builds RIFF/WAVE files byte by byte, so tests can write the odd layouts real files rarely show.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,3 +12,6 @@ std::string Fmt(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits, u
 std::string Samples16(const std::vector<int16_t>& samples);
 // A whole file of 16-bit stereo 44100 Hz samples.
 std::string Wave16(const std::vector<int16_t>& samples);
+
+// The message of the EGameError the action raises, "no error" when it raises none.
+std::string ErrorText(const std::function<void()>& action);
