@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "audio/audio_device.h"
+#include "audio/mci_player.h"
 #include "frame/errors.h"
 #include "support/temp_dir.h"
 #include "wave_files.h"
@@ -118,6 +119,17 @@ TEST(DXSSilentTest, WithoutADeviceEveryOperationDoesNothing) {
   elem.SetVolume(-20000);
   elem.Play();
   EXPECT_FALSE(elem.IsPlaying() || elem.Loop());
+}
+
+TEST(DXSDeviceTest, WithoutOutputTheDeviceFailsAndMusicIsSilent) {
+  const char* set = std::getenv("SDL_AUDIODRIVER");
+  const std::string driver = set ? set : "";
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  TTempProgramDir dir;
+  dir.WriteBytes("mp3/any.mp3", "ID3");
+  EXPECT_EQ(ErrorText([] { TDXS(); }), "DirectSoundCreate8 err");
+  EXPECT_TRUE(TMCIPlayer("mp3/any.mp3").Silent());
+  set ? setenv("SDL_AUDIODRIVER", driver.c_str(), 1) : unsetenv("SDL_AUDIODRIVER");
 }
 
 TEST(DXSDeviceTest, AlsaSamplesPlayThroughTheRealCallback) {
