@@ -32,7 +32,8 @@ struct THexaElem {
 class THexaElemList {
  public:
   THexaElem* Add(int32_t Row, int32_t Col);
-  THexaElem* Items(int32_t Index) const { return items_[Index].get(); }
+  // Null outside 0..Count-1.
+  THexaElem* Items(int32_t Index) const { return Index >= 0 && Index < Count() ? items_[Index].get() : nullptr; }
   int32_t Count() const { return static_cast<int32_t>(items_.size()); }
   void Clear() { items_.clear(); }
 
@@ -66,7 +67,8 @@ class THexaSet {
   bool AddCell(int32_t Row, int32_t Col, std::unique_ptr<TDSPElem>&& Sprite);
   THexaElem* FindCell(int32_t Row, int32_t Col) const;
   bool ContainsCell(int32_t Row, int32_t Col) const { return FindCell(Row, Col) != nullptr; }
-  TDSPElem* Sprite(int32_t Index) const { return sprites_[Index].get(); }
+  // The sprite of element Index; null outside 0..Count-1 or for a cell added without one.
+  TDSPElem* Sprite(int32_t Index) const { return Index >= 0 && Index < Count() ? sprites_[Index].get() : nullptr; }
   // Frees the elements and the sprites (last sprite first), which leave the display.
   void ClearSet();
   void SetVisible(bool Value);

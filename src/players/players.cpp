@@ -59,11 +59,13 @@ std::string ReadRosterBytes(const std::string& path) {
 }  // namespace
 
 int32_t TPlayers::Add(TPlayer* Player) {
+  if (!Player) return -1;
   items_.push_back(Player);
   return Count() - 1;
 }
 
 int32_t TPlayers::Add(std::unique_ptr<TPlayer> Player) {
+  if (!Player) return -1;
   kept_.push_back(std::move(Player));
   return Add(kept_.back().get());
 }

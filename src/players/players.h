@@ -23,9 +23,9 @@ class TPlayers : public TPlayerEvents {
   TPlayers(const TPlayers&) = delete;
   TPlayers& operator=(const TPlayers&) = delete;
 
-  // Appends a reference (the caller keeps ownership); returns the new index.
+  // Appends a reference (the caller keeps ownership); returns the new index, or -1 for null.
   int32_t Add(TPlayer* Player);
-  // Appends a player the list keeps alive until FreePlayers; returns the new index.
+  // Appends a player the list keeps alive until FreePlayers; returns the new index, or -1 for null.
   int32_t Add(std::unique_ptr<TPlayer> Player);
   // Null outside 0..Count-1.
   TPlayer* Items(int32_t Index) const;
