@@ -268,8 +268,9 @@ qreal TDSPE_Lightning::PickPenWidth() const {
 }
 
 void TDSPE_Lightning::WalkBolt(const TSegmentSink& sink) const {
-  // A bolt across the playing field takes a few hundred segments at most; a far longer one
-  // jumps to its end rather than stall the frame.
+  // A bolt across the playing field takes a few hundred segments at most. A far longer one, or
+  // one so far from the origin that a step of a pixel is lost in rounding, jumps to its end
+  // rather than stall the frame.
   constexpr int kMostSegments = 4096;
   if (!std::isfinite(X) || !std::isfinite(Y) || !std::isfinite(EndX) || !std::isfinite(TargetY)) return;
   // A negative spread or a jitter below 1 would leave no random range: clamped to 0 and 1.
@@ -288,9 +289,8 @@ void TDSPE_Lightning::WalkBolt(const TSegmentSink& sink) const {
     } else if (d < TargetY) {
       d += pull;
     }
-    // Reaching EndX exactly also ends near TargetY. A step too small to move a (far from the
-    // origin) or a bolt too long ends here as well, so the walk always finishes.
-    if (c >= EndX || c <= a || segment >= kMostSegments) {
+    // Landing exactly on EndX also ends near TargetY.
+    if (c >= EndX || segment >= kMostSegments) {
       c = EndX;
       d = static_cast<float>(RandomUpTo(spread)) + TargetY - halfSpread;
     }
