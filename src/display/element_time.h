@@ -16,8 +16,8 @@ inline double SecondsBetween(const TDSP& dsp, int64_t from, int64_t to) {
 // Elements whose clock starts on their first Update keep the reading here; 0 means "not yet".
 class TElementClock {
  public:
-  // Records now. Returns false on the first call (nothing to measure yet), otherwise true with
-  // the seconds since the previous call in seconds.
+  // Records now. Returns false on the first call (nothing to measure yet); otherwise true, with
+  // the time since the previous call in seconds.
   bool Step(const TDSP& dsp, int64_t now, double& seconds) {
     const int64_t previous = last_;
     last_ = now;
