@@ -1,5 +1,6 @@
 #include "generator.h"
 
+#include "help_page.h"
 #include "levels.h"
 #include "pictures.h"
 #include "sounds.h"
@@ -30,4 +31,5 @@ void WriteGameFiles(const TContentFolder& game) {
   WriteSoundEffects(game);
   WriteMusic(game);
   WriteLevels(game);
+  WriteHelpPage(game);
 }

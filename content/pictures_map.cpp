@@ -185,7 +185,7 @@ QImage LevelFlag() {
   painter.setBrush(Qt::NoBrush);
   painter.drawLine(12, 17, 108, 17);
   painter.drawLine(12, 56, 108, 56);
-  SetSmooth(painter, true);
+  // Sharp text: smoothed edges would pass through the key colour and open holes in it.
   painter.fillPath(CenteredText("Level", PixelFont(SerifFamily, 13, true), QRectF(10, 24, 36, 24)),
                    palette::DarkBrown);
   return image;

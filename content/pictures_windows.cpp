@@ -98,12 +98,12 @@ QImage Thumbnail(const TShape* shape) {
   }
   const double scale = std::min(15.0 / bounds.width(), 11.0 / bounds.height());
   QPainter painter(&image);
-  SetSmooth(painter, true);
-  painter.setPen(QPen(QColor(30, 20, 10), 0.6));
+  SetSmooth(painter, false);  // at this size smoothing only smears the cells together
+  painter.setPen(Qt::NoPen);
   painter.setBrush(GemBaseColor(shape->colour));
   for (const auto& cell : shape->cells) {
     const QPointF c = (UnitCellCentre(cell[0], cell[1]) - bounds.center()) * scale + QPointF(8, 6);
-    painter.drawPolygon(Hexagon(c, scale * 0.98));
+    painter.drawPolygon(Hexagon(c, scale * 0.92));
   }
   return image;
 }

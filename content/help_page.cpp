@@ -1,0 +1,125 @@
+#include "help_page.h"
+
+namespace {
+const char* const Style = R"(
+body { background: #eee0bc; color: #462814; font-family: "DejaVu Serif", Georgia, serif;
+       max-width: 46em; margin: 2em auto; padding: 0 1.5em; line-height: 1.45; }
+h1 { text-align: center; font-size: 2.4em; margin-bottom: 0.1em; }
+h1 + p { text-align: center; font-style: italic; margin-top: 0; }
+h2 { border-bottom: 2px solid #ae8e5a; margin-top: 1.6em; }
+table { border-collapse: collapse; margin: 0.6em 0; }
+td, th { border: 1px solid #ae8e5a; padding: 0.25em 0.7em; text-align: left; }
+th { background: #ae8e5a; color: #fff8e0; }
+kbd { background: #fff8e0; border: 1px solid #ae8e5a; border-radius: 3px; padding: 0 0.3em; }
+nav a { margin-right: 0.8em; }
+)";
+
+const char* const Body = R"(
+<h1>Brillor I</h1>
+<p>a puzzle of falling gems</p>
+<nav><a href="#play">How to play</a><a href="#controls">Controls</a><a href="#scoring">Scoring</a>
+<a href="#countdown">Countdown</a><a href="#boxes">Boxes</a><a href="#levels">Levels and map</a>
+<a href="#players">Players</a><a href="#options">Options</a><a href="#editor">Level editor</a></nav>
+
+<h2 id="play">How to play</h2>
+<p>The board holds 18 rows of 12 hexagonal cells. You hold a set of four gems of one colour that
+follows the mouse. Outlines under it show where it would land: yellow where a cell is free, red
+where it is taken or off the board. Drop the set where all four cells are free.</p>
+<p>A row whose twelve cells all hold plain gems, in any mix of colours, is cleared. The gems of
+the board then move into the gap along the level's <b>flow arrows</b>: each arrow points from the
+cell a gem comes from to the cell it moves into. Rings mark the cells where the flow ends. Every
+level has its own flow: gems may fall, drift sideways, gather towards the middle or a wall, or
+even rise.</p>
+<p>Armoured <b>chip gems</b> keep a row from counting. Every cleared row knocks one layer of armour
+off every chip on the board, so a chip becomes a plain gem after one clear (a double-armoured chip
+after two).</p>
+<p>The small picture under the board shows the shape you will be handed next; the bar beside it
+shows how far the level has come.</p>
+
+<h2 id="controls">Controls</h2>
+<table>
+<tr><th>Input</th><th>What it does</th></tr>
+<tr><td>Mouse move</td><td>carries the held set over the board</td></tr>
+<tr><td>Left button</td><td>drops the set (a buzz means it does not fit there)</td></tr>
+<tr><td>Right button</td><td>turns the set by 60 degrees, in the direction chosen under Setting</td></tr>
+<tr><td>Any button</td><td>on the title page and the level map: go on</td></tr>
+<tr><td><kbd>Space</kbd></td><td>hides the game window at once; the game pauses while it is away</td></tr>
+<tr><td><kbd>F1</kbd></td><td>opens this page</td></tr>
+</table>
+<p>The buttons at the left: <b>Player</b> chooses, creates or deletes a player; <b>High Scores</b>
+shows the tables; <b>Setting</b> opens the options; <b>Help</b> opens this page; <b>Pause</b> stops
+and resumes the game; <b>Quit</b> ends it. The game also pauses by itself while its window is not
+active and while one of its windows is open.</p>
+
+<h2 id="scoring">Scoring and chains</h2>
+<p>A cleared row pays $100. When the flow that follows completes another row, that row is cleared
+too, in the same <b>chain</b>, and pays double: $200, then $400, $800 and so on. The multiplier
+appears over each row as it clears (*1, *2, *4 ...). The lowest complete row always goes first.
+Money is counted into your purse coin by coin.</p>
+<p>The panel at the left shows your <b>Level</b>, <b>Money</b>, <b>Unit Price</b> (money per cleared
+row) and <b>Efficiency</b> (cleared rows per second of play, times one million). A medal shines
+beside each value in which you lead the high-score table; your rank grows with your medals, from
+Beginner through Practician, Excellent Brillor and Expert to King Of Brillor.</p>
+
+<h2 id="countdown">The countdown</h2>
+<p>A ring around the held set shows the time left to drop it: 20 seconds on the first level,
+half a second less with every level, and never less than 10 seconds. In the second half a beat
+sounds every tenth of the time. When the time runs out, the set is dropped for you: where the
+mouse holds it if it fits, otherwise at the first free place found from the ends of the flow,
+turned as needed. A "TIME OUT" stamp shows where it landed. When no place is left for it in any
+direction, the game is over.</p>
+
+<h2 id="boxes">Pandora's boxes</h2>
+<p>From level 2 on, a chain of cleared rows may release a box that bounces across the field (at
+most five at once). Move the mouse onto a box to catch it; what happens depends on the box:</p>
+<table>
+<tr><th>Box</th><th>Outcome</th></tr>
+<tr><td>Golden chest with a gem</td><td><b>Clear gems</b>: every gem of one colour vanishes. The
+holes stay until the flow next runs.</td></tr>
+<tr><td>Stone crate with a cracked chip</td><td><b>Breakground</b>: armoured chip gems rain onto the
+board and settle along the flow.</td></tr>
+<tr><td>Red case with a lightning bolt</td><td><b>Laser</b>: two guns appear at the sides. Aim the
+beam with the mouse and click: the two rows under it are removed (they earn nothing and do not
+count for the level).</td></tr>
+</table>
+<p>Boxes cannot be caught while rows are clearing or while the laser is out.</p>
+
+<h2 id="levels">Levels and the map</h2>
+<p>Each level asks for a number of cleared rows: 5 on level 1, three more on each of the next
+levels, and 20 from level 6 on. When the rows are done and the money is paid, the level map
+shows your road: 46 points, one per level, the passed ones marked, the next one blinking, and
+the level number on the flag. Click to play on. After every 46th level the stars of the whole
+road light up as a constellation, and a new road begins.</p>
+<p>Later levels start with more gems, more chips and awkward flows, and throw more chips from the
+stone crates. 80 level files and 21 starting boards are shipped in the <code>dat</code> folder.</p>
+
+<h2 id="players">Players and the high-score tables</h2>
+<p>Every player keeps a name, a level, money, cleared rows and playing time; the game asks for a
+player when none is chosen and remembers them all between sessions. The high-score window ranks
+everyone, ten built-in rivals included, in four tables: Level, Money, Unit Price and
+Efficiency.</p>
+
+<h2 id="options">Options</h2>
+<p>The Setting button opens the options: the music volume, the sound-effect volume, and the
+turning direction of the right button (click the anticlockwise or the clockwise icon). They are
+kept for the next session.</p>
+
+<h2 id="editor">The level editor</h2>
+<p>The game carries a level editor for designers; it has no button in this version. In it, a
+left click on a cell selects it and a left click on a neighbour then links the two: a gem will
+flow from the selected cell into the neighbour. The "Clear" button (or the <kbd>c</kbd> key)
+removes the links into the selected cell. The colour buttons, "Chip" and "None" choose what a
+right click paints. The upper "Save" writes the flow and the six numbers (rows to pass, countdown
+seconds, chips per breakground box, and the weights of the laser, breakground and clear-gems
+boxes) into the level file opened last; the lower "Save" writes the painted starting board.
+Level files are kept free of loops: a flow that runs in a circle would never settle.</p>
+)";
+}  // namespace
+
+std::string HelpPageHtml() {
+  return std::string("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                     "<title>Brillor I - Help</title>\n<style>") +
+         Style + "</style>\n</head>\n<body>" + Body + "</body>\n</html>\n";
+}
+
+void WriteHelpPage(const TContentFolder& game) { game.Write(HelpPageFile, HelpPageHtml()); }

@@ -1,0 +1,61 @@
+// The help page, the resource list for the executable and the review sheets.
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "contact_sheet.h"
+#include "content_test_support.h"
+#include "generator.h"
+#include "help_page.h"
+#include "levels.h"
+
+TEST(HelpPage, CoversEveryTopicAPlayerLooksFor) {
+  const std::string page = HelpPageHtml();
+  for (const char* topic : {"How to play", "Controls", "Right button", "chain", "countdown", "Clear gems",
+                            "Breakground", "Laser", "level map", "High Scores", "Options", "level editor"})
+    EXPECT_NE(page.find(topic), std::string::npos) << topic;
+  EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
+  EXPECT_NE(page.find("</html>"), std::string::npos);
+}
+
+TEST(Resources, ListNamesEveryWrittenPictureUnderOnePrefix) {
+  TScratchFolder folder;
+  WriteResources(TContentFolder(folder.Path()));
+  const auto files = ReadTree(folder.Path());
+  ASSERT_TRUE(files.count("pictures.qrc"));
+  const std::string& list = files.at("pictures.qrc");
+  EXPECT_NE(list.find("prefix=\"/pictures\""), std::string::npos);
+  int listed = 0;
+  for (const auto& [name, bytes] : files) {
+    if (name == "pictures.qrc") continue;
+    EXPECT_NE(list.find("<file>" + name + "</file>"), std::string::npos) << name;
+    EXPECT_FALSE(QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size()), "PNG").isNull()) << name;
+    ++listed;
+  }
+  EXPECT_EQ(listed, 14);  // background, medal, ten thumbnails, two rotate icons
+}
+
+TEST(ContactSheets, ShowEveryPictureAndLevelOneAsTheGameDrawsIt) {
+  TScratchFolder game, sheets;
+  const TContentFolder gameFolder(game.Path());
+  WritePictures(gameFolder);
+  WriteLevels(gameFolder);
+  WriteContactSheets(gameFolder, TContentFolder(sheets.Path()));
+  const QImage all(QString::fromStdString((sheets.Path() / "pictures.png").string()));
+  const QImage field(QString::fromStdString((sheets.Path() / "level1_field.png").string()));
+  EXPECT_GT(all.height(), 1000);
+  ASSERT_EQ(field.size(), QSize(400, 500));
+  // A starting gem of level 1 covers its cell: the cell's centre is no longer the background.
+  const QImage background(QString::fromStdString((game.Path() / "dat/x00").string()));
+  const auto layout = BuildLayout(LayoutCount - 1);
+  int covered = 0, gems = 0;
+  for (int row = 0; row < BoardRows; ++row)
+    for (int col = 0; col < BoardCols; ++col) {
+      if (layout->GetCell(row, col) == CellEmpty) continue;
+      const int x = int(4 + (2 * col + row % 2) * 0.8660254 * 18) + 18, y = row * 27 + 18;
+      ++gems;
+      covered += field.pixel(x, y) != background.pixel(x, y);
+    }
+  EXPECT_GT(gems, 0);
+  EXPECT_EQ(covered, gems);
+}
