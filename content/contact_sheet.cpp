@@ -86,6 +86,15 @@ QImage LevelOneField() {
     }
   return field;
 }
+// The title page and the level map the way their stages layer them, for judging the art whole.
+QImage Page(const std::string& ink, bool withFlag) {
+  QImage page = Drawable(LoadPicture("bmp/lambskin.bmp"));
+  QPainter painter(&page);
+  painter.drawImage(0, 0, TintFromMask(LoadPicture(ink), 0xFF462814));
+  if (withFlag) painter.drawImage(240, 10, KeyOut(LoadPicture("bmp/levelflag.bmp"), 0xFFA99168));
+  painter.drawImage(withFlag ? 224 : 115, withFlag ? 470 : 437, KeyOut(LoadPicture("dat/y00"), 0xFF000000));
+  return page;
+}
 }  // namespace
 
 void WriteContactSheets(const TContentFolder& game, const TContentFolder& sheets) {
@@ -94,9 +103,12 @@ void WriteContactSheets(const TContentFolder& game, const TContentFolder& sheets
     resource.file = ":/pictures/" + resource.file;
     all.push_back(std::move(resource));
   }
-  sheets.WritePng("pictures.png", PictureSheet(Magnified(all)));
   const std::string previousDir = ProgramDir();
   SetProgramDir(game.Root().string());
+  all.push_back({"(title page as shown)", Page("dat/c01", false)});
+  all.push_back({"(level map as shown)", Page("bmp/map.bmp", true)});
+  all.push_back({"(constellation as shown)", Page("bmp/orion.bmp", false)});
+  sheets.WritePng("pictures.png", PictureSheet(Magnified(all)));
   sheets.WritePng("level1_field.png", LevelOneField());
   SetProgramDir(previousDir);
 }

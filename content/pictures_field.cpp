@@ -236,22 +236,23 @@ void DrawBoxSymbol(QPainter& painter, TBoxKind kind, QPointF centre, double glow
     case TBoxKind::ClearGems:
       painter.setPen(QPen(QColor(60, 20, 70), 0.8));
       painter.setBrush(QColor::fromHsvF(0.8f, 0.5f, float(0.75 + 0.25 * glow)));
-      painter.drawPolygon(Hexagon(centre, 4.6));
+      painter.drawPolygon(Hexagon(centre, 5.6));
       break;
     case TBoxKind::Breakground:
       painter.setPen(QPen(QColor(30, 30, 34), 0.8));
       painter.setBrush(QColor(190, 192, 200));
-      painter.drawPolygon(Hexagon(centre, 4.6));
-      painter.setPen(QPen(QColor(20, 20, 20), 1.1));
-      painter.drawPolyline(QPolygonF({centre + QPointF(-3, -3), centre + QPointF(0, 0),
-                                      centre + QPointF(-1, 2), centre + QPointF(3, 4)}));
+      painter.drawPolygon(Hexagon(centre, 5.6));
+      painter.setPen(QPen(QColor(20, 20, 20), 1.2));
+      painter.drawPolyline(QPolygonF({centre + QPointF(-1, -5), centre + QPointF(1, -1),
+                                      centre + QPointF(-2, 1), centre + QPointF(1, 5)}));
+      painter.drawLine(centre + QPointF(1, -1), centre + QPointF(4, -2));
       break;
     case TBoxKind::Laser:
       painter.setPen(QPen(QColor(90, 40, 0), 0.6));
       painter.setBrush(QColor(255, int(200 + 55 * glow), 60));
-      painter.drawPolygon(QPolygonF({centre + QPointF(1.5, -5), centre + QPointF(-3, 1),
-                                     centre + QPointF(0, 1), centre + QPointF(-1.5, 5),
-                                     centre + QPointF(3, -1), centre + QPointF(0, -1)}));
+      painter.drawPolygon(QPolygonF({centre + QPointF(2, -6.5), centre + QPointF(-4, 1.5),
+                                     centre + QPointF(0, 1.5), centre + QPointF(-2, 6.5),
+                                     centre + QPointF(4, -1.5), centre + QPointF(0, -1.5)}));
       break;
   }
 }
@@ -266,24 +267,27 @@ QImage PandorasBox(TBoxKind kind) {
   for (int f = 0; f < 6; ++f) {
     const double phase = f / 6.0 * 2 * std::numbers::pi;
     const double glow = 0.5 + 0.5 * std::sin(phase);
-    const int lift = int(std::lround(2.5 * glow));
+    const int lift = int(std::lround(4 * glow));
     const int x = f * Frame;
     SetSmooth(painter, false);
-    painter.setPen(QPen(palette::DarkBrown, 1));
-    if (lift > 0) {  // light escaping under the lid
-      painter.setBrush(QColor(255, 236, 140));
-      painter.drawPolygon(QPolygon({{x + 6, 12}, {x + 2, 12 - lift - 3}, {x + 25, 12 - lift - 3}, {x + 21, 12}}));
+    if (lift > 0) {  // light escaping under the lifted lid, with rays above it
+      painter.setPen(QPen(QColor(255, 230, 120), 1));
+      for (int ray = 0; ray < 5; ++ray) painter.drawLine(x + 13 + (ray - 2) * 2, 11 - lift, x + 13 + (ray - 2) * 5, 11 - lift - 2 * lift / 2 - 1);
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(QColor(255, 244, 170));
+      painter.drawRect(x + 4, 12 - lift, 19, lift);
     }
+    painter.setPen(QPen(palette::DarkBrown, 1));
     painter.setBrush(body);
-    painter.drawRect(x + 4, 12, 19, 13);  // body
+    painter.drawRect(x + 3, 12, 21, 15);  // body
     painter.setBrush(body.lighter(125));
-    painter.drawRect(x + 3, 7 - lift, 21, 5);  // lid
+    painter.drawRect(x + 2, 7 - lift + 2, 23, 4);  // lid
     painter.setPen(Qt::NoPen);
     painter.setBrush(band);
-    painter.drawRect(x + 5, 13, 2, 12);
-    painter.drawRect(x + 20, 13, 2, 12);
-    painter.drawRect(x + 4, 8 - lift, 19, 1);
-    DrawBoxSymbol(painter, kind, QPointF(x + 13.5, 18.5), glow);
+    painter.drawRect(x + 4, 13, 2, 14);
+    painter.drawRect(x + 21, 13, 2, 14);
+    painter.drawRect(x + 3, 9 - lift + 1, 21, 1);
+    DrawBoxSymbol(painter, kind, QPointF(x + 13.5, 19.5), glow);
   }
   return image;
 }

@@ -116,6 +116,46 @@ QPainterPath Mountains(QPointF start, int count) {
   return Stroked(mountains, 1.4);
 }
 
+QPainterPath Trees(QPointF start, int count) {
+  QPainterPath trees;
+  for (int i = 0; i < count; ++i) {
+    const QPointF at = start + QPointF((i % 3) * 16, (i / 3) * 18 + (i % 2) * 6);
+    trees.addEllipse(at, 5, 6);
+    QPainterPath trunk;
+    trunk.moveTo(at + QPointF(0, 5));
+    trunk.lineTo(at + QPointF(0, 11));
+    trees.addPath(Stroked(trunk, 1.4));
+  }
+  return trees;
+}
+
+QPainterPath Castle(QPointF base) {
+  QPainterPath outline;
+  outline.moveTo(base);
+  const QPointF steps[] = {{0, -18}, {4, -18}, {4, -14}, {8, -14}, {8, -18}, {12, -18}, {12, -24}, {16, -28},
+                           {20, -24}, {20, -18}, {24, -18}, {24, -14}, {28, -14}, {28, -18}, {32, -18}, {32, 0}};
+  for (QPointF step : steps) outline.lineTo(base + step);
+  outline.closeSubpath();
+  QPainterPath castle = Stroked(outline, 1.4);
+  castle.addRect(QRectF(base + QPointF(13, -8), QSizeF(6, 8)));
+  return castle;
+}
+
+QPainterPath Tower(QPointF base) {
+  QPainterPath outline;
+  outline.moveTo(base);
+  outline.lineTo(base + QPointF(2, -22));
+  outline.lineTo(base + QPointF(-1, -22));
+  outline.lineTo(base + QPointF(6, -32));
+  outline.lineTo(base + QPointF(13, -22));
+  outline.lineTo(base + QPointF(10, -22));
+  outline.lineTo(base + QPointF(12, 0));
+  outline.closeSubpath();
+  QPainterPath tower = Stroked(outline, 1.3);
+  tower.addRect(QRectF(base + QPointF(4.5, -16), QSizeF(3, 5)));
+  return tower;
+}
+
 QPainterPath CompassRose(QPointF centre) {
   QPainterPath rose = Star(centre, 26, 5, 4);
   QTransform turn;
@@ -142,7 +182,11 @@ QPainterPath MapArt() {
   art.addPath(Trail());
   for (const TMapPoint& p : MapPoints()) art.addPath(Ring(QPointF(p.x, p.y), p.big ? 5.5 : 3.2, 1.2));
   art.addPath(CompassRose(QPointF(70, 430)));
-  art.addPath(Waves(QPointF(290, 360), 6));
+  art.addPath(Waves(QPointF(318, 350), 6));
+  art.addPath(Trees(QPointF(40, 80), 6));
+  art.addPath(Trees(QPointF(250, 470 - 110), 2));
+  art.addPath(Castle(QPointF(262, 236)));
+  art.addPath(Tower(QPointF(118, 448)));
   art.addPath(Mountains(QPointF(30, 260), 5));
   art.addPath(Mountains(QPointF(350, 110), 3));
   return art;
@@ -214,13 +258,15 @@ QImage BlinkingPoint() {
   return WhiteOnBlack(96, 14, frames);
 }
 
+// The text keeps to the left 160 pixels: on the map the prompt sits at x 224, and the page's
+// frame begins at x 385.
 QImage Prompt() {
   QImage image = SolidImage(170, 28, Qt::black);
   QPainter painter(&image);
   SetSmooth(painter, true);
-  QFont font = PixelFont(SerifFamily, 19, true);
+  QFont font = PixelFont(SerifFamily, 18, true);
   font.setItalic(true);
-  painter.fillPath(CenteredText("Click to continue", font, QRectF(2, 2, 166, 24)), palette::DarkBrown);
+  painter.fillPath(CenteredText("Click to continue", font, QRectF(4, 3, 150, 22)), palette::DarkBrown);
   return image;
 }
 
