@@ -67,10 +67,10 @@ QImage EndMarker() {
   SetSmooth(painter, true);
   painter.setPen(QPen(QColor(225, 190, 100), 2.4));
   painter.setBrush(Qt::NoBrush);
-  painter.drawEllipse(QPointF(12, 12), 7.5, 7.5);
+  painter.drawEllipse(QPointF(11, 11), 7.5, 7.5);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(240, 206, 120));
-  painter.drawEllipse(QPointF(12, 12), 3, 3);
+  painter.drawEllipse(QPointF(11, 11), 3, 3);
   return image;
 }
 
@@ -109,27 +109,32 @@ QPainterPath GameOverText() {
   return CenteredText("GAME OVER", PixelFont(SerifFamily, 60, true), QRectF(12, 14, 296, 72));
 }
 
-QImage GameOverPicture() {
-  QImage image = SolidImage(320, 100, Qt::black);
-  QPainter painter(&image);
+// Lettering with a dark rim, as a picture and the mask that shows exactly the lettering and rim.
+struct TMaskedPicture {
+  QImage picture, mask;
+};
+
+TMaskedPicture RimmedLettering(QSize size, const QPainterPath& shape, const QGradient& fill, double rim) {
+  TMaskedPicture result{SolidImage(size.width(), size.height(), Qt::black), {}};
+  QPainter painter(&result.picture);
   SetSmooth(painter, true);
+  QPen outline(palette::DarkBrown, rim);
+  outline.setJoinStyle(Qt::RoundJoin);
+  painter.strokePath(shape, outline);
+  painter.fillPath(shape, fill);
+  QPainterPathStroker stroker;
+  stroker.setWidth(rim);
+  stroker.setJoinStyle(Qt::RoundJoin);
+  result.mask = WhiteOnBlack(size.width(), size.height(), stroker.createStroke(shape).united(shape));
+  return result;
+}
+
+TMaskedPicture GameOver() {
   QLinearGradient fill(0, 20, 0, 84);
   fill.setColorAt(0, QColor(255, 226, 120));
   fill.setColorAt(0.5, QColor(228, 120, 40));
   fill.setColorAt(1, QColor(150, 30, 20));
-  QPen outline(palette::DarkBrown, 7);
-  outline.setJoinStyle(Qt::RoundJoin);
-  painter.strokePath(GameOverText(), outline);
-  painter.fillPath(GameOverText(), fill);
-  return image;
-}
-
-QImage GameOverMask() {
-  QPainterPathStroker stroker;
-  stroker.setWidth(7);
-  stroker.setJoinStyle(Qt::RoundJoin);
-  const QPainterPath shape = stroker.createStroke(GameOverText()).united(GameOverText());
-  return WhiteOnBlack(320, 100, shape);
+  return RimmedLettering(QSize(320, 100), GameOverText(), fill, 7);
 }
 
 QImage TimeoutStamp() {
@@ -203,26 +208,12 @@ QPainterPath ChainDigits() {
   return all;
 }
 
-QImage ChainNumbers() {
-  QImage image = SolidImage(275, 30, Qt::black);
-  QPainter painter(&image);
-  SetSmooth(painter, true);
+TMaskedPicture ChainNumbers() {
   QLinearGradient fill(0, 3, 0, 27);
   fill.setColorAt(0, QColor(255, 250, 190));
   fill.setColorAt(0.5, palette::LabelYellow);
   fill.setColorAt(1, QColor(230, 120, 20));
-  QPen outline(palette::DarkBrown, 3.5);
-  outline.setJoinStyle(Qt::RoundJoin);
-  painter.strokePath(ChainDigits(), outline);
-  painter.fillPath(ChainDigits(), fill);
-  return image;
-}
-
-QImage ChainNumbersMask() {
-  QPainterPathStroker stroker;
-  stroker.setWidth(3.5);
-  stroker.setJoinStyle(Qt::RoundJoin);
-  return WhiteOnBlack(275, 30, stroker.createStroke(ChainDigits()).united(ChainDigits()));
+  return RimmedLettering(QSize(275, 30), ChainDigits(), fill, 3.5);
 }
 
 // The three boxes: clear-gems (a golden chest with a gem), breakground (a stone crate with a
@@ -304,14 +295,16 @@ std::vector<TNamedPicture> FieldPictures() {
   pictures.push_back({"dat/c08", EndMarker()});
   pictures.push_back({"bmp/arrow06.bmp", EditorEndMarker()});
   pictures.push_back({"dat/y01", RowFlash()});
-  pictures.push_back({"dat/x01", GameOverPicture()});
-  pictures.push_back({"dat/x02", GameOverMask()});
+  const TMaskedPicture gameOver = GameOver();
+  pictures.push_back({"dat/x01", gameOver.picture});
+  pictures.push_back({"dat/x02", gameOver.mask});
   pictures.push_back({"bmp/Timeout.bmp", TimeoutStamp()});
   pictures.push_back({"bmp/starlight.bmp", Starlight()});
   pictures.push_back({"bmp/lasergun0.bmp", LaserGun(false)});
   pictures.push_back({"bmp/lasergun1.bmp", LaserGun(true)});
-  pictures.push_back({"bmp/num.bmp", ChainNumbers()});
-  pictures.push_back({"bmp/nummask.bmp", ChainNumbersMask()});
+  const TMaskedPicture chain = ChainNumbers();
+  pictures.push_back({"bmp/num.bmp", chain.picture});
+  pictures.push_back({"bmp/nummask.bmp", chain.mask});
   pictures.push_back({"bmp/PandorasBox00.bmp", PandorasBox(TBoxKind::ClearGems)});
   pictures.push_back({"bmp/PandorasBox01.bmp", PandorasBox(TBoxKind::Breakground)});
   pictures.push_back({"bmp/PandorasBox02.bmp", PandorasBox(TBoxKind::Laser)});

@@ -55,6 +55,21 @@ void ExpectSmoothSeam(const std::vector<int16_t>& samples, size_t channels, cons
   const int seam = std::abs(at(0) - at(frames - 1));
   EXPECT_LE(seam, largest * 3 / 2 + 8) << name << ": step " << seam << " at the loop seam";
 }
+// Shares of the signal's energy below 250 Hz (bass) and above 700 Hz (melody and the upper
+// voices), from one-pole filters.
+std::pair<double, double> LowAndHighShares(const TSamples& samples) {
+  const double kLow = 1 - std::exp(-2 * 3.14159265 * 250 / SynthRate);
+  const double kHigh = 1 - std::exp(-2 * 3.14159265 * 700 / SynthRate);
+  double low = 0, smooth = 0, lowEnergy = 0, highEnergy = 0, total = 0;
+  for (float s : samples) {
+    low += kLow * (s - low);
+    smooth += kHigh * (s - smooth);
+    lowEnergy += low * low;
+    highEnergy += (s - smooth) * (s - smooth);
+    total += double(s) * s;
+  }
+  return {lowEnergy / total, highEnergy / total};
+}
 }  // namespace
 
 TEST(SoundEffects, AreTwelveShortUnclippedMonoPcmWavesTheGameCanRead) {
@@ -107,5 +122,9 @@ TEST(Music, FivePiecesDecodeGaplesslyIntoLoopsOfHalfAMinuteToAMinuteAndAHalf) {
     // Never a second of near silence (-50 dBFS).
     EXPECT_GT(QuietestWindowRms(pcm, DeviceChannels, size_t(DeviceRate) * DeviceChannels), 104.0) << piece.file;
     ExpectSmoothSeam(pcm, DeviceChannels, piece.file);
+    // A bass line under the harmony, and a melody above it.
+    const auto [low, high] = LowAndHighShares(piece.samples);
+    EXPECT_GT(low, 0.15) << piece.file << " has no bass to speak of";
+    EXPECT_GT(high, 0.05) << piece.file << " has nothing above the accompaniment";
   }
 }
