@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "content_random.h"
+#include "shipped_files.h"
 #include "frame/rounding.h"
 
 namespace {
@@ -200,13 +201,15 @@ std::unique_ptr<TGmCells> BuildLayout(int number) {
 }
 
 void WriteLevels(const TContentFolder& game) {
+  TShippedFiles shipped(game, ShippedLevelsRecord);
   for (int number = 0; number < LevelCount; ++number) {
     const TStageParam params = BuildStageParam(number);
-    game.Write(LevelParamFileName(number), RecordBytes(BuildFlow(number), &params));
+    shipped.Ship(LevelParamFileName(number), RecordBytes(BuildFlow(number), &params));
   }
   for (int number = 0; number < LayoutCount; ++number) {
     std::ostringstream out(std::ios::binary);
     BuildLayout(number)->SaveToStream(out);
-    game.Write(LayoutFileName(number), out.str());
+    shipped.Ship(LayoutFileName(number), out.str());
   }
+  shipped.SaveRecord();
 }

@@ -3,6 +3,7 @@
 // written through the board's own records.
 
 #include <memory>
+#include <string>
 
 #include "board/gm_cells.h"
 #include "board/move_matrix.h"
@@ -35,4 +36,7 @@ TStageParam BuildStageParam(int number);
 // Starting gems of layout `number`, settled along the flow of the first level that uses it.
 std::unique_ptr<TGmCells> BuildLayout(int number);
 
+// Level files saved over by the editor are kept unless the shipped level itself changed since
+// the last run (the record of what was shipped is "dat/shipped_levels").
+inline const std::string ShippedLevelsRecord = "dat/shipped_levels";
 void WriteLevels(const TContentFolder& game);

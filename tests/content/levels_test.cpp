@@ -225,3 +225,30 @@ TEST(LevelFlows, BuildingDropsLinksThatWouldCloseALoop) {
     EXPECT_FALSE(HasCycle(flow)) << number;
   }
 }
+
+TEST(ShippedLevelFiles, AnEditedLevelSurvivesARerunUntilTheShippedLevelChanges) {
+  TScratchFolder game;
+  const TContentFolder folder(game.Path());
+  WriteLevels(folder);
+  const std::string shippedA05 = ReadFileBytes(folder.Path("dat/a05"));
+  folder.Write("dat/a05", "saved from the editor");
+  std::filesystem::remove(folder.Path("dat/d03"));
+  WriteLevels(folder);
+  EXPECT_EQ(ReadFileBytes(folder.Path("dat/a05")), "saved from the editor");
+  EXPECT_EQ(ReadFileBytes(folder.Path("dat/d03")).size(), 216u) << "a missing level is shipped again";
+
+  // A record saying a different a05 was shipped before: the shipped level changed, so it wins.
+  std::string record = ReadFileBytes(folder.Path(ShippedLevelsRecord));
+  const size_t at = record.find("dat/a05 ");
+  ASSERT_NE(at, std::string::npos);
+  record.replace(at + 8, 1, record[at + 8] == '1' ? "2" : "1");
+  folder.Write(ShippedLevelsRecord, record);
+  WriteLevels(folder);
+  EXPECT_EQ(ReadFileBytes(folder.Path("dat/a05")), shippedA05);
+
+  // A damaged record is no record: every level is shipped afresh.
+  folder.Write("dat/a05", "saved again");
+  folder.Write(ShippedLevelsRecord, "dat/a05 not-a-number\n");
+  WriteLevels(folder);
+  EXPECT_EQ(ReadFileBytes(folder.Path("dat/a05")), shippedA05);
+}
