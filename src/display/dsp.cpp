@@ -36,8 +36,8 @@ TDSP::TDSP(TFramePresenter* window, int32_t width, int32_t height, int32_t left,
 }
 
 TDSP::~TDSP() {
-  // Each element's destructor takes itself out of the list. The stages are gone by now, so no
-  // callback re-creates elements here.
+  // Each element's destructor takes itself out of the list.
+  closing_ = true;
   while (!elems_.empty()) delete elems_.back();
   backPainter_.reset();
   backgroundPainter_.reset();

@@ -28,7 +28,9 @@ class TDSP {
  public:
   TDSP(TFramePresenter* window, int32_t width, int32_t height, int32_t left, int32_t top,
        std::string backgroundFile, int64_t frequency);
-  // Frees every element still registered, last position first.
+  // Frees every element still registered, last position first. Effects freed this way do not
+  // report OnFinish: their creators may be gone, and a report that starts a new effect would
+  // keep the surface from ever emptying.
   ~TDSP();
   TDSP(const TDSP&) = delete;
   TDSP& operator=(const TDSP&) = delete;
@@ -66,6 +68,8 @@ class TDSP {
   const QImage& BackBuffer() const { return backBuffer_; }
   const std::vector<TDSPElem*>& Elems() const { return elems_; }
   QRect FrameRect() const { return QRect(0, 0, width_, height_); }
+  // True while the surface is being destroyed.
+  bool Closing() const { return closing_; }
 
  private:
   void LoadBackground();
@@ -75,6 +79,7 @@ class TDSP {
   void EditBackgroundPixels(Work work);
 
   TFramePresenter* window_;
+  bool closing_ = false;
   int32_t width_, height_, left_, top_;
   int64_t frequency_;
   std::string backgroundFile_;

@@ -237,7 +237,9 @@ TDSPE_Lightning::TDSPE_Lightning(TDSP* dsp, int32_t layer, TARGB color, float x,
   Y = y;
 }
 
-TDSPE_Lightning::~TDSPE_Lightning() { OnFinish(Y); }
+TDSPE_Lightning::~TDSPE_Lightning() {
+  if (!DSP->Closing()) OnFinish(Y);
+}
 
 void TDSPE_Lightning::Update(int64_t now) {
   if (!finite_) return;

@@ -128,7 +128,9 @@ TDSPE_FlashBmp::TDSPE_FlashBmp(TDSP* dsp, int32_t layer, const std::string& file
   LoadKeyed(fileName, x, y, fadeIn ? 0.01f : 1.0f, MakeARGB(0, 0, 0, 0));
 }
 
-TDSPE_FlashBmp::~TDSPE_FlashBmp() { OnFinish(Tag); }
+TDSPE_FlashBmp::~TDSPE_FlashBmp() {
+  if (!DSP->Closing()) OnFinish(Tag);
+}
 
 void TDSPE_FlashBmp::Update(int64_t now) {
   if (start_ == kNotStarted) {
@@ -286,7 +288,9 @@ TDSPE_Startlight::TDSPE_Startlight(TDSP* dsp, int32_t layer, const std::string& 
   Y = static_cast<float>(position.y());
 }
 
-TDSPE_Startlight::~TDSPE_Startlight() { OnFinish(); }
+TDSPE_Startlight::~TDSPE_Startlight() {
+  if (!DSP->Closing()) OnFinish();
+}
 
 void TDSPE_Startlight::Update(int64_t now) {
   // Turning the picture is the costly part, so it happens at most a hundred times a second.

@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "audio/mci_player.h"
 #include "frame/paths.h"
 #include "frame/safe_file.h"
+#include "players/players.h"
 
 namespace {
 constexpr size_t SettingsSize = 9;
@@ -43,6 +45,11 @@ void TGmStage::Idle(bool& done) {
 TGmStageList::TGmStageList(TFramePresenter* window, TTimeSource& source) {
   Clock = std::make_unique<TTClock>(source);
   DSP = std::make_unique<TDSP>(window, 400, 500, 221, 20, GamePath("dat/x00"), Clock->Frequency);
+  try {
+    Sound = std::make_unique<TDXS>();
+  } catch (const std::exception&) {
+    // No sound output: the game runs silent.
+  }
   SecondTimer = std::make_unique<TTTimer>(*Clock, true, Clock->Frequency);
   SecondTimer->OnTimer = [this] { SecondTick(); };
   LoadSettings(GamePath(SettingsFileName));
@@ -56,6 +63,7 @@ TGmStageList::~TGmStageList() {
   // The stages go first: they own timers registered with the clock and elements on the surface.
   Clear();
   SecondTimer.reset();
+  Sound.reset();
   DSP.reset();
   Clock.reset();
   StageStack.reset();
@@ -117,6 +125,9 @@ void TGmStageList::SecondTick() {
   if (FrameCount != LastFrameRate) OnFrameRate(FrameCount);
   LastFrameRate = FrameCount;
   FrameCount = 0;
+  if (CurrentStage && CurrentStage == FindStage("TGmStage_Running") && CurrentStage->Playing()) {
+    if (TPlayer* player = Players.Current()) player->SetPlaySeconds(player->PlaySeconds() + 1);
+  }
 }
 
 void TGmStageList::LoadSettings(const std::string& path) {
@@ -130,15 +141,17 @@ void TGmStageList::LoadSettings(const std::string& path) {
     return;
   }
   if (bytes.size() < SettingsSize) return;
-  musicVolume_ = ReadInt32(bytes, 0);
-  soundVolume_ = ReadInt32(bytes, 4);
+  MCIPlayers.SetVolume(ReadInt32(bytes, 0));
+  // A damaged file must not stop the game: an effect volume out of range is brought into it.
+  const int32_t soundVolume = std::clamp(ReadInt32(bytes, 4), DXSVolumeMin, DXSVolumeMax);
+  if (Sound) Sound->Elems->SetVolume(soundVolume);
   RotateMode = static_cast<uint8_t>(bytes[8]);
 }
 
 void TGmStageList::SaveSettings(const std::string& path) {
   std::string bytes;
-  AppendInt32(bytes, musicVolume_);
-  AppendInt32(bytes, soundVolume_);
+  AppendInt32(bytes, MCIPlayers.Volume());
+  AppendInt32(bytes, Sound ? Sound->Elems->Volume() : 0);
   bytes += static_cast<char>(RotateMode);
   WriteFileSafely(path, bytes);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The frame around the game's stages (title, playing, level map, editor): owns the clock, the
-// display surface and the one-second timer, makes one stage current and drives frames through
+// display surface, the sound device and the one-second timer, makes one stage current and drives frames through
 // it, pauses and resumes in nests, and keeps the player's settings in "dat/b00".
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "audio/dxs.h"
 #include "board/object_stack.h"
 #include "display/dsp.h"
 #include "frame/clock.h"
@@ -88,19 +89,14 @@ class TGmStageList {
   void LoadSettings(const std::string& path);
   void SaveSettings(const std::string& path);
 
-  // Shared music volume 0..1000 and effect volume in hundredths of a dB (0 full, negative
-  // quieter). Kept here and saved; they reach the music and effect lists once those exist.
-  int32_t MusicVolume() const { return musicVolume_; }
-  int32_t SoundVolume() const { return soundVolume_; }
-  void SetMusicVolume(int32_t volume) { musicVolume_ = volume; }
-  void SetSoundVolume(int32_t volume) { soundVolume_ = volume; }
-
   // The frame loop; a stage is attached while current and unpaused.
   TIdleLoop& IdleLoop() { return *idleLoop_; }
 
   std::unique_ptr<TTClock> Clock;
   std::unique_ptr<TTTimer> SecondTimer;
   std::unique_ptr<TDSP> DSP;
+  // The sound-effect device; absent when no sound output could be opened (effects are silent).
+  std::unique_ptr<TDXS> Sound;
   int32_t PauseDepth = 0;
   std::unique_ptr<TObjectStack<TGmStage>> StageStack;
   TGmStage* CurrentStage = nullptr;
@@ -114,8 +110,6 @@ class TGmStageList {
  private:
   void AttachIdle(TGmStage* stage);
 
-  int32_t musicVolume_ = 1000;
-  int32_t soundVolume_ = 0;
   std::unique_ptr<TIdleLoop> idleLoop_;
   std::vector<std::unique_ptr<TGmStage>> stages_;
 };

@@ -1,11 +1,16 @@
 #include "ui/main_window.h"
 
+#include <filesystem>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "frame/paths.h"
+#include "players/players.h"
+#include "ui/game_application.h"
 #include "ui/mouse_routing.h"
 
 namespace {
@@ -54,6 +59,16 @@ TfrmMain::TfrmMain(QWidget* parent)
 TfrmMain::~TfrmMain() { FormDestroy(); }
 
 void TfrmMain::FormCreate() {
+  // Settings and the roster are written into the data folder; a game copied without one still
+  // keeps its player's data.
+  std::error_code ignored;
+  std::filesystem::create_directories(GamePath("dat"), ignored);
+  try {
+    Players.LoadFromFile(GamePath(RosterFileName));
+  } catch (const std::exception& error) {
+    // The game still starts; the player sees why the roster is missing.
+    TGameApplication::ShowError(error.what());
+  }
   stageList_ = std::make_unique<TGmStageList>(pb_);
   stageList_->OnFrameRate = [](int32_t) {};
   // Show the play-field background until a stage produces frames.
@@ -64,6 +79,12 @@ void TfrmMain::FormDestroy() {
   if (!stageList_) return;
   stageList_->Clear();
   stageList_.reset();
+  try {
+    Players.SaveToFile(GamePath(RosterFileName));
+  } catch (const std::exception& error) {
+    TGameApplication::ShowError(error.what());
+  }
+  Players.FreePlayers();
 }
 
 void TfrmMain::PauseGame() {

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "display/dsp.h"
+#include "display/line_effects.h"
+#include "display/picture_elements.h"
 #include "support/pictures.h"
 #include "support/temp_dir.h"
 
@@ -138,6 +140,24 @@ TEST_F(DspTest, DestroyingTheSurfaceFreesEveryElementLastPositionFirst) {
     new TBlock(&local, 1, Red, &log, "back");
   }
   EXPECT_EQ(log, (std::vector<std::string>{"back.free", "front.free"}));
+}
+
+TEST_F(DspTest, EffectsFreedWithTheSurfaceReportNoFinishSoNoneStartsAgain) {
+  int reports = 0;
+  {
+    TDSP local(nullptr, 40, 50, 0, 0, "dat/x00", 1000);
+    std::function<void()> startFade = [&] {
+      auto* fade = new TDSPE_FlashBmp(&local, 1, "dat/x00", 0, 0, 7, true, 0.5f);
+      fade->OnFinish = [&](int32_t) {
+        ++reports;
+        startFade();
+      };
+    };
+    startFade();
+    new TDSPE_Lightning(&local, 2, White, 0, 10, 30, 10, 1, 2, 2, 3, 20,
+                        [&](float) { ++reports; new TBlock(&local, 3, Red); }, true);
+  }
+  EXPECT_EQ(reports, 0);
 }
 
 TEST_F(DspTest, StampsBecomePartOfTheBackgroundUntilReload) {

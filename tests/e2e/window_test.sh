@@ -21,7 +21,7 @@ unset QT_QPA_PLATFORM
 export SDL_AUDIODRIVER=dummy
 
 start_game() {
-  rm -f "$work/dat/b00"
+  rm -f "$work/dat/b00" "$work/dat/b01"
   "$work/$(basename "$BRILLOR_EXE")" &
   pid=$!
   window=$(timeout 30 xdotool search --sync --name '^Brillor I$' | head -n 1) || fail "no window captioned 'Brillor I'"
@@ -42,6 +42,7 @@ check_settings() {
   size=$(stat -c %s "$work/dat/b00")
   [ "$size" -eq 9 ] || fail "dat/b00 has $size bytes, not 9 ($1)"
   echo "dat/b00 written with 9 bytes ($1)"
+  [ -f "$work/dat/b01" ] || fail "dat/b01 (the roster) was not written ($1)"
 }
 
 # 1. Close button.

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "audio/mci_player.h"
 #include "frame/paths.h"
 #include "frame/stage_list.h"
+#include "players/players.h"
 #include "support/fake_time.h"
 #include "support/temp_dir.h"
 
@@ -41,11 +43,23 @@ std::string SettingsBytes(int32_t music, int32_t sound, uint8_t rotate) {
 
 class StageListTest : public ::testing::Test {
  protected:
+  StageListTest() { MCIPlayers.SetVolume(1000); }
+  ~StageListTest() override { Players.FreePlayers(); }
+
   TTempProgramDir dir;
   TFakeTimeSource time{1000};
   std::vector<std::string> log;
 
   std::unique_ptr<TGmStageList> MakeList() { return std::make_unique<TGmStageList>(nullptr, time); }
+  static int32_t SoundVolume(const TGmStageList& list) { return list.Sound ? list.Sound->Elems->Volume() : 0; }
+};
+
+// A running stage whose game can be started and stopped.
+class TPlayingStage : public TRecordingStage {
+ public:
+  TPlayingStage(TGmStageList* owner, std::vector<std::string>& log) : TRecordingStage(owner, "TGmStage_Running", log) {}
+  bool Playing() const override { return playing; }
+  bool playing = true;
 };
 
 TEST_F(StageListTest, SwitchingStagesLeavesTheOldAndEntersTheNew) {
@@ -176,6 +190,35 @@ TEST_F(StageListTest, SecondTimerTicksOncePerSecond) {
   EXPECT_EQ(reported, (std::vector<int32_t>{42}));
 }
 
+TEST_F(StageListTest, PlaySecondsCountOnlyWhileTheRunningStagePlaysUnpaused) {
+  auto list = MakeList();
+  auto* start = new TRecordingStage(list.get(), "TGmStage_Start", log);
+  auto* running = new TPlayingStage(list.get(), log);
+  Players.Add(std::make_unique<TPlayer>());
+  Players.SetCurrentIndex(0);
+  auto second = [&] {
+    time.AdvanceSeconds(1);
+    list->Clock->Tick();
+  };
+  list->Clock->Tick();
+  list->SetCurrentStage(start);
+  second();
+  EXPECT_EQ(Players.Current()->PlaySeconds(), 0) << "the title does not count";
+  list->SetCurrentStage(running);
+  second();
+  second();
+  EXPECT_EQ(Players.Current()->PlaySeconds(), 2);
+  list->Pause();
+  second();
+  second();
+  list->Resume();
+  EXPECT_EQ(Players.Current()->PlaySeconds(), 2) << "paused seconds do not count";
+  running->playing = false;
+  second();
+  second();
+  EXPECT_EQ(Players.Current()->PlaySeconds(), 2) << "a lost game does not count";
+}
+
 TEST_F(StageListTest, NextHexSetIsStoredAndAnnounced) {
   auto list = MakeList();
   EXPECT_EQ(list->NextHexSet, -1);
@@ -188,8 +231,8 @@ TEST_F(StageListTest, NextHexSetIsStoredAndAnnounced) {
 
 TEST_F(StageListTest, MissingSettingsGiveDefaultsAndLeaveAnEmptyFile) {
   auto list = MakeList();
-  EXPECT_EQ(list->MusicVolume(), 1000);
-  EXPECT_EQ(list->SoundVolume(), 0);
+  EXPECT_EQ(MCIPlayers.Volume(), 1000);
+  EXPECT_EQ(SoundVolume(*list), 0);
   EXPECT_EQ(list->RotateMode, 1);
   ASSERT_TRUE(std::filesystem::exists(dir.File("dat/b00")));
   EXPECT_EQ(std::filesystem::file_size(dir.File("dat/b00")), 0u);
@@ -198,24 +241,32 @@ TEST_F(StageListTest, MissingSettingsGiveDefaultsAndLeaveAnEmptyFile) {
 TEST_F(StageListTest, SettingsFileOfNineBytesSetsAllThreeValues) {
   dir.WriteBytes("dat/b00", SettingsBytes(350, -1200, 0));
   auto list = MakeList();
-  EXPECT_EQ(list->MusicVolume(), 350);
-  EXPECT_EQ(list->SoundVolume(), -1200);
+  EXPECT_EQ(MCIPlayers.Volume(), 350);
+  ASSERT_NE(list->Sound, nullptr) << "the dummy output gives a device";
+  EXPECT_EQ(SoundVolume(*list), -1200);
   EXPECT_EQ(list->RotateMode, 0);
 }
 
 TEST_F(StageListTest, SettingsFileShorterThanNineBytesIsIgnoredWhole) {
   dir.WriteBytes("dat/b00", SettingsBytes(350, -1200, 0).substr(0, 8));
   auto list = MakeList();
-  EXPECT_EQ(list->MusicVolume(), 1000);
-  EXPECT_EQ(list->SoundVolume(), 0);
+  EXPECT_EQ(MCIPlayers.Volume(), 1000);
+  EXPECT_EQ(SoundVolume(*list), 0);
   EXPECT_EQ(list->RotateMode, 1);
+}
+
+TEST_F(StageListTest, EffectVolumeOutOfRangeInTheFileIsBroughtIntoRange) {
+  dir.WriteBytes("dat/b00", SettingsBytes(1000, -20000, 1));
+  auto list = MakeList();
+  EXPECT_EQ(SoundVolume(*list), -10000);
 }
 
 TEST_F(StageListTest, SettingsAreSavedAtDestructionAsNineBytes) {
   {
     auto list = MakeList();
-    list->SetMusicVolume(500);
-    list->SetSoundVolume(-300);
+    MCIPlayers.SetVolume(500);
+    ASSERT_NE(list->Sound, nullptr);
+    list->Sound->Elems->SetVolume(-300);
     list->RotateMode = 0;
   }
   EXPECT_EQ(dir.ReadBytes("dat/b00"), SettingsBytes(500, -300, 0));
@@ -228,7 +279,7 @@ TEST_F(StageListTest, UnwritableSettingsLeaveTheOldFileAlone) {
   std::filesystem::create_directories(dir.File("dat/b00.tmp/blocker"));
   {
     auto list = MakeList();
-    list->SetMusicVolume(999);
+    MCIPlayers.SetVolume(999);
   }
   EXPECT_EQ(dir.ReadBytes("dat/b00"), SettingsBytes(1, 2, 1));
 }

@@ -10,6 +10,9 @@
 #include <QTest>
 
 #include "frame/errors.h"
+#include "frame/paths.h"
+#include "players/players.h"
+#include "audio/mci_player.h"
 #include "ui/game_application.h"
 #include "ui/main_window.h"
 #include "ui/mouse_routing.h"
@@ -119,15 +122,30 @@ TEST_F(MainWindowTest, RealMouseEventsOverTheBoardReachTheCurrentStage) {
   EXPECT_EQ(std::get<4>(downs[0]), 264.0f);
 }
 
-TEST_F(MainWindowTest, ClosingSavesTheSettingsFile) {
+TEST_F(MainWindowTest, TheRosterIsLoadedAtStartAndSavedWithTheSettingsAtClose) {
+  auto ann = std::make_unique<TPlayer>();
+  ann->SetName("Ann");
+  Players.Add(std::move(ann));
+  Players.SaveToFile(GamePath(RosterFileName));
+  Players.FreePlayers();
+  MCIPlayers.SetVolume(1000);
   {
     TfrmMain window;
+    ASSERT_EQ(Players.Count(), 1);
+    EXPECT_EQ(Players.Items(0)->Name(), "Ann");
+    Players.Items(0)->SetLevel(7);
     window.StageList()->RotateMode = 0;
     window.show();
     window.close();
     EXPECT_EQ(window.StageList(), nullptr) << "the stage list is gone after close";
+    EXPECT_EQ(Players.Count(), 0) << "the players are freed after the save";
   }
-  EXPECT_EQ(dir.ReadBytes("dat/b00"), std::string("\xE8\x03\0\0\0\0\0\0\0", 9));
+  EXPECT_EQ(dir.ReadBytes("dat/b00").substr(0, 4), std::string("\xE8\x03\0\0", 4));
+  EXPECT_EQ(dir.ReadBytes("dat/b00").substr(8), std::string("\0", 1));
+  Players.LoadFromFile(GamePath(RosterFileName));
+  ASSERT_EQ(Players.Count(), 1);
+  EXPECT_EQ(Players.Items(0)->Level(), 7);
+  Players.FreePlayers();
 }
 
 TEST_F(MainWindowTest, PlayFieldShowsThePresentedFrame) {
