@@ -149,13 +149,8 @@ void DrawCaption(QPainter& painter, const QString& text, const QRectF& box, Qt::
   painter.drawText(box, int(align | Qt::AlignVCenter), text);
 }
 
-QImage MainBackground() {
-  QImage image(640, 560, QImage::Format_RGB32);
-  PaintParchment(image, 0x640, false);
-  QPainter painter(&image);
-  SetSmooth(painter, true);
-  painter.fillRect(image.rect(), QColor(52, 28, 12, 225));
-  // Board frame around the play field at (221, 20).
+// The frame around the play field at (221, 20); the field itself is drawn by the game.
+void DrawBoardFrame(QPainter& painter) {
   QLinearGradient frame(211, 9, 630, 528);
   frame.setColorAt(0, QColor(214, 178, 112));
   frame.setColorAt(1, QColor(120, 84, 40));
@@ -164,7 +159,11 @@ QImage MainBackground() {
   painter.drawRect(QRectF(211.5, 9.5, 419, 519));
   painter.setBrush(Qt::black);
   painter.drawRect(QRectF(219.5, 18.5, 402, 502));
-  // Title of the status panel.
+}
+
+// Title, captions and dark slots under the labels where the window writes its values in yellow,
+// medal slots at x 21, and the recess for the seven buttons.
+void DrawStatusPanel(QPainter& painter) {
   QLinearGradient gold(0, 20, 0, 70);
   gold.setColorAt(0, QColor(255, 240, 170));
   gold.setColorAt(1, QColor(200, 140, 40));
@@ -172,7 +171,6 @@ QImage MainBackground() {
                    gold, QColor(20, 10, 4), 3);
   painter.setPen(QPen(palette::Tan, 1));
   painter.drawLine(30, 84, 184, 84);
-  // Captions and slots for the values the window writes in yellow.
   DrawCaption(painter, "Player", QRectF(50, 96, 121, 18), Qt::AlignHCenter);
   DrawInset(painter, QRectF(50, 115, 121, 19));
   const struct { const char* caption; QRectF slot; int medalTop; } rows[4] = {
@@ -187,20 +185,32 @@ QImage MainBackground() {
   }
   DrawCaption(painter, "Rank", QRectF(50, 310, 121, 18), Qt::AlignHCenter);
   DrawInset(painter, QRectF(50, 329, 121, 19));
-  // A row of the five stones as ornament.
-  for (int colour = 0; colour < 5; ++colour) {
+  for (int colour = 0; colour < 5; ++colour) {  // the five stones as ornament
     painter.setPen(QPen(QColor(20, 10, 4), 1));
     painter.setBrush(GemBaseColor(colour));
     painter.drawPolygon(Hexagon(QPointF(62 + colour * 24, 366), 8));
   }
-  // Recess for the seven buttons.
   painter.setPen(QPen(palette::Tan, 1));
   painter.setBrush(QColor(34, 18, 8));
   painter.drawRoundedRect(QRectF(29.5, 383.5, 157, 150), 5, 5);
-  // Next set and progress under the board.
+}
+
+// The next-set box at (320, 531) and the progress bar at (344, 534) under the board.
+void DrawUnderBoard(QPainter& painter) {
   DrawCaption(painter, "Next", QRectF(270, 529, 44, 16), Qt::AlignRight);
   DrawInset(painter, QRectF(317, 529, 22, 16));
   DrawInset(painter, QRectF(341, 531, 199, 12));
+}
+
+QImage MainBackground() {
+  QImage image(640, 560, QImage::Format_RGB32);
+  PaintParchment(image, 0x640, false);
+  QPainter painter(&image);
+  SetSmooth(painter, true);
+  painter.fillRect(image.rect(), QColor(52, 28, 12, 225));  // paper darkened to leather
+  DrawBoardFrame(painter);
+  DrawStatusPanel(painter);
+  DrawUnderBoard(painter);
   return image;
 }
 }  // namespace
