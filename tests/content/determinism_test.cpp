@@ -30,3 +30,11 @@ TEST(GeneratorOutput, ExistingSettingsAndRosterSurviveARun) {
   EXPECT_EQ(ReadFileBytes(folder.Path("dat/b00")), "settings");
   EXPECT_EQ(ReadFileBytes(folder.Path("dat/b01")), "roster");
 }
+
+TEST(GeneratorOutput, AFolderThatCannotBeWrittenIsReportedNotIgnored) {
+  TScratchFolder scratch;
+  const TContentFolder blocker(scratch.Path());
+  blocker.Write("game", "a file where the game folder should be");
+  const TContentFolder game(scratch.Path() / "game");
+  EXPECT_THROW(game.Write("dat/x00", "bytes"), std::runtime_error);
+}
