@@ -58,34 +58,44 @@ QImage Lambskin() {
   return image;
 }
 
-QPainterPath TitleArt() {
-  QPainterPath art = PageFrame();
-  art.addPath(CenteredText("Brillor", PixelFont(SerifFamily, 84, true), QRectF(40, 40, 320, 90)));
-  art.addPath(CenteredText("I", PixelFont(SerifFamily, 50, true), QRectF(170, 132, 60, 50)));
-  art.addPath(Stroked([] { QPainterPath p; p.moveTo(60, 158); p.lineTo(160, 158);
-                           p.moveTo(240, 158); p.lineTo(340, 158); return p; }(), 1.6));
-  // A honeycomb of seven cut stones.
-  const QPointF centre(200, 300);
-  const double r = 34, step = r * std::sqrt(3.0);
+// Seven cut stones in a honeycomb: the title's emblem.
+QPainterPath Honeycomb(QPointF centre, double radius) {
+  const double step = radius * std::sqrt(3.0);
   std::vector<QPointF> centres{centre};
   for (int k = 0; k < 6; ++k) {
     const double angle = (k * 60.0) * std::numbers::pi / 180.0;
     centres.push_back(centre + QPointF(step * std::cos(angle), step * std::sin(angle)));
   }
+  QPainterPath honeycomb;
+  const double stone = radius - 2;
   for (QPointF c : centres) {
     QPainterPath outline, facets;
-    outline.addPolygon(Hexagon(c, r - 2));
+    outline.addPolygon(Hexagon(c, stone));
     outline.closeSubpath();
-    facets.addPolygon(Hexagon(c, (r - 2) * 0.5));
+    facets.addPolygon(Hexagon(c, stone * 0.5));
     facets.closeSubpath();
     for (int k = 0; k < 6; ++k) {
-      facets.moveTo(HexCorner(c, (r - 2) * 0.5, k));
-      facets.lineTo(HexCorner(c, r - 2, k));
+      facets.moveTo(HexCorner(c, stone * 0.5, k));
+      facets.lineTo(HexCorner(c, stone, k));
     }
-    art.addPath(Stroked(outline, 3.0));
-    art.addPath(Stroked(facets, 1.2));
-    art.addPath(Star(HexCorner(c, (r - 2) * 0.3, 5), 4, 1.2, 4));
+    honeycomb.addPath(Stroked(outline, 3.0));
+    honeycomb.addPath(Stroked(facets, 1.2));
+    honeycomb.addPath(Star(HexCorner(c, stone * 0.3, 5), 4, 1.2, 4));
   }
+  return honeycomb;
+}
+
+QPainterPath TitleArt() {
+  QPainterPath art = PageFrame();
+  art.addPath(CenteredText("Brillor", PixelFont(SerifFamily, 84, true), QRectF(40, 40, 320, 90)));
+  art.addPath(CenteredText("I", PixelFont(SerifFamily, 50, true), QRectF(170, 132, 60, 50)));
+  QPainterPath rules;
+  rules.moveTo(60, 158);
+  rules.lineTo(160, 158);
+  rules.moveTo(240, 158);
+  rules.lineTo(340, 158);
+  art.addPath(Stroked(rules, 1.6));
+  art.addPath(Honeycomb(QPointF(200, 300), 34));
   art.addPath(CenteredText("a puzzle of falling gems", PixelFont(SerifFamily, 17, false),
                            QRectF(60, 398, 280, 26)));
   return art;
@@ -96,9 +106,10 @@ QPainterPath Waves(QPointF start, int count) {
   for (int i = 0; i < count; ++i) {
     const QPointF at = start + QPointF((i % 2) * 14, i * 12);
     waves.moveTo(at);
-    for (int k = 0; k < 3; ++k)
-      waves.quadTo(at + QPointF(k * 16 + 4, -5), at + QPointF(k * 16 + 8, 0)),
-          waves.quadTo(at + QPointF(k * 16 + 12, 5), at + QPointF(k * 16 + 16, 0));
+    for (int k = 0; k < 3; ++k) {
+      waves.quadTo(at + QPointF(k * 16 + 4, -5), at + QPointF(k * 16 + 8, 0));
+      waves.quadTo(at + QPointF(k * 16 + 12, 5), at + QPointF(k * 16 + 16, 0));
+    }
   }
   return Stroked(waves, 1.1);
 }
@@ -184,7 +195,7 @@ QPainterPath MapArt() {
   art.addPath(CompassRose(QPointF(70, 430)));
   art.addPath(Waves(QPointF(318, 350), 6));
   art.addPath(Trees(QPointF(40, 80), 6));
-  art.addPath(Trees(QPointF(250, 470 - 110), 2));
+  art.addPath(Trees(QPointF(250, 360), 2));
   art.addPath(Castle(QPointF(262, 236)));
   art.addPath(Tower(QPointF(118, 448)));
   art.addPath(Mountains(QPointF(30, 260), 5));
