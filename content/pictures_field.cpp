@@ -218,8 +218,9 @@ TMaskedPicture ChainNumbers() {
 
 // The three boxes: clear-gems (a golden chest with a gem), breakground (a stone crate with a
 // cracked chip), laser (a red steel case with a bolt). The lid lifts and light spills out over
-// six frames.
-enum class TBoxKind { ClearGems, Breakground, Laser };
+// six frames. A level whose three box weights are all zero releases boxes of no kind, which the
+// game looks for as "PandorasBox-1.bmp": a plain wooden box that stays shut.
+enum class TBoxKind { ClearGems, Breakground, Laser, Empty };
 
 void DrawBoxSymbol(QPainter& painter, TBoxKind kind, QPointF centre, double glow) {
   SetSmooth(painter, true);
@@ -245,12 +246,14 @@ void DrawBoxSymbol(QPainter& painter, TBoxKind kind, QPointF centre, double glow
                                      centre + QPointF(0, 1.5), centre + QPointF(-2, 6.5),
                                      centre + QPointF(4, -1.5), centre + QPointF(0, -1.5)}));
       break;
+    case TBoxKind::Empty:
+      break;
   }
 }
 
 QImage PandorasBox(TBoxKind kind) {
-  const QColor bodies[3] = {QColor(176, 112, 40), QColor(128, 126, 120), QColor(150, 30, 34)};
-  const QColor bands[3] = {QColor(246, 206, 80), QColor(84, 82, 80), QColor(210, 212, 220)};
+  const QColor bodies[4] = {QColor(176, 112, 40), QColor(128, 126, 120), QColor(150, 30, 34), QColor(120, 84, 50)};
+  const QColor bands[4] = {QColor(246, 206, 80), QColor(84, 82, 80), QColor(210, 212, 220), QColor(80, 56, 34)};
   const QColor body = bodies[int(kind)], band = bands[int(kind)];
   constexpr int Frame = 28;
   QImage image = SolidImage(Frame * 6, Frame, Qt::black);
@@ -258,7 +261,7 @@ QImage PandorasBox(TBoxKind kind) {
   for (int f = 0; f < 6; ++f) {
     const double phase = f / 6.0 * 2 * std::numbers::pi;
     const double glow = 0.5 + 0.5 * std::sin(phase);
-    const int lift = int(std::lround(4 * glow));
+    const int lift = kind == TBoxKind::Empty ? 0 : int(std::lround(4 * glow));
     const int x = f * Frame;
     SetSmooth(painter, false);
     if (lift > 0) {  // light escaping under the lifted lid, with rays above it
@@ -308,5 +311,6 @@ std::vector<TNamedPicture> FieldPictures() {
   pictures.push_back({"bmp/PandorasBox00.bmp", PandorasBox(TBoxKind::ClearGems)});
   pictures.push_back({"bmp/PandorasBox01.bmp", PandorasBox(TBoxKind::Breakground)});
   pictures.push_back({"bmp/PandorasBox02.bmp", PandorasBox(TBoxKind::Laser)});
+  pictures.push_back({"bmp/PandorasBox-1.bmp", PandorasBox(TBoxKind::Empty)});
   return pictures;
 }

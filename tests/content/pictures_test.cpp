@@ -59,7 +59,8 @@ TEST_F(WrittenPictures, HaveTheSizesTheGameDrawsThemAt) {
   EXPECT_EQ(Load("bmp/num.bmp").size(), Load("bmp/nummask.bmp").size());
   EXPECT_EQ(Load("bmp/num2.bmp").width(), 132);
   EXPECT_EQ(Load("dat/x01").size(), Load("dat/x02").size());
-  for (const char* strip : {"bmp/PandorasBox00.bmp", "bmp/PandorasBox01.bmp", "bmp/PandorasBox02.bmp", "bmp/mappoint.bmp"})
+  for (const char* strip : {"bmp/PandorasBox00.bmp", "bmp/PandorasBox01.bmp", "bmp/PandorasBox02.bmp",
+                            "bmp/PandorasBox-1.bmp", "bmp/mappoint.bmp"})
     EXPECT_EQ(Load(strip).width() % 6, 0) << strip << " must split into six equal frames";
 }
 
