@@ -184,6 +184,24 @@ TEST_F(WrittenPictures, MapAndConstellationMarkEveryMapPoint) {
   }
 }
 
+TEST_F(WrittenPictures, DialogTileRepeatsWithoutSeams) {
+  const QImage tile = Load("dat/c09");
+  const int w = tile.width(), h = tile.height();
+  auto columnStep = [&](int a, int b) {
+    double sum = 0;
+    for (int y = 0; y < h; ++y) sum += std::abs(Luminance(tile.pixel(a, y)) - Luminance(tile.pixel(b, y)));
+    return sum / h;
+  };
+  auto rowStep = [&](int a, int b) {
+    double sum = 0;
+    for (int x = 0; x < w; ++x) sum += std::abs(Luminance(tile.pixel(x, a)) - Luminance(tile.pixel(x, b)));
+    return sum / w;
+  };
+  // Across the tile's edge (last column to first) the paper changes no more than inside it.
+  EXPECT_LT(columnStep(w - 1, 0), 2 * columnStep(w / 2 - 1, w / 2) + 1);
+  EXPECT_LT(rowStep(h - 1, 0), 2 * rowStep(h / 2 - 1, h / 2) + 1);
+}
+
 TEST(ResourcePictures, ThumbnailsShowTheNineShapesInTheirColoursAndTheTenthIsEmpty) {
   const std::vector<TNamedPicture> pictures = ResourcePictures();
   std::map<std::string, QImage> byName;
