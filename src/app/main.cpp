@@ -23,5 +23,10 @@ int main(int argc, char** argv) {
   TfrmMain frmMain;
   CloseWindowOnQuitSignals(&frmMain);
   frmMain.show();
+  // Until the title and the level map exist, the game starts straight into play.
+  TGameApplication::RunGuarded([&] {
+    frmMain.StartPlaying();
+    return true;
+  });
   return TGameApplication::exec();
 }

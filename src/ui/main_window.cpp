@@ -7,9 +7,11 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include "frame/paths.h"
 #include "players/players.h"
+#include "stages/running_stage.h"
 #include "ui/game_application.h"
 #include "ui/mouse_routing.h"
 
@@ -94,6 +96,28 @@ void TfrmMain::PauseGame() {
 
 void TfrmMain::ResumeGame() {
   if (stageList_) stageList_->Resume();
+}
+
+void TfrmMain::StartPlaying() {
+  if (!stageList_) return;
+  auto* running = new TGmStage_Running(stageList_.get());
+  running->OnLevelError = [this](const std::string& message) { ShowLevelError(message); };
+  running->Init();
+  if (!Players.Current()) {
+    auto player = std::make_unique<TPlayer>();
+    player->SetName("Player");
+    Players.SetCurrentIndex(Players.Add(std::move(player)));
+  }
+  stageList_->SetCurrentStage(running);
+}
+
+void TfrmMain::ShowLevelError(const std::string& message) {
+  // Shown once the level has started, with the game held still while the box is open.
+  QTimer::singleShot(0, this, [this, message] {
+    PauseGame();
+    TGameApplication::ShowError(message);
+    ResumeGame();
+  });
 }
 
 void TfrmMain::ApplicationStateChanged(Qt::ApplicationState state) {

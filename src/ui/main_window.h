@@ -18,6 +18,9 @@ class TfrmMain : public QWidget {
 
   void PauseGame();
   void ResumeGame();
+  // Temporary start-up until the title and the level map exist: makes the running stage and
+  // plays the current player's level at once, creating a player when the roster has none.
+  void StartPlaying();
 
   TGmStageList* StageList() const { return stageList_.get(); }
   TPlayField* PlayField() const { return pb_; }
@@ -33,6 +36,7 @@ class TfrmMain : public QWidget {
   void FormDestroy();
   void ApplicationStateChanged(Qt::ApplicationState state);
   void FirstActivation();
+  void ShowLevelError(const std::string& message);
 
   TPlayField* pb_ = nullptr;
   std::unique_ptr<TGmStageList> stageList_;

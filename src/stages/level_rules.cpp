@@ -1,0 +1,69 @@
+#include "stages/level_rules.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "board/gm_cells.h"
+#include "board/stage_param.h"
+#include "frame/rounding.h"
+#include "frame/safe_file.h"
+
+namespace {
+int32_t PlayedLevel(int32_t Level) { return std::max(Level, 1); }
+
+std::string Problem(const std::string& path, const std::string& what) {
+  return "Level file " + path + ": " + what;
+}
+}  // namespace
+
+int32_t AutoDropSecForLevel(int32_t Level) {
+  return std::max(10, 20 - RoundHalfEven32(PlayedLevel(Level) * 0.5));
+}
+
+int32_t PassRowsForLevel(int32_t Level) {
+  const int32_t played = PlayedLevel(Level);
+  return played <= 5 ? 3 * played + 2 : 20;
+}
+
+int32_t LevelParamNumber(int32_t Level) { return (PlayedLevel(Level) - 1) % LevelParamFileCount; }
+
+int32_t LayoutNumber(int32_t Level) {
+  const int32_t played = PlayedLevel(Level);
+  return played > 1 ? (played - 2) % (LayoutFileCount - 1) : LayoutFileCount - 1;
+}
+
+int32_t CoinChunk(int32_t Pending) {
+  for (int32_t chunk : {10000, 1000, 100, 50})
+    if (Pending > chunk) return chunk;
+  return Pending;
+}
+
+std::string LoadLevelParamFile(const std::string& path, TGmCells& board, TStageParam& param) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return Problem(path, "cannot be opened.");
+  // The flow reader quietly ignores a record too short to hold one count per cell.
+  if (static_cast<int64_t>(bytes.size()) < TMoveMatrix::EmptyRecordSize)
+    return Problem(path, "is too short to hold a flow.");
+  std::istringstream stream(bytes);
+  try {
+    board.MoveMatrix.LoadFromStream(stream);
+  } catch (const std::exception& error) {
+    return Problem(path, error.what());
+  }
+  const auto flowEnd = static_cast<int64_t>(stream.tellg());
+  if (static_cast<int64_t>(bytes.size()) - flowEnd < TStageParam::RecordSize)
+    return Problem(path, "ends before the level parameters.");
+  param.LoadFromStream(stream);
+  return {};
+}
+
+std::string LoadLayoutFile(const std::string& path, TGmCells& board) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return Problem(path, "cannot be opened.");
+  std::istringstream stream(bytes);
+  board.LoadFromStream(stream);
+  if (static_cast<int32_t>(bytes.size()) < BoardCellCount)
+    return Problem(path, "holds " + std::to_string(bytes.size()) + " of " + std::to_string(BoardCellCount) +
+                             " cells.");
+  return {};
+}

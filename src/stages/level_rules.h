@@ -1,0 +1,27 @@
+#pragma once
+// What a level number means for play (countdown, rows to pass, which files hold it), how
+// earned money is paid out, and reading a level's files with a clear message when they are bad.
+
+#include <cstdint>
+#include <string>
+
+class TGmCells;
+class TStageParam;
+
+// Levels below 1 (a damaged roster) play as level 1.
+int32_t AutoDropSecForLevel(int32_t Level);
+int32_t PassRowsForLevel(int32_t Level);
+// Levels 1..80 use parameter files 00..79, then the numbering repeats.
+int32_t LevelParamNumber(int32_t Level);
+// Level 1 uses layout 20; levels from 2 on use 00..19 in turn.
+int32_t LayoutNumber(int32_t Level);
+
+// The part of PendingMoney paid at one tick: big sums go in big chunks.
+int32_t CoinChunk(int32_t Pending);
+
+// Reads the flow and the parameters of the level into board and param. On failure returns a
+// message naming the file and the problem; whatever could not be read is left as it was.
+std::string LoadLevelParamFile(const std::string& path, TGmCells& board, TStageParam& param);
+// Reads the 216 cell codes of a layout into board (already emptied). On failure returns a
+// message naming the file and the problem; a short file still fills the cells it holds.
+std::string LoadLayoutFile(const std::string& path, TGmCells& board);

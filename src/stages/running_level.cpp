@@ -1,0 +1,58 @@
+// Setting up a level from the current player's level number, paying out earned money, and
+// the end of a passed level.
+
+#include "board/stage_param.h"
+#include "frame/paths.h"
+#include "players/players.h"
+#include "stages/level_rules.h"
+#include "stages/running_stage.h"
+
+namespace {
+// The map marks every 46th level with its completed picture.
+constexpr int32_t LevelsPerMap = 46;
+}  // namespace
+
+void TGmStage_Running::SetupLevel() {
+  const TPlayer* player = Players.Current();
+  if (!player) return;
+  const int32_t level = player->Level();
+  const std::string paramError =
+      LoadLevelParamFile(GamePath(LevelParamFileName(LevelParamNumber(level))), *Board, *StageParam);
+  StageParam->AutoDropSec = AutoDropSecForLevel(level);
+  StageParam->PassRows = PassRowsForLevel(level);
+  Board->ClearCells();
+  const std::string layoutError = LoadLayoutFile(GamePath(LayoutFileName(LayoutNumber(level))), *Board);
+  DropTimer->Interval = Owner->Clock->SecondsToTicks(static_cast<float>(StageParam->AutoDropSec));
+  OnPassRows(StageParam->PassRows);
+  TDSP& dsp = *Owner->DSP;
+  dsp.ReloadBackground();
+  DrawArrows();
+  dsp.SaveBackground();
+  RedrawBoard();
+  // The level is still played with what could be read; the player learns what is wrong.
+  for (const std::string& error : {paramError, layoutError})
+    if (!error.empty()) OnLevelError(error);
+}
+
+void TGmStage_Running::CoinTick() {
+  if (PendingMoney > 0)
+    PayChunk();
+  else if (LevelPassed && !RowFlash)
+    // A row still clearing brings more money: the level ends once that is paid too.
+    FinishPassedLevel();
+}
+
+void TGmStage_Running::PayChunk() {
+  const int32_t chunk = CoinChunk(PendingMoney);
+  if (TPlayer* player = Players.Current()) player->SetMoney(player->Money() + chunk);
+  PendingMoney -= chunk;
+  Restart(*SoundCoin);
+}
+
+void TGmStage_Running::FinishPassedLevel() {
+  if (TPlayer* player = Players.Current()) {
+    if (player->Level() > 0 && player->Level() % LevelsPerMap == 0) OnMapCompleted();
+    player->SetLevel(player->Level() + 1);
+  }
+  SwitchToStage("TGmStage_Clearup");
+}

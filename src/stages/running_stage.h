@@ -1,0 +1,154 @@
+#pragma once
+// The stage in which a level is played. The player holds a hex set that follows the mouse,
+// turns it with the right button and drops it with the left; complete rows clear in chains for
+// money while the board flows into the gaps; a countdown drops the set by itself and loses the
+// game when no place is left; boxes released by clears blast a colour, drop chip gems or give a
+// laser. Clearing the level's rows passes it once the money is paid out.
+//
+// Modes: Holding (PlayMouse, not Busy), Clearing (PlayMouse, Busy), Aiming (LaserMouse, Busy),
+// Firing (PlayMouse, Busy), Lost (GameOverMouse, Busy).
+//
+// The stage owns every element it makes that does not end by itself. Effects that end by
+// themselves and report to the stage (the row flash, the laser bolt) are tracked so that
+// leaving the stage or destroying it cancels them without a report.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "audio/dxs.h"
+#include "audio/mci_player.h"
+#include "board/gm_cells.h"
+#include "board/hexa_set.h"
+#include "board/stage_param.h"
+#include "display/line_effects.h"
+#include "display/picture_elements.h"
+#include "frame/clock.h"
+#include "frame/events.h"
+#include "frame/stage_list.h"
+
+class TGmStage_Running : public TGmStage {
+ public:
+  explicit TGmStage_Running(TGmStageList* owner);
+  ~TGmStage_Running() override;
+
+  // The laser's beam and bolt.
+  static constexpr TARGB LaserColor = MakeARGB(255, 220, 220, 255);
+
+  std::string ClassName() const override { return "TGmStage_Running"; }
+  void Init() override;
+  void Enter() override;
+  void Leave() override;
+  void Pause() override;
+  void Resume() override;
+  bool Playing() const override { return playing_; }
+
+  // Board drawing.
+  void ShowCell(uint8_t Code, float X, float Y);
+  void RedrawBoard();
+  void DrawArrows();
+
+  // Holding, turning, dropping and clearing.
+  void NewHexSet();
+  void ClearHeldSet();
+  void BuildHexSet(int32_t Shape);
+  void UpdateOutlines();
+  void RotateStep();
+  void PlayMouse(uint8_t Kind, TShiftState Shift, int32_t Button, float X, float Y);
+  bool CanDrop() const;
+  void DropHexSet();
+  void StartRowClear(int32_t Row);
+  void RowClearDone(int32_t Row);
+
+  // The countdown, the automatic drop and the sparkles.
+  void DropProgress(float Fraction);
+  void OnDropTimer();
+  void AutoDrop();
+  // Each cell is tried once per automatic drop, so a flow with a cycle cannot trap the search.
+  bool SearchDrop(const TGmPoint& Cell);
+  void ShowTimeout(TPointF P);
+  void Sparkle();
+
+  // Boxes and the laser.
+  void SpawnBox(int32_t Row);
+  void BoxMoved(TDSPE_Bounce* Box, bool HitEdge);
+  void ClearGems();
+  void Breakground(int32_t N);
+  void StartLaser();
+  void LaserMouse(uint8_t Kind, TShiftState Shift, int32_t Button, float X, float Y);
+  void FireLaser(float Y);
+  void LaserDone();
+  void EndLaser();
+  void DestroyBoxes();
+
+  // Level set-up, payout and the end of a game.
+  void SetupLevel();
+  void CoinTick();
+  void SetRowsCleared(int32_t N);
+  void GameOver();
+  void GameOverMouse(uint8_t Kind, TShiftState Shift, int32_t Button, float X, float Y);
+
+  std::unique_ptr<TTTimer> SparkleTimer;
+  std::unique_ptr<TTTimer> DropTimer;
+  std::unique_ptr<TTTimer> CoinTimer;
+  bool HurryArmed = true;
+  std::unique_ptr<THexaSet> HexSet;
+  std::unique_ptr<THexaSet> Geometry;
+  std::vector<std::unique_ptr<TDSPE_Flash>> Outlines;
+  std::unique_ptr<TDSPE_Static> LaserGunLeft;
+  std::unique_ptr<TDSPE_Static> LaserGunRight;
+  std::unique_ptr<TDSPE_Arc> CountdownRing;
+  std::unique_ptr<TDSPE_Lightning> AimBeam;
+  std::unique_ptr<TDSPE_String> ChainText;
+  std::unique_ptr<TDSPE_Static> GameOverPicture;
+  std::vector<std::unique_ptr<TDSPE_Static>> CellPictures;
+
+  std::unique_ptr<TDXSElem> SoundRotate, SoundDrop, SoundCannotDrop, SoundClearLine, SoundStart, SoundHurryUp,
+      SoundBreakup, SoundLaser, SoundLaserBreakout, SoundBox, SoundBoom, SoundCoin;
+  std::unique_ptr<TMCIPlayer> MusicRunning;
+  std::unique_ptr<TMCIPlayer> MusicFailed;
+
+  std::unique_ptr<TGmCells> Board;
+  std::unique_ptr<TStageParam> StageParam;
+  bool Busy = false;
+  bool Paused = false;
+  bool LevelPassed = false;
+  float MouseX = 0;
+  float MouseY = 0;
+  int32_t RowsCleared = 0;
+  int32_t Chain = 0;
+  std::vector<std::unique_ptr<TDSPE_Bounce>> Boxes;
+  int32_t PendingMoney = 0;
+  TEvent<int32_t> OnRowsCleared;
+  TEvent<int32_t> OnPassRows;
+  // After every 46th level passed, before the level number goes up: the map shows its
+  // completed picture next.
+  TNotifyEvent OnMapCompleted;
+  // A level file that is missing or damaged; the level is played with what could be read.
+  TEvent<const std::string&> OnLevelError;
+
+  // The row flash and the laser bolt while they run (they free themselves).
+  TDSPE_FlashBmp* RowFlash = nullptr;
+  TDSPE_Lightning* LaserBolt = nullptr;
+
+ private:
+  void CreateElements();
+  void CreateTimers();
+  void CreateSounds();
+  void ShowHeldSet(bool Visible);
+  // The board cell under the sprite of held element Index.
+  TGmPoint CellUnderElement(int32_t Index) const;
+  // Stops (and so rewinds) the effect first, so it starts again from its beginning.
+  static void Restart(TDXSElem& Sound);
+  // Switches by name; while that stage does not exist yet, this stage starts over.
+  void SwitchToStage(const char* Name);
+  // Ends a row flash or laser bolt still running, without its report.
+  void CancelRunningEffects();
+  void HideLaser();
+  void PayChunk();
+  void FinishPassedLevel();
+
+  bool playing_ = false;
+  std::vector<bool> searched_;
+};
