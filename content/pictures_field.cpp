@@ -37,54 +37,57 @@ QImage FieldBackground() {
   return image;
 }
 
-// A flow arrow of 24 x 24 pointing at the given screen angle, carrying its own mask in red: a
-// slim stroked arrow from the centre towards the neighbour it feeds; slim, so the arrows of a
-// cell that feeds two neighbours still read apart.
-QImage FlowArrow(double degrees) {
-  QPainterPath chevron;
-  chevron.moveTo(0, 0);
-  chevron.lineTo(10, 0);
-  chevron.moveTo(5.5, -4.5);
-  chevron.lineTo(10, 0);
-  chevron.lineTo(5.5, 4.5);
-  QTransform turn;
-  turn.translate(11, 11);  // the picture sits 3 pixels down-right of the cell's centre
-  turn.rotate(degrees);
+// A 24 x 24 picture that carries its own mask in red: drawn smooth on black, so its red channel
+// fades out with its edges.
+template <typename TDraw>
+QImage OwnMaskPicture(TDraw draw) {
   QImage image = SolidImage(24, 24, Qt::black);
   QPainter painter(&image);
   SetSmooth(painter, true);
-  // Red is the alpha: a translucent dark rim around a strong pale-gold stroke.
-  QPen rim(QColor(110, 60, 20), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
-  painter.strokePath(turn.map(chevron), rim);
-  QPen body(QColor(225, 186, 100), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
-  painter.strokePath(turn.map(chevron), body);
+  draw(painter);
   return image;
 }
 
+// A flow arrow pointing at the given screen angle: a slim stroked arrow from the centre towards
+// the neighbour it feeds; slim, so the arrows of a cell that feeds two neighbours still read
+// apart. Red is the alpha: a translucent dark rim around a strong pale-gold stroke.
+QImage FlowArrow(double degrees) {
+  return OwnMaskPicture([&](QPainter& painter) {
+    QPainterPath arrow;
+    arrow.moveTo(0, 0);
+    arrow.lineTo(10, 0);
+    arrow.moveTo(5.5, -4.5);
+    arrow.lineTo(10, 0);
+    arrow.lineTo(5.5, 4.5);
+    QTransform turn;
+    turn.translate(11, 11);  // the picture sits 3 pixels down-right of the cell's centre
+    turn.rotate(degrees);
+    painter.strokePath(turn.map(arrow), QPen(QColor(110, 60, 20), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    painter.strokePath(turn.map(arrow), QPen(QColor(225, 186, 100), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+  });
+}
+
+// The play field's end cell: a ring around a dot.
 QImage EndMarker() {
-  QImage image = SolidImage(24, 24, Qt::black);
-  QPainter painter(&image);
-  SetSmooth(painter, true);
-  painter.setPen(QPen(QColor(225, 190, 100), 2.4));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawEllipse(QPointF(11, 11), 7.5, 7.5);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(240, 206, 120));
-  painter.drawEllipse(QPointF(11, 11), 3, 3);
-  return image;
+  return OwnMaskPicture([](QPainter& painter) {
+    painter.setPen(QPen(QColor(225, 190, 100), 2.4));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(11, 11), 7.5, 7.5);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(240, 206, 120));
+    painter.drawEllipse(QPointF(11, 11), 3, 3);
+  });
 }
 
 // The editor's end cell: a crossed square, unlike the play field's ring, so an edited end stands out.
 QImage EditorEndMarker() {
-  QImage image = SolidImage(24, 24, Qt::black);
-  QPainter painter(&image);
-  SetSmooth(painter, true);
-  painter.setPen(QPen(QColor(255, 120, 60), 2.5));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(QRectF(4.5, 4.5, 15, 15));
-  painter.drawLine(QPointF(7, 7), QPointF(17, 17));
-  painter.drawLine(QPointF(17, 7), QPointF(7, 17));
-  return image;
+  return OwnMaskPicture([](QPainter& painter) {
+    painter.setPen(QPen(QColor(255, 120, 60), 2.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(4.5, 4.5, 15, 15));
+    painter.drawLine(QPointF(7, 7), QPointF(17, 17));
+    painter.drawLine(QPointF(17, 7), QPointF(7, 17));
+  });
 }
 
 // Twelve glowing cells over a cleared row; black outside them is the key.
