@@ -104,7 +104,9 @@ void WriteContactSheets(const TContentFolder& game, const TContentFolder& sheets
     all.push_back(std::move(resource));
   }
   const std::string previousDir = ProgramDir();
-  SetProgramDir(game.Root().string());
+  // The game's file names (ArrowFile, HexagonBitmapFile) come back with the program directory
+  // in front; only an absolute directory keeps them from being prefixed twice.
+  SetProgramDir(std::filesystem::absolute(game.Root()).string());
   all.push_back({"(title page as shown)", Page("dat/c01", false)});
   all.push_back({"(level map as shown)", Page("bmp/map.bmp", true)});
   all.push_back({"(constellation as shown)", Page("bmp/orion.bmp", false)});

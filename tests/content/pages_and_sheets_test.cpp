@@ -37,10 +37,13 @@ TEST(Resources, ListNamesEveryWrittenPictureUnderOnePrefix) {
 
 TEST(ContactSheets, ShowEveryPictureAndLevelOneAsTheGameDrawsIt) {
   TScratchFolder game, sheets;
-  const TContentFolder gameFolder(game.Path());
-  WritePictures(gameFolder);
-  WriteLevels(gameFolder);
-  WriteContactSheets(gameFolder, TContentFolder(sheets.Path()));
+  WritePictures(TContentFolder(game.Path()));
+  WriteLevels(TContentFolder(game.Path()));
+  // The game folder given relative to the working folder, as on a command line.
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(game.Path().parent_path());
+  WriteContactSheets(TContentFolder(game.Path().filename()), TContentFolder(sheets.Path()));
+  std::filesystem::current_path(previous);
   const QImage all(QString::fromStdString((sheets.Path() / "pictures.png").string()));
   const QImage field(QString::fromStdString((sheets.Path() / "level1_field.png").string()));
   EXPECT_GT(all.height(), 1000);
@@ -58,4 +61,13 @@ TEST(ContactSheets, ShowEveryPictureAndLevelOneAsTheGameDrawsIt) {
     }
   EXPECT_GT(gems, 0);
   EXPECT_EQ(covered, gems);
+  // The first row's cells feed the second: their arrows are drawn, so an empty cell of row 0
+  // differs from the bare background.
+  int arrows = 0;
+  for (int col = 0; col < BoardCols; ++col) {
+    const int x = int(4 + 2 * col * 0.8660254 * 18) + 9, y = 9;
+    for (int dy = 0; dy < 24; ++dy)
+      for (int dx = 0; dx < 24; ++dx) arrows += field.pixel(x + dx, y + dy) != background.pixel(x + dx, y + dy);
+  }
+  EXPECT_GT(arrows, 12 * 20);
 }
