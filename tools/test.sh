@@ -18,7 +18,7 @@ echo "== Normal build"
 run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRILLOR_BENCH=ON
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DBRILLOR_SANITIZE=ON -DBRILLOR_BENCH=OFF
