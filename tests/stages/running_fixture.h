@@ -1,6 +1,6 @@
 #pragma once
-// A running stage on a fake clock in a temporary game folder: silent-enough sound files, level
-// files written from ASCII boards, and the moves a player makes (mouse, clicks, waiting).
+// A running stage on a fake clock in a temporary game folder, level files written from ASCII
+// boards, and the moves a player makes.
 
 #include <gtest/gtest.h>
 
@@ -8,18 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "frame/stage_list.h"
 #include "players/players.h"
 #include "stages/running_stage.h"
 #include "support/fake_time.h"
 #include "support/temp_dir.h"
 
-// A level's parameters as the tests set them; the flow is always "straight down".
+// The last rows of the board, top to bottom: '.' empty, '0'..'4' plain gems, 'a'..'e' chips,
+// 'A'..'E' second-tier chips. The flow always runs straight down.
 struct TLevelSpec {
-  // The last rows of the board, top to bottom: '.' empty, '0'..'4' plain gems, 'a'..'e'
-  // chips 10..14, 'A'..'E' second-tier chips 20..24.
   std::vector<std::string> Rows;
-  int32_t ClearGems = 10, Breakground = 10, Laser = 10, BreakgrdCnt = 10;
+  int32_t BreakgrdCnt = 10;
 };
 
 class RunningStageTest : public ::testing::Test {
@@ -27,28 +25,23 @@ class RunningStageTest : public ::testing::Test {
   RunningStageTest();
   ~RunningStageTest() override;
 
-  // Writes the parameter and layout files the level uses.
   void WriteLevel(int32_t level, const TLevelSpec& spec);
-  // A player at the level becomes current and the stage is entered.
+  // Writes the level, makes a player at it current and enters the stage.
   void Play(int32_t level, const TLevelSpec& spec);
-
-  void Frame(double seconds);
   void RunFor(double seconds, double step = 0.05);
-  // Moves the mouse so the held set's first hexagon lies over the cell.
+  // Puts the held set's first hexagon over the cell.
   void MoveTo(int32_t row, int32_t col);
-  void Click(int32_t button);
-  // Replaces the held set with a shape of the table, unturned.
+  void Click(int32_t button) { stage->OnMouse(MouseDown, 0, button, stage->MouseX, stage->MouseY); }
+  // Holds an unturned shape of the table instead of the dealt one.
   void Hold(int32_t shape);
-
-  // Board rows from the top, in the letters of TLevelSpec.
   std::string RowText(int32_t row) const;
-  int32_t Earned() const;
-  int32_t CountElems(const char* fileEnd) const;
+  int32_t Earned() const { return stage->PendingMoney + player->Money(); }
   template <typename Kind>
-  int32_t CountKind() const {
-    int32_t count = 0;
-    for (TDSPElem* elem : list->DSP->Elems()) count += dynamic_cast<Kind*>(elem) != nullptr;
-    return count;
+  std::vector<Kind*> ElemsOf() const {
+    std::vector<Kind*> found;
+    for (TDSPElem* elem : list->DSP->Elems())
+      if (auto* kind = dynamic_cast<Kind*>(elem)) found.push_back(kind);
+    return found;
   }
 
   TTempProgramDir dir;
