@@ -21,7 +21,9 @@ constexpr float RowReferenceOffset = 10;
 
 std::string BoxPictureFile(int32_t kind) {
   char name[48];
-  std::snprintf(name, sizeof name, "bmp/PandorasBox%2.2d.bmp", static_cast<int>(kind));
+  // The box of no kind has a picture of its own, named with its plain number ("PandorasBox-1").
+  std::snprintf(name, sizeof name, kind < 0 ? "bmp/PandorasBox%d.bmp" : "bmp/PandorasBox%2.2d.bmp",
+                static_cast<int>(kind));
   return GamePath(name);
 }
 }  // namespace
@@ -36,7 +38,6 @@ void TGmStage_Running::SpawnBox(int32_t Row) {
   const TPointF p = Geometry->CellToPixel(Row, dsp->Width() / 2 >= MouseX ? BoardCols : 0);
   const int32_t kind = WeightedRandom(
       {StageParam->ClearGemsPower, StageParam->BreakgroundPower, StageParam->LaserPower}, 2);
-  // A box of no kind has no picture of its own: it is there, unseen, and catching it does nothing.
   auto box = std::make_unique<TDSPE_Bounce>(dsp, 7, BoxPictureFile(kind), p.X, p.Y, 6,
                                             Owner->Clock->SecondsToTicks(0.07f), 80);
   box->Tag = kind;

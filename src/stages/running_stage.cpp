@@ -10,12 +10,15 @@
 namespace {
 constexpr int32_t HexagonSize = 18;
 const TPointF BoardOrigin{4, 0};
-// Cell templates in this order; any other code is drawn with the first.
+// Cell templates in this order; codes of no kind are drawn with the first.
 constexpr uint8_t TemplateCodes[] = {0, 1, 2, 3, 4, 10, 11, 12, 13, 14};
 
 int32_t TemplateIndex(uint8_t Code) {
   if (Code >= 1 && Code <= 4) return Code;
   if (Code >= 10 && Code <= 14) return Code - 5;
+  // A second-tier chip shows as a chip of its colour: drawn as a plain gem it would make a row
+  // look complete that cannot clear.
+  if (Code >= 20 && Code <= 24) return Code - 15;
   return 0;
 }
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "frame/random.h"
 #include "stages/level_rules.h"
+#include "support/pictures.h"
 
 namespace {
 const std::string Letters = "01234.....abcde.....ABCDE";
@@ -25,6 +26,9 @@ RunningStageTest::RunningStageTest() {
   for (const char* name : {"rotate", "drop", "CannotDrop", "clearline", "luo", "hurryup", "breakup", "laser",
                            "laserbreakout", "PBox", "Boom", "coin"})
     dir.WriteBytes(std::string("wav/") + name + ".wav", SilentWave());
+  SavePicture(SolidPicture(400, 500, 0xFF000000), dir.File("dat/x00"));
+  SavePicture(SolidPicture(36, 36, ChipColour), dir.File("bmp/hexagon13.bmp"));
+  SavePicture(SolidPicture(36, 36, 0xFFFFFFFF), dir.File("bmp/hexagonmask1.bmp"));
   // Not music: the players stay silent.
   dir.WriteBytes("mp3/Running.mp3", "");
   dir.WriteBytes("mp3/failed.mp3", "");
@@ -46,6 +50,12 @@ void RunningStageTest::WriteLevel(int32_t level, const TLevelSpec& spec) {
   for (int32_t cell = BoardCols; cell < BoardCellCount; ++cell) {
     board.MoveMatrix.SetSourceCount(cell / BoardCols, cell % BoardCols, 1);
     board.MoveMatrix.SetSourceAt(cell / BoardCols, cell % BoardCols, 0, MakeGmPoint(cell / BoardCols - 1, cell % BoardCols));
+  }
+  if (spec.TopCycle) {
+    board.MoveMatrix.SetSourceCount(0, 0, 1);
+    board.MoveMatrix.SetSourceAt(0, 0, 0, MakeGmPoint(0, 1));
+    board.MoveMatrix.SetSourceCount(0, 1, 1);
+    board.MoveMatrix.SetSourceAt(0, 1, 0, MakeGmPoint(0, 0));
   }
   const auto top = BoardRows - static_cast<int32_t>(spec.Rows.size());
   for (int32_t row = top; row < BoardRows; ++row)

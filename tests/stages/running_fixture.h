@@ -18,6 +18,8 @@
 struct TLevelSpec {
   std::vector<std::string> Rows;
   int32_t BreakgrdCnt = 10;
+  // Cells (0, 0) and (0, 1) also feed each other, as an editor can link them.
+  bool TopCycle = false;
 };
 
 class RunningStageTest : public ::testing::Test {
@@ -43,6 +45,9 @@ class RunningStageTest : public ::testing::Test {
       if (auto* kind = dynamic_cast<Kind*>(elem)) found.push_back(kind);
     return found;
   }
+
+  // The one gem picture the tests have: the blue chip.
+  static constexpr uint32_t ChipColour = 0xFF2040C0;
 
   TTempProgramDir dir;
   TFakeTimeSource time;

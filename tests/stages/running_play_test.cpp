@@ -1,6 +1,7 @@
 // Playing a level: drops, row-clear chains, turning, pausing, the countdown and losing.
 
 #include "running_fixture.h"
+#include "support/pictures.h"
 
 namespace {
 
@@ -47,7 +48,10 @@ TEST_F(RunningStageTest, AChipRowCompletesOnceAnotherClearDowngradesItsChip) {
 }
 
 TEST_F(RunningStageTest, OneClockwiseTurnEqualsFiveAnticlockwiseAndSixRestore) {
-  Play(1, {});
+  Play(1, {{"...........D"}});
+  const TPointF secondTier = stage->Geometry->CellToPixel(17, 11);
+  EXPECT_EQ(PixelARGB(list->DSP->Background(), secondTier.X + 18, secondTier.Y + 18), ChipColour)
+      << "a second-tier chip shows as a chip of its colour";
   MoveTo(8, 5);
   Hold(0);
   const auto start = SpritePositions(*stage->HexSet);
@@ -112,7 +116,9 @@ TEST_F(RunningStageTest, WithTheMouseSpotTakenTheCountdownDropsAtTheFirstPlaceUp
 }
 
 TEST_F(RunningStageTest, AFullBoardLosesAtTheEndOfTheCountdownAndAClickStartsAgain) {
-  Play(2, {std::vector<std::string>(BoardRows, "abcdeabcdeab")});
+  TLevelSpec full{std::vector<std::string>(BoardRows, "abcdeabcdeab")};
+  full.TopCycle = true;  // the search for a place must not go round it for ever
+  Play(2, full);
   RunFor(18.9);
   // Released late, so it cannot bounce into the mouse and be caught first.
   stage->SpawnBox(5);
