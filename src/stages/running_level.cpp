@@ -30,8 +30,8 @@ void TGmStage_Running::SetupLevel() {
   dsp.SaveBackground();
   RedrawBoard();
   // The level is still played with what could be read; the player learns what is wrong.
-  for (const std::string& error : {paramError, layoutError})
-    if (!error.empty()) OnLevelError(error);
+  const std::string errors = paramError + (paramError.empty() || layoutError.empty() ? "" : "\n") + layoutError;
+  if (!errors.empty()) OnLevelError(errors);
 }
 
 void TGmStage_Running::CoinTick() {

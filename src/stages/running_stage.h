@@ -125,7 +125,8 @@ class TGmStage_Running : public TGmStage {
   // After every 46th level passed, before the level number goes up: the map shows its
   // completed picture next.
   TNotifyEvent OnMapCompleted;
-  // A level file that is missing or damaged; the level is played with what could be read.
+  // Level files that are missing or damaged, one line each; the level is played with what
+  // could be read.
   TEvent<const std::string&> OnLevelError;
 
   // The row flash and the laser bolt while they run (they free themselves).

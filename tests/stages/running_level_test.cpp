@@ -55,9 +55,9 @@ TEST_F(RunningStageTest, PassingLevel46SetsTheMapFlagBeforeTheLevelBecomes47) {
 TEST_F(RunningStageTest, MissingOrDamagedLevelFilesAreNamedAndTheGameGoesOn) {
   player->SetLevel(3);
   list->SetCurrentStage(stage);
-  ASSERT_EQ(levelErrors.size(), 2u);
-  EXPECT_NE(levelErrors[0].find("dat/a02"), std::string::npos) << levelErrors[0];
-  EXPECT_NE(levelErrors[1].find("dat/d01"), std::string::npos) << levelErrors[1];
+  ASSERT_EQ(levelErrors.size(), 1u) << "one message for the level";
+  EXPECT_NE(levelErrors[0].find("dat/a02: cannot be opened.\n"), std::string::npos) << levelErrors[0];
+  EXPECT_NE(levelErrors[0].find("dat/d01"), std::string::npos) << levelErrors[0];
   Hold(9);
   MoveTo(8, 5);
   Click(mbLeft);
@@ -71,9 +71,9 @@ TEST_F(RunningStageTest, MissingOrDamagedLevelFilesAreNamedAndTheGameGoesOn) {
   dir.WriteBytes("dat/d01", std::string(100, '\1'));
   levelErrors.clear();
   list->SetCurrentStage(stage);
-  ASSERT_EQ(levelErrors.size(), 2u);
+  ASSERT_EQ(levelErrors.size(), 1u);
   EXPECT_NE(levelErrors[0].find("neighbour"), std::string::npos) << levelErrors[0];
-  EXPECT_NE(levelErrors[1].find("100 of 216"), std::string::npos) << levelErrors[1];
+  EXPECT_NE(levelErrors[0].find("100 of 216"), std::string::npos) << levelErrors[0];
   EXPECT_EQ(stage->Board->FilledCount, 100) << "the cells the short layout holds are used";
   EXPECT_EQ(stage->StageParam->PassRows, 11);
 }
