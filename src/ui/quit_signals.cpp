@@ -2,6 +2,7 @@
 
 #include <csignal>
 
+#include <QApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -25,6 +26,12 @@ void CloseWindowOnQuitSignals(QWidget* window) {
   QObject::connect(notifier, &QSocketNotifier::activated, window, [target] {
     char byte;
     [[maybe_unused]] const ssize_t got = ::read(signalPipe[0], &byte, 1);
+    // A message box open at that moment is closed first, as the player would, so its nested
+    // event loop does not keep the game alive.
+    for (int open = 0; open < 16; ++open) {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || !modal->close()) break;
+    }
     if (target) target->close();
   });
   struct sigaction action = {};

@@ -68,4 +68,16 @@ start_game
 kill -TERM "$pid"
 wait_exit
 check_settings "SIGTERM"
+# 3. The system asks the game to quit while a message box is open (a level file is missing).
+mv "$work/dat/a00" "$work/dat/a00.away" 2>/dev/null || true
+start_game
+for _ in $(seq 50); do
+  [ "$(xdotool search --name '^Brillor I$' | wc -l)" -ge 2 ] && break
+  sleep 0.1
+done
+[ "$(xdotool search --name '^Brillor I$' | wc -l)" -ge 2 ] || fail "no message about the missing level file"
+kill -TERM "$pid"
+wait_exit
+check_settings "SIGTERM with a message box open"
+mv "$work/dat/a00.away" "$work/dat/a00" 2>/dev/null || true
 echo "e2e: all checks passed"
