@@ -60,8 +60,8 @@ TEST_F(RunningBoxTest, ClearGemsEmptiesOneColourForGoodAndANoKindBoxDoesNothing)
 }
 
 TEST_F(RunningBoxTest, BreakgroundDropsChipsThatSlideDownButNoneOnAFullBoard) {
-  TLevelSpec spec{{Empty}, 3};
-  Play(2, spec);
+  TLevelSetup setup{{Empty}, 3};
+  Play(2, setup);
   CatchBox(1);
   EXPECT_EQ(stage->Board->FilledCount, 3);
   for (int32_t cell = 0; cell < BoardCellCount - BoardCols; ++cell)

@@ -45,26 +45,26 @@ RunningStageTest::~RunningStageTest() {
   Players.FreePlayers();
 }
 
-void RunningStageTest::WriteLevel(int32_t level, const TLevelSpec& spec) {
+void RunningStageTest::WriteLevel(int32_t level, const TLevelSetup& setup) {
   TGmCells board;
   for (int32_t cell = BoardCols; cell < BoardCellCount; ++cell) {
     board.MoveMatrix.SetSourceCount(cell / BoardCols, cell % BoardCols, 1);
     board.MoveMatrix.SetSourceAt(cell / BoardCols, cell % BoardCols, 0, MakeGmPoint(cell / BoardCols - 1, cell % BoardCols));
   }
-  if (spec.TopCycle) {
+  if (setup.TopCycle) {
     board.MoveMatrix.SetSourceCount(0, 0, 1);
     board.MoveMatrix.SetSourceAt(0, 0, 0, MakeGmPoint(0, 1));
     board.MoveMatrix.SetSourceCount(0, 1, 1);
     board.MoveMatrix.SetSourceAt(0, 1, 0, MakeGmPoint(0, 0));
   }
-  const auto top = BoardRows - static_cast<int32_t>(spec.Rows.size());
+  const auto top = BoardRows - static_cast<int32_t>(setup.Rows.size());
   for (int32_t row = top; row < BoardRows; ++row)
     for (int32_t col = 0; col < BoardCols; ++col) {
-      const size_t code = Letters.find(spec.Rows[row - top][col]);
+      const size_t code = Letters.find(setup.Rows[row - top][col]);
       board.SetCell(row, col, code == std::string::npos || Letters[code] == '.' ? CellEmpty : code);
     }
   TStageParam param;
-  param.BreakgrdCnt = spec.BreakgrdCnt;
+  param.BreakgrdCnt = setup.BreakgrdCnt;
   std::ofstream params(dir.File(LevelParamFileName(LevelParamNumber(level))), std::ios::binary);
   board.MoveMatrix.SaveToStream(params);
   param.SaveToStream(params);
@@ -72,8 +72,8 @@ void RunningStageTest::WriteLevel(int32_t level, const TLevelSpec& spec) {
   board.SaveToStream(layout);
 }
 
-void RunningStageTest::Play(int32_t level, const TLevelSpec& spec) {
-  WriteLevel(level, spec);
+void RunningStageTest::Play(int32_t level, const TLevelSetup& setup) {
+  WriteLevel(level, setup);
   player->SetLevel(level);
   list->SetCurrentStage(stage);
   // The first frame starts the timers' periods.

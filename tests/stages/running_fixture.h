@@ -15,7 +15,7 @@
 
 // The last rows of the board, top to bottom: '.' empty, '0'..'4' plain gems, 'a'..'e' chips,
 // 'A'..'E' second-tier chips. The flow always runs straight down.
-struct TLevelSpec {
+struct TLevelSetup {
   std::vector<std::string> Rows;
   int32_t BreakgrdCnt = 10;
   // Cells (0, 0) and (0, 1) also feed each other, as an editor can link them.
@@ -27,9 +27,9 @@ class RunningStageTest : public ::testing::Test {
   RunningStageTest();
   ~RunningStageTest() override;
 
-  void WriteLevel(int32_t level, const TLevelSpec& spec);
+  void WriteLevel(int32_t level, const TLevelSetup& setup);
   // Writes the level, makes a player at it current and enters the stage.
-  void Play(int32_t level, const TLevelSpec& spec);
+  void Play(int32_t level, const TLevelSetup& setup);
   void RunFor(double seconds, double step = 0.05);
   // Puts the held set's first hexagon over the cell.
   void MoveTo(int32_t row, int32_t col);

@@ -116,7 +116,7 @@ TEST_F(RunningStageTest, WithTheMouseSpotTakenTheCountdownDropsAtTheFirstPlaceUp
 }
 
 TEST_F(RunningStageTest, AFullBoardLosesAtTheEndOfTheCountdownAndAClickStartsAgain) {
-  TLevelSpec full{std::vector<std::string>(BoardRows, "abcdeabcdeab")};
+  TLevelSetup full{std::vector<std::string>(BoardRows, "abcdeabcdeab")};
   full.TopCycle = true;  // the search for a place must not go round it for ever
   Play(2, full);
   RunFor(18.9);
