@@ -34,11 +34,17 @@ void TIdleLoop::SetFrameRateCap(double framesPerSecond) {
 }
 
 void TIdleLoop::RunFrame() {
+  timer_.stop();  // a frame run by hand replaces the one waiting on the timer
   if (!handler_) return;
   const auto start = std::chrono::steady_clock::now();
   // The handler may detach or re-point the loop; a copy keeps the running one alive.
   std::function<void()> handler = handler_;
-  handler();
+  try {
+    handler();
+  } catch (...) {
+    ScheduleNext();
+    throw;
+  }
   if (cap_ > 0) {
     const auto period = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
         std::chrono::duration<double>(1.0 / cap_));

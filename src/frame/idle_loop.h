@@ -25,8 +25,13 @@ class TIdleLoop : public QObject {
   void SetFrameRateCap(double framesPerSecond);
   double FrameRateCap() const { return cap_; }
 
- private:
+  // Runs one frame now (the timer calls it). A frame that throws still schedules the next one:
+  // the error is shown by the application and the game goes on.
   void RunFrame();
+  // True while the next frame is waiting on the timer.
+  bool FramePending() const { return timer_.isActive(); }
+
+ private:
   void ScheduleNext();
 
   QTimer timer_;

@@ -1,5 +1,7 @@
 #include "ui/game_application.h"
 
+#include <cstdio>
+
 #include <QMessageBox>
 
 namespace {
@@ -31,6 +33,17 @@ void TGameApplication::SetErrorDisplay(std::function<void(const std::string&)> d
 }
 
 void TGameApplication::ShowError(const std::string& message) {
+  // Frames go on under the message box; an error that repeats every frame must not stack up
+  // boxes, so while one is open further errors only go to the log.
+  static bool showing = false;
+  if (showing) {
+    std::fprintf(stderr, "Brillor I: %s\n", message.c_str());
+    return;
+  }
+  showing = true;
+  struct TReset {
+    ~TReset() { showing = false; }
+  } reset;
   if (ErrorDisplay()) {
     ErrorDisplay()(message);
     return;

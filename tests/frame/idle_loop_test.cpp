@@ -54,4 +54,23 @@ TEST(IdleLoop, ReattachingReplacesTheHandler) {
   EXPECT_GT(second, 0);
 }
 
+TEST(IdleLoop, AFrameThatThrowsStillSchedulesTheNext) {
+  TIdleLoop loop;
+  loop.SetFrameRateCap(0);
+  int frames = 0;
+  bool broken = true;
+  loop.Attach([&] {
+    ++frames;
+    if (broken) throw std::runtime_error("broken frame");
+  });
+  // Run by hand: the test's event loop does not carry exceptions (the game's application
+  // object catches and shows them).
+  EXPECT_THROW(loop.RunFrame(), std::runtime_error);
+  EXPECT_TRUE(loop.FramePending());
+  broken = false;
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  loop.Detach();
+  EXPECT_GT(frames, 1);
+}
+
 }  // namespace

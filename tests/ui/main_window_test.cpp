@@ -87,6 +87,18 @@ TEST(ErrorDisplay, AnEscapingExceptionIsShownAndTheProgramGoesOn) {
   EXPECT_EQ(shown, std::vector<std::string>{"Open Error [wav/x.wav]"});
 }
 
+TEST(ErrorDisplay, ErrorsWhileAMessageIsOpenDoNotStackUpMoreMessages) {
+  int shown = 0;
+  TGameApplication::SetErrorDisplay([&](const std::string&) {
+    ++shown;
+    TGameApplication::ShowError("the same fault, next frame");
+  });
+  TGameApplication::ShowError("first");
+  TGameApplication::ShowError("later, after the box closed");
+  TGameApplication::SetErrorDisplay(nullptr);
+  EXPECT_EQ(shown, 2);
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   TTempProgramDir dir;
