@@ -1,6 +1,7 @@
 #include "stages/level_rules.h"
 
 #include <algorithm>
+#include <limits>
 #include <sstream>
 
 #include "board/gm_cells.h"
@@ -38,6 +39,11 @@ int32_t CoinChunk(int32_t Pending) {
   return Pending;
 }
 
+int32_t GrownFigure(int32_t Value, int32_t Add) {
+  return static_cast<int32_t>(std::clamp<int64_t>(int64_t{Value} + Add, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
 std::string LoadLevelParamFile(const std::string& path, TGmCells& board, TStageParam& param) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) return Problem(path, "cannot be opened.");
@@ -50,10 +56,12 @@ std::string LoadLevelParamFile(const std::string& path, TGmCells& board, TStageP
   } catch (const std::exception& error) {
     return Problem(path, error.what());
   }
-  const auto flowEnd = static_cast<int64_t>(stream.tellg());
-  if (static_cast<int64_t>(bytes.size()) - flowEnd < TStageParam::RecordSize)
-    return Problem(path, "ends before the level parameters.");
+  const int64_t paramBytes = static_cast<int64_t>(bytes.size()) - static_cast<int64_t>(stream.tellg());
+  // A short record still gives the fields it holds; the rest keep their values.
   param.LoadFromStream(stream);
+  if (paramBytes < TStageParam::RecordSize)
+    return Problem(path, "holds " + std::to_string(paramBytes) + " of " + std::to_string(TStageParam::RecordSize) +
+                             " bytes of level parameters.");
   return {};
 }
 

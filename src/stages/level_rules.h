@@ -18,6 +18,9 @@ int32_t LayoutNumber(int32_t Level);
 
 // The part of PendingMoney paid at one tick: big sums go in big chunks.
 int32_t CoinChunk(int32_t Pending);
+// A career figure (level, money, rows) grown by Add; it stays at the top of the range rather
+// than wrapping round to a negative value, since a damaged roster can hold any number.
+int32_t GrownFigure(int32_t Value, int32_t Add);
 
 // Reads the flow and the parameters of the level into board and param. On failure returns a
 // message naming the file and the problem; whatever could not be read is left as it was.

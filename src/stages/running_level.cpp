@@ -44,7 +44,7 @@ void TGmStage_Running::CoinTick() {
 
 void TGmStage_Running::PayChunk() {
   const int32_t chunk = CoinChunk(PendingMoney);
-  if (TPlayer* player = Players.Current()) player->SetMoney(player->Money() + chunk);
+  if (TPlayer* player = Players.Current()) player->SetMoney(GrownFigure(player->Money(), chunk));
   PendingMoney -= chunk;
   Restart(*SoundCoin);
 }
@@ -52,7 +52,7 @@ void TGmStage_Running::PayChunk() {
 void TGmStage_Running::FinishPassedLevel() {
   if (TPlayer* player = Players.Current()) {
     if (player->Level() > 0 && player->Level() % LevelsPerMap == 0) OnMapCompleted();
-    player->SetLevel(player->Level() + 1);
+    player->SetLevel(GrownFigure(player->Level(), 1));
   }
   SwitchToStage("TGmStage_Clearup");
 }

@@ -10,6 +10,7 @@
 #include "frame/rounding.h"
 #include "players/players.h"
 #include "stages/hex_shapes.h"
+#include "stages/level_rules.h"
 #include "stages/running_stage.h"
 
 namespace {
@@ -140,7 +141,7 @@ void TGmStage_Running::RowClearDone(int32_t Row) {
   PendingMoney += 100 << Chain;
   Chain += 1;
   SetRowsCleared(RowsCleared + 1);
-  if (TPlayer* player = Players.Current()) player->SetClearCount(player->ClearCount() + 1);
+  if (TPlayer* player = Players.Current()) player->SetClearCount(GrownFigure(player->ClearCount(), 1));
   Busy = false;
   Board->RefillRemoved();
   RedrawBoard();

@@ -1,8 +1,10 @@
 // Level set-up from the player's level, the payout, passing a level, and bad level files.
 
+#include <limits>
 #include <sstream>
 
 #include "frame/binary_stream.h"
+#include "frame/safe_file.h"
 #include "running_fixture.h"
 #include "stages/level_rules.h"
 
@@ -27,6 +29,11 @@ TEST_F(RunningStageTest, PendingMoneyOf12345IsPaidInSevenChunks) {
   stage->PendingMoney = 12345;
   RunFor(1, 0.1);
   EXPECT_EQ(paid, (std::vector<int32_t>{10000, 11000, 12000, 12100, 12200, 12300, 12345}));
+  // A damaged roster can hold any sum: it stays at the top instead of turning negative.
+  player->SetMoney(std::numeric_limits<int32_t>::max() - 5);
+  stage->PendingMoney = 100;
+  RunFor(0.2, 0.1);
+  EXPECT_EQ(player->Money(), std::numeric_limits<int32_t>::max());
 }
 
 TEST_F(RunningStageTest, PassingLevel46SetsTheMapFlagBeforeTheLevelBecomes47) {
@@ -36,6 +43,7 @@ TEST_F(RunningStageTest, PassingLevel46SetsTheMapFlagBeforeTheLevelBecomes47) {
   std::vector<int32_t> flaggedAt;
   stage->OnMapCompleted = [&] { flaggedAt.push_back(player->Level()); };
   stage->SetRowsCleared(19);
+  player->SetClearCount(std::numeric_limits<int32_t>::max());
   Hold(9);
   MoveTo(17, 5);
   Click(mbLeft);
@@ -45,11 +53,16 @@ TEST_F(RunningStageTest, PassingLevel46SetsTheMapFlagBeforeTheLevelBecomes47) {
   RunFor(0.5);
   EXPECT_EQ(flaggedAt, std::vector<int32_t>{46});
   EXPECT_EQ(player->Level(), 47);
+  EXPECT_EQ(player->ClearCount(), std::numeric_limits<int32_t>::max()) << "a damaged count does not wrap";
   // No map yet: the next level starts at once.
   EXPECT_EQ(stage->RowsCleared, 0);
   stage->LevelPassed = true;
   RunFor(0.25);
   EXPECT_EQ(flaggedAt.size(), 1u) << "level 47 does not complete the map";
+  player->SetLevel(std::numeric_limits<int32_t>::max());
+  stage->LevelPassed = true;
+  RunFor(0.25);
+  EXPECT_EQ(player->Level(), std::numeric_limits<int32_t>::max()) << "the highest level does not wrap";
 }
 
 TEST_F(RunningStageTest, MissingOrDamagedLevelFilesAreNamedAndTheGameGoesOn) {
@@ -76,6 +89,19 @@ TEST_F(RunningStageTest, MissingOrDamagedLevelFilesAreNamedAndTheGameGoesOn) {
   EXPECT_NE(levelErrors[0].find("100 of 216"), std::string::npos) << levelErrors[0];
   EXPECT_EQ(stage->Board->FilledCount, 100) << "the cells the short layout holds are used";
   EXPECT_EQ(stage->StageParam->PassRows, 11);
+
+  // Parameters cut short after the chip count: what is there is still used.
+  TLevelSetup setup;
+  setup.BreakgrdCnt = 3;
+  WriteLevel(3, setup);
+  std::string params;
+  ASSERT_TRUE(ReadWholeFile(dir.File("dat/a02"), params));
+  dir.WriteBytes("dat/a02", params.substr(0, params.size() - 12));
+  levelErrors.clear();
+  list->SetCurrentStage(stage);
+  ASSERT_EQ(levelErrors.size(), 1u);
+  EXPECT_NE(levelErrors[0].find("dat/a02: holds 40 of 52"), std::string::npos) << levelErrors[0];
+  EXPECT_EQ(stage->StageParam->BreakgrdCnt, 3);
 }
 
 }  // namespace
