@@ -67,8 +67,10 @@ void TfrmMain::FormCreate() {
   std::filesystem::create_directories(GamePath("dat"), ignored);
   try {
     Players.LoadFromFile(GamePath(RosterFileName));
+    rosterLoaded_ = true;
   } catch (const std::exception& error) {
-    // The game still starts; the player sees why the roster is missing.
+    // The game still starts; the player sees why the roster is missing, and the unreadable
+    // file is left as it is.
     TGameApplication::ShowError(error.what());
   }
   stageList_ = std::make_unique<TGmStageList>(pb_);
@@ -81,10 +83,12 @@ void TfrmMain::FormDestroy() {
   if (!stageList_) return;
   stageList_->Clear();
   stageList_.reset();
-  try {
-    Players.SaveToFile(GamePath(RosterFileName));
-  } catch (const std::exception& error) {
-    TGameApplication::ShowError(error.what());
+  if (rosterLoaded_) {
+    try {
+      Players.SaveToFile(GamePath(RosterFileName));
+    } catch (const std::exception& error) {
+      TGameApplication::ShowError(error.what());
+    }
   }
   Players.FreePlayers();
 }

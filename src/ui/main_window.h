@@ -41,5 +41,7 @@ class TfrmMain : public QWidget {
   TPlayField* pb_ = nullptr;
   std::unique_ptr<TGmStageList> stageList_;
   bool firstActivation_ = true;
+  // False when the roster file could not be read: it is then not overwritten at exit.
+  bool rosterLoaded_ = false;
   bool inactivePause_ = false;
 };

@@ -160,6 +160,19 @@ TEST_F(MainWindowTest, TheRosterIsLoadedAtStartAndSavedWithTheSettingsAtClose) {
   Players.FreePlayers();
 }
 
+TEST_F(MainWindowTest, AnUnreadableRosterIsReportedAndNotOverwrittenAtExit) {
+  std::filesystem::create_directories(dir.File("dat/b01"));  // a folder where the file should be
+  std::vector<std::string> shown;
+  TGameApplication::SetErrorDisplay([&](const std::string& message) { shown.push_back(message); });
+  {
+    TfrmMain window;
+    window.close();
+  }
+  TGameApplication::SetErrorDisplay(nullptr);
+  EXPECT_EQ(shown.size(), 1u) << "the failed load is reported once and no save is tried";
+  EXPECT_TRUE(std::filesystem::is_directory(dir.File("dat/b01")));
+}
+
 TEST_F(MainWindowTest, PlayFieldShowsThePresentedFrame) {
   TfrmMain window;
   QImage frame(400, 500, QImage::Format_ARGB32_Premultiplied);
