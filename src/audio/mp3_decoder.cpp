@@ -59,14 +59,22 @@ THandle OpenDecoder(TMemorySource& source) {
   return handle;
 }
 
-// Decodes until the end, an error or a change of format; the bytes and their layout.
-std::string DecodeAll(mpg123_handle* handle, TPcmLayout& layout) {
+// The most decoded bytes that can still give no more than maxFrames of output.
+size_t ByteBudget(const TPcmLayout& layout, int64_t maxFrames) {
+  const int64_t sourceFrames = maxFrames * layout.Rate / DeviceRate + 1;
+  return static_cast<size_t>(sourceFrames) * static_cast<size_t>(layout.Channels) * sizeof(int16_t);
+}
+
+// Decodes until the end, an error or a change of format; the bytes and their layout. Nothing
+// once the bytes outgrow the budget for maxFrames.
+std::optional<std::string> DecodeAll(mpg123_handle* handle, TPcmLayout& layout, int64_t maxFrames) {
   std::string decoded;
   unsigned char block[16384];
   for (;;) {
     size_t done = 0;
     const int result = mpg123_read(handle, block, sizeof block, &done);
     decoded.append(reinterpret_cast<const char*>(block), done);
+    if (layout.Rate != 0 && decoded.size() > ByteBudget(layout, maxFrames)) return std::nullopt;
     if (result == MPG123_NEW_FORMAT) {
       long rate = 0;
       int channels = 0, encoding = 0;
@@ -81,12 +89,12 @@ std::string DecodeAll(mpg123_handle* handle, TPcmLayout& layout) {
 }
 }  // namespace
 
-std::optional<TDevicePcm> DecodeMp3(const std::string& bytes) {
+std::optional<TDevicePcm> DecodeMp3(const std::string& bytes, int64_t maxFrames) {
   TMemorySource source{&bytes};
   THandle handle = OpenDecoder(source);
   if (!handle) return std::nullopt;
   TPcmLayout layout;
-  const std::string decoded = DecodeAll(handle.get(), layout);
-  if (layout.Rate == 0 || decoded.empty()) return std::nullopt;
-  return ConvertToDevice(layout, decoded.data(), decoded.size());
+  const std::optional<std::string> decoded = DecodeAll(handle.get(), layout, maxFrames);
+  if (!decoded || layout.Rate == 0 || decoded->empty()) return std::nullopt;
+  return ConvertToDevice(layout, decoded->data(), decoded->size());
 }

@@ -43,6 +43,10 @@ TEST_F(MCIPlayerTest, DecodesGaplessSoTheLoopSeamIsSmooth) {
   EXPECT_LE(std::abs(pcm.front() - pcm[pcm.size() - 2]), largestStep + 200);
   // A stream that breaks off gives what came before the break.
   EXPECT_NEAR(static_cast<double>(DecodeMp3(mp3.substr(0, mp3.size() / 2)).value().size()), ToneFrames, 4000);
+  // A piece longer than the longest sound wanted is refused, however it is cut.
+  EXPECT_TRUE(DecodeMp3(mp3, ToneFrames));
+  EXPECT_FALSE(DecodeMp3(mp3, ToneFrames / 2));
+  EXPECT_FALSE(DecodeMp3(mp3, 1000));
 }
 
 TEST_F(MCIPlayerTest, PlayRepeatsAndPauseKeepsThePlace) {
