@@ -2,6 +2,7 @@
 
 #include "board/cell_codes.h"
 #include "board/hex_grid.h"
+#include "frame/errors.h"
 #include "frame/paths.h"
 #include "frame/random.h"
 #include "players/players.h"
@@ -33,7 +34,7 @@ TGmStage_Running::~TGmStage_Running() {
 void TGmStage_Running::Init() {
   CreateElements();
   CreateTimers();
-  CreateSounds();
+  const std::string soundErrors = CreateSounds();
   MusicRunning = std::make_unique<TMCIPlayer>("mp3/Running.mp3");
   MusicFailed = std::make_unique<TMCIPlayer>("mp3/failed.mp3");
   Busy = false;
@@ -45,6 +46,7 @@ void TGmStage_Running::Init() {
   PendingMoney = 0;
   LevelPassed = false;
   playing_ = false;
+  if (!soundErrors.empty()) throw EGameError(soundErrors);
 }
 
 void TGmStage_Running::CreateElements() {
@@ -84,9 +86,20 @@ void TGmStage_Running::CreateTimers() {
   CoinTimer->OnTimer = [this] { CoinTick(); };
 }
 
-void TGmStage_Running::CreateSounds() {
+std::string TGmStage_Running::CreateSounds() {
   TDXS* dxs = Owner->Sound.get();
-  auto load = [dxs](const char* file) { return std::make_unique<TDXSElem>(dxs, GamePath(file), false); };
+  std::string errors;
+  auto load = [dxs, &errors](const char* file) {
+    const std::string path = GamePath(file);
+    try {
+      return std::make_unique<TDXSElem>(dxs, path, false);
+    } catch (const std::exception& error) {
+      std::string message = error.what();
+      if (message.find(path) == std::string::npos) message += " [" + path + "]";
+      errors += (errors.empty() ? "" : "\n") + message;
+      return std::make_unique<TDXSElem>(nullptr, path, false);
+    }
+  };
   SoundRotate = load("wav/rotate.wav");
   SoundDrop = load("wav/drop.wav");
   SoundCannotDrop = load("wav/CannotDrop.wav");
@@ -100,6 +113,7 @@ void TGmStage_Running::CreateSounds() {
   SoundBox = load("wav/PBox.wav");
   SoundBoom = load("wav/Boom.wav");
   SoundCoin = load("wav/coin.wav");
+  return errors;
 }
 
 void TGmStage_Running::Enter() {

@@ -37,6 +37,8 @@ class TGmStage_Running : public TGmStage {
   static constexpr TARGB LaserColor = MakeARGB(255, 220, 220, 255);
 
   std::string ClassName() const override { return "TGmStage_Running"; }
+  // Sounds that cannot be loaded are raised as one error after everything else is made: the
+  // stage can still be played, with those sounds silent.
   void Init() override;
   void Enter() override;
   void Leave() override;
@@ -136,7 +138,9 @@ class TGmStage_Running : public TGmStage {
  private:
   void CreateElements();
   void CreateTimers();
-  void CreateSounds();
+  // A sound that cannot be loaded stays silent so that the stage is still whole; returns the
+  // failures, one line each, which Init raises once everything is made.
+  std::string CreateSounds();
   void ShowHeldSet(bool Visible);
   // The board cell under the sprite of held element Index.
   TGmPoint CellUnderElement(int32_t Index) const;

@@ -1,9 +1,11 @@
 // Level set-up from the player's level, the payout, passing a level, and bad level files.
 
+#include <filesystem>
 #include <limits>
 #include <sstream>
 
 #include "frame/binary_stream.h"
+#include "frame/errors.h"
 #include "frame/safe_file.h"
 #include "running_fixture.h"
 #include "stages/level_rules.h"
@@ -65,7 +67,7 @@ TEST_F(RunningStageTest, PassingLevel46SetsTheMapFlagBeforeTheLevelBecomes47) {
   EXPECT_EQ(player->Level(), std::numeric_limits<int32_t>::max()) << "the highest level does not wrap";
 }
 
-TEST_F(RunningStageTest, MissingOrDamagedLevelFilesAreNamedAndTheGameGoesOn) {
+TEST_F(RunningStageTest, MissingOrDamagedFilesAreNamedAndTheGameGoesOn) {
   player->SetLevel(3);
   list->SetCurrentStage(stage);
   ASSERT_EQ(levelErrors.size(), 1u) << "one message for the level";
@@ -102,6 +104,27 @@ TEST_F(RunningStageTest, MissingOrDamagedLevelFilesAreNamedAndTheGameGoesOn) {
   ASSERT_EQ(levelErrors.size(), 1u);
   EXPECT_NE(levelErrors[0].find("dat/a02: holds 40 of 52"), std::string::npos) << levelErrors[0];
   EXPECT_EQ(stage->StageParam->BreakgrdCnt, 3);
+
+  // Sounds that cannot be loaded are named, and the stage still plays without them.
+  std::filesystem::remove(dir.File("wav/coin.wav"));
+  dir.WriteBytes("wav/drop.wav", "RIFF");
+  stage = new TGmStage_Running(list.get());
+  std::string soundErrors;
+  try {
+    stage->Init();
+  } catch (const EGameError& error) {
+    soundErrors = error.what();
+  }
+  EXPECT_NE(soundErrors.find("wav/drop.wav"), std::string::npos) << soundErrors;
+  EXPECT_NE(soundErrors.find("wav/coin.wav"), std::string::npos) << soundErrors;
+  Play(3, {});
+  Hold(9);
+  MoveTo(8, 5);
+  Click(mbLeft);
+  EXPECT_EQ(stage->Board->GetCell(8, 5), Red);
+  stage->PendingMoney = 100;
+  RunFor(0.2, 0.1);
+  EXPECT_EQ(player->Money(), 100);
 }
 
 }  // namespace
