@@ -22,6 +22,17 @@ int32_t TemplateIndex(uint8_t Code) {
   if (Code >= 20 && Code <= 24) return Code - 15;
   return 0;
 }
+// Adds a load failure to the list of them, naming the file when the message does not.
+void NoteLoadError(std::string& errors, const std::exception& error, const std::string& path) {
+  std::string message = error.what();
+  if (message.find(path) == std::string::npos) message += " [" + path + "]";
+  errors += (errors.empty() ? "" : "\n") + message;
+}
+
+// Music that could not be loaded is absent; the stage plays on without it.
+void WithMusic(const std::unique_ptr<TMCIPlayer>& music, void (TMCIPlayer::*operation)()) {
+  if (music) (music.get()->*operation)();
+}
 }  // namespace
 
 TGmStage_Running::TGmStage_Running(TGmStageList* owner) : TGmStage(owner) {}
@@ -34,9 +45,8 @@ TGmStage_Running::~TGmStage_Running() {
 void TGmStage_Running::Init() {
   CreateElements();
   CreateTimers();
-  const std::string soundErrors = CreateSounds();
-  MusicRunning = std::make_unique<TMCIPlayer>("mp3/Running.mp3");
-  MusicFailed = std::make_unique<TMCIPlayer>("mp3/failed.mp3");
+  std::string loadErrors = CreateSounds();
+  CreateMusic(loadErrors);
   Busy = false;
   HurryArmed = true;
   Paused = false;
@@ -46,7 +56,7 @@ void TGmStage_Running::Init() {
   PendingMoney = 0;
   LevelPassed = false;
   playing_ = false;
-  if (!soundErrors.empty()) throw EGameError(soundErrors);
+  if (!loadErrors.empty()) throw EGameError(loadErrors);
 }
 
 void TGmStage_Running::CreateElements() {
@@ -94,9 +104,7 @@ std::string TGmStage_Running::CreateSounds() {
     try {
       return std::make_unique<TDXSElem>(dxs, path, false);
     } catch (const std::exception& error) {
-      std::string message = error.what();
-      if (message.find(path) == std::string::npos) message += " [" + path + "]";
-      errors += (errors.empty() ? "" : "\n") + message;
+      NoteLoadError(errors, error, path);
       return std::make_unique<TDXSElem>(nullptr, path, false);
     }
   };
@@ -116,10 +124,23 @@ std::string TGmStage_Running::CreateSounds() {
   return errors;
 }
 
+void TGmStage_Running::CreateMusic(std::string& errors) {
+  auto load = [&errors](const char* file) -> std::unique_ptr<TMCIPlayer> {
+    try {
+      return std::make_unique<TMCIPlayer>(file);
+    } catch (const std::exception& error) {
+      NoteLoadError(errors, error, GamePath(file));
+      return nullptr;
+    }
+  };
+  MusicRunning = load("mp3/Running.mp3");
+  MusicFailed = load("mp3/failed.mp3");
+}
+
 void TGmStage_Running::Enter() {
   SoundStart->Play();
-  MusicRunning->Rewind();
-  MusicRunning->Play();
+  WithMusic(MusicRunning, &TMCIPlayer::Rewind);
+  WithMusic(MusicRunning, &TMCIPlayer::Play);
   SetupLevel();
   Owner->SetNextHexSet(Random(DealtShapeCount));
   NewHexSet();
@@ -139,8 +160,8 @@ void TGmStage_Running::Enter() {
 }
 
 void TGmStage_Running::Leave() {
-  MusicRunning->Stop();
-  MusicFailed->Stop();
+  WithMusic(MusicRunning, &TMCIPlayer::Stop);
+  WithMusic(MusicFailed, &TMCIPlayer::Stop);
   playing_ = false;
   DropTimer->SetEnabled(false);
   SparkleTimer->SetEnabled(false);
@@ -159,14 +180,14 @@ void TGmStage_Running::Leave() {
 void TGmStage_Running::Pause() {
   Paused = true;
   for (TMCIPlayer* music : {MusicRunning.get(), MusicFailed.get()})
-    if (music->Mode() == MusicPlaying) music->Pause();
+    if (music && music->Mode() == MusicPlaying) music->Pause();
   for (auto& box : Boxes) box->Pause();
 }
 
 void TGmStage_Running::Resume() {
   Paused = false;
   for (TMCIPlayer* music : {MusicRunning.get(), MusicFailed.get()})
-    if (music->Mode() == MusicPaused) music->Resume();
+    if (music && music->Mode() == MusicPaused) music->Resume();
   for (auto& box : Boxes) box->Resume();
 }
 
@@ -210,9 +231,9 @@ void TGmStage_Running::DrawArrows() {
 
 void TGmStage_Running::GameOver() {
   playing_ = false;
-  MusicRunning->Stop();
-  MusicFailed->Rewind();
-  MusicFailed->Play();
+  WithMusic(MusicRunning, &TMCIPlayer::Stop);
+  WithMusic(MusicFailed, &TMCIPlayer::Rewind);
+  WithMusic(MusicFailed, &TMCIPlayer::Play);
   Busy = true;
   DestroyBoxes();
   DropTimer->SetEnabled(false);

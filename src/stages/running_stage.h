@@ -108,6 +108,7 @@ class TGmStage_Running : public TGmStage {
 
   std::unique_ptr<TDXSElem> SoundRotate, SoundDrop, SoundCannotDrop, SoundClearLine, SoundStart, SoundHurryUp,
       SoundBreakup, SoundLaser, SoundLaserBreakout, SoundBox, SoundBoom, SoundCoin;
+  // Absent when its file could not be loaded.
   std::unique_ptr<TMCIPlayer> MusicRunning;
   std::unique_ptr<TMCIPlayer> MusicFailed;
 
@@ -141,6 +142,8 @@ class TGmStage_Running : public TGmStage {
   // A sound that cannot be loaded stays silent so that the stage is still whole; returns the
   // failures, one line each, which Init raises once everything is made.
   std::string CreateSounds();
+  // Loads both pieces of music; a piece that cannot be loaded is left out and its error noted.
+  void CreateMusic(std::string& errors);
   void ShowHeldSet(bool Visible);
   // The board cell under the sprite of held element Index.
   TGmPoint CellUnderElement(int32_t Index) const;

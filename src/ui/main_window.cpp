@@ -106,7 +106,13 @@ void TfrmMain::StartPlaying() {
   if (!stageList_) return;
   auto* running = new TGmStage_Running(stageList_.get());
   running->OnLevelError = [this](const std::string& message) { ShowLevelError(message); };
-  running->Init();
+  try {
+    running->Init();
+  } catch (const std::exception& error) {
+    // A sound that cannot be loaded leaves the stage whole and that sound silent: say which,
+    // and play on.
+    ShowLevelError(error.what());
+  }
   if (!Players.Current()) {
     auto player = std::make_unique<TPlayer>();
     player->SetName("Player");

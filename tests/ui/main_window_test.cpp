@@ -173,6 +173,22 @@ TEST_F(MainWindowTest, AnUnreadableRosterIsReportedAndNotOverwrittenAtExit) {
   EXPECT_TRUE(std::filesystem::is_directory(dir.File("dat/b01")));
 }
 
+TEST_F(MainWindowTest, MissingSoundsAndLevelFilesAreReportedAndPlayStartsAnyway) {
+  std::vector<std::string> shown;
+  TGameApplication::SetErrorDisplay([&](const std::string& message) { shown.push_back(message); });
+  {
+    TfrmMain window;  // the test folder holds no sounds and no level files
+    window.StartPlaying();
+    EXPECT_NE(window.StageList()->CurrentStage, nullptr);
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    window.close();
+  }
+  TGameApplication::SetErrorDisplay(nullptr);
+  Players.FreePlayers();
+  ASSERT_FALSE(shown.empty());
+  EXPECT_NE(shown.front().find("wav/"), std::string::npos) << shown.front();
+}
+
 TEST_F(MainWindowTest, PlayFieldShowsThePresentedFrame) {
   TfrmMain window;
   QImage frame(400, 500, QImage::Format_ARGB32_Premultiplied);
