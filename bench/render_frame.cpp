@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_main.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -129,11 +131,4 @@ BENCHMARK(BM_PlainImageCopy)->Unit(benchmark::kMicrosecond)->Repetitions(15)->Re
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+BRILLOR_BENCHMARK_MAIN()
