@@ -151,7 +151,9 @@ void TfrmMain::FirstActivation() {
 
 void TfrmMain::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (stageList_ && screen()) stageList_->IdleLoop().SetFrameRateCap(screen()->refreshRate());
+  // A screen that reports no sensible refresh rate keeps the default pace of 60 frames.
+  if (stageList_ && screen() && screen()->refreshRate() >= 20)
+    stageList_->IdleLoop().SetFrameRateCap(screen()->refreshRate());
 }
 
 void TfrmMain::mouseMoveEvent(QMouseEvent* event) {
