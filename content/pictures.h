@@ -24,9 +24,3 @@ std::vector<TNamedPicture> WindowPictures();
 // Pictures compiled into the executable (names are resource paths below ":/pictures/").
 std::vector<TNamedPicture> ResourcePictures();
 
-// The 46 points of the level map, surface pixels; big points carry the big marker.
-struct TMapPoint {
-  int x, y;
-  bool big;
-};
-const std::vector<TMapPoint>& MapPoints();

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "content_random.h"
+#include "board/map_path.h"
 #include "pictures.h"
 
 namespace {
@@ -38,8 +39,11 @@ QPainterPath Ring(QPointF centre, double radius, double width) {
   return Stroked(circle, width);
 }
 
-// A double rule around the page with small diamonds at the corners.
-QPainterPath PageFrame() {
+// Where the map's prompt sits (at (224, 470), over the bottom of the page frame).
+const QRectF MapPromptGap(218, 462, 163, 38);
+
+// A double rule around the page with small diamonds at the corners, broken where a gap is given.
+QPainterPath PageFrame(const QRectF& gap = QRectF()) {
   QPainterPath frame;
   QPainterPath outer, inner;
   outer.addRect(QRectF(10, 10, PageWidth - 20, PageHeight - 20));
@@ -49,7 +53,10 @@ QPainterPath PageFrame() {
   for (QPointF corner : {QPointF(12.5, 12.5), QPointF(PageWidth - 12.5, 12.5),
                          QPointF(12.5, PageHeight - 12.5), QPointF(PageWidth - 12.5, PageHeight - 12.5)})
     frame.addPath(Star(corner, 7, 2.5, 4));
-  return frame;
+  if (gap.isEmpty()) return frame;
+  QPainterPath cut;
+  cut.addRect(gap);
+  return frame.subtracted(cut);
 }
 
 QImage Lambskin() {
@@ -181,17 +188,17 @@ QPainterPath CompassRose(QPointF centre) {
 
 QPainterPath Trail() {
   QPainterPath trail;
-  const auto& points = MapPoints();
-  trail.moveTo(points[0].x, points[0].y);
-  for (size_t i = 1; i < points.size(); ++i) trail.lineTo(points[i].x, points[i].y);
+  const auto& points = MapPoints;
+  trail.moveTo(points[0].X, points[0].Y);
+  for (size_t i = 1; i < points.size(); ++i) trail.lineTo(points[i].X, points[i].Y);
   return Stroked(trail, 1.6, Qt::DashLine);
 }
 
 QPainterPath MapArt() {
-  QPainterPath art = PageFrame();
+  QPainterPath art = PageFrame(MapPromptGap);
   art.addPath(CenteredText("The Gem Road", PixelFont(SerifFamily, 24, true), QRectF(24, 22, 200, 32)));
   art.addPath(Trail());
-  for (const TMapPoint& p : MapPoints()) art.addPath(Ring(QPointF(p.x, p.y), p.big ? 5.5 : 3.2, 1.2));
+  for (const TMapPoint& p : MapPoints) art.addPath(Ring(QPointF(p.X, p.Y), p.Big ? 5.5 : 3.2, 1.2));
   art.addPath(CompassRose(QPointF(70, 430)));
   art.addPath(Waves(QPointF(318, 350), 6));
   art.addPath(Trees(QPointF(40, 80), 6));
@@ -204,14 +211,14 @@ QPainterPath MapArt() {
 }
 
 QPainterPath ConstellationArt() {
-  QPainterPath art = PageFrame();
-  const auto& points = MapPoints();
+  QPainterPath art = PageFrame(MapPromptGap);
+  const auto& points = MapPoints;
   QPainterPath lines;
-  lines.moveTo(points[0].x, points[0].y);
-  for (size_t i = 1; i < points.size(); ++i) lines.lineTo(points[i].x, points[i].y);
-  lines.lineTo(points[0].x, points[0].y);
+  lines.moveTo(points[0].X, points[0].Y);
+  for (size_t i = 1; i < points.size(); ++i) lines.lineTo(points[i].X, points[i].Y);
+  lines.lineTo(points[0].X, points[0].Y);
   art.addPath(Stroked(lines, 1.3));
-  for (const TMapPoint& p : points) art.addPath(Star(QPointF(p.x, p.y), p.big ? 8 : 5, p.big ? 2.2 : 1.5, 4));
+  for (const TMapPoint& p : points) art.addPath(Star(QPointF(p.X, p.Y), p.Big ? 8 : 5, p.Big ? 2.2 : 1.5, 4));
   TContentRandom random(0x0410);
   for (int i = 0; i < 90; ++i) {
     const QPointF at(random.Range(24, PageWidth - 24), random.Range(24, PageHeight - 60));
@@ -287,21 +294,6 @@ QPainterPath Disc(QPointF centre, double radius) {
   return disc;
 }
 }  // namespace
-
-const std::vector<TMapPoint>& MapPoints() {
-  static const std::vector<TMapPoint> points{
-      {148, 68, false},  {141, 77, false},  {101, 141, false}, {86, 147, false},  {75, 173, false},
-      {112, 207, false}, {163, 165, false}, {196, 196, false}, {198, 203, false}, {190, 210, false},
-      {135, 226, true},  {148, 241, false}, {210, 253, false}, {183, 277, false}, {169, 314, false},
-      {206, 333, true},  {190, 343, true},  {176, 354, true},  {182, 364, false}, {186, 389, false},
-      {194, 391, false}, {189, 396, false}, {191, 407, false}, {177, 416, false}, {158, 448, true},
-      {206, 420, false}, {229, 424, false}, {245, 417, false}, {259, 433, true},  {313, 311, false},
-      {322, 302, false}, {331, 263, false}, {311, 253, false}, {335, 243, false}, {331, 217, false},
-      {319, 203, false}, {335, 170, false}, {323, 165, false}, {316, 147, false}, {291, 142, false},
-      {285, 219, true},  {270, 298, false}, {228, 307, false}, {220, 291, false}, {232, 282, false},
-      {232, 246, true}};
-  return points;
-}
 
 std::vector<TNamedPicture> MapPictures() {
   QPainterPath small = Disc(QPointF(6, 6), 3.2);

@@ -23,10 +23,8 @@ int main(int argc, char** argv) {
   TfrmMain frmMain;
   CloseWindowOnQuitSignals(&frmMain);
   frmMain.show();
-  // Until the title and the level map exist, the game starts straight into play.
-  TGameApplication::RunGuarded([&] {
-    frmMain.StartPlaying();
-    return true;
-  });
+  // Ask for the focus: the game starts at its first activation, and a desktop without a window
+  // manager would otherwise wait for a click.
+  frmMain.activateWindow();
   return TGameApplication::exec();
 }

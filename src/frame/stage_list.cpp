@@ -92,6 +92,10 @@ void TGmStageList::SetCurrentStage(TGmStage* stage) {
   AttachIdle(stage);
 }
 
+void TGmStageList::SwitchToStage(std::string_view name) {
+  if (TGmStage* stage = FindStage(name)) SetCurrentStage(stage);
+}
+
 TGmStage* TGmStageList::FindStage(std::string_view name) const {
   for (const auto& stage : stages_)
     if (EqualIgnoringCase(stage->ClassName(), name)) return stage.get();

@@ -80,6 +80,8 @@ class TGmStageList {
 
   void SetCurrentStage(TGmStage* stage);
   TGmStage* FindStage(std::string_view name) const;
+  // SetCurrentStage(FindStage(name)); nothing when no stage has that name.
+  void SwitchToStage(std::string_view name);
   void Pause();
   void Resume();
   bool IsPaused() const { return PauseDepth > 0; }

@@ -4,13 +4,9 @@
 #include "board/stage_param.h"
 #include "frame/paths.h"
 #include "players/players.h"
+#include "stages/clearup_stage.h"
 #include "stages/level_rules.h"
 #include "stages/running_stage.h"
-
-namespace {
-// The map marks every 46th level with its completed picture.
-constexpr int32_t LevelsPerMap = 46;
-}  // namespace
 
 void TGmStage_Running::SetupLevel() {
   const TPlayer* player = Players.Current();
@@ -51,8 +47,10 @@ void TGmStage_Running::PayChunk() {
 
 void TGmStage_Running::FinishPassedLevel() {
   if (TPlayer* player = Players.Current()) {
-    if (player->Level() > 0 && player->Level() % LevelsPerMap == 0) OnMapCompleted();
+    if (player->Level() > 0 && player->Level() % MapPointCount == 0)
+      if (auto* map = dynamic_cast<TGmStage_Clearup*>(Owner->FindStage("TGmStage_Clearup")))
+        map->ShowConstellation = true;
     player->SetLevel(GrownFigure(player->Level(), 1));
   }
-  SwitchToStage("TGmStage_Clearup");
+  Owner->SwitchToStage("TGmStage_Clearup");
 }

@@ -7,6 +7,7 @@
 #include "frame/random.h"
 #include "players/players.h"
 #include "stages/hex_shapes.h"
+#include "stages/stage_music.h"
 
 namespace {
 constexpr int32_t HexagonSize = 18;
@@ -21,17 +22,6 @@ int32_t TemplateIndex(uint8_t Code) {
   // look complete that cannot clear.
   if (Code >= 20 && Code <= 24) return Code - 15;
   return 0;
-}
-// Adds a load failure to the list of them, naming the file when the message does not.
-void NoteLoadError(std::string& errors, const std::exception& error, const std::string& path) {
-  std::string message = error.what();
-  if (message.find(path) == std::string::npos) message += " [" + path + "]";
-  errors += (errors.empty() ? "" : "\n") + message;
-}
-
-// Music that could not be loaded is absent; the stage plays on without it.
-void WithMusic(const std::unique_ptr<TMCIPlayer>& music, void (TMCIPlayer::*operation)()) {
-  if (music) (music.get()->*operation)();
 }
 }  // namespace
 
@@ -56,7 +46,7 @@ void TGmStage_Running::Init() {
   PendingMoney = 0;
   LevelPassed = false;
   playing_ = false;
-  if (!loadErrors.empty()) throw EGameError(loadErrors);
+  RaiseLoadErrors(loadErrors);
 }
 
 void TGmStage_Running::CreateElements() {
@@ -125,16 +115,8 @@ std::string TGmStage_Running::CreateSounds() {
 }
 
 void TGmStage_Running::CreateMusic(std::string& errors) {
-  auto load = [&errors](const char* file) -> std::unique_ptr<TMCIPlayer> {
-    try {
-      return std::make_unique<TMCIPlayer>(file);
-    } catch (const std::exception& error) {
-      NoteLoadError(errors, error, GamePath(file));
-      return nullptr;
-    }
-  };
-  MusicRunning = load("mp3/Running.mp3");
-  MusicFailed = load("mp3/failed.mp3");
+  MusicRunning = LoadStageMusic("mp3/Running.mp3", errors);
+  MusicFailed = LoadStageMusic("mp3/failed.mp3", errors);
 }
 
 void TGmStage_Running::Enter() {
@@ -251,7 +233,7 @@ void TGmStage_Running::GameOver() {
 }
 
 void TGmStage_Running::GameOverMouse(uint8_t Kind, TShiftState, int32_t, float, float) {
-  if (Kind == MouseDown) SwitchToStage("TGmStage_Start");
+  if (Kind == MouseDown) Owner->SwitchToStage("TGmStage_Start");
 }
 
 void TGmStage_Running::SetRowsCleared(int32_t N) {
@@ -267,11 +249,6 @@ void TGmStage_Running::ShowHeldSet(bool Visible) {
 void TGmStage_Running::Restart(TDXSElem& Sound) {
   Sound.Stop();
   Sound.Play();
-}
-
-void TGmStage_Running::SwitchToStage(const char* Name) {
-  TGmStage* next = Owner->FindStage(Name);
-  Owner->SetCurrentStage(next ? next : this);
 }
 
 void TGmStage_Running::CancelRunningEffects() {

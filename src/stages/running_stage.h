@@ -125,9 +125,6 @@ class TGmStage_Running : public TGmStage {
   int32_t PendingMoney = 0;
   TEvent<int32_t> OnRowsCleared;
   TEvent<int32_t> OnPassRows;
-  // After every 46th level passed, before the level number goes up: the map shows its
-  // completed picture next.
-  TNotifyEvent OnMapCompleted;
   // Level files that are missing or damaged, one line each; the level is played with what
   // could be read.
   TEvent<const std::string&> OnLevelError;
@@ -149,8 +146,6 @@ class TGmStage_Running : public TGmStage {
   TGmPoint CellUnderElement(int32_t Index) const;
   // Stops (and so rewinds) the effect first, so it starts again from its beginning.
   static void Restart(TDXSElem& Sound);
-  // Switches by name; while that stage does not exist yet, this stage starts over.
-  void SwitchToStage(const char* Name);
   // Ends a row flash or laser bolt still running, without its report.
   void CancelRunningEffects();
   void HideLaser();

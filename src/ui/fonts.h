@@ -1,3 +1,8 @@
 #pragma once
 // Registers the window font "Tahoma" from Wine's metric-compatible files when they are installed.
 void RegisterGameFonts();
+
+#include <QFont>
+
+// "Tahoma" at a pixel height, bold or not: the font of every window.
+QFont TahomaFont(int pixelHeight, bool bold);

@@ -11,7 +11,9 @@
 
 #include "frame/paths.h"
 #include "players/players.h"
+#include "stages/clearup_stage.h"
 #include "stages/running_stage.h"
+#include "stages/start_stage.h"
 #include "ui/game_application.h"
 #include "ui/mouse_routing.h"
 
@@ -75,6 +77,7 @@ void TfrmMain::FormCreate() {
   }
   stageList_ = std::make_unique<TGmStageList>(pb_);
   stageList_->OnFrameRate = [](int32_t) {};
+  CreateStages();
   // Show the play-field background until a stage produces frames.
   stageList_->DSP->Render(stageList_->Clock->Now);
 }
@@ -102,23 +105,33 @@ void TfrmMain::ResumeGame() {
   if (stageList_) stageList_->Resume();
 }
 
-void TfrmMain::StartPlaying() {
-  if (!stageList_) return;
+void TfrmMain::CreateStages() {
+  new TGmStage_Start(stageList_.get());
   auto* running = new TGmStage_Running(stageList_.get());
   running->OnLevelError = [this](const std::string& message) { ShowLevelError(message); };
-  try {
-    running->Init();
-  } catch (const std::exception& error) {
-    // A sound that cannot be loaded leaves the stage whole and that sound silent: say which,
-    // and play on.
-    ShowLevelError(error.what());
+  new TGmStage_Clearup(stageList_.get());
+  // The editor stage takes the fourth place once it exists.
+  std::string errors;
+  for (int32_t index = 0; index < stageList_->Count(); ++index) {
+    try {
+      stageList_->Stage(index)->Init();
+    } catch (const std::exception& error) {
+      // A stage whose music or sounds cannot be loaded is still whole, silent where the file is
+      // missing: say which, once for all stages, and play on.
+      errors += (errors.empty() ? "" : "\n") + std::string(error.what());
+    }
   }
+  if (!errors.empty()) ShowLevelError(errors);
+}
+
+void TfrmMain::ShowTitle() {
+  if (!stageList_) return;
   if (!Players.Current()) {
     auto player = std::make_unique<TPlayer>();
     player->SetName("Player");
     Players.SetCurrentIndex(Players.Add(std::move(player)));
   }
-  stageList_->SetCurrentStage(running);
+  stageList_->SwitchToStage("TGmStage_Start");
 }
 
 void TfrmMain::ShowLevelError(const std::string& message) {
@@ -145,9 +158,7 @@ void TfrmMain::ApplicationStateChanged(Qt::ApplicationState state) {
   }
 }
 
-void TfrmMain::FirstActivation() {
-  // The title stage is made current here once the stages exist.
-}
+void TfrmMain::FirstActivation() { ShowTitle(); }
 
 void TfrmMain::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

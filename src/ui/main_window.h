@@ -18,9 +18,8 @@ class TfrmMain : public QWidget {
 
   void PauseGame();
   void ResumeGame();
-  // Temporary start-up until the title and the level map exist: makes the running stage and
-  // plays the current player's level at once, creating a player when the roster has none.
-  void StartPlaying();
+  // Makes the title current, creating a player when the roster has none.
+  void ShowTitle();
 
   TGmStageList* StageList() const { return stageList_.get(); }
   TPlayField* PlayField() const { return pb_; }
@@ -36,6 +35,8 @@ class TfrmMain : public QWidget {
   void FormDestroy();
   void ApplicationStateChanged(Qt::ApplicationState state);
   void FirstActivation();
+  // The title, the playing stage and the map, each made ready; load failures are shown once.
+  void CreateStages();
   void ShowLevelError(const std::string& message);
 
   TPlayField* pb_ = nullptr;

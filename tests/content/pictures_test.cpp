@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <gtest/gtest.h>
 
+#include "board/map_path.h"
 #include "content_test_support.h"
 #include "generator.h"
 #include "pictures.h"
@@ -175,11 +176,11 @@ TEST_F(WrittenPictures, DigitStripsKeepEachGlyphInItsOwnCell) {
 TEST_F(WrittenPictures, MapAndConstellationMarkEveryMapPoint) {
   for (const char* name : {"bmp/map.bmp", "bmp/orion.bmp"}) {
     const QImage ink = Load(name);
-    for (const TMapPoint& point : MapPoints()) {
+    for (const TMapPoint& point : MapPoints) {
       int near = 0;
       for (int dy = -6; dy <= 6; ++dy)
-        for (int dx = -6; dx <= 6; ++dx) near += Red(ink, point.x + dx, point.y + dy) > 128;
-      EXPECT_GT(near, 4) << name << " at " << point.x << "," << point.y;
+        for (int dx = -6; dx <= 6; ++dx) near += Red(ink, point.X + dx, point.Y + dy) > 128;
+      EXPECT_GT(near, 4) << name << " at " << point.X << "," << point.Y;
     }
   }
 }

@@ -47,9 +47,14 @@ check_settings() {
 
 # 1. Close button.
 start_game
-info=$(xwininfo -id "$window")
-width=$(awk '/Width:/ {print $2}' <<<"$info")
-height=$(awk '/Height:/ {print $2}' <<<"$info")
+# The window may be found a moment before it takes its size.
+for _ in $(seq 30); do
+  info=$(xwininfo -id "$window")
+  width=$(awk '/Width:/ {print $2}' <<<"$info")
+  height=$(awk '/Height:/ {print $2}' <<<"$info")
+  [ "$width" = 640 ] && break
+  sleep 0.1
+done
 [ "$width" = 640 ] && [ "$height" = 560 ] || fail "window is ${width}x${height}, not 640x560"
 echo "window size ${width}x${height}"
 sleep 1
@@ -68,16 +73,58 @@ start_game
 kill -TERM "$pid"
 wait_exit
 check_settings "SIGTERM"
-# 3. The system asks the game to quit while a message box is open (a level file is missing).
-mv "$work/dat/a00" "$work/dat/a00.away" 2>/dev/null || true
+# 3. The system asks the game to quit while a message box is open (the title music is missing).
+mv "$work/mp3/start.mp3" "$work/mp3/start.mp3.away"
 start_game
 for _ in $(seq 50); do
   [ "$(xdotool search --name '^Brillor I$' | wc -l)" -ge 2 ] && break
   sleep 0.1
 done
-[ "$(xdotool search --name '^Brillor I$' | wc -l)" -ge 2 ] || fail "no message about the missing level file"
+[ "$(xdotool search --name '^Brillor I$' | wc -l)" -ge 2 ] || fail "no message about the missing title music"
 kill -TERM "$pid"
 wait_exit
 check_settings "SIGTERM with a message box open"
-mv "$work/dat/a00.away" "$work/dat/a00" 2>/dev/null || true
+mv "$work/mp3/start.mp3.away" "$work/mp3/start.mp3"
+
+# 4. The game's own flow: title, a click to the map, a click to the board. A player at level 47
+# is current (count 1, a 56-byte record: name, level, money, rows, seconds; current index 0).
+write_roster() {
+  python3 - "$work/dat/b01" "$1" <<'PY'
+import struct, sys
+name = b"Tester".ljust(40, b"\0")
+open(sys.argv[1], "wb").write(struct.pack("<i", 1) + name + struct.pack("<iiiii", int(sys.argv[2]), 0, 0, 0, 0))
+PY
+}
+# How far the play field of a window screenshot is from a 400 x 500 picture (0 = the same).
+field_distance() {
+  convert "$1" -crop 400x500+221+20 +repage "$work/field.png"
+  # compare exits 1 when the pictures differ, which is the point here.
+  { compare -metric RMSE "$work/field.png" "$2" null: 2>&1 || true; } | sed -E 's/.*\(([0-9.e-]+)\).*/\1/'
+}
+closer_to() {  # shot, the picture it must resemble, the one it must not
+  local near far
+  near=$(field_distance "$1" "$2"); far=$(field_distance "$1" "$3")
+  awk -v n="$near" -v f="$far" 'BEGIN { exit !(n < f) }' || fail "$1 looks more like $3 ($far) than $2 ($near)"
+}
+rm -f "$work/dat/b00"
+write_roster 47
+"$work/$(basename "$BRILLOR_EXE")" &
+pid=$!
+window=$(timeout 30 xdotool search --sync --name '^Brillor I$' | head -n 1) || fail "no window for the flow"
+sleep 1.5
+import -window "$window" "$SHOT_DIR/e2e-title.png"
+closer_to "$SHOT_DIR/e2e-title.png" "$work/bmp/lambskin.bmp" "$work/dat/x00"
+xdotool mousemove --window "$window" 400 250 click 1
+sleep 1
+import -window "$window" "$SHOT_DIR/e2e-map.png"
+closer_to "$SHOT_DIR/e2e-map.png" "$work/bmp/lambskin.bmp" "$work/dat/x00"
+convert "$SHOT_DIR/e2e-title.png" -crop 400x500+221+20 +repage "$work/title-field.png"
+closer_to "$SHOT_DIR/e2e-map.png" "$work/bmp/lambskin.bmp" "$work/title-field.png"
+xdotool click 1
+sleep 1
+import -window "$window" "$SHOT_DIR/e2e-board.png"
+closer_to "$SHOT_DIR/e2e-board.png" "$work/dat/x00" "$work/bmp/lambskin.bmp"
+echo "title, map and board shown in turn"
+"$WM_CLOSE" "$window"
+wait_exit
 echo "e2e: all checks passed"

@@ -32,10 +32,16 @@ RunningStageTest::RunningStageTest() {
   // Not music: the players stay silent.
   dir.WriteBytes("mp3/Running.mp3", "");
   dir.WriteBytes("mp3/failed.mp3", "");
+  dir.WriteBytes("mp3/start.mp3", "");
+  dir.WriteBytes("mp3/clearup.mp3", "");
   list = std::make_unique<TGmStageList>(nullptr, time);
   stage = new TGmStage_Running(list.get());
   stage->OnLevelError = [this](const std::string& message) { levelErrors.push_back(message); };
   stage->Init();
+  title = new TGmStage_Start(list.get());
+  title->Init();
+  map = new TGmStage_Clearup(list.get());
+  map->Init();
   player = Players.Items(Players.Add(std::make_unique<TPlayer>()));
   Players.SetCurrentIndex(0);
 }

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "players/players.h"
+#include "stages/clearup_stage.h"
 #include "stages/running_stage.h"
+#include "stages/start_stage.h"
 #include "support/fake_time.h"
 #include "support/temp_dir.h"
 
@@ -53,6 +55,9 @@ class RunningStageTest : public ::testing::Test {
   TFakeTimeSource time;
   std::unique_ptr<TGmStageList> list;
   TGmStage_Running* stage = nullptr;
+  // Where a lost game and a passed level lead.
+  TGmStage_Start* title = nullptr;
+  TGmStage_Clearup* map = nullptr;
   TPlayer* player = nullptr;
   std::vector<std::string> levelErrors;
 };

@@ -38,12 +38,10 @@ TEST_F(RunningStageTest, PendingMoneyOf12345IsPaidInSevenChunks) {
   EXPECT_EQ(player->Money(), std::numeric_limits<int32_t>::max());
 }
 
-TEST_F(RunningStageTest, PassingLevel46SetsTheMapFlagBeforeTheLevelBecomes47) {
+TEST_F(RunningStageTest, PassingLevel46ShowsTheConstellationOnceTheMoneyIsPaid) {
   WriteLevel(47, {});
   Play(46, {{"01234.123401"}});
   EXPECT_EQ(stage->DropTimer->Interval, time.Frequency() * 10);
-  std::vector<int32_t> flaggedAt;
-  stage->OnMapCompleted = [&] { flaggedAt.push_back(player->Level()); };
   stage->SetRowsCleared(19);
   player->SetClearCount(std::numeric_limits<int32_t>::max());
   Hold(9);
@@ -52,15 +50,22 @@ TEST_F(RunningStageTest, PassingLevel46SetsTheMapFlagBeforeTheLevelBecomes47) {
   RunFor(0.6);
   EXPECT_TRUE(stage->LevelPassed);
   EXPECT_EQ(player->Level(), 46) << "not before the money is paid";
+  EXPECT_EQ(list->CurrentStage, stage);
   RunFor(0.5);
-  EXPECT_EQ(flaggedAt, std::vector<int32_t>{46});
   EXPECT_EQ(player->Level(), 47);
+  EXPECT_EQ(list->CurrentStage, map);
+  EXPECT_TRUE(map->Constellation->Visible);
   EXPECT_EQ(player->ClearCount(), std::numeric_limits<int32_t>::max()) << "a damaged count does not wrap";
-  // No map yet: the next level starts at once.
+  // The constellation's click shows the new round; the map's click plays level 47.
+  map->OnMouse(MouseDown, 0, mbLeft, 0, 0);
+  EXPECT_FALSE(map->ShowConstellation);
+  map->OnMouse(MouseDown, 0, mbLeft, 0, 0);
+  EXPECT_EQ(list->CurrentStage, stage);
   EXPECT_EQ(stage->RowsCleared, 0);
   stage->LevelPassed = true;
   RunFor(0.25);
-  EXPECT_EQ(flaggedAt.size(), 1u) << "level 47 does not complete the map";
+  EXPECT_FALSE(map->ShowConstellation) << "level 47 does not complete the map";
+  list->SetCurrentStage(stage);
   player->SetLevel(std::numeric_limits<int32_t>::max());
   stage->LevelPassed = true;
   RunFor(0.25);

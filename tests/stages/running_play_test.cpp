@@ -115,7 +115,7 @@ TEST_F(RunningStageTest, WithTheMouseSpotTakenTheCountdownDropsAtTheFirstPlaceUp
   EXPECT_EQ(stage->HexSet->Origin, stage->Geometry->CellToPixel(10, 5)) << "the new set is back under the mouse";
 }
 
-TEST_F(RunningStageTest, AFullBoardLosesAtTheEndOfTheCountdownAndAClickStartsAgain) {
+TEST_F(RunningStageTest, AFullBoardLosesAtTheEndOfTheCountdownAndAClickGoesToTheTitle) {
   TLevelSetup full{std::vector<std::string>(BoardRows, "abcdeabcdeab")};
   full.TopCycle = true;  // the search for a place must not go round it for ever
   Play(2, full);
@@ -132,10 +132,9 @@ TEST_F(RunningStageTest, AFullBoardLosesAtTheEndOfTheCountdownAndAClickStartsAga
   RunFor(0.35);
   EXPECT_EQ(player->Money(), 150) << "money earned is still paid while the lost board shows";
   Click(mbLeft);
-  // No title yet: the same level starts again.
-  EXPECT_TRUE(stage->Playing());
-  EXPECT_FALSE(stage->Busy);
+  EXPECT_EQ(list->CurrentStage, title);
   EXPECT_FALSE(stage->GameOverPicture->Visible);
+  EXPECT_EQ(player->Level(), 2) << "a lost game keeps the level";
 }
 
 }  // namespace

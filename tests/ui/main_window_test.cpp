@@ -101,7 +101,14 @@ TEST(ErrorDisplay, ErrorsWhileAMessageIsOpenDoNotStackUpMoreMessages) {
 
 class MainWindowTest : public ::testing::Test {
  protected:
+  // The test folder holds no game files: the load errors are noted instead of shown in a box.
+  MainWindowTest() {
+    TGameApplication::SetErrorDisplay([this](const std::string& message) { errors.push_back(message); });
+  }
+  ~MainWindowTest() override { TGameApplication::SetErrorDisplay(nullptr); }
+
   TTempProgramDir dir;
+  std::vector<std::string> errors;
 };
 
 TEST_F(MainWindowTest, FixedWindowWithCaptionAndPlayFieldInPlace) {
@@ -118,8 +125,9 @@ TEST_F(MainWindowTest, FixedWindowWithCaptionAndPlayFieldInPlace) {
 TEST_F(MainWindowTest, RealMouseEventsOverTheBoardReachTheCurrentStage) {
   TfrmMain window;
   auto* stage = new TMouseStage(window.StageList());
-  window.StageList()->SetCurrentStage(stage);
   window.show();
+  QCoreApplication::processEvents();
+  window.StageList()->SetCurrentStage(stage);
   // Over the play field, which lets the mouse through to the window.
   QTest::mouseMove(&window, QPoint(400, 300));
   QTest::mousePress(&window, Qt::RightButton, Qt::NoModifier, QPoint(400, 300));
@@ -178,7 +186,7 @@ TEST_F(MainWindowTest, MissingSoundsAndLevelFilesAreReportedAndPlayStartsAnyway)
   TGameApplication::SetErrorDisplay([&](const std::string& message) { shown.push_back(message); });
   {
     TfrmMain window;  // the test folder holds no sounds and no level files
-    window.StartPlaying();
+    window.ShowTitle();
     EXPECT_NE(window.StageList()->CurrentStage, nullptr);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     window.close();

@@ -1,0 +1,29 @@
+#include "stages/fading_prompt.h"
+
+void TFadingPrompt::Start() {
+  Flashing = true;
+  MakePrompt();
+}
+
+void TFadingPrompt::Stop() {
+  Flashing = false;
+  if (!Prompt) return;
+  Prompt->OnFinish = nullptr;
+  Prompt->Visible = false;
+  delete Prompt;
+  Prompt = nullptr;
+}
+
+void TFadingPrompt::MakePrompt() {
+  Prompt = new TDSPE_FlashBmp(dsp_, Layer, PictureFile, x_, y_, 0, NextFadeIn, FadeSeconds);
+  Prompt->OnFinish = [this](int32_t) { PromptFinished(); };
+  Prompt->Visible = true;
+}
+
+void TFadingPrompt::PromptFinished() {
+  // The finished fade is freeing itself.
+  Prompt = nullptr;
+  if (!Flashing) return;
+  NextFadeIn = !NextFadeIn;
+  MakePrompt();
+}

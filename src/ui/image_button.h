@@ -1,0 +1,58 @@
+#pragma once
+// The two widgets that give every window its look: a push button drawn from a picture with an
+// embossed caption, and a background of a picture tiled edge to edge inside a brown frame.
+
+#include <string>
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include "frame/events.h"
+
+class TImgBtn : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TImgBtn(QWidget* parent);
+
+  // Loads the face and takes its size; the same name again does nothing. Throws EGameError when
+  // the picture cannot be loaded: the button then keeps a plain face of the default size.
+  void LoadPicture(const std::string& file);
+  void SetCaption(const QString& text);
+
+  bool Pressed = false;
+  QImage Picture;
+  std::string PictureFile;
+  QString Caption;
+  TNotifyEvent OnClick;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  void Release();
+};
+
+// Fills its parent's client area: the tile repeated from the top-left corner, then the frame.
+// It takes no mouse input and stays behind the other controls.
+class TBkgPaintBox : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TBkgPaintBox(QWidget* parent);
+
+  // The same name again does nothing. A picture that cannot be loaded leaves the box empty.
+  void LoadPicture(const std::string& file);
+
+  static constexpr QRgb FrameColor = 0xFF462814;
+
+  QImage Picture;
+  std::string PictureFile;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};
