@@ -4,18 +4,25 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
 #include "frame/paths.h"
-#include "players/players.h"
+#include "frame/rounding.h"
 #include "stages/clearup_stage.h"
 #include "stages/running_stage.h"
 #include "stages/start_stage.h"
+#include "ui/fonts.h"
 #include "ui/game_application.h"
+#include "ui/input_window.h"
+#include "ui/message_box.h"
 #include "ui/mouse_routing.h"
+#include "ui/players_window.h"
 
 namespace {
 TShiftState ShiftOf(const QMouseEvent* event) {
@@ -38,7 +45,73 @@ int32_t ButtonOf(Qt::MouseButton button) {
     default: return mbLeft;
   }
 }
+
+const char* const RankTitles[] = {"Beginner", "Practician", "Excellent Brillor", "Expert", "King Of Brillor"};
+
+TfrmMain::TUrlOpener& UrlOpener() {
+  static TfrmMain::TUrlOpener opener;
+  return opener;
+}
+
+QString Quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+// A transparent label that lets the mouse through to the window.
+QLabel* StatusLabel(QWidget* parent, const QRect& place, int pixelHeight, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(place);
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label->setFont(TahomaFont(pixelHeight, true));
+  label->setStyleSheet(QStringLiteral("color: rgb(255, 255, 0); background: transparent;"));
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return label;
+}
+
+QLabel* PictureLabel(QWidget* parent, const QRect& place, const QImage& picture) {
+  auto* label = new QLabel(parent);
+  label->setGeometry(place);
+  label->setPixmap(QPixmap::fromImage(picture));
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  label->setStyleSheet(QStringLiteral("background: transparent;"));
+  return label;
+}
 }  // namespace
+
+// ---- TLevelProgressBox ----
+
+TLevelProgressBox::TLevelProgressBox(QWidget* parent, const TGmStageList* stages)
+    : QWidget(parent), stages_(stages) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+int TLevelProgressBox::SplitAt(int width, float fraction) {
+  const double split = RoundHalfEven(static_cast<double>(width) * fraction);
+  // A level cleared past its target, or a damaged target, keeps the bar inside its box.
+  if (!(split > 0)) return 0;
+  return split > width ? width : static_cast<int>(split);
+}
+
+float TLevelProgressBox::Fraction() const {
+  const auto* running = stages_ ? dynamic_cast<const TGmStage_Running*>(stages_->CurrentStage) : nullptr;
+  if (!running || !running->StageParam || running->StageParam->PassRows <= 0) return 0;
+  return static_cast<float>(running->RowsCleared) / static_cast<float>(running->StageParam->PassRows);
+}
+
+void TLevelProgressBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const int W = width(), H = height();
+  const int p = SplitAt(W, Fraction());
+  // Outlined one pixel inside each part, as a filled rectangle with a border.
+  auto part = [&](int left, int right, QColor fill, QColor outline) {
+    if (right <= left) return;
+    painter.setPen(outline);
+    painter.setBrush(fill);
+    painter.drawRect(QRect(left, 0, right - left - 1, H - 1));
+  };
+  part(p, W, Qt::black, QColor(140, 120, 60));
+  part(0, p, QColor(170, 35, 35), QColor(170, 170, 35));
+}
+
+// ---- TfrmMain ----
 
 TfrmMain::TfrmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -46,15 +119,16 @@ TfrmMain::TfrmMain(QWidget* parent)
   setWindowTitle(QStringLiteral("Brillor I"));
   setFixedSize(640, 560);
   setMouseTracking(true);
-  setAutoFillBackground(true);
-  QPalette background = palette();
-  background.setColor(QPalette::Window, Qt::white);
-  setPalette(background);
+  setFont(TahomaFont(11, false));
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
+  background_ = QImage(QStringLiteral(":/pictures/main_background.png"));
+  for (int i = 0; i < ThumbnailCount; ++i)
+    thumbnails_[i] = QImage(QStringLiteral(":/pictures/thumb%1.png").arg(i));
 
   pb_ = new TPlayField(this);
   pb_->setGeometry(221, 20, 400, 500);
+  CreateLabels();
   FormCreate();
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState state) { ApplicationStateChanged(state); });
@@ -62,11 +136,25 @@ TfrmMain::TfrmMain(QWidget* parent)
 
 TfrmMain::~TfrmMain() { FormDestroy(); }
 
+void TfrmMain::CreateLabels() {
+  lPlayerName = StatusLabel(this, QRect(53, 118, 115, 13), 11, QStringLiteral("Anonymous Player"));
+  lLevel = StatusLabel(this, QRect(102, 155, 76, 18), 12, QStringLiteral("1"));
+  lMoney = StatusLabel(this, QRect(98, 192, 80, 18), 12, QStringLiteral("$0"));
+  lUnitPrice = StatusLabel(this, QRect(127, 230, 51, 18), 12, QStringLiteral("$0"));
+  lEff = StatusLabel(this, QRect(126, 267, 51, 18), 12, QStringLiteral("0"));
+  lTitle = StatusLabel(this, QRect(53, 332, 115, 13), 11, QStringLiteral("Excellent"));
+  const QImage medal(QStringLiteral(":/pictures/medal.png"));
+  const int medalTops[] = {152, 188, 225, 262};
+  for (int i = 0; i < 4; ++i) Medals[i] = PictureLabel(this, QRect(21, medalTops[i], 24, 31), medal);
+  imgNextHexSet = PictureLabel(this, QRect(320, 531, 16, 12), QImage());
+}
+
 void TfrmMain::FormCreate() {
   // Settings and the roster are written into the data folder; a game copied without one still
   // keeps its player's data.
   std::error_code ignored;
   std::filesystem::create_directories(GamePath("dat"), ignored);
+  BindRosterEvents();
   try {
     Players.LoadFromFile(GamePath(RosterFileName));
     rosterLoaded_ = true;
@@ -77,9 +165,100 @@ void TfrmMain::FormCreate() {
   }
   stageList_ = std::make_unique<TGmStageList>(pb_);
   stageList_->OnFrameRate = [](int32_t) {};
+  stageList_->OnNextHexSet = [this](int32_t index) { ShowNextHexSet(index); };
+  progress_ = new TLevelProgressBox(this, stageList_.get());
+  progress_->setGeometry(344, 534, 193, 6);
   CreateStages();
+  firstActivation_ = true;
+  CreateButtons();
+  CreateDialogs();
   // Show the play-field background until a stage produces frames.
   stageList_->DSP->Render(stageList_->Clock->Now);
+}
+
+void TfrmMain::BindRosterEvents() {
+  Players.OnMoneyChange = [this](int32_t value) {
+    lMoney->setText(QStringLiteral("$%1").arg(value));
+    UpdateMedal(1);
+  };
+  Players.OnLevelChange = [this](int32_t value) {
+    lLevel->setText(QString::number(value));
+    UpdateMedal(0);
+  };
+  Players.OnUnitPriceChange = [this](int32_t value) {
+    lUnitPrice->setText(QStringLiteral("$%1").arg(value));
+    UpdateMedal(2);
+  };
+  Players.OnEfficiencyChange = [this](int32_t value) {
+    lEff->setText(QString::number(value));
+    UpdateMedal(3);
+  };
+  Players.OnNameChange = [this](const std::string& name) { lPlayerName->setText(QString::fromStdString(name)); };
+}
+
+void TfrmMain::CreateStages() {
+  new TGmStage_Start(stageList_.get());
+  auto* running = new TGmStage_Running(stageList_.get());
+  running->OnLevelError = [this](const std::string& message) { ShowLoadErrors(message); };
+  running->OnRowsCleared = [this](int32_t) { progress_->update(); };
+  running->OnPassRows = [this](int32_t) { progress_->update(); };
+  new TGmStage_Clearup(stageList_.get());
+  // The editor stage takes the fourth place once it exists.
+  std::string errors;
+  for (int32_t index = 0; index < stageList_->Count(); ++index) {
+    try {
+      stageList_->Stage(index)->Init();
+    } catch (const std::exception& error) {
+      // A stage whose music or sounds cannot be loaded is still whole, silent where the file is
+      // missing: say which, once for all stages, and play on.
+      errors += (errors.empty() ? "" : "\n") + std::string(error.what());
+    }
+  }
+  if (!errors.empty()) ShowLoadErrors(errors);
+}
+
+void TfrmMain::CreateButtons() {
+  struct TButtonPlace {
+    const char* Caption;
+    const char* Picture;
+    int Left, Top;
+    void (TfrmMain::*Click)();
+  };
+  // The game has no web site: the last button opens the help page's About section.
+  const TButtonPlace places[] = {
+      {"Player", "bmp/ibt01.bmp", 35, 389, &TfrmMain::PlayerClick},
+      {"High Scores", "bmp/ibt02.bmp", 109, 389, &TfrmMain::HighScoresClick},
+      {"Setting", "bmp/ibt03.bmp", 35, 425, &TfrmMain::SettingClick},
+      {"Help", "bmp/ibt04.bmp", 35, 461, &TfrmMain::HelpClick},
+      {"Pause", "bmp/ibt02.bmp", 109, 425, &TfrmMain::PauseClick},
+      {"Quit", "bmp/ibt01.bmp", 109, 461, &TfrmMain::QuitClick},
+      {"About Brillor I", "bmp/ibt05.bmp", 35, 497, &TfrmMain::AboutClick},
+  };
+  std::string errors;
+  for (const TButtonPlace& place : places) {
+    auto* button = new TImgBtn(this);
+    button->move(place.Left, place.Top);
+    button->SetCaption(QString::fromLatin1(place.Caption));
+    button->OnClick = [this, click = place.Click] { (this->*click)(); };
+    try {
+      button->LoadPicture(place.Picture);
+    } catch (const std::exception& error) {
+      errors += (errors.empty() ? "" : "\n") + std::string(error.what());
+    }
+    buttons_.push_back(button);
+  }
+  if (!errors.empty()) ShowLoadErrors(errors);
+}
+
+void TfrmMain::CreateDialogs() {
+  frmMessageBox_ = new TfrmMessageBox(this);
+  frmInput_ = new TfrmInput(this, frmMessageBox_);
+  frmPlayers_ = new TfrmPlayers(this, frmMessageBox_, frmInput_);
+  std::string errors;
+  for (const TGameDialog* dialog : std::initializer_list<const TGameDialog*>{frmMessageBox_, frmInput_, frmPlayers_})
+    if (!dialog->LoadErrors().empty() && errors.find(dialog->LoadErrors()) == std::string::npos)
+      errors += (errors.empty() ? "" : "\n") + dialog->LoadErrors();
+  if (!errors.empty()) ShowLoadErrors(errors);
 }
 
 void TfrmMain::FormDestroy() {
@@ -94,48 +273,39 @@ void TfrmMain::FormDestroy() {
     }
   }
   Players.FreePlayers();
+  // The labels go with the window: a roster used after it must not reach them.
+  static_cast<TPlayerEvents&>(Players) = TPlayerEvents();
 }
 
 void TfrmMain::PauseGame() {
   if (stageList_) stageList_->Pause();
-  update();
+  // The frozen frame and the labels are shown at once.
+  if (isVisible()) repaint();
 }
 
 void TfrmMain::ResumeGame() {
   if (stageList_) stageList_->Resume();
 }
 
-void TfrmMain::CreateStages() {
-  new TGmStage_Start(stageList_.get());
-  auto* running = new TGmStage_Running(stageList_.get());
-  running->OnLevelError = [this](const std::string& message) { ShowLevelError(message); };
-  new TGmStage_Clearup(stageList_.get());
-  // The editor stage takes the fourth place once it exists.
-  std::string errors;
-  for (int32_t index = 0; index < stageList_->Count(); ++index) {
-    try {
-      stageList_->Stage(index)->Init();
-    } catch (const std::exception& error) {
-      // A stage whose music or sounds cannot be loaded is still whole, silent where the file is
-      // missing: say which, once for all stages, and play on.
-      errors += (errors.empty() ? "" : "\n") + std::string(error.what());
-    }
-  }
-  if (!errors.empty()) ShowLevelError(errors);
+void TfrmMain::UpdateMedal(int32_t Category) {
+  const bool shown = HighScores && Players.Current() && HighScores->Best(Category) == Players.Current();
+  Medals[Category]->setVisible(shown);
+  int visible = 0;
+  for (const QLabel* medal : Medals) visible += !medal->isHidden();
+  lTitle->setText(QString::fromLatin1(RankTitles[visible]));
 }
 
-void TfrmMain::ShowTitle() {
-  if (!stageList_) return;
-  if (!Players.Current()) {
-    auto player = std::make_unique<TPlayer>();
-    player->SetName("Player");
-    Players.SetCurrentIndex(Players.Add(std::move(player)));
-  }
-  stageList_->SwitchToStage("TGmStage_Start");
+void TfrmMain::UpdateAllMedals() {
+  for (int32_t category = 0; category < 4; ++category) UpdateMedal(category);
 }
 
-void TfrmMain::ShowLevelError(const std::string& message) {
-  // Shown once the level has started, with the game held still while the box is open.
+void TfrmMain::ShowNextHexSet(int32_t Index) {
+  if (Index < 0 || Index > ThumbnailCount - 1) Index = ThumbnailCount - 1;
+  imgNextHexSet->setPixmap(QPixmap::fromImage(thumbnails_[Index]));
+}
+
+void TfrmMain::ShowLoadErrors(const std::string& message) {
+  // Shown once the window is up, with the game held still while the box is open.
   QTimer::singleShot(0, this, [this, message] {
     PauseGame();
     TGameApplication::ShowError(message);
@@ -158,7 +328,129 @@ void TfrmMain::ApplicationStateChanged(Qt::ApplicationState state) {
   }
 }
 
-void TfrmMain::FirstActivation() { ShowTitle(); }
+void TfrmMain::FirstActivation() {
+  if (!stageList_) return;
+  frmPlayers_->FillList();
+  ShowTitle();
+  if (Players.CurrentIndex() < 0) {
+    const int row = InsistOnAPlayer();
+    if (!stageList_) return;  // the game was closed meanwhile
+    Players.SetCurrentIndex(row);
+  }
+  UpdateAllMedals();
+}
+
+int TfrmMain::InsistOnAPlayer() {
+  while (frmPlayers_->ShowModal() != mrOK) {
+    if (!stageList_) return -1;
+    frmMessageBox_->ShowNotice(QString::fromLatin1(ChoosePlayerNotice));
+    if (!stageList_) return -1;
+  }
+  return frmPlayers_->SelectedRow();
+}
+
+void TfrmMain::ShowTitle() {
+  if (stageList_) stageList_->SwitchToStage("TGmStage_Start");
+}
+
+void TfrmMain::WithGamePaused(const std::function<void()>& dialog) {
+  PauseGame();
+  dialog();
+  ResumeGame();
+}
+
+void TfrmMain::PlayerClick() {
+  if (!stageList_) return;
+  while (stageList_->IsPaused()) stageList_->Resume();
+  // An inactive pause undone here must not be undone again at the next activation.
+  inactivePause_ = false;
+  WithGamePaused([this] {
+    if (frmPlayers_->ShowModal() == mrOK && frmPlayers_->SelectedRow() >= 0) {
+      const int row = frmPlayers_->SelectedRow();
+      if (row == Players.CurrentIndex()) {
+        // The same player: the game goes on.
+      } else if (Players.CurrentIndex() < 0) {
+        Players.SetCurrentIndex(row);
+        ShowTitle();
+      } else {
+        const QString name = QString::fromStdString(Players.Items(row)->Name());
+        if (frmMessageBox_->Ask(QStringLiteral("Are you sure to quit current game and change to ") + Quoted(name) +
+                                QLatin1Char('?'))) {
+          Players.SetCurrentIndex(row);
+          ShowTitle();
+        }
+      }
+    }
+    if (stageList_ && Players.CurrentIndex() < 0) {
+      const int row = InsistOnAPlayer();
+      if (!stageList_) return;
+      Players.SetCurrentIndex(row);
+      ShowTitle();
+    }
+    UpdateAllMedals();
+  });
+}
+
+void TfrmMain::HighScoresClick() {}
+
+void TfrmMain::SettingClick() {}
+
+void TfrmMain::PauseClick() {
+  if (!stageList_) return;
+  if (stageList_->IsPaused())
+    stageList_->Resume();
+  else
+    PauseGame();
+}
+
+void TfrmMain::QuitClick() { close(); }
+
+void TfrmMain::SetUrlOpener(TUrlOpener opener) { UrlOpener() = std::move(opener); }
+
+QUrl TfrmMain::HelpPageUrl(const QString& section) {
+  QUrl url = QUrl::fromLocalFile(QString::fromStdString(GamePath("Brillor_v1.0.html")));
+  if (!section.isEmpty()) url.setFragment(section);
+  return url;
+}
+
+void TfrmMain::OpenPage(const QUrl& url, const QString& failure) {
+  const bool opened = UrlOpener() ? UrlOpener()(url) : QDesktopServices::openUrl(url);
+  if (!opened) WithGamePaused([&] { frmMessageBox_->ShowNotice(failure); });
+}
+
+void TfrmMain::HelpClick() {
+  const QUrl url = HelpPageUrl();
+  OpenPage(url, QStringLiteral("Open the help page failed.\nPlease open ") + Quoted(url.toString()) +
+                    QStringLiteral(" in your web browser manually."));
+}
+
+void TfrmMain::AboutClick() {
+  const QUrl url = HelpPageUrl(QStringLiteral("about"));
+  OpenPage(url, QStringLiteral("Launch your default web browser failed.\nPlease enter the URL ") +
+                    Quoted(url.toString()) + QStringLiteral(" into your web browser manually."));
+}
+
+void TfrmMain::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (background_.isNull())
+    painter.fillRect(rect(), Qt::white);
+  else
+    painter.drawImage(0, 0, background_);
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Space:
+      // Minimised, the application is inactive and the game pauses.
+      showMinimized();
+      return;
+    case Qt::Key_F1:
+      HelpClick();
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
 
 void TfrmMain::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

@@ -1,14 +1,48 @@
 #pragma once
-// The game's one top-level window: a fixed 640 x 560 frame captioned "Brillor I" with the
-// 400 x 500 playing field at (221, 20). It owns the stage list, routes the mouse over the
-// board to the current stage, and pauses the game while the application is inactive.
+// The game's one top-level window: a fixed 640 x 560 frame captioned "Brillor I". The playing
+// field sits at (221, 20); at the left the current player's name, level, money, unit price,
+// efficiency, rank title and medals; under the board the next shape and the level's progress;
+// seven buttons. It owns the stage list and the dialogs, routes the mouse over the board to the
+// current stage, pauses the game while the application is inactive and around every dialog it
+// opens, and makes sure a player is chosen before play begins.
 
+#include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
+#include <QImage>
+#include <QLabel>
+#include <QUrl>
 #include <QWidget>
 
 #include "frame/stage_list.h"
+#include "players/players.h"
+#include "ui/image_button.h"
 #include "ui/play_field.h"
+
+class TfrmMessageBox;
+class TfrmInput;
+class TfrmPlayers;
+class TGmStage_Running;
+
+// The level's progress under the board: cleared rows against the rows the level needs.
+class TLevelProgressBox : public QWidget {
+  Q_OBJECT
+ public:
+  TLevelProgressBox(QWidget* parent, const TGmStageList* stages);
+  // Where the done part ends for a fraction f of the width (rounded, halves to even; kept
+  // inside the box).
+  static int SplitAt(int width, float fraction);
+  // RowsCleared / PassRows while a level is played, else 0.
+  float Fraction() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const TGmStageList* stages_;
+};
 
 class TfrmMain : public QWidget {
   Q_OBJECT
@@ -18,13 +52,52 @@ class TfrmMain : public QWidget {
 
   void PauseGame();
   void ResumeGame();
-  // Makes the title current, creating a player when the roster has none.
-  void ShowTitle();
+  // Shows the category's medal when the current player is best in it, and the rank title that
+  // the number of medals earns.
+  void UpdateMedal(int32_t Category);
+  // Thumbnail of the next shape; an index outside the thumbnails shows the last (empty) one.
+  void ShowNextHexSet(int32_t Index);
+
+  void PlayerClick();
+  void HighScoresClick();
+  void SettingClick();
+  void HelpClick();
+  void PauseClick();
+  void QuitClick();
+  void AboutClick();
+
+  // Opens a page in the desktop's viewer; replaceable so tests can see what would be opened.
+  using TUrlOpener = std::function<bool(const QUrl&)>;
+  static void SetUrlOpener(TUrlOpener opener);
+  static QUrl HelpPageUrl(const QString& section = QString());
 
   TGmStageList* StageList() const { return stageList_.get(); }
   TPlayField* PlayField() const { return pb_; }
+  TfrmMessageBox* MessageBox() const { return frmMessageBox_; }
+  TfrmInput* Input() const { return frmInput_; }
+  TfrmPlayers* PlayersWindow() const { return frmPlayers_; }
+  TLevelProgressBox* ProgressBox() const { return progress_; }
+  const std::vector<TImgBtn*>& Buttons() const { return buttons_; }
+
+  // The high-score list the medals are judged by; none hides them.
+  const TPlayers* HighScores = nullptr;
+
+  QLabel* lPlayerName;
+  QLabel* lLevel;
+  QLabel* lMoney;
+  QLabel* lUnitPrice;
+  QLabel* lEff;
+  QLabel* lTitle;
+  // Level, money, unit price, efficiency.
+  std::array<QLabel*, 4> Medals;
+  QLabel* imgNextHexSet;
+  static constexpr int ThumbnailCount = 10;
+
+  static constexpr const char* ChoosePlayerNotice = "Please select a exists player or create a new player.";
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -33,14 +106,32 @@ class TfrmMain : public QWidget {
  private:
   void FormCreate();
   void FormDestroy();
-  void ApplicationStateChanged(Qt::ApplicationState state);
-  void FirstActivation();
+  void CreateLabels();
+  void CreateButtons();
+  void CreateDialogs();
+  void BindRosterEvents();
   // The title, the playing stage and the map, each made ready; load failures are shown once.
   void CreateStages();
-  void ShowLevelError(const std::string& message);
+  void ApplicationStateChanged(Qt::ApplicationState state);
+  void FirstActivation();
+  // Shows the players window until a player is selected; returns the selected row.
+  int InsistOnAPlayer();
+  void ShowTitle();
+  void UpdateAllMedals();
+  // Runs a dialog with the game held still.
+  void WithGamePaused(const std::function<void()>& dialog);
+  void OpenPage(const QUrl& url, const QString& failure);
+  void ShowLoadErrors(const std::string& message);
 
+  QImage background_;
+  std::array<QImage, ThumbnailCount> thumbnails_;
   TPlayField* pb_ = nullptr;
+  TLevelProgressBox* progress_ = nullptr;
+  std::vector<TImgBtn*> buttons_;
   std::unique_ptr<TGmStageList> stageList_;
+  TfrmMessageBox* frmMessageBox_ = nullptr;
+  TfrmInput* frmInput_ = nullptr;
+  TfrmPlayers* frmPlayers_ = nullptr;
   bool firstActivation_ = true;
   // False when the roster file could not be read: it is then not overwritten at exit.
   bool rosterLoaded_ = false;

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <deque>
 #include <filesystem>
+#include <limits>
 #include <tuple>
 #include <vector>
 
@@ -14,7 +17,10 @@
 #include "players/players.h"
 #include "audio/mci_player.h"
 #include "ui/game_application.h"
+#include "ui/input_window.h"
 #include "ui/main_window.h"
+#include "ui/message_box.h"
+#include "ui/players_window.h"
 #include "ui/mouse_routing.h"
 #include "support/fake_time.h"
 #include "support/temp_dir.h"
@@ -99,16 +105,74 @@ TEST(ErrorDisplay, ErrorsWhileAMessageIsOpenDoNotStackUpMoreMessages) {
   EXPECT_EQ(shown, 2);
 }
 
+// A main window whose dialogs are answered by a script instead of a player.
 class MainWindowTest : public ::testing::Test {
  protected:
+  using TStep = std::function<int(TGameDialog&)>;
+
   // The test folder holds no game files: the load errors are noted instead of shown in a box.
   MainWindowTest() {
     TGameApplication::SetErrorDisplay([this](const std::string& message) { errors.push_back(message); });
+    TGameDialog::SetModalRunner([this](TGameDialog& dialog) { return Run(dialog); });
   }
-  ~MainWindowTest() override { TGameApplication::SetErrorDisplay(nullptr); }
+  ~MainWindowTest() override {
+    TGameApplication::SetErrorDisplay(nullptr);
+    TGameDialog::SetModalRunner(nullptr);
+    TfrmMain::SetUrlOpener(nullptr);
+    Players.FreePlayers();
+  }
+
+  int Run(TGameDialog& dialog) {
+    if (auto* box = dynamic_cast<TfrmMessageBox*>(&dialog)) messages.push_back(box->GetText());
+    if (script.empty()) {
+      ADD_FAILURE() << "a dialog nobody expected";
+      return mrCancel;
+    }
+    TStep step = std::move(script.front());
+    script.pop_front();
+    dialog.setResult(mrNone);
+    return step(dialog);
+  }
+  // Steps: what the player does in the next dialog shown.
+  static TStep Answer(int result) {
+    return [result](TGameDialog&) { return result; };
+  }
+  static TStep Choose(int row) {
+    return [row](TGameDialog& dialog) {
+      auto& players = dynamic_cast<TfrmPlayers&>(dialog);
+      players.lbPlayers->setCurrentRow(row);
+      players.SelectClick();
+      return players.result() == mrOK ? mrOK : mrCancel;
+    };
+  }
+  static TStep CreatePlayer(const QString& name) {
+    return [name](TGameDialog& dialog) {
+      auto& input = dynamic_cast<TfrmInput&>(dialog);
+      input.eInput->setText(name);
+      input.Accept();
+      return input.result() == mrOK ? mrOK : mrCancel;
+    };
+  }
+  void MakeRoster(const std::vector<std::string>& names, int32_t current) {
+    for (const std::string& name : names) {
+      auto player = std::make_unique<TPlayer>();
+      player->SetName(name);
+      Players.Add(std::move(player));
+    }
+    Players.SetCurrentIndex(current);
+    Players.SaveToFile(GamePath(RosterFileName));
+    Players.FreePlayers();
+  }
+  // Shows the window; its first activation has run when this returns.
+  static void Activate(TfrmMain& window) {
+    window.show();
+    QCoreApplication::processEvents();
+  }
 
   TTempProgramDir dir;
   std::vector<std::string> errors;
+  std::deque<TStep> script;
+  std::vector<QString> messages;
 };
 
 TEST_F(MainWindowTest, FixedWindowWithCaptionAndPlayFieldInPlace) {
@@ -123,6 +187,7 @@ TEST_F(MainWindowTest, FixedWindowWithCaptionAndPlayFieldInPlace) {
 }
 
 TEST_F(MainWindowTest, RealMouseEventsOverTheBoardReachTheCurrentStage) {
+  MakeRoster({"Ann"}, 0);
   TfrmMain window;
   auto* stage = new TMouseStage(window.StageList());
   window.show();
@@ -143,11 +208,7 @@ TEST_F(MainWindowTest, RealMouseEventsOverTheBoardReachTheCurrentStage) {
 }
 
 TEST_F(MainWindowTest, TheRosterIsLoadedAtStartAndSavedWithTheSettingsAtClose) {
-  auto ann = std::make_unique<TPlayer>();
-  ann->SetName("Ann");
-  Players.Add(std::move(ann));
-  Players.SaveToFile(GamePath(RosterFileName));
-  Players.FreePlayers();
+  MakeRoster({"Ann"}, 0);
   MCIPlayers.SetVolume(1000);
   {
     TfrmMain window;
@@ -177,27 +238,185 @@ TEST_F(MainWindowTest, AnUnreadableRosterIsReportedAndNotOverwrittenAtExit) {
     window.close();
   }
   TGameApplication::SetErrorDisplay(nullptr);
-  EXPECT_EQ(shown.size(), 1u) << "the failed load is reported once and no save is tried";
+  const auto aboutRoster = std::count_if(shown.begin(), shown.end(), [](const std::string& message) {
+    return message.find("dat/b01") != std::string::npos;
+  });
+  EXPECT_EQ(aboutRoster, 1) << "the failed load is reported once and no save is tried";
   EXPECT_TRUE(std::filesystem::is_directory(dir.File("dat/b01")));
 }
 
 TEST_F(MainWindowTest, MissingSoundsAndLevelFilesAreReportedAndPlayStartsAnyway) {
-  std::vector<std::string> shown;
-  TGameApplication::SetErrorDisplay([&](const std::string& message) { shown.push_back(message); });
+  MakeRoster({"Ann"}, 0);
   {
     TfrmMain window;  // the test folder holds no sounds and no level files
-    window.ShowTitle();
-    EXPECT_NE(window.StageList()->CurrentStage, nullptr);
+    Activate(window);
+    EXPECT_EQ(window.StageList()->CurrentStage->ClassName(), "TGmStage_Start");
+    window.StageList()->SwitchToStage("TGmStage_Running");
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     window.close();
   }
-  TGameApplication::SetErrorDisplay(nullptr);
-  Players.FreePlayers();
-  ASSERT_FALSE(shown.empty());
-  EXPECT_NE(shown.front().find("wav/"), std::string::npos) << shown.front();
+  auto mentioned = [&](const char* file) {
+    return std::any_of(errors.begin(), errors.end(),
+                       [&](const std::string& message) { return message.find(file) != std::string::npos; });
+  };
+  EXPECT_TRUE(mentioned("wav/rotate.wav") && mentioned("mp3/start.mp3") && mentioned("dat/a00"));
+  EXPECT_TRUE(mentioned("bmp/ibt01.bmp") && mentioned("bmp/ibt00.bmp"));
+}
+
+TEST_F(MainWindowTest, AFirstStartWithoutPlayersInsistsOnOneThenShowsTheTitle) {
+  TfrmMain window;
+  EXPECT_EQ(window.lPlayerName->text(), QStringLiteral("Anonymous Player"));
+  script = {Answer(mrCancel), Answer(mrOK),
+            [&window](TGameDialog&) {
+              window.PlayersWindow()->NewClick();
+              window.PlayersWindow()->SelectClick();
+              return window.PlayersWindow()->result() == mrOK ? mrOK : mrCancel;
+            },
+            CreatePlayer(QStringLiteral("Zo\u00eb"))};
+  Activate(window);
+  EXPECT_TRUE(script.empty());
+  EXPECT_EQ(messages, std::vector<QString>{QString::fromLatin1(TfrmMain::ChoosePlayerNotice)});
+  ASSERT_NE(Players.Current(), nullptr);
+  EXPECT_EQ(window.lPlayerName->text(), QStringLiteral("Zo\u00eb"));
+  EXPECT_EQ(window.StageList()->CurrentStage->ClassName(), "TGmStage_Start");
+  window.close();
+  Players.LoadFromFile(GamePath(RosterFileName));
+  ASSERT_NE(Players.Current(), nullptr);
+  EXPECT_EQ(Players.Current()->Name(), QStringLiteral("Zo\u00eb").toStdString()) << "saved as current, read back as typed";
+}
+
+TEST_F(MainWindowTest, ThePlayerButtonResumesAsksBeforeChangingAndInsistsAfterADelete) {
+  MakeRoster({"Ann", "Bob", "Cid"}, 0);
+  TfrmMain window;
+  Activate(window);
+  TGmStageList& stages = *window.StageList();
+  stages.SwitchToStage("TGmStage_Clearup");
+  window.PauseClick();
+  ASSERT_TRUE(stages.IsPaused());
+  // The current player again: nothing asked, nothing restarted, and the game runs again.
+  script = {Choose(0)};
+  window.PlayerClick();
+  EXPECT_FALSE(stages.IsPaused());
+  EXPECT_EQ(stages.CurrentStage->ClassName(), "TGmStage_Clearup");
+  EXPECT_TRUE(messages.empty());
+  // Another player: asked, and Cancel keeps everything.
+  script = {Choose(1), Answer(mrCancel)};
+  window.PlayerClick();
+  EXPECT_EQ(messages.back(), QStringLiteral("Are you sure to quit current game and change to \"Bob\"?"));
+  EXPECT_EQ(Players.CurrentIndex(), 0);
+  EXPECT_EQ(stages.CurrentStage->ClassName(), "TGmStage_Clearup");
+  script = {Choose(1), Answer(mrOK)};
+  window.PlayerClick();
+  EXPECT_EQ(Players.Current()->Name(), "Bob");
+  EXPECT_EQ(window.lPlayerName->text(), QStringLiteral("Bob"));
+  EXPECT_EQ(stages.CurrentStage->ClassName(), "TGmStage_Start");
+  // Deleting the current player: the window then insists on a new choice.
+  stages.SwitchToStage("TGmStage_Clearup");
+  script = {[](TGameDialog& dialog) {
+              auto& players = dynamic_cast<TfrmPlayers&>(dialog);
+              players.lbPlayers->setCurrentRow(1);
+              players.DeleteClick();
+              return mrCancel;
+            },
+            Answer(mrOK), Answer(mrCancel), Answer(mrOK), Choose(1)};
+  window.PlayerClick();
+  EXPECT_TRUE(script.empty());
+  ASSERT_EQ(messages.size(), 4u);
+  EXPECT_EQ(messages[2], QStringLiteral("Are you sure to delete player \"Bob\"?\nYour selected player \"Bob\" is "
+                                        "running now, you must select another player after deleted."));
+  EXPECT_EQ(messages[3], QString::fromLatin1(TfrmMain::ChoosePlayerNotice));
+  EXPECT_EQ(Players.Current()->Name(), "Cid");
+  EXPECT_EQ(stages.CurrentStage->ClassName(), "TGmStage_Start");
+  EXPECT_FALSE(stages.IsPaused());
+}
+
+TEST_F(MainWindowTest, MedalsFollowTheHighScoresAndCountIntoTheRankTitle) {
+  MakeRoster({"Ann"}, 0);
+  TfrmMain window;
+  TPlayer rival;
+  TPlayers table;
+  table.Add(Players.Current());
+  table.Add(&rival);
+  window.HighScores = &table;
+  const std::pair<std::array<int32_t, 4>, const char*> cases[] = {
+      // The rival's level, money, clear count and seconds against Ann's 10, 1000, 10, 10.
+      {{11, 2000, 10, 1}, "Beginner"},        // rival best everywhere
+      {{11, 0, 0, 100}, "Expert"},            // Ann best in all but the level
+      {{0, 0, 0, 100}, "King Of Brillor"},    // Ann best in all four
+      {{11, 2000, 0, 100}, "Excellent Brillor"}, {{11, 2000, 10, 100}, "Practician"},
+  };
+  TPlayer& ann = *Players.Current();
+  ann.SetClearCount(10);
+  ann.SetPlaySeconds(10);
+  ann.SetMoney(1000);
+  for (const auto& [values, title] : cases) {
+    rival.SetLevel(values[0]);
+    rival.SetMoney(values[1]);
+    rival.SetClearCount(values[2]);
+    rival.SetPlaySeconds(values[3]);
+    ann.SetLevel(9);
+    ann.SetLevel(10);  // any change re-ranks its category
+    for (int32_t category = 1; category < 4; ++category) window.UpdateMedal(category);
+    EXPECT_EQ(window.lTitle->text(), QString::fromLatin1(title)) << title;
+  }
+  window.HighScores = nullptr;
+  window.UpdateMedal(0);
+}
+
+TEST_F(MainWindowTest, AThumbnailOutsideTheTenShowsTheEmptyOne) {
+  TfrmMain window;
+  const QImage empty = window.imgNextHexSet->pixmap().toImage();
+  window.ShowNextHexSet(3);
+  const QImage three = window.imgNextHexSet->pixmap().toImage();
+  EXPECT_NE(three, empty);
+  for (int32_t index : {-1, 10, 9}) {
+    window.ShowNextHexSet(index);
+    EXPECT_EQ(window.imgNextHexSet->pixmap().toImage(), QImage(QStringLiteral(":/pictures/thumb9.png"))) << index;
+  }
+}
+
+TEST_F(MainWindowTest, TheProgressBarSplitsAtTheRoundedShareAndStaysInItsBox) {
+  const std::pair<float, int> cases[] = {{0.f, 0}, {0.5f, 96}, {95.f / 193 + 0.5f / 193, 96}, {1.f, 193}, {1.7f, 193},
+                                         {-1.f, 0}, {std::numeric_limits<float>::quiet_NaN(), 0}};
+  for (const auto& [fraction, split] : cases) EXPECT_EQ(TLevelProgressBox::SplitAt(193, fraction), split) << fraction;
+  MakeRoster({"Ann"}, 0);
+  TfrmMain window;
+  Activate(window);
+  EXPECT_EQ(window.ProgressBox()->Fraction(), 0.f) << "no level is played at the title";
+  EXPECT_EQ(window.ProgressBox()->geometry(), QRect(344, 534, 193, 6));
+}
+
+TEST_F(MainWindowTest, ButtonsSitInTheirPlacesAndHelpThatCannotOpenIsReported) {
+  MakeRoster({"Ann"}, 0);
+  TfrmMain window;
+  const std::vector<std::pair<QString, QPoint>> places{
+      {"Player", {35, 389}}, {"High Scores", {109, 389}}, {"Setting", {35, 425}}, {"Help", {35, 461}},
+      {"Pause", {109, 425}}, {"Quit", {109, 461}},        {"About Brillor I", {35, 497}}};
+  ASSERT_EQ(window.Buttons().size(), places.size());
+  for (size_t i = 0; i < places.size(); ++i) {
+    EXPECT_EQ(window.Buttons()[i]->Caption, places[i].first);
+    EXPECT_EQ(window.Buttons()[i]->pos(), places[i].second);
+  }
+  std::vector<QUrl> opened;
+  TfrmMain::SetUrlOpener([&](const QUrl& url) {
+    opened.push_back(url);
+    return false;
+  });
+  script = {Answer(mrOK), Answer(mrOK)};
+  window.HelpClick();
+  window.AboutClick();
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("/Brillor_v1.0.html")));
+  EXPECT_EQ(opened[1].fragment(), QStringLiteral("about"));
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_TRUE(messages[0].contains(opened[0].toString()));
+  EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Launch your default web browser failed.\nPlease enter the URL \"")));
+  EXPECT_TRUE(messages[1].endsWith(QStringLiteral("\" into your web browser manually.")));
+  EXPECT_FALSE(window.StageList()->IsPaused()) << "the pause for the message is undone";
 }
 
 TEST_F(MainWindowTest, PlayFieldShowsThePresentedFrame) {
+  MakeRoster({"Ann"}, 0);
   TfrmMain window;
   QImage frame(400, 500, QImage::Format_ARGB32_Premultiplied);
   frame.fill(QColor(10, 200, 30));

@@ -1,0 +1,54 @@
+#pragma once
+// The shared look and behaviour of the game's small windows: no border, a white panel with a
+// one-pixel border, the tiled background "dat/c09" behind everything, centred on the window
+// that owns it, shown modally and ended with OK (1) or Cancel (2). Closing it any other way
+// (Escape, the window manager) gives Cancel.
+
+#include <functional>
+#include <string>
+
+#include <QDialog>
+
+#include "ui/image_button.h"
+
+enum TModalResult : int { mrNone = 0, mrOK = 1, mrCancel = 2 };
+
+class TGameDialog : public QDialog {
+  Q_OBJECT
+ public:
+  TGameDialog(QWidget* owner, int width, int height);
+
+  // Runs the window until it ends; returns mrOK or mrCancel.
+  int ShowModal();
+  // Ends the window with a result.
+  void Close(int result) { done(result); }
+  void reject() override { done(mrCancel); }
+
+  // Replaces the modal loop (tests script what the player does); null restores the real one.
+  using TModalRunner = std::function<int(TGameDialog&)>;
+  static void SetModalRunner(TModalRunner runner);
+
+  // Pictures that could not be loaded while the window was made, one line each; the buttons
+  // keep a plain face and still work.
+  const std::string& LoadErrors() const { return loadErrors_; }
+
+ protected:
+  // A button with the dialog face, caption and action, at (left, top).
+  TImgBtn* AddButton(const QString& caption, int left, int top, std::function<void()> onClick);
+  // Enter and Return reach the window first (and are swallowed) when OnEnter is set.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+  std::function<void()> OnEnter;
+
+ private:
+  void CentreOnOwner();
+  void WatchKeys(QObject* child);
+
+  TBkgPaintBox* background_;
+  std::string loadErrors_;
+};
+
+inline constexpr const char* DialogTileFile = "dat/c09";
+inline constexpr const char* DialogButtonFile = "bmp/ibt00.bmp";
