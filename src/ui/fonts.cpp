@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QPalette>
+#include <QWidget>
 
 void RegisterGameFonts() {
   for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
@@ -13,4 +15,11 @@ QFont TahomaFont(int pixelHeight, bool bold) {
   font.setPixelSize(pixelHeight);
   font.setBold(bold);
   return font;
+}
+
+void SetTextColor(QWidget* widget, const QColor& color) {
+  QPalette colours = widget->palette();
+  colours.setColor(QPalette::WindowText, color);
+  colours.setColor(QPalette::Text, color);
+  widget->setPalette(colours);
 }

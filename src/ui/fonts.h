@@ -6,3 +6,9 @@ void RegisterGameFonts();
 
 // "Tahoma" at a pixel height, bold or not: the font of every window.
 QFont TahomaFont(int pixelHeight, bool bold);
+
+#include <QColor>
+class QWidget;
+
+// The colour a label or edit writes its text in.
+void SetTextColor(QWidget* widget, const QColor& color);

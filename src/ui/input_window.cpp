@@ -22,7 +22,6 @@ TfrmInput::TfrmInput(QWidget* owner, TfrmMessageBox* messageBox)
     : TGameDialog(owner, 316, 136), messageBox_(messageBox) {
   lMsg = new QLabel(this);
   lMsg->setGeometry(24, 24, 265, 14);
-  lMsg->setStyleSheet(QStringLiteral("background: transparent;"));
   eInput = new QLineEdit(this);
   eInput->setGeometry(24, 48, 265, 20);
   eInput->setFrame(false);

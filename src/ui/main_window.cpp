@@ -61,7 +61,7 @@ QLabel* StatusLabel(QWidget* parent, const QRect& place, int pixelHeight, const 
   label->setGeometry(place);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setFont(TahomaFont(pixelHeight, true));
-  label->setStyleSheet(QStringLiteral("color: rgb(255, 255, 0); background: transparent;"));
+  SetTextColor(label, QColor(255, 255, 0));
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   return label;
 }
@@ -71,7 +71,6 @@ QLabel* PictureLabel(QWidget* parent, const QRect& place, const QImage& picture)
   label->setGeometry(place);
   label->setPixmap(QPixmap::fromImage(picture));
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  label->setStyleSheet(QStringLiteral("background: transparent;"));
   return label;
 }
 }  // namespace
@@ -316,7 +315,6 @@ void TfrmMain::ShowLoadErrors(const std::string& message) {
 void TfrmMain::ApplicationStateChanged(Qt::ApplicationState state) {
   if (state == Qt::ApplicationActive) {
     if (firstActivation_) {
-      firstActivation_ = false;
       FirstActivation();
     } else if (inactivePause_) {
       inactivePause_ = false;
@@ -329,7 +327,8 @@ void TfrmMain::ApplicationStateChanged(Qt::ApplicationState state) {
 }
 
 void TfrmMain::FirstActivation() {
-  if (!stageList_) return;
+  if (!firstActivation_ || !stageList_) return;
+  firstActivation_ = false;
   frmPlayers_->FillList();
   ShowTitle();
   if (Players.CurrentIndex() < 0) {
@@ -454,6 +453,10 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
 
 void TfrmMain::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // Shown while the application is already active (another of its windows had the focus),
+  // no activation follows: the first one is made here.
+  if (firstActivation_ && QGuiApplication::applicationState() == Qt::ApplicationActive)
+    QTimer::singleShot(0, this, [this] { FirstActivation(); });
   // A screen that reports no sensible refresh rate keeps the default pace of 60 frames.
   if (stageList_ && screen() && screen()->refreshRate() >= 20)
     stageList_->IdleLoop().SetFrameRateCap(screen()->refreshRate());

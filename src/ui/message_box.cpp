@@ -8,7 +8,7 @@ TfrmMessageBox::TfrmMessageBox(QWidget* owner) : TGameDialog(owner, 292, 168) {
   lMsg->setWordWrap(true);
   lMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lMsg->setFont(TahomaFont(12, true));
-  lMsg->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+  SetTextColor(lMsg, Qt::white);
   AddButton(QStringLiteral("OK"), 120, 128, [this] { Close(mrOK); });
   AddButton(QStringLiteral("Cancel"), 204, 128, [this] { Close(mrCancel); });
 }

@@ -17,13 +17,15 @@ TfrmPlayers::TfrmPlayers(QWidget* owner, TfrmMessageBox* messageBox, TfrmInput* 
   Label1->setGeometry(24, 20, 273, 29);
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label1->setFont(TahomaFont(20, true));
-  Label1->setStyleSheet(QStringLiteral("background: transparent;"));
   lbPlayers = new QListWidget(this);
   lbPlayers->setGeometry(24, 48, 281, 144);
   lbPlayers->setFrameShape(QFrame::NoFrame);
   lbPlayers->setFont(TahomaFont(12, true));
   lbPlayers->setUniformItemSizes(true);
-  lbPlayers->setStyleSheet(QStringLiteral("QListWidget { background: rgb(174, 142, 90); color: black; }"));
+  QPalette colours = lbPlayers->palette();
+  colours.setColor(QPalette::Base, QColor(174, 142, 90));
+  colours.setColor(QPalette::Text, Qt::black);
+  lbPlayers->setPalette(colours);
   AddButton(QStringLiteral("New"), 24, 204, [this] { NewClick(); });
   AddButton(QStringLiteral("Delete"), 104, 204, [this] { DeleteClick(); });
   AddButton(QStringLiteral("Select"), 232, 204, [this] { SelectClick(); });

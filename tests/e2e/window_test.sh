@@ -20,8 +20,19 @@ rm -f "$work/dat/b00" "$work/dat/b01"
 unset QT_QPA_PLATFORM
 export SDL_AUDIODRIVER=dummy
 
+# A roster of one player at the given level, who is current (count 1, a 56-byte record: name,
+# level, money, rows, seconds; current index 0).
+write_roster() {
+  python3 - "$work/dat/b01" "$1" <<'PY'
+import struct, sys
+name = b"Tester".ljust(40, b"\0")
+open(sys.argv[1], "wb").write(struct.pack("<i", 1) + name + struct.pack("<iiiii", int(sys.argv[2]), 0, 0, 0, 0))
+PY
+}
+
 start_game() {
   rm -f "$work/dat/b00" "$work/dat/b01"
+  write_roster 1
   "$work/$(basename "$BRILLOR_EXE")" &
   pid=$!
   window=$(timeout 30 xdotool search --sync --name '^Brillor I$' | head -n 1) || fail "no window captioned 'Brillor I'"
@@ -86,15 +97,8 @@ wait_exit
 check_settings "SIGTERM with a message box open"
 mv "$work/mp3/start.mp3.away" "$work/mp3/start.mp3"
 
-# 4. The game's own flow: title, a click to the map, a click to the board. A player at level 47
-# is current (count 1, a 56-byte record: name, level, money, rows, seconds; current index 0).
-write_roster() {
-  python3 - "$work/dat/b01" "$1" <<'PY'
-import struct, sys
-name = b"Tester".ljust(40, b"\0")
-open(sys.argv[1], "wb").write(struct.pack("<i", 1) + name + struct.pack("<iiiii", int(sys.argv[2]), 0, 0, 0, 0))
-PY
-}
+# 4. The game's own flow: title, a click to the map, a click to the board, with a player at
+# level 47.
 # How far the play field of a window screenshot is from a 400 x 500 picture (0 = the same).
 field_distance() {
   convert "$1" -crop 400x500+221+20 +repage "$work/field.png"
@@ -127,4 +131,48 @@ closer_to "$SHOT_DIR/e2e-board.png" "$work/dat/x00" "$work/bmp/lambskin.bmp"
 echo "title, map and board shown in turn"
 "$WM_CLOSE" "$window"
 wait_exit
+# 5. A first start without a roster asks for a player: New, a name, Enter, Enter.
+rm -f "$work/dat/b00" "$work/dat/b01"
+"$work/$(basename "$BRILLOR_EXE")" &
+pid=$!
+main=$(timeout 30 xdotool search --sync --name '^Brillor I$' | head -n 1) || fail "no window on a first start"
+# The shown window of that size: the dialogs exist, hidden, from the start.
+window_of_size() {
+  for _ in $(seq 50); do
+    for id in $(xdotool search --classname '^brillor$' 2>/dev/null); do
+      info=$(xwininfo -id "$id")
+      grep -q 'IsViewable' <<<"$info" || continue
+      [ "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" = "$1" ] && { echo "$id"; return 0; }
+    done
+    sleep 0.1
+  done
+  return 1
+}
+players=$(window_of_size 330x255) || fail "no 330x255 players window on a first start"
+echo "players window $players"
+import -window "$players" "$SHOT_DIR/e2e-players.png"
+xdotool mousemove --window "$players" 60 216 click 1
+window_of_size 316x136 >/dev/null || fail "New did not ask for a name"
+sleep 0.3
+# Typed at the keyboard: the window with the focus takes the keys.
+xdotool type --delay 20 "Robin"
+import -window root "$SHOT_DIR/e2e-input.png"
+xdotool key Return
+sleep 0.5
+xdotool key Return
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "the game ended after the player was chosen"
+import -window "$main" "$SHOT_DIR/e2e-first-title.png"
+closer_to "$SHOT_DIR/e2e-first-title.png" "$work/bmp/lambskin.bmp" "$work/dat/x00"
+"$WM_CLOSE" "$main"
+wait_exit
+python3 - "$work/dat/b01" <<'PY' || fail "the new player was not saved as current"
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+count, = struct.unpack_from("<i", data, 0)
+name = data[4:44].split(b"\0")[0]
+current, = struct.unpack_from("<i", data, 4 + 56 * count)
+assert (count, name, current) == (1, b"Robin", 0), (count, name, current)
+PY
+echo "a first start made and saved the player Robin"
 echo "e2e: all checks passed"
