@@ -17,14 +17,10 @@
 namespace fs = std::filesystem;
 
 namespace {
-std::string AsFolder(const std::string& path) {
-  return !path.empty() && path.back() == '/' ? path : path + '/';
-}
-
 std::string PlayerBase(const TFolderFacts& facts) {
   // Relative values are ignored, as the XDG rules ask.
-  if (!facts.xdgDataHome.empty() && facts.xdgDataHome.front() == '/') return AsFolder(facts.xdgDataHome);
-  if (!facts.home.empty()) return AsFolder(facts.home) + ".local/share/";
+  if (!facts.xdgDataHome.empty() && facts.xdgDataHome.front() == '/') return FolderName(facts.xdgDataHome);
+  if (!facts.home.empty()) return FolderName(facts.home) + ".local/share/";
   return "";
 }
 
@@ -47,9 +43,9 @@ const std::string& InstalledDataFromExecutable() {
 }
 
 TGameFolders ChooseGameFolders(const TFolderFacts& facts) {
-  const std::string beside = AsFolder(facts.executableDir);
+  const std::string beside = FolderName(facts.executableDir);
   const std::string installed =
-      AsFolder((fs::path(beside) / InstalledDataFromExecutable()).lexically_normal().string());
+      FolderName((fs::path(beside) / InstalledDataFromExecutable()).lexically_normal().string());
   TGameFolders folders;
   const bool runsBesideItsFiles = facts.holdsGameFiles(beside) || !facts.holdsGameFiles(installed);
   folders.game = runsBesideItsFiles ? beside : installed;

@@ -13,12 +13,6 @@ TFolders& Folders() {
   return folders;
 }
 
-std::string AsFolder(std::string_view dir) {
-  std::string folder = NormalizeSeparators(dir);
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder;
-}
-
 std::string Within(const std::string& folder, std::string_view relative) {
   std::string name = NormalizeSeparators(relative);
   if (!name.empty() && name.front() == '/') return name;
@@ -29,19 +23,25 @@ std::string Within(const std::string& folder, std::string_view relative) {
 const std::string& ProgramDir() { return Folders().game; }
 
 void SetProgramDir(std::string_view dir) {
-  Folders().game = AsFolder(dir);
+  Folders().game = FolderName(dir);
   Folders().player = Folders().game;
 }
 
 const std::string& PlayerDir() { return Folders().player; }
 
-void SetPlayerDir(std::string_view dir) { Folders().player = AsFolder(dir); }
+void SetPlayerDir(std::string_view dir) { Folders().player = FolderName(dir); }
 
 std::string NormalizeSeparators(std::string_view name) {
   std::string result(name);
   for (char& c : result)
     if (c == '\\') c = '/';
   return result;
+}
+
+std::string FolderName(std::string_view dir) {
+  std::string folder = NormalizeSeparators(dir);
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
 }
 
 std::string GamePath(std::string_view relative) { return Within(ProgramDir(), relative); }

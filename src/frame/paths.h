@@ -19,6 +19,8 @@ const std::string& PlayerDir();
 void SetPlayerDir(std::string_view dir);
 // Turns "\\" into "/" in a game file name.
 std::string NormalizeSeparators(std::string_view name);
+// A folder name with separators normalised and ending in '/'.
+std::string FolderName(std::string_view dir);
 // A shipped file: the game folder followed by the relative name, separators normalised. An
 // already absolute name is only normalised.
 std::string GamePath(std::string_view relative);
