@@ -34,6 +34,11 @@ else
   as_player=()
   chmod -R a-w "$prefix"
 fi
+# A sanitizer build's leak suppressions must be readable by the player too.
+if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]*) ]]; then
+  install -m 644 "${BASH_REMATCH[1]}" "$work/lsan.supp"
+  export LSAN_OPTIONS=${LSAN_OPTIONS/"${BASH_REMATCH[1]}"/"$work/lsan.supp"}
+fi
 "${as_player[@]}" touch "$prefix/share/games/brillor/dat/probe" 2>/dev/null && fail "the player can write the install"
 echo "player uid $("${as_player[@]}" id -u) cannot write $prefix"
 
