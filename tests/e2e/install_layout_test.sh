@@ -35,6 +35,7 @@ echo "== id $id"
 grep -qx "Icon=$id" "${desktops[0]}" || fail "the desktop entry does not use the icon $id"
 grep -qx "Name=Brillor I" "${desktops[0]}" || fail "the desktop entry is not named 'Brillor I'"
 grep -qx "Categories=Game;LogicGame;" "${desktops[0]}" || fail "wrong categories"
+grep -qxF "Exec=$prefix/games/brillor" "${desktops[0]}" || fail "the entry does not start $prefix/games/brillor"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 [ -f "$metainfo" ] || fail "no AppStream data share/metainfo/$id.metainfo.xml"
 grep -q "<id>$id</id>" "$metainfo" || fail "the AppStream id differs from $id"
@@ -51,6 +52,12 @@ echo "icons: 48, 64, 128 and 256 px with transparency"
 echo "== desktop-file-validate"
 desktop-file-validate "${desktops[0]}" || fail "desktop-file-validate"
 echo "passed"
+# A prefix with a space: the command is quoted and the entry still valid.
+spaced="$work/my games"
+cmake --install "$BUILD_DIR" --prefix "$spaced" >/dev/null
+grep -qxF "Exec=\"$spaced/games/brillor\"" "$spaced/share/applications/$id.desktop" ||
+  fail "unquoted command: $(grep Exec= "$spaced/share/applications/$id.desktop")"
+desktop-file-validate "$spaced/share/applications/$id.desktop" || fail "desktop-file-validate with a spaced prefix"
 echo "== appstreamcli validate --no-net"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 

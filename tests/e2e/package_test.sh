@@ -33,5 +33,7 @@ for path in ./usr/games/brillor ./usr/share/games/brillor/dat/a00 ./usr/share/ga
     ./usr/share/icons/hicolor/48x48/apps/$id.png ./usr/share/icons/hicolor/256x256/apps/$id.png; do
   grep -qxF "$path" "$work/contents" || fail "the package lacks $path"
 done
+entry=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$id.desktop")
+grep -qx "Exec=/usr/games/brillor" <<<"$entry" || fail "the packaged entry does not start /usr/games/brillor"
 ! grep -E '/dat/b[0-9]|shipped_levels|\.tmp$' "$work/contents" || fail "the package holds player or build files"
 echo "package: $(wc -l <"$work/contents") entries, all checks passed"
