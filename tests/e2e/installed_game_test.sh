@@ -15,7 +15,7 @@ fi
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 work=$(mktemp -d)
-trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${pid:-}" 2>/dev/null || true; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 chmod 755 "$work"
 prefix="$work/prefix"
 cmake --install "$BUILD_DIR" --prefix "$prefix" >/dev/null
