@@ -15,9 +15,9 @@ const char* const HelpText =
     "  -h, --help  show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
-    "The settings and the player roster are kept in the game's own \"dat\" folder when the game\n"
-    "may write there, else in $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat).\n"
-    "Levels saved by the editor go to the same folder and are played instead of the shipped ones.\n";
+    "An installed game keeps the settings, the player roster and levels saved by the editor in\n"
+    "$XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat when unset); a level there is played\n"
+    "instead of the shipped one. A game run from a folder it may write keeps them in its own dat.\n";
 
 TCommandLine Mistake(std::string what) { return {TLaunch::Mistake, std::move(what)}; }
 }  // namespace
