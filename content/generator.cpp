@@ -3,6 +3,7 @@
 #include "help_page.h"
 #include "levels.h"
 #include "pictures.h"
+#include "pictures_icon.h"
 #include "sounds.h"
 
 std::vector<TNamedPicture> GamePictures() {
@@ -18,7 +19,10 @@ void WritePictures(const TContentFolder& game) {
 
 void WriteResources(const TContentFolder& resources) {
   std::string list = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/pictures\">\n";
-  for (const TNamedPicture& picture : ResourcePictures()) {
+  std::vector<TNamedPicture> pictures = ResourcePictures();
+  // The icon goes both into the executable (the window icon) and, from this folder, to the desktop.
+  for (TNamedPicture& icon : IconPictures()) pictures.push_back(std::move(icon));
+  for (const TNamedPicture& picture : pictures) {
     resources.WritePng(picture.file, picture.image);
     list += "  <file>" + picture.file + "</file>\n";
   }

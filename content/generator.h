@@ -12,7 +12,7 @@
 std::vector<TNamedPicture> GamePictures();
 
 void WritePictures(const TContentFolder& game);
-// Pictures compiled into the executable, and the Qt resource list "pictures.qrc" naming them
+// Pictures compiled into the executable (the game's icon among them), and the Qt resource list "pictures.qrc" naming them
 // under the prefix ":/pictures".
 void WriteResources(const TContentFolder& resources);
 // Everything the game reads: pictures, sound effects, music, level files and the help page.

@@ -10,6 +10,7 @@ packages=(
   fonts-wine fonts-liberation2
   xvfb xauth xdotool x11-utils imagemagick
   alsa-utils lame sox
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -1,7 +1,11 @@
 // Start-up and shutdown of Brillor I.
 
 #include <filesystem>
+#include <iostream>
 
+#include "app/command_line.h"
+#include "app/desktop_identity.h"
+#include "frame/game_folders.h"
 #include "frame/paths.h"
 #include "frame/random.h"
 #include "ui/fonts.h"
@@ -10,11 +14,14 @@
 #include "ui/quit_signals.h"
 
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so --help and --version work without a display.
+  const TCommandLine commandLine = ParseCommandLine(argc, argv);
+  if (const auto exitCode = AnswerWithoutWindow(commandLine, std::cout, std::cerr)) return *exitCode;
   TGameApplication app(argc, argv);
   TGameApplication::setApplicationName(QStringLiteral("Brillor I"));
+  PresentToDesktop();
 
-  // Every game file lives beside the executable.
-  SetProgramDir(TGameApplication::applicationDirPath().toStdString());
+  UseGameFolders(TGameApplication::applicationDirPath().toStdString());
   std::error_code ignored;
   std::filesystem::current_path(ProgramDir(), ignored);
   RegisterGameFonts();

@@ -1,18 +1,35 @@
 #include "frame/paths.h"
 
+#include <filesystem>
+
 namespace {
-std::string& Dir() {
-  static std::string dir;
-  return dir;
+struct TFolders {
+  std::string game;
+  std::string player;
+};
+
+TFolders& Folders() {
+  static TFolders folders;
+  return folders;
+}
+
+std::string Within(const std::string& folder, std::string_view relative) {
+  std::string name = NormalizeSeparators(relative);
+  if (!name.empty() && name.front() == '/') return name;
+  return folder + name;
 }
 }  // namespace
 
-const std::string& ProgramDir() { return Dir(); }
+const std::string& ProgramDir() { return Folders().game; }
 
 void SetProgramDir(std::string_view dir) {
-  Dir() = NormalizeSeparators(dir);
-  if (Dir().empty() || Dir().back() != '/') Dir() += '/';
+  Folders().game = FolderName(dir);
+  Folders().player = Folders().game;
 }
+
+const std::string& PlayerDir() { return Folders().player; }
+
+void SetPlayerDir(std::string_view dir) { Folders().player = FolderName(dir); }
 
 std::string NormalizeSeparators(std::string_view name) {
   std::string result(name);
@@ -21,8 +38,19 @@ std::string NormalizeSeparators(std::string_view name) {
   return result;
 }
 
-std::string GamePath(std::string_view relative) {
-  std::string name = NormalizeSeparators(relative);
-  if (!name.empty() && name.front() == '/') return name;
-  return ProgramDir() + name;
+std::string FolderName(std::string_view dir) {
+  std::string folder = NormalizeSeparators(dir);
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+std::string GamePath(std::string_view relative) { return Within(ProgramDir(), relative); }
+
+std::string PlayerPath(std::string_view relative) { return Within(PlayerDir(), relative); }
+
+std::string LevelPath(std::string_view relative) {
+  const std::string own = PlayerPath(relative);
+  std::error_code error;
+  if (PlayerDir() != ProgramDir() && std::filesystem::is_regular_file(own, error)) return own;
+  return GamePath(relative);
 }

@@ -1,16 +1,31 @@
 #pragma once
-// Program-directory paths. Every file of the game is named relative to the folder of the
-// executable, with either separator ("dat/b00", "dat\\a%2.2d"); both mean the same.
+// Where every file of the game is read and written. Files are named relative to a folder, with
+// either separator ("dat/b00", "dat\\a%2.2d"); both mean the same. Two folders take part:
+// - the game folder holds what the game ships (pictures, sounds, music, levels, help page);
+// - the player folder holds what the player makes (settings, roster, levels saved by the
+//   editor). It is the game folder itself when the game runs from a folder it may write, and a
+//   folder of the player's otherwise (see game_folders.h for that choice).
 
 #include <string>
 #include <string_view>
 
-// The program directory, always ending in '/'. Empty until set.
+// The game folder, always ending in '/'. Empty until set.
 const std::string& ProgramDir();
-// Sets the program directory (adds the trailing '/' when missing).
+// Sets the game folder (adds the trailing '/' when missing). The player's files follow it
+// there until SetPlayerDir names another folder.
 void SetProgramDir(std::string_view dir);
+// The player folder, always ending in '/'.
+const std::string& PlayerDir();
+void SetPlayerDir(std::string_view dir);
 // Turns "\\" into "/" in a game file name.
 std::string NormalizeSeparators(std::string_view name);
-// The program directory followed by the relative game name, separators normalised. An
+// A folder name with separators normalised and ending in '/'.
+std::string FolderName(std::string_view dir);
+// A shipped file: the game folder followed by the relative name, separators normalised. An
 // already absolute name is only normalised.
 std::string GamePath(std::string_view relative);
+// A file of the player's (settings, roster, a level saved by the editor): where it is read and
+// written.
+std::string PlayerPath(std::string_view relative);
+// A level file: the player's own copy when there is one, else the shipped one.
+std::string LevelPath(std::string_view relative);

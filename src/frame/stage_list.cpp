@@ -52,14 +52,14 @@ TGmStageList::TGmStageList(TFramePresenter* window, TTimeSource& source) {
   }
   SecondTimer = std::make_unique<TTTimer>(*Clock, true, Clock->Frequency);
   SecondTimer->OnTimer = [this] { SecondTick(); };
-  LoadSettings(GamePath(SettingsFileName));
+  LoadSettings(PlayerPath(SettingsFileName));
   StageStack = std::make_unique<TObjectStack<TGmStage>>();
   idleLoop_ = std::make_unique<TIdleLoop>();
 }
 
 TGmStageList::~TGmStageList() {
   idleLoop_->Detach();
-  SaveSettings(GamePath(SettingsFileName));
+  SaveSettings(PlayerPath(SettingsFileName));
   // The stages go first: they own timers registered with the clock and elements on the surface.
   Clear();
   SecondTimer.reset();

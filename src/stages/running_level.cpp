@@ -13,11 +13,11 @@ void TGmStage_Running::SetupLevel() {
   if (!player) return;
   const int32_t level = player->Level();
   const std::string paramError =
-      LoadLevelParamFile(GamePath(LevelParamFileName(LevelParamNumber(level))), *Board, *StageParam);
+      LoadLevelParamFile(LevelPath(LevelParamFileName(LevelParamNumber(level))), *Board, *StageParam);
   StageParam->AutoDropSec = AutoDropSecForLevel(level);
   StageParam->PassRows = PassRowsForLevel(level);
   Board->ClearCells();
-  const std::string layoutError = LoadLayoutFile(GamePath(LayoutFileName(LayoutNumber(level))), *Board);
+  const std::string layoutError = LoadLayoutFile(LevelPath(LayoutFileName(LayoutNumber(level))), *Board);
   DropTimer->Interval = Owner->Clock->SecondsToTicks(static_cast<float>(StageParam->AutoDropSec));
   OnPassRows(StageParam->PassRows);
   TDSP& dsp = *Owner->DSP;

@@ -152,10 +152,10 @@ void TfrmMain::FormCreate() {
   // Settings and the roster are written into the data folder; a game copied without one still
   // keeps its player's data.
   std::error_code ignored;
-  std::filesystem::create_directories(GamePath("dat"), ignored);
+  std::filesystem::create_directories(PlayerPath("dat"), ignored);
   BindRosterEvents();
   try {
-    Players.LoadFromFile(GamePath(RosterFileName));
+    Players.LoadFromFile(PlayerPath(RosterFileName));
     rosterLoaded_ = true;
   } catch (const std::exception& error) {
     // The game still starts; the player sees why the roster is missing, and the unreadable
@@ -266,7 +266,7 @@ void TfrmMain::FormDestroy() {
   stageList_.reset();
   if (rosterLoaded_) {
     try {
-      Players.SaveToFile(GamePath(RosterFileName));
+      Players.SaveToFile(PlayerPath(RosterFileName));
     } catch (const std::exception& error) {
       TGameApplication::ShowError(error.what());
     }

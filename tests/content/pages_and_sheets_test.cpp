@@ -32,7 +32,7 @@ TEST(Resources, ListNamesEveryWrittenPictureUnderOnePrefix) {
     EXPECT_FALSE(QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size()), "PNG").isNull()) << name;
     ++listed;
   }
-  EXPECT_EQ(listed, 14);  // background, medal, ten thumbnails, two rotate icons
+  EXPECT_EQ(listed, 18);  // background, medal, ten thumbnails, two rotate icons, four sizes of the game icon
 }
 
 TEST(ContactSheets, ShowEveryPictureAndLevelOneAsTheGameDrawsIt) {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "frame/binary_stream.h"
+#include "frame/paths.h"
 #include "frame/errors.h"
 #include "frame/safe_file.h"
 #include "running_fixture.h"
@@ -133,3 +134,21 @@ TEST_F(RunningStageTest, MissingOrDamagedFilesAreNamedAndTheGameGoesOn) {
 }
 
 }  // namespace
+
+TEST_F(RunningStageTest, ALevelSavedByThePlayerIsPlayedInsteadOfTheShippedOne) {
+  WriteLevel(3, {{"1..........."}});
+  const std::string layout = LayoutFileName(LayoutNumber(3));
+  std::string edited = dir.ReadBytes(layout);
+  ASSERT_EQ(edited.size(), size_t(BoardCellCount));
+  edited[17 * BoardCols] = static_cast<char>(Red);
+  SetPlayerDir(dir.File("player"));
+  dir.WriteBytes("player/" + layout, edited);
+  player->SetLevel(3);
+  list->SetCurrentStage(stage);
+  EXPECT_TRUE(levelErrors.empty()) << "the flow still comes from the shipped file";
+  EXPECT_EQ(stage->Board->GetCell(17, 0), Red);
+  std::filesystem::remove(dir.File("player/" + layout));
+  list->SetCurrentStage(stage);
+  EXPECT_EQ(stage->Board->GetCell(17, 0), Purple) << "without the player's copy the shipped level is back";
+  SetProgramDir(dir.Path().string());
+}

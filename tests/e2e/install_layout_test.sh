@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a player or a distribution gets:
+# the command, the data without any player file, one id for the desktop entry, the icons and
+# the AppStream data, both validators, and the command-line answers given without a display.
+set -euo pipefail
+: "${BUILD_DIR:?}"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+for tool in desktop-file-validate appstreamcli identify; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (tools/deps.sh installs it)"
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+cmake --install "$BUILD_DIR" --prefix "$prefix" >/dev/null
+data="$prefix/share/games/brillor"
+
+echo "== install tree"
+(cd "$prefix" && find . -not -path './share/games/brillor/*/*' | sort)
+for folder in "$data"/*/; do echo "  $(basename "$folder")/: $(ls "$folder" | wc -l) files"; done
+
+[ -x "$prefix/games/brillor" ] || fail "no executable games/brillor"
+for file in dat/a00 dat/a79 dat/d00 dat/d20 dat/x00 dat/c08 bmp/hexagon00.bmp wav/coin.wav mp3/start.mp3 Brillor_v1.0.html; do
+  [ -s "$data/$file" ] || fail "missing or empty: share/games/brillor/$file"
+done
+player_files=$(cd "$data" && find . -path './dat/b*' -o -name '*.tmp' -o -name 'shipped_levels')
+[ -z "$player_files" ] || fail "player or build files installed: $player_files"
+
+desktops=("$prefix"/share/applications/*.desktop)
+[ ${#desktops[@]} -eq 1 ] && [ -f "${desktops[0]}" ] || fail "expected one desktop entry, found: ${desktops[*]}"
+id=$(basename "${desktops[0]}" .desktop)
+echo "== id $id"
+[[ "$id" =~ ^[a-z][a-z0-9]*(\.[a-z][a-z0-9_]*){2,}$ ]] || fail "'$id' is not a reverse-DNS id"
+grep -qx "Icon=$id" "${desktops[0]}" || fail "the desktop entry does not use the icon $id"
+grep -qx "Name=Brillor I" "${desktops[0]}" || fail "the desktop entry is not named 'Brillor I'"
+grep -qx "Categories=Game;LogicGame;" "${desktops[0]}" || fail "wrong categories"
+grep -qxF "Exec=$prefix/games/brillor" "${desktops[0]}" || fail "the entry does not start $prefix/games/brillor"
+metainfo="$prefix/share/metainfo/$id.metainfo.xml"
+[ -f "$metainfo" ] || fail "no AppStream data share/metainfo/$id.metainfo.xml"
+grep -q "<id>$id</id>" "$metainfo" || fail "the AppStream id differs from $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "AppStream names another desktop entry"
+for size in 48 64 128 256; do
+  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
+  [ -f "$icon" ] || fail "no ${size} px icon"
+  read -r geometry channels < <(identify -format '%wx%h %[channels]\n' "$icon")
+  [ "$geometry" = "${size}x${size}" ] || fail "the ${size} px icon is $geometry"
+  [[ "$channels" == *a* ]] || fail "the ${size} px icon has no transparency ($channels)"
+done
+echo "icons: 48, 64, 128 and 256 px with transparency"
+
+echo "== desktop-file-validate"
+desktop-file-validate "${desktops[0]}" || fail "desktop-file-validate"
+echo "passed"
+# A prefix with a space: the command is quoted and the entry still valid.
+spaced="$work/my games"
+cmake --install "$BUILD_DIR" --prefix "$spaced" >/dev/null
+grep -qxF "Exec=\"$spaced/games/brillor\"" "$spaced/share/applications/$id.desktop" ||
+  fail "unquoted command: $(grep Exec= "$spaced/share/applications/$id.desktop")"
+desktop-file-validate "$spaced/share/applications/$id.desktop" || fail "desktop-file-validate with a spaced prefix"
+echo "== appstreamcli validate --no-net"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+
+echo "== command line"
+game="$prefix/games/brillor"
+run() {  # prints the exit status, then what went to stdout and stderr
+  local status=0
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "$@" >"$work/out" 2>"$work/err" || status=$?
+  echo "$status"
+}
+[ "$(run --version)" = 0 ] && grep -qx "Brillor I [0-9.]*" "$work/out" || fail "--version: $(cat "$work/out" "$work/err")"
+cat "$work/out"
+[ "$(run --help)" = 0 ] && grep -q -- "--editor" "$work/out" || fail "--help: $(cat "$work/out" "$work/err")"
+[ "$(run --no-such-option)" = 2 ] && grep -q "unknown option '--no-such-option'" "$work/err" || fail "unknown option: $(cat "$work/err")"
+cat "$work/err"
+[ "$(run --editor)" = 1 ] && grep -q "editor" "$work/err" || fail "--editor: $(cat "$work/err")"
+echo "install layout: all checks passed"
