@@ -13,13 +13,15 @@ TGameDialog::TModalRunner& ModalRunner() {
 }
 }  // namespace
 
-TGameDialog::TGameDialog(QWidget* owner, int width, int height)
+TGameDialog::TGameDialog(QWidget* owner, int width, int height, const char* tileFile)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
   setModal(true);
   setFixedSize(width, height);
   setFont(TahomaFont(12, true));
-  background_ = new TBkgPaintBox(this);
-  background_->LoadPicture(DialogTileFile);
+  if (tileFile) {
+    background_ = new TBkgPaintBox(this);
+    background_->LoadPicture(tileFile);
+  }
   installEventFilter(this);
 }
 

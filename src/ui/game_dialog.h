@@ -13,10 +13,14 @@
 
 enum TModalResult : int { mrNone = 0, mrOK = 1, mrCancel = 2 };
 
+inline constexpr const char* DialogTileFile = "dat/c09";
+inline constexpr const char* DialogButtonFile = "bmp/ibt00.bmp";
+
 class TGameDialog : public QDialog {
   Q_OBJECT
  public:
-  TGameDialog(QWidget* owner, int width, int height);
+  // A window without a tile (null) paints its own background.
+  TGameDialog(QWidget* owner, int width, int height, const char* tileFile = DialogTileFile);
 
   // Runs the window until it ends; returns mrOK or mrCancel.
   int ShowModal();
@@ -46,9 +50,6 @@ class TGameDialog : public QDialog {
   void CentreOnOwner();
   void WatchKeys(QObject* child);
 
-  TBkgPaintBox* background_;
+  TBkgPaintBox* background_ = nullptr;
   std::string loadErrors_;
 };
-
-inline constexpr const char* DialogTileFile = "dat/c09";
-inline constexpr const char* DialogButtonFile = "bmp/ibt00.bmp";

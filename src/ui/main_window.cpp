@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -22,7 +23,9 @@
 #include "ui/input_window.h"
 #include "ui/message_box.h"
 #include "ui/mouse_routing.h"
+#include "ui/options_window.h"
 #include "ui/players_window.h"
+#include "ui/top10_window.h"
 
 namespace {
 TShiftState ShiftOf(const QMouseEvent* event) {
@@ -250,11 +253,15 @@ void TfrmMain::CreateButtons() {
 }
 
 void TfrmMain::CreateDialogs() {
+  frmOptions_ = new TfrmOptions(this, stageList_.get());
+  frmTop10_ = new TfrmTop10(this);
+  HighScores = &frmTop10_->HighScores.List;
   frmMessageBox_ = new TfrmMessageBox(this);
   frmInput_ = new TfrmInput(this, frmMessageBox_);
   frmPlayers_ = new TfrmPlayers(this, frmMessageBox_, frmInput_);
   std::string errors;
-  for (const TGameDialog* dialog : std::initializer_list<const TGameDialog*>{frmMessageBox_, frmInput_, frmPlayers_})
+  for (const TGameDialog* dialog :
+       std::initializer_list<const TGameDialog*>{frmOptions_, frmTop10_, frmMessageBox_, frmInput_, frmPlayers_})
     if (!dialog->LoadErrors().empty() && errors.find(dialog->LoadErrors()) == std::string::npos)
       errors += (errors.empty() ? "" : "\n") + dialog->LoadErrors();
   if (!errors.empty()) ShowLoadErrors(errors);
@@ -294,7 +301,8 @@ void TfrmMain::UpdateMedal(int32_t Category) {
   lTitle->setText(QString::fromLatin1(RankTitles[visible]));
 }
 
-void TfrmMain::UpdateAllMedals() {
+void TfrmMain::RefreshHighScores() {
+  frmTop10_->Refresh();
   for (int32_t category = 0; category < 4; ++category) UpdateMedal(category);
 }
 
@@ -336,7 +344,7 @@ void TfrmMain::FirstActivation() {
     if (!stageList_) return;  // the game was closed meanwhile
     Players.SetCurrentIndex(row);
   }
-  UpdateAllMedals();
+  RefreshHighScores();
 }
 
 int TfrmMain::InsistOnAPlayer() {
@@ -386,13 +394,25 @@ void TfrmMain::PlayerClick() {
       Players.SetCurrentIndex(row);
       ShowTitle();
     }
-    UpdateAllMedals();
+    RefreshHighScores();
   });
 }
 
-void TfrmMain::HighScoresClick() {}
+void TfrmMain::HighScoresClick() {
+  WithGamePaused([this] {
+    frmTop10_->Prepare();
+    frmTop10_->ShowModal();
+    frmTop10_->Finish();
+  });
+}
 
-void TfrmMain::SettingClick() {}
+void TfrmMain::SettingClick() {
+  WithGamePaused([this] {
+    frmOptions_->Prepare();
+    frmOptions_->ShowModal();
+    frmOptions_->Finish();
+  });
+}
 
 void TfrmMain::PauseClick() {
   if (!stageList_) return;
@@ -480,5 +500,9 @@ void TfrmMain::mousePressEvent(QMouseEvent* event) {
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   FormDestroy();
+  // A dialog still open (the first choice of a player, a question) ends with Cancel, so its
+  // loop lets the game quit.
+  for (QDialog* dialog : findChildren<QDialog*>())
+    if (dialog->isVisible()) dialog->reject();
   event->accept();
 }

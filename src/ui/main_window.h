@@ -24,6 +24,8 @@
 class TfrmMessageBox;
 class TfrmInput;
 class TfrmPlayers;
+class TfrmTop10;
+class TfrmOptions;
 class TGmStage_Running;
 
 // The level's progress under the board: cleared rows against the rows the level needs.
@@ -76,10 +78,12 @@ class TfrmMain : public QWidget {
   TfrmMessageBox* MessageBox() const { return frmMessageBox_; }
   TfrmInput* Input() const { return frmInput_; }
   TfrmPlayers* PlayersWindow() const { return frmPlayers_; }
+  TfrmTop10* Top10Window() const { return frmTop10_; }
+  TfrmOptions* OptionsWindow() const { return frmOptions_; }
   TLevelProgressBox* ProgressBox() const { return progress_; }
   const std::vector<TImgBtn*>& Buttons() const { return buttons_; }
 
-  // The high-score list the medals are judged by; none hides them.
+  // The high-score list the medals are judged by.
   const TPlayers* HighScores = nullptr;
 
   QLabel* lPlayerName;
@@ -117,7 +121,8 @@ class TfrmMain : public QWidget {
   // Shows the players window until a player is selected; returns the selected row.
   int InsistOnAPlayer();
   void ShowTitle();
-  void UpdateAllMedals();
+  // The high-score list follows the roster again, and the medals with it.
+  void RefreshHighScores();
   // Runs a dialog with the game held still.
   void WithGamePaused(const std::function<void()>& dialog);
   void OpenPage(const QUrl& url, const QString& failure);
@@ -132,6 +137,8 @@ class TfrmMain : public QWidget {
   TfrmMessageBox* frmMessageBox_ = nullptr;
   TfrmInput* frmInput_ = nullptr;
   TfrmPlayers* frmPlayers_ = nullptr;
+  TfrmTop10* frmTop10_ = nullptr;
+  TfrmOptions* frmOptions_ = nullptr;
   bool firstActivation_ = true;
   // False when the roster file could not be read: it is then not overwritten at exit.
   bool rosterLoaded_ = false;

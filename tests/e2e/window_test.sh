@@ -11,6 +11,7 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
 fi
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/find_window.sh"
 
 work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -35,7 +36,7 @@ start_game() {
   write_roster 1
   "$work/$(basename "$BRILLOR_EXE")" &
   pid=$!
-  window=$(timeout 30 xdotool search --sync --name '^Brillor I$' | head -n 1) || fail "no window captioned 'Brillor I'"
+  window=$(main_window) || fail "no window captioned 'Brillor I'"
   echo "window $window"
 }
 
@@ -88,10 +89,10 @@ check_settings "SIGTERM"
 mv "$work/mp3/start.mp3" "$work/mp3/start.mp3.away"
 start_game
 for _ in $(seq 50); do
-  [ "$(xdotool search --name '^Brillor I$' | wc -l)" -ge 2 ] && break
+  [ "$(shown_windows)" -ge 2 ] && break
   sleep 0.1
 done
-[ "$(xdotool search --name '^Brillor I$' | wc -l)" -ge 2 ] || fail "no message about the missing title music"
+[ "$(shown_windows)" -ge 2 ] || fail "no message about the missing title music"
 kill -TERM "$pid"
 wait_exit
 check_settings "SIGTERM with a message box open"
@@ -114,7 +115,7 @@ rm -f "$work/dat/b00"
 write_roster 47
 "$work/$(basename "$BRILLOR_EXE")" &
 pid=$!
-window=$(timeout 30 xdotool search --sync --name '^Brillor I$' | head -n 1) || fail "no window for the flow"
+window=$(main_window) || fail "no window for the flow"
 sleep 1.5
 import -window "$window" "$SHOT_DIR/e2e-title.png"
 closer_to "$SHOT_DIR/e2e-title.png" "$work/bmp/lambskin.bmp" "$work/dat/x00"
@@ -135,19 +136,7 @@ wait_exit
 rm -f "$work/dat/b00" "$work/dat/b01"
 "$work/$(basename "$BRILLOR_EXE")" &
 pid=$!
-main=$(timeout 30 xdotool search --sync --name '^Brillor I$' | head -n 1) || fail "no window on a first start"
-# The shown window of that size: the dialogs exist, hidden, from the start.
-window_of_size() {
-  for _ in $(seq 50); do
-    for id in $(xdotool search --classname '^brillor$' 2>/dev/null); do
-      info=$(xwininfo -id "$id")
-      grep -q 'IsViewable' <<<"$info" || continue
-      [ "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" = "$1" ] && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  return 1
-}
+main=$(main_window) || fail "no window on a first start"
 players=$(window_of_size 330x255) || fail "no 330x255 players window on a first start"
 echo "players window $players"
 import -window "$players" "$SHOT_DIR/e2e-players.png"
@@ -175,4 +164,31 @@ current, = struct.unpack_from("<i", data, 4 + 56 * count)
 assert (count, name, current) == (1, b"Robin", 0), (count, name, current)
 PY
 echo "a first start made and saved the player Robin"
+
+# 6. High scores open and Enter closes them; the options set the music volume and the turning
+# direction, and both are kept in the settings at exit.
+start_game
+main=$window
+sleep 1
+xdotool mousemove --window "$main" 140 400 click 1
+top10=$(window_of_size 405x505) || fail "High Scores did not open a 405x505 window"
+import -window root "$SHOT_DIR/e2e-top10.png"
+xdotool key Return
+sleep 0.5
+window_of_size 405x505 >/dev/null 2>&1 && fail "Enter did not close the high scores"
+xdotool mousemove --window "$main" 70 440 click 1
+options=$(window_of_size 287x377) || fail "Setting did not open the options"
+xdotool mousemove --window "$options" 144 68 click 1
+xdotool mousemove --window "$options" 53 287 click 1
+import -window root "$SHOT_DIR/e2e-options.png"
+xdotool key Return
+sleep 0.5
+"$WM_CLOSE" "$main"
+wait_exit
+python3 - "$work/dat/b00" <<'PY' || fail "the options were not kept in dat/b00"
+import struct, sys
+music, sound, turning = struct.unpack("<iiB", open(sys.argv[1], "rb").read())
+assert (music, turning) == (498, 0), (music, sound, turning)
+PY
+echo "high scores shown; music volume 498 and clockwise turning kept"
 echo "e2e: all checks passed"

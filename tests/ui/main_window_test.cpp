@@ -363,6 +363,25 @@ TEST_F(MainWindowTest, MedalsFollowTheHighScoresAndCountIntoTheRankTitle) {
   window.UpdateMedal(0);
 }
 
+TEST_F(MainWindowTest, TheMoneyMedalFollowsTheHighScoresAsThePlayerEarns) {
+  MakeRoster({"Ann"}, 0);
+  TfrmMain window;
+  Activate(window);
+  EXPECT_EQ(window.lTitle->text(), QStringLiteral("Beginner")) << "the built-in entries outrank a new player";
+  for (const QLabel* medal : window.Medals) EXPECT_TRUE(medal->isHidden());
+  Players.Current()->SetMoney(250000);
+  EXPECT_FALSE(window.Medals[1]->isHidden());
+  EXPECT_EQ(window.lMoney->text(), QStringLiteral("$250000"));
+  EXPECT_EQ(window.lTitle->text(), QStringLiteral("Practician"));
+  Players.Current()->SetLevel(99);
+  EXPECT_EQ(window.lTitle->text(), QStringLiteral("Excellent Brillor"));
+  script = {Answer(mrOK), Answer(mrOK)};
+  window.HighScoresClick();
+  window.SettingClick();
+  EXPECT_TRUE(script.empty()) << "both windows open, with or without their tune";
+  EXPECT_FALSE(window.StageList()->IsPaused());
+}
+
 TEST_F(MainWindowTest, AThumbnailOutsideTheTenShowsTheEmptyOne) {
   TfrmMain window;
   auto shown = [&] { return window.imgNextHexSet->pixmap().toImage().convertToFormat(QImage::Format_ARGB32); };

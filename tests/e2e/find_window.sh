@@ -1,0 +1,30 @@
+# Finding the game's windows under X: the game makes its dialogs at start, hidden, and all of
+# them carry its name, so a window is picked by its size among those that are shown.
+
+# Prints the id of the shown game window of that size ("640x560"); fails after 5 s.
+window_of_size() {
+  for _ in $(seq 50); do
+    for id in $(xdotool search --classname '^brillor$' 2>/dev/null); do
+      info=$(xwininfo -id "$id" 2>/dev/null) || continue
+      grep -q 'IsViewable' <<<"$info" || continue
+      [ "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" = "$1" ] && { echo "$id"; return 0; }
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# The main window, once it is shown (up to 30 s for a slow start).
+main_window() {
+  timeout 30 xdotool search --sync --name '^Brillor I$' >/dev/null || return 1
+  window_of_size 640x560
+}
+
+# How many of the game's windows are shown now.
+shown_windows() {
+  local count=0
+  for id in $(xdotool search --classname '^brillor$' 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && count=$((count + 1))
+  done
+  echo "$count"
+}
