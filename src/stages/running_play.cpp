@@ -215,7 +215,15 @@ bool TGmStage_Running::SearchDrop(const TGmPoint& Cell) {
 
 void TGmStage_Running::ShowTimeout(TPointF P) {
   // Ends by itself; nobody needs to hear of it.
-  new TDSPE_FlashBmp(Owner->DSP.get(), 49, GamePath("bmp/Timeout.bmp"), P.X - 20, P.Y, 0, false, 2);
+  auto* stamp = new TDSPE_FlashBmp(Owner->DSP.get(), 49, GamePath("bmp/Timeout.bmp"), P.X - 20, P.Y, 0, false, 2);
+  KeepInsideField(*stamp);
+}
+
+void TGmStage_Running::KeepInsideField(TDSPE_Static& Picture) const {
+  // A set dropped by the edge would otherwise show only part of its stamp.
+  const TDSP& field = *Owner->DSP;
+  Picture.X = std::clamp(Picture.X, 0.0f, std::max(0.0f, float(field.Width() - Picture.Width())));
+  Picture.Y = std::clamp(Picture.Y, 0.0f, std::max(0.0f, float(field.Height() - Picture.Height())));
 }
 
 void TGmStage_Running::Sparkle() {
