@@ -124,7 +124,10 @@ void TGmStage_Running::StartRowClear(int32_t Row) {
       if (IsChipGem(code)) Board->SetCell(row, col, Downgrade(code));
     }
   const TPointF p = Geometry->CellToPixel(Row, 0);
-  ChainText->Text = "*" + std::to_string(1 << Chain);
+  // Appended: g++ 12 warns falsely (-Wrestrict) about "literal" + std::to_string.
+  std::string multiplier(1, '*');
+  multiplier += std::to_string(1 << Chain);
+  ChainText->Text = std::move(multiplier);
   ChainText->X = p.X + 10;
   ChainText->Y = p.Y;
   ChainText->Visible = true;
