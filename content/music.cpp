@@ -311,11 +311,20 @@ const std::vector<TPiece>& Pieces() {
   };
   return pieces;
 }
+
+
+std::vector<TSectionMark> SectionMarks(const TPiece& piece) {
+  static const char* const names[] = {"intro", "A", "B", "bridge", "return"};
+  std::vector<TSectionMark> marks;
+  for (const TSectionPlan& section : Plan(piece))
+    marks.push_back({names[int(section.part)], section.firstBar * 4 * 60.0 / piece.bpm});
+  return marks;
+}
 }  // namespace
 
 std::vector<TNamedMusic> MusicPieces() {
   std::vector<TNamedMusic> music;
-  for (const TPiece& piece : Pieces()) music.push_back({piece.file, Render(piece)});
+  for (const TPiece& piece : Pieces()) music.push_back({piece.file, Render(piece), SectionMarks(piece)});
   return music;
 }
 

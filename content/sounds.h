@@ -12,10 +12,17 @@ struct TNamedSound {
   TSamples samples;  // mono, SynthRate, normalised
 };
 
+// Where a section of a piece begins ("intro", "A", "B", "bridge", "return").
+struct TSectionMark {
+  std::string name;
+  double seconds;
+};
+
 // A piece of music: one whole loop, its end running on into its start.
 struct TNamedMusic {
   std::string file;  // game-relative name, e.g. "mp3/start.mp3"
   TStereo samples;   // SynthRate, normalised
+  std::vector<TSectionMark> sections;
 };
 
 // Peak level of every sound; below -1 dBFS with room for 16-bit rounding and MP3 overshoot.

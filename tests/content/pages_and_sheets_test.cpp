@@ -1,5 +1,7 @@
 // The help page, the resource list for the executable and the review sheets.
 
+#include <cmath>
+
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -70,4 +72,30 @@ TEST(ContactSheets, ShowEveryPictureAndLevelOneAsTheGameDrawsIt) {
       for (int dx = 0; dx < 24; ++dx) arrows += field.pixel(x + dx, y + dy) != background.pixel(x + dx, y + dy);
   }
   EXPECT_GT(arrows, 12 * 20);
+}
+
+TEST(ContactSheets, NamesNeverRunIntoOtherNamesOrPictures) {
+  // Names wider than their pictures (as the magnified gems' are), a picture wider than its
+  // name, and one wider than the sheet.
+  const std::vector<TSheetItem> items{{{108, 108}, 130}, {{108, 108}, 140}, {{72, 72}, 150}, {{400, 500}, 60},
+                                      {{72, 72}, 90},    {{1800, 30}, 50},  {{108, 108}, 130}};
+  const TSheetLayout layout = LayOutSheet(items, 700, 14);
+  ASSERT_EQ(layout.labels.size(), items.size());
+  for (size_t i = 0; i < items.size(); ++i) {
+    EXPECT_EQ(layout.labels[i].top(), layout.pictures[i].bottom() + 2) << "label " << i << " sits under its picture";
+    EXPECT_LE(layout.labels[i].bottom(), layout.size.height()) << i;
+    for (size_t j = 0; j < items.size(); ++j) {
+      if (j != i) {
+        EXPECT_FALSE(layout.labels[i].intersects(layout.labels[j])) << "labels " << i << " and " << j;
+      }
+      EXPECT_FALSE(layout.labels[i].intersects(layout.pictures[j])) << "label " << i << ", picture " << j;
+    }
+  }
+}
+
+TEST(ContactSheets, SoundFiguresGiveLengthPeakAndRms) {
+  TSamples sine(SynthRate / 2);
+  for (size_t i = 0; i < sine.size(); ++i) sine[i] = float(0.5 * std::sin(2 * 3.14159265358979 * 441 * double(i) / SynthRate));
+  EXPECT_EQ(SoundFigures(sine), "0.50 s, peak -6.0 dBFS, RMS -9.0 dBFS");
+  EXPECT_EQ(SoundFigures(TSamples(SynthRate, 0.0f)), "1.00 s, peak -120.0 dBFS, RMS -120.0 dBFS");
 }
