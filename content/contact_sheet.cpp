@@ -65,7 +65,6 @@ QImage PictureSheet(const std::vector<TNamedPicture>& pictures) {
   }
   return sheet;
 }
-QPointF CellPixel(int row, int col) { return QPointF(4 + (2 * col + row % 2) * 0.8660254 * 18, row * 27.0); }
 
 void DrawMasked(QPainter& painter, const std::string& picture, const std::string& mask, QPointF at) {
   painter.drawImage(at, Drawable(ApplyMask(LoadPicture(picture), LoadPicture(mask))));
@@ -86,14 +85,14 @@ QImage LevelOneField() {
       for (int k = 0; k < board.MoveMatrix.SourceCount(row, col); ++k) {
         const TGmPoint source = board.MoveMatrix.SourceAt(row, col, k);
         const std::string arrow = ArrowFile(source, {row, col});
-        if (!arrow.empty()) DrawMasked(painter, arrow, arrow, CellPixel(source.Row, source.Col) + QPointF(9, 9));
+        if (!arrow.empty()) DrawMasked(painter, arrow, arrow, FieldCellTopLeft(source.Row, source.Col) + QPointF(9, 9));
       }
   for (const TGmPoint& end : board.MoveMatrix.EndCells())
-    DrawMasked(painter, "dat/c08", "dat/c08", CellPixel(end.Row, end.Col) + QPointF(9, 9));
+    DrawMasked(painter, "dat/c08", "dat/c08", FieldCellTopLeft(end.Row, end.Col) + QPointF(9, 9));
   for (int row = 0; row < BoardRows; ++row)
     for (int col = 0; col < BoardCols; ++col) {
       const uint8_t code = board.GetCell(row, col);
-      if (code != CellEmpty) DrawMasked(painter, HexagonBitmapFile(code), HexagonMaskFile(code), CellPixel(row, col));
+      if (code != CellEmpty) DrawMasked(painter, HexagonBitmapFile(code), HexagonMaskFile(code), FieldCellTopLeft(row, col));
     }
   return field;
 }

@@ -7,10 +7,11 @@
 
 namespace {
 constexpr double HexStep = 0.8660254 * 18;  // half a column: the odd-row shift
+}  // namespace
 
-QPointF CellReference(int row, int col) {
-  return QPointF(4 + (2 * col + row % 2) * HexStep, row * 27.0);
-}
+QPointF FieldCellTopLeft(int row, int col) { return QPointF(4 + (2 * col + row % 2) * HexStep, row * 27.0); }
+
+namespace {
 
 QImage FieldBackground() {
   QImage image(400, 500, QImage::Format_RGB32);
@@ -21,7 +22,7 @@ QImage FieldBackground() {
   painter.fillRect(image.rect(), QColor(40, 22, 10, 215));
   for (int row = 0; row < 18; ++row) {
     for (int col = 0; col < 12; ++col) {
-      const QPointF centre = CellReference(row, col) + QPointF(18, 18);
+      const QPointF centre = FieldCellTopLeft(row, col) + QPointF(18, 18);
       painter.setPen(Qt::NoPen);
       painter.setBrush(QColor(104, 70, 40));
       painter.drawPolygon(Hexagon(centre + QPointF(0.6, 0.6), 16.6));

@@ -20,6 +20,25 @@ TEST(HelpPage, CoversEveryTopicAPlayerLooksFor) {
   EXPECT_NE(page.find("</html>"), std::string::npos);
 }
 
+TEST(HelpPage, CarriesItsPicturesInsideItself) {
+  // Gems, flow, a cleared row, the ring twice and the three boxes: each a PNG any browser reads
+  // straight from the page, so the page needs no folder beside it.
+  const std::string page = HelpPageHtml();
+  const std::string prefix = "<img src=\"data:image/png;base64,";
+  int pictures = 0;
+  for (size_t at = page.find(prefix); at != std::string::npos; at = page.find(prefix, at + 1)) {
+    const size_t start = at + prefix.size(), end = page.find('"', start);
+    ASSERT_NE(end, std::string::npos);
+    const QByteArray png = QByteArray::fromBase64(QByteArray::fromStdString(page.substr(start, end - start)));
+    const QImage image = QImage::fromData(png, "PNG");
+    EXPECT_FALSE(image.isNull()) << "picture " << pictures;
+    EXPECT_GE(image.width(), 40) << "picture " << pictures << " is too small to see";
+    ++pictures;
+  }
+  EXPECT_EQ(pictures, 8);
+  EXPECT_EQ(page.find('{', page.find("</style>")), std::string::npos) << "a picture's place was left unfilled";
+}
+
 TEST(Resources, ListNamesEveryWrittenPictureUnderOnePrefix) {
   TScratchFolder folder;
   WriteResources(TContentFolder(folder.Path()));
