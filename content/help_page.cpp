@@ -93,7 +93,8 @@ beat.</figcaption></figure>
 
 <h2 id="boxes">Pandora's boxes</h2>
 <p>From level 2 on, a chain of cleared rows may release a box that bounces across the field (at
-most five at once). Move the mouse onto a box to catch it; what happens depends on the box:</p>
+most five at once). A box is caught as soon as it comes near the mouse pointer, within about 50
+pixels; no click is needed. What happens depends on the box:</p>
 <table>
 <tr><th></th><th>Box</th><th>Outcome</th></tr>
 <tr><td><img src="{box0}" alt=""></td><td>Golden chest with a gem</td><td><b>Clear gems</b>: every gem of one colour vanishes. The
