@@ -9,6 +9,9 @@
 #include <lame/lame.h>
 
 namespace {
+// About 2 MB for two and a half minutes, and clean enough for soft synthesised music.
+constexpr int MusicKbps = 112;
+
 void PutLE(std::string& out, uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(char((value >> (8 * i)) & 0xFF));
 }
@@ -38,22 +41,26 @@ std::string EncodeWav(const TSamples& samples) {
   return out;
 }
 
-std::string EncodeMp3(const TSamples& samples) {
+std::string EncodeMp3(const TStereo& samples) {
+  if (samples.left.size() != samples.right.size()) throw std::runtime_error("music channels differ in length");
   std::unique_ptr<lame_global_flags, int (*)(lame_global_flags*)> lame(lame_init(), lame_close);
   if (!lame) throw std::runtime_error("LAME cannot start");
   lame_set_in_samplerate(lame.get(), SynthRate);
   lame_set_out_samplerate(lame.get(), SynthRate);
-  lame_set_num_channels(lame.get(), 1);
-  lame_set_mode(lame.get(), MONO);
-  lame_set_brate(lame.get(), 96);
+  lame_set_num_channels(lame.get(), 2);
+  lame_set_mode(lame.get(), JOINT_STEREO);
+  lame_set_brate(lame.get(), MusicKbps);
   lame_set_quality(lame.get(), 5);
   lame_set_bWriteVbrTag(lame.get(), 1);
   if (lame_init_params(lame.get()) < 0) throw std::runtime_error("LAME rejects its settings");
 
-  std::vector<short> pcm(samples.size());
-  std::transform(samples.begin(), samples.end(), pcm.begin(), ToPcm16);
-  std::vector<unsigned char> mp3(pcm.size() * 5 / 4 + 7200 + 16384);
-  int written = lame_encode_buffer(lame.get(), pcm.data(), nullptr, int(pcm.size()), mp3.data(), int(mp3.size()));
+  std::vector<short> left(samples.left.size()), right(samples.right.size());
+  std::transform(samples.left.begin(), samples.left.end(), left.begin(), ToPcm16);
+  std::transform(samples.right.begin(), samples.right.end(), right.begin(), ToPcm16);
+  // LAME's own bound for the whole output: 1.25 x the input frames plus 7200 bytes.
+  std::vector<unsigned char> mp3(left.size() * 5 / 4 + 7200 + 16384);
+  int written =
+      lame_encode_buffer(lame.get(), left.data(), right.data(), int(left.size()), mp3.data(), int(mp3.size()));
   if (written < 0) throw std::runtime_error("LAME failed to encode");
   const int flushed = lame_encode_flush(lame.get(), mp3.data() + written, int(mp3.size()) - written);
   if (flushed < 0) throw std::runtime_error("LAME failed to flush");

@@ -11,6 +11,28 @@
 #include "generator.h"
 #include "pictures.h"
 
+TSheetLayout LayOutSheet(const std::vector<TSheetItem>& items, int sheetWidth, int labelHeight) {
+  constexpr int Gap = 12;
+  TSheetLayout layout;
+  int x = Gap, y = Gap, rowHeight = 0;
+  for (const TSheetItem& item : items) {
+    // Each item is as wide as its picture or its name, whichever is wider, so names never run
+    // into the next picture's.
+    const int width = std::max(item.picture.width(), item.labelWidth);
+    if (x > Gap && x + width > sheetWidth - Gap) {
+      x = Gap;
+      y += rowHeight + labelHeight + Gap;
+      rowHeight = 0;
+    }
+    layout.pictures.push_back(QRect(QPoint(x, y), item.picture));
+    layout.labels.push_back(QRect(x, y + item.picture.height() + 1, item.labelWidth, labelHeight));
+    x += width + Gap;
+    rowHeight = std::max(rowHeight, item.picture.height());
+  }
+  layout.size = QSize(sheetWidth, y + rowHeight + 1 + labelHeight + Gap);
+  return layout;
+}
+
 namespace {
 // Small pictures are shown three times larger, pixel for pixel, so their detail can be judged.
 std::vector<TNamedPicture> Magnified(const std::vector<TNamedPicture>& pictures) {
@@ -26,35 +48,23 @@ std::vector<TNamedPicture> Magnified(const std::vector<TNamedPicture>& pictures)
 }
 
 QImage PictureSheet(const std::vector<TNamedPicture>& pictures) {
-  constexpr int SheetWidth = 1700, Gap = 12, LabelHeight = 16;
-  // Place pictures in rows, left to right.
-  struct TPlaced { const TNamedPicture* picture; QPoint at; };
-  std::vector<TPlaced> placed;
-  int x = Gap, y = Gap, rowHeight = 0;
-  for (const TNamedPicture& picture : pictures) {
-    const int width = std::max(picture.image.width(), 110);
-    if (x + width > SheetWidth - Gap) {
-      x = Gap;
-      y += rowHeight + LabelHeight + Gap;
-      rowHeight = 0;
-    }
-    placed.push_back({&picture, QPoint(x, y)});
-    x += width + Gap;
-    rowHeight = std::max(rowHeight, picture.image.height());
-  }
-  QImage sheet(SheetWidth, y + rowHeight + LabelHeight + Gap, QImage::Format_RGB32);
+  const QFont font = PixelFont(SansFamily, 11, false);
+  const QFontMetrics metrics(font);
+  std::vector<TSheetItem> items;
+  for (const TNamedPicture& picture : pictures)
+    items.push_back({picture.image.size(), metrics.horizontalAdvance(QString::fromStdString(picture.file))});
+  const TSheetLayout layout = LayOutSheet(items, 1700, metrics.height());
+  QImage sheet(layout.size, QImage::Format_RGB32);
   sheet.fill(QColor(128, 128, 128));
   QPainter painter(&sheet);
-  painter.setFont(PixelFont(SansFamily, 11, false));
-  for (const TPlaced& item : placed) {
-    painter.drawImage(item.at, item.picture->image);
-    painter.setPen(Qt::black);
-    painter.drawText(QRect(item.at.x(), item.at.y() + item.picture->image.height() + 1, 200, LabelHeight),
-                     Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(item.picture->file));
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  for (size_t i = 0; i < pictures.size(); ++i) {
+    painter.drawImage(layout.pictures[i].topLeft(), pictures[i].image);
+    painter.drawText(layout.labels[i], Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(pictures[i].file));
   }
   return sheet;
 }
-QPointF CellPixel(int row, int col) { return QPointF(4 + (2 * col + row % 2) * 0.8660254 * 18, row * 27.0); }
 
 void DrawMasked(QPainter& painter, const std::string& picture, const std::string& mask, QPointF at) {
   painter.drawImage(at, Drawable(ApplyMask(LoadPicture(picture), LoadPicture(mask))));
@@ -75,14 +85,14 @@ QImage LevelOneField() {
       for (int k = 0; k < board.MoveMatrix.SourceCount(row, col); ++k) {
         const TGmPoint source = board.MoveMatrix.SourceAt(row, col, k);
         const std::string arrow = ArrowFile(source, {row, col});
-        if (!arrow.empty()) DrawMasked(painter, arrow, arrow, CellPixel(source.Row, source.Col) + QPointF(9, 9));
+        if (!arrow.empty()) DrawMasked(painter, arrow, arrow, FieldCellTopLeft(source.Row, source.Col) + QPointF(9, 9));
       }
   for (const TGmPoint& end : board.MoveMatrix.EndCells())
-    DrawMasked(painter, "dat/c08", "dat/c08", CellPixel(end.Row, end.Col) + QPointF(9, 9));
+    DrawMasked(painter, "dat/c08", "dat/c08", FieldCellTopLeft(end.Row, end.Col) + QPointF(9, 9));
   for (int row = 0; row < BoardRows; ++row)
     for (int col = 0; col < BoardCols; ++col) {
       const uint8_t code = board.GetCell(row, col);
-      if (code != CellEmpty) DrawMasked(painter, HexagonBitmapFile(code), HexagonMaskFile(code), CellPixel(row, col));
+      if (code != CellEmpty) DrawMasked(painter, HexagonBitmapFile(code), HexagonMaskFile(code), FieldCellTopLeft(row, col));
     }
   return field;
 }

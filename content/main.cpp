@@ -11,6 +11,7 @@
 
 #include "contact_sheet.h"
 #include "generator.h"
+#include "sounds.h"
 
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -33,7 +34,10 @@ int main(int argc, char** argv) {
   try {
     WriteGameFiles(TContentFolder(gameDir));
     if (!resourceDir.empty()) WriteResources(TContentFolder(resourceDir));
-    if (!sheetDir.empty()) WriteContactSheets(TContentFolder(gameDir), TContentFolder(sheetDir));
+    if (!sheetDir.empty()) {
+      WriteContactSheets(TContentFolder(gameDir), TContentFolder(sheetDir));
+      WriteSoundSheet(TContentFolder(sheetDir), SoundEffects(), MusicPieces());
+    }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "brillor_content: %s\n", error.what());
     return 1;

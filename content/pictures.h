@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QColor>
+#include <QPointF>
 
 #include "drawing.h"
 
@@ -24,3 +25,6 @@ std::vector<TNamedPicture> WindowPictures();
 // Pictures compiled into the executable (names are resource paths below ":/pictures/").
 std::vector<TNamedPicture> ResourcePictures();
 
+// Where the game draws the gem picture of a cell on the play field (its top-left corner); flow
+// arrows and end markers go 9 pixels further right and down.
+QPointF FieldCellTopLeft(int row, int col);

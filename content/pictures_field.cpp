@@ -7,10 +7,11 @@
 
 namespace {
 constexpr double HexStep = 0.8660254 * 18;  // half a column: the odd-row shift
+}  // namespace
 
-QPointF CellReference(int row, int col) {
-  return QPointF(4 + (2 * col + row % 2) * HexStep, row * 27.0);
-}
+QPointF FieldCellTopLeft(int row, int col) { return QPointF(4 + (2 * col + row % 2) * HexStep, row * 27.0); }
+
+namespace {
 
 QImage FieldBackground() {
   QImage image(400, 500, QImage::Format_RGB32);
@@ -21,7 +22,7 @@ QImage FieldBackground() {
   painter.fillRect(image.rect(), QColor(40, 22, 10, 215));
   for (int row = 0; row < 18; ++row) {
     for (int col = 0; col < 12; ++col) {
-      const QPointF centre = CellReference(row, col) + QPointF(18, 18);
+      const QPointF centre = FieldCellTopLeft(row, col) + QPointF(18, 18);
       painter.setPen(Qt::NoPen);
       painter.setBrush(QColor(104, 70, 40));
       painter.drawPolygon(Hexagon(centre + QPointF(0.6, 0.6), 16.6));
@@ -108,17 +109,12 @@ QImage RowFlash() {
   return image;
 }
 
-QPainterPath GameOverText() {
-  return CenteredText("GAME OVER", PixelFont(SerifFamily, 60, true), QRectF(12, 14, 296, 72));
-}
-
 // Lettering with a dark rim, as a picture and the mask that shows exactly the lettering and rim.
 struct TMaskedPicture {
   QImage picture, mask;
 };
 
-TMaskedPicture RimmedLettering(QSize size, const QPainterPath& shape, const QGradient& fill, double rim) {
-  TMaskedPicture result{SolidImage(size.width(), size.height(), Qt::black), {}};
+void AddRimmedLettering(TMaskedPicture& result, const QPainterPath& shape, const QBrush& fill, double rim) {
   QPainter painter(&result.picture);
   SetSmooth(painter, true);
   QPen outline(palette::DarkBrown, rim);
@@ -128,16 +124,33 @@ TMaskedPicture RimmedLettering(QSize size, const QPainterPath& shape, const QGra
   QPainterPathStroker stroker;
   stroker.setWidth(rim);
   stroker.setJoinStyle(Qt::RoundJoin);
-  result.mask = WhiteOnBlack(size.width(), size.height(), stroker.createStroke(shape).united(shape));
+  QPainterPath shown = stroker.createStroke(shape).united(shape);
+  shown.setFillRule(Qt::WindingFill);
+  QPainter mask(&result.mask);
+  SetSmooth(mask, true);
+  mask.fillPath(shown, Qt::white);
+}
+
+TMaskedPicture RimmedLettering(QSize size, const QPainterPath& shape, const QGradient& fill, double rim) {
+  TMaskedPicture result{SolidImage(size.width(), size.height(), Qt::black),
+                        SolidImage(size.width(), size.height(), Qt::black)};
+  AddRimmedLettering(result, shape, fill, rim);
   return result;
 }
 
+// The lost game waits for a click, so the picture says so under its title.
 TMaskedPicture GameOver() {
-  QLinearGradient fill(0, 20, 0, 84);
+  TMaskedPicture result{SolidImage(320, 100, Qt::black), SolidImage(320, 100, Qt::black)};
+  QLinearGradient fill(0, 8, 0, 66);
   fill.setColorAt(0, QColor(255, 226, 120));
   fill.setColorAt(0.5, QColor(228, 120, 40));
   fill.setColorAt(1, QColor(150, 30, 20));
-  return RimmedLettering(QSize(320, 100), GameOverText(), fill, 7);
+  AddRimmedLettering(result, CenteredText("GAME OVER", PixelFont(SerifFamily, 56, true), QRectF(12, 4, 296, 64)),
+                     fill, 7);
+  AddRimmedLettering(result,
+                     CenteredText("Click to continue", PixelFont(SansFamily, 17, true), QRectF(50, 72, 220, 22)),
+                     QColor(255, 240, 210), 4);
+  return result;
 }
 
 QImage TimeoutStamp() {

@@ -27,12 +27,13 @@ TSamples Drop() {
   return s;
 }
 
-// A refused drop: two short low buzzes.
+// A refused drop: one short, muffled knock. It answers every refused click, so it stays soft and
+// over before the next click can come.
 TSamples CannotDrop() {
   TSamples s;
-  for (int i = 0; i < 2; ++i)
-    AddNote(s, {.start = i * 0.13, .length = 0.09, .frequency = 116.54, .amplitude = 0.5,
-                .wave = TWave::Square, .envelope = {0.004, 0.03, 0.8, 0.02}});
+  AddNote(s, {.start = 0, .length = 0.07, .frequency = 196, .endFrequency = 147, .amplitude = 0.5,
+              .wave = TWave::Triangle, .envelope = {0.003, 0.06, 0.0, 0.02}});
+  AddNote(s, {.start = 0, .length = 0.05, .frequency = 98, .amplitude = 0.4, .envelope = {0.003, 0.045, 0.0, 0.02}});
   return s;
 }
 
@@ -120,11 +121,13 @@ TSamples Boom() {
   return s;
 }
 
-// Money paid out: a two-note coin ring.
+// Money paid out: a two-note coin ring. Payments restart the sound every tenth of a second, so
+// the first ding dies away within that time and the second waits past it: a run of payments
+// rings as a clean patter of dings and only the last one rings out in full.
 TSamples Coin() {
   TSamples s;
-  AddBell(s, 0, 987.77, 0.4, 0.05);
-  AddBell(s, 0.07, 1318.5, 0.45, 0.09);
+  AddBell(s, 0, 1318.5, 0.45, CoinFirstDingDecay);
+  AddBell(s, CoinSecondDingStart, 1975.5, 0.4, 0.08);
   return s;
 }
 
@@ -139,7 +142,7 @@ TNamedSound Finished(std::string file, TSamples samples, bool trim, double quiet
 std::vector<TNamedSound> SoundEffects() {
   return {Finished("wav/rotate.wav", Rotate(), true),
           Finished("wav/drop.wav", Drop(), true),
-          Finished("wav/CannotDrop.wav", CannotDrop(), true, 6),
+          Finished("wav/CannotDrop.wav", CannotDrop(), true, 7),
           Finished("wav/clearline.wav", ClearLine(), true),
           Finished("wav/luo.wav", LevelStart(), true),
           Finished("wav/hurryup.wav", HurryUp(), true, 3),

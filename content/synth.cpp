@@ -112,12 +112,29 @@ void AddNoise(TSamples& out, double start, double length, double amplitude, uint
   }
 }
 
-void Normalize(TSamples& samples, double peakDb) {
+namespace {
+float Peak(const TSamples& samples) {
   float peak = 0;
   for (float s : samples) peak = std::max(peak, std::fabs(s));
+  return peak;
+}
+
+void Scale(TSamples& samples, float gain) {
+  for (float& s : samples) s *= gain;
+}
+}  // namespace
+
+void Normalize(TSamples& samples, double peakDb) {
+  const float peak = Peak(samples);
+  if (peak > 0) Scale(samples, float(std::pow(10.0, peakDb / 20.0) / peak));
+}
+
+void Normalize(TStereo& samples, double peakDb) {
+  const float peak = std::max(Peak(samples.left), Peak(samples.right));
   if (peak <= 0) return;
   const float gain = float(std::pow(10.0, peakDb / 20.0) / peak);
-  for (float& s : samples) s *= gain;
+  Scale(samples.left, gain);
+  Scale(samples.right, gain);
 }
 
 void TrimTail(TSamples& samples) {

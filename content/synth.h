@@ -8,6 +8,10 @@
 
 inline constexpr int SynthRate = 44100;
 using TSamples = std::vector<float>;
+// Music is stereo: two channels of equal length.
+struct TStereo {
+  TSamples left, right;
+};
 
 enum class TWave { Sine, Triangle, Saw, Square };
 
@@ -44,6 +48,8 @@ size_t SamplesFor(double seconds);
 
 // Scales so the largest sample is at peakDb (dBFS); silence stays silence.
 void Normalize(TSamples& samples, double peakDb);
+// The same for both channels together, so their balance stays.
+void Normalize(TStereo& samples, double peakDb);
 // Cuts trailing samples quieter than -60 dBFS and fades the last 5 ms, so effects end promptly.
 void TrimTail(TSamples& samples);
 // Short fade-in so a sound never starts with a step.

@@ -6,8 +6,14 @@
 #include "frame/errors.h"
 
 namespace {
+// Appended piece by piece: g++ 12 warns falsely (-Wrestrict) about "literal" + std::to_string.
 std::string CellText(int32_t Row, int32_t Col) {
-  return "(" + std::to_string(Row) + ", " + std::to_string(Col) + ")";
+  std::string text = "(";
+  text += std::to_string(Row);
+  text += ", ";
+  text += std::to_string(Col);
+  text += ")";
+  return text;
 }
 
 [[noreturn]] void FailFlow(int32_t Row, int32_t Col, const std::string& problem) {

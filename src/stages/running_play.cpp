@@ -124,7 +124,10 @@ void TGmStage_Running::StartRowClear(int32_t Row) {
       if (IsChipGem(code)) Board->SetCell(row, col, Downgrade(code));
     }
   const TPointF p = Geometry->CellToPixel(Row, 0);
-  ChainText->Text = "*" + std::to_string(1 << Chain);
+  // Appended: g++ 12 warns falsely (-Wrestrict) about "literal" + std::to_string.
+  std::string multiplier(1, '*');
+  multiplier += std::to_string(1 << Chain);
+  ChainText->Text = std::move(multiplier);
   ChainText->X = p.X + 10;
   ChainText->Y = p.Y;
   ChainText->Visible = true;
@@ -215,7 +218,15 @@ bool TGmStage_Running::SearchDrop(const TGmPoint& Cell) {
 
 void TGmStage_Running::ShowTimeout(TPointF P) {
   // Ends by itself; nobody needs to hear of it.
-  new TDSPE_FlashBmp(Owner->DSP.get(), 49, GamePath("bmp/Timeout.bmp"), P.X - 20, P.Y, 0, false, 2);
+  auto* stamp = new TDSPE_FlashBmp(Owner->DSP.get(), 49, GamePath("bmp/Timeout.bmp"), P.X - 20, P.Y, 0, false, 2);
+  KeepInsideField(*stamp);
+}
+
+void TGmStage_Running::KeepInsideField(TDSPE_Static& Picture) const {
+  // A set dropped by the edge would otherwise show only part of its stamp.
+  const TDSP& field = *Owner->DSP;
+  Picture.X = std::clamp(Picture.X, 0.0f, std::max(0.0f, float(field.Width() - Picture.Width())));
+  Picture.Y = std::clamp(Picture.Y, 0.0f, std::max(0.0f, float(field.Height() - Picture.Height())));
 }
 
 void TGmStage_Running::Sparkle() {

@@ -70,6 +70,7 @@ class TGmStage_Running : public TGmStage {
   // Each cell is tried once per automatic drop, so a flow with a cycle cannot trap the search.
   bool SearchDrop(const TGmPoint& Cell);
   void ShowTimeout(TPointF P);
+  void KeepInsideField(TDSPE_Static& Picture) const;
   void Sparkle();
 
   // Boxes and the laser.

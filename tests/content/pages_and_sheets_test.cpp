@@ -1,5 +1,7 @@
 // The help page, the resource list for the executable and the review sheets.
 
+#include <cmath>
+
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -16,6 +18,25 @@ TEST(HelpPage, CoversEveryTopicAPlayerLooksFor) {
     EXPECT_NE(page.find(topic), std::string::npos) << topic;
   EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
   EXPECT_NE(page.find("</html>"), std::string::npos);
+}
+
+TEST(HelpPage, CarriesItsPicturesInsideItself) {
+  // Gems, flow, a cleared row, the ring twice and the three boxes: each a PNG any browser reads
+  // straight from the page, so the page needs no folder beside it.
+  const std::string page = HelpPageHtml();
+  const std::string prefix = "<img src=\"data:image/png;base64,";
+  int pictures = 0;
+  for (size_t at = page.find(prefix); at != std::string::npos; at = page.find(prefix, at + 1)) {
+    const size_t start = at + prefix.size(), end = page.find('"', start);
+    ASSERT_NE(end, std::string::npos);
+    const QByteArray png = QByteArray::fromBase64(QByteArray::fromStdString(page.substr(start, end - start)));
+    const QImage image = QImage::fromData(png, "PNG");
+    EXPECT_FALSE(image.isNull()) << "picture " << pictures;
+    EXPECT_GE(image.width(), 40) << "picture " << pictures << " is too small to see";
+    ++pictures;
+  }
+  EXPECT_EQ(pictures, 8);
+  EXPECT_EQ(page.find('{', page.find("</style>")), std::string::npos) << "a picture's place was left unfilled";
 }
 
 TEST(Resources, ListNamesEveryWrittenPictureUnderOnePrefix) {
@@ -70,4 +91,30 @@ TEST(ContactSheets, ShowEveryPictureAndLevelOneAsTheGameDrawsIt) {
       for (int dx = 0; dx < 24; ++dx) arrows += field.pixel(x + dx, y + dy) != background.pixel(x + dx, y + dy);
   }
   EXPECT_GT(arrows, 12 * 20);
+}
+
+TEST(ContactSheets, NamesNeverRunIntoOtherNamesOrPictures) {
+  // Names wider than their pictures (as the magnified gems' are), a picture wider than its
+  // name, and one wider than the sheet.
+  const std::vector<TSheetItem> items{{{108, 108}, 130}, {{108, 108}, 140}, {{72, 72}, 150}, {{400, 500}, 60},
+                                      {{72, 72}, 90},    {{1800, 30}, 50},  {{108, 108}, 130}};
+  const TSheetLayout layout = LayOutSheet(items, 700, 14);
+  ASSERT_EQ(layout.labels.size(), items.size());
+  for (size_t i = 0; i < items.size(); ++i) {
+    EXPECT_EQ(layout.labels[i].top(), layout.pictures[i].bottom() + 2) << "label " << i << " sits under its picture";
+    EXPECT_LE(layout.labels[i].bottom(), layout.size.height()) << i;
+    for (size_t j = 0; j < items.size(); ++j) {
+      if (j != i) {
+        EXPECT_FALSE(layout.labels[i].intersects(layout.labels[j])) << "labels " << i << " and " << j;
+      }
+      EXPECT_FALSE(layout.labels[i].intersects(layout.pictures[j])) << "label " << i << ", picture " << j;
+    }
+  }
+}
+
+TEST(ContactSheets, SoundFiguresGiveLengthPeakAndRms) {
+  TSamples sine(SynthRate / 2);
+  for (size_t i = 0; i < sine.size(); ++i) sine[i] = float(0.5 * std::sin(2 * 3.14159265358979 * 441 * double(i) / SynthRate));
+  EXPECT_EQ(SoundFigures(sine), "0.50 s, peak -6.0 dBFS, RMS -9.0 dBFS");
+  EXPECT_EQ(SoundFigures(TSamples(SynthRate, 0.0f)), "1.00 s, peak -120.0 dBFS, RMS -120.0 dBFS");
 }

@@ -230,3 +230,20 @@ TEST(ResourcePictures, ThumbnailsShowTheNineShapesInTheirColoursAndTheTenthIsEmp
     }
   }
 }
+
+TEST_F(WrittenPictures, GameOverCarriesALineUnderItsTitleSayingAClickGoesOn) {
+  // The lost game waits for a click: the mask shows two bands of lettering, title and prompt.
+  const QImage mask = Load("dat/x02");
+  std::vector<std::pair<int, int>> bands;  // first and last row of each band
+  for (int y = 0; y < mask.height(); ++y) {
+    bool lettered = false;
+    for (int x = 0; x < mask.width() && !lettered; ++x) lettered = Red(mask, x, y) > 128;
+    if (!lettered) continue;
+    if (bands.empty() || bands.back().second != y - 1) bands.push_back({y, y});
+    else bands.back().second = y;
+  }
+  ASSERT_EQ(bands.size(), 2u);
+  const int title = bands[0].second - bands[0].first, prompt = bands[1].second - bands[1].first;
+  EXPECT_GT(title, 2 * prompt) << "the prompt is the smaller line";
+  EXPECT_GT(prompt, 8) << "the prompt is large enough to read";
+}

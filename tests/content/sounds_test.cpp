@@ -106,25 +106,117 @@ TEST(SoundEffects, WaveWriterClipsInsteadOfWrappingAround) {
   EXPECT_EQ(sample(2), 16384);
 }
 
-TEST(Music, FivePiecesDecodeGaplesslyIntoLoopsOfHalfAMinuteToAMinuteAndAHalf) {
-  const std::vector<TNamedSound> pieces = MusicPieces();
+TEST(SoundEffects, TheRefusedDropIsShortAndNoLouderThanTheOtherEffects) {
+  // It answers every refused click, so it must not stand out or drag on.
+  const std::vector<TNamedSound> effects = SoundEffects();
+  std::vector<double> others;
+  double refused = 0, refusedSeconds = 0;
+  for (const TNamedSound& effect : effects) {
+    double sum = 0;
+    for (float s : effect.samples) sum += double(s) * s;
+    const double rms = std::sqrt(sum / double(effect.samples.size()));
+    if (effect.file == "wav/CannotDrop.wav") {
+      refused = rms;
+      refusedSeconds = double(effect.samples.size()) / SynthRate;
+    } else {
+      others.push_back(rms);
+    }
+  }
+  ASSERT_EQ(others.size(), 11u);
+  std::sort(others.begin(), others.end());
+  EXPECT_LE(refused, others[others.size() / 2]) << "louder than the median effect";
+  EXPECT_LE(refusedSeconds, 0.12);
+}
+
+TEST(SoundEffects, PaymentsTenTimesASecondHearWholeDings) {
+  // Each payment restarts the coin sound; what plays before the next restart must be a whole
+  // ding that has died away, not the start of the next note.
+  const TNamedSound coin = SoundEffects().back();
+  ASSERT_EQ(coin.file, "wav/coin.wav");
+  float peak = 0, endOfTenth = 0;
+  for (size_t i = 0; i < coin.samples.size(); ++i) {
+    peak = std::max(peak, std::fabs(coin.samples[i]));
+    if (i >= SamplesFor(0.09) && i < SamplesFor(0.12)) endOfTenth = std::max(endOfTenth, std::fabs(coin.samples[i]));
+  }
+  EXPECT_LT(endOfTenth, peak / 100) << "the coin still rings (or rings again) where the next payment cuts it";
+  EXPECT_GT(coin.samples.size(), SamplesFor(0.2)) << "the last payment rings out in full";
+}
+
+namespace {
+// Mean square of the two channels added, in frames of 10 ms: the loudness outline of a piece.
+std::vector<double> Outline(const std::vector<int16_t>& pcm) {
+  const size_t frame = DeviceRate / 100;
+  std::vector<double> outline(pcm.size() / DeviceChannels / frame);
+  for (size_t f = 0; f < outline.size(); ++f) {
+    double sum = 0;
+    for (size_t i = f * frame; i < (f + 1) * frame; ++i) {
+      const double mid = double(pcm[2 * i]) + pcm[2 * i + 1];
+      sum += mid * mid;
+    }
+    outline[f] = sum / double(frame);
+  }
+  return outline;
+}
+
+// The least difference between the loop and itself shifted by ten seconds or more, against
+// its own energy: near 0 when the piece only repeats a shorter loop.
+double LeastSelfDifference(const std::vector<double>& outline) {
+  const size_t n = outline.size(), shortest = 1000;
+  double energy = 0;
+  for (double v : outline) energy += v * v;
+  double least = 1e9;
+  for (size_t lag = shortest; lag + shortest <= n; ++lag) {
+    double difference = 0;
+    for (size_t i = 0; i < n; ++i) {
+      const double d = outline[i] - outline[(i + lag) % n];
+      difference += d * d;
+    }
+    least = std::min(least, difference / energy);
+  }
+  return least;
+}
+
+// Energy of the difference of the channels against that of their sum.
+double StereoWidth(const std::vector<int16_t>& pcm) {
+  double side = 0, mid = 0;
+  for (size_t i = 0; i + 1 < pcm.size(); i += 2) {
+    side += std::pow(double(pcm[i]) - pcm[i + 1], 2);
+    mid += std::pow(double(pcm[i]) + pcm[i + 1], 2);
+  }
+  return side / mid;
+}
+
+std::vector<int16_t> Channel(const std::vector<int16_t>& pcm, size_t channel) {
+  std::vector<int16_t> one;
+  for (size_t i = channel; i < pcm.size(); i += DeviceChannels) one.push_back(pcm[i]);
+  return one;
+}
+}  // namespace
+
+TEST(Music, FivePiecesDecodeGaplesslyIntoStereoLoopsOfTwoToThreeMinutesThatDoNotRepeatThemselves) {
+  const std::vector<TNamedMusic> pieces = MusicPieces();
   ASSERT_EQ(pieces.size(), 5u);
-  for (const TNamedSound& piece : pieces) {
-    const std::optional<TDevicePcm> decoded = DecodeMp3(EncodeMp3(piece.samples));
+  for (const TNamedMusic& piece : pieces) {
+    const std::string mp3 = EncodeMp3(piece.samples);
+    EXPECT_LE(mp3.size(), 3u << 20) << piece.file << " is larger than it needs to be";
+    const std::optional<TDevicePcm> decoded = DecodeMp3(mp3);
     ASSERT_TRUE(decoded.has_value()) << piece.file;
     const std::vector<int16_t>& pcm = *decoded;
     const double seconds = double(pcm.size()) / DeviceChannels / DeviceRate;
-    EXPECT_GE(seconds, 30.0) << piece.file;
-    EXPECT_LE(seconds, 90.0) << piece.file;
+    EXPECT_GE(seconds, 120.0) << piece.file;
+    EXPECT_LE(seconds, 180.0) << piece.file;
     // The decoder gives back exactly the samples encoded, so the loop keeps its length.
-    EXPECT_EQ(pcm.size() / DeviceChannels, piece.samples.size()) << piece.file;
+    EXPECT_EQ(pcm.size() / DeviceChannels, piece.samples.left.size()) << piece.file;
     EXPECT_LE(Peak(pcm), MinusOneDbfs) << piece.file << " peaks above -1 dBFS";
     // Never a second of near silence (-50 dBFS).
     EXPECT_GT(QuietestWindowRms(pcm, DeviceChannels, size_t(DeviceRate) * DeviceChannels), 104.0) << piece.file;
-    ExpectSmoothSeam(pcm, DeviceChannels, piece.file);
+    for (size_t channel = 0; channel < DeviceChannels; ++channel)
+      ExpectSmoothSeam(Channel(pcm, channel), 1, piece.file + (channel ? " right" : " left"));
     // A bass line under the harmony, and a melody above it.
-    const auto [low, high] = LowAndHighShares(piece.samples);
+    const auto [low, high] = LowAndHighShares(piece.samples.left);
     EXPECT_GT(low, 0.15) << piece.file << " has no bass to speak of";
     EXPECT_GT(high, 0.05) << piece.file << " has nothing above the accompaniment";
+    EXPECT_GT(StereoWidth(pcm), 0.02) << piece.file << " is as good as mono";
+    EXPECT_GT(LeastSelfDifference(Outline(pcm)), 0.05) << piece.file << " repeats a shorter loop";
   }
 }

@@ -111,8 +111,26 @@ TEST_F(RunningStageTest, WithTheMouseSpotTakenTheCountdownDropsAtTheFirstPlaceUp
   EXPECT_EQ(stage->Board->GetCell(16, 0), Red);
   const TPointF landed = stage->Geometry->CellToPixel(16, 0);
   ASSERT_EQ(ElemsOf<TDSPE_FlashBmp>().size(), 1u);
-  EXPECT_EQ(ElemsOf<TDSPE_FlashBmp>()[0]->X, landed.X - 20) << "the stamp shows where it landed";
+  // The stamp shows where it landed, moved right only as far as the field's left edge needs.
+  EXPECT_EQ(ElemsOf<TDSPE_FlashBmp>()[0]->X, 0);
+  EXPECT_LT(landed.X - 20, 0);
+  EXPECT_EQ(ElemsOf<TDSPE_FlashBmp>()[0]->Y, landed.Y);
   EXPECT_EQ(stage->HexSet->Origin, stage->Geometry->CellToPixel(10, 5)) << "the new set is back under the mouse";
+}
+
+TEST_F(RunningStageTest, TheTimeoutStampOfASetDroppedByTheRightEdgeStaysWhollyInsideTheField) {
+  SavePicture(SolidPicture(80, 24, 0xFFFFFFFF), dir.File("bmp/Timeout.bmp"));
+  Play(1, {});
+  Hold(9);
+  MoveTo(8, BoardCols - 1);
+  RunFor(20.05);
+  ASSERT_EQ(stage->Board->GetCell(8, BoardCols - 1), Red) << "dropped at the mouse, by the edge";
+  ASSERT_EQ(ElemsOf<TDSPE_FlashBmp>().size(), 1u);
+  const TDSPE_FlashBmp& stamp = *ElemsOf<TDSPE_FlashBmp>()[0];
+  ASSERT_EQ(stamp.Width(), 80);
+  EXPECT_GE(stamp.X, 0);
+  EXPECT_LE(stamp.X + stamp.Width(), list->DSP->Width());
+  EXPECT_LE(stamp.Y + stamp.Height(), list->DSP->Height());
 }
 
 TEST_F(RunningStageTest, AFullBoardLosesAtTheEndOfTheCountdownAndAClickGoesToTheTitle) {
