@@ -247,6 +247,13 @@ QImage LevelFlag() {
   painter.setBrush(Qt::NoBrush);
   painter.drawLine(12, 17, 108, 17);
   painter.drawLine(12, 56, 108, 56);
+  // The level number stands on a stepped plaque: the tens digit on the low step at x 70, the
+  // ones digit on the raised step at x 82, as the map stage places them (more tens digits run
+  // on to the left over the cloth).
+  const QPolygonF plaque{{67, 54}, {67, 35}, {80, 35}, {80, 26}, {95, 26}, {95, 45}, {83, 45}, {83, 54}};
+  painter.setPen(QPen(palette::Maroon, 1));
+  painter.setBrush(QColor(232, 214, 168));
+  painter.drawPolygon(plaque);
   // Sharp text: smoothed edges would pass through the key colour and open holes in it.
   painter.fillPath(CenteredText("Level", PixelFont(SerifFamily, 13, true), QRectF(10, 24, 36, 24)),
                    palette::DarkBrown);
