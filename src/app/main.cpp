@@ -12,6 +12,8 @@
 int main(int argc, char** argv) {
   TGameApplication app(argc, argv);
   TGameApplication::setApplicationName(QStringLiteral("Brillor I"));
+  // Before anything can show a message, so a quit signal ends even a start-up error box.
+  InstallQuitSignals();
 
   // Every game file lives beside the executable.
   SetProgramDir(TGameApplication::applicationDirPath().toStdString());
@@ -22,11 +24,14 @@ int main(int argc, char** argv) {
 
   TfrmMain frmMain;
   CloseWindowOnQuitSignals(&frmMain);
+  // A quit signal during a start-up message: the window saves as it goes.
+  if (QuitSignalReceived()) return 0;
   frmMain.show();
   // Until the title and the level map exist, the game starts straight into play.
   TGameApplication::RunGuarded([&] {
     frmMain.StartPlaying();
     return true;
   });
+  if (QuitSignalReceived()) return 0;
   return TGameApplication::exec();
 }

@@ -53,6 +53,7 @@ void TGmStage_Running::FinishPassedLevel() {
   if (TPlayer* player = Players.Current()) {
     if (player->Level() > 0 && player->Level() % LevelsPerMap == 0) OnMapCompleted();
     player->SetLevel(GrownFigure(player->Level(), 1));
+    Owner->Autosave->Request();
   }
   SwitchToStage("TGmStage_Clearup");
 }

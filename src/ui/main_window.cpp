@@ -11,6 +11,7 @@
 
 #include "frame/paths.h"
 #include "players/players.h"
+#include "players/roster_store.h"
 #include "stages/running_stage.h"
 #include "ui/game_application.h"
 #include "ui/mouse_routing.h"
@@ -65,16 +66,15 @@ void TfrmMain::FormCreate() {
   // keeps its player's data.
   std::error_code ignored;
   std::filesystem::create_directories(GamePath("dat"), ignored);
-  try {
-    Players.LoadFromFile(GamePath(RosterFileName));
-    rosterLoaded_ = true;
-  } catch (const std::exception& error) {
-    // The game still starts; the player sees why the roster is missing, and the unreadable
-    // file is left as it is.
-    TGameApplication::ShowError(error.what());
-  }
+  // The game still starts with a damaged roster; the player learns which copy he got.
+  const TRosterStart roster = LoadRosterAtStart(Players, GamePath(RosterFileName));
+  rosterLoaded_ = roster.Saveable;
+  if (!roster.Report.empty()) TGameApplication::ShowError(roster.Report);
   stageList_ = std::make_unique<TGmStageList>(pb_);
   stageList_->OnFrameRate = [](int32_t) {};
+  stageList_->OnSaveError = [](const std::string& message) { TGameApplication::ShowError(message); };
+  if (rosterLoaded_) stageList_->Autosave->OnSave = [] { SaveRoster(Players, GamePath(RosterFileName)); };
+  stageList_->Autosave->OnError = [this](const std::string& message) { ShowLevelError(message); };
   // Show the play-field background until a stage produces frames.
   stageList_->DSP->Render(stageList_->Clock->Now);
 }
@@ -85,7 +85,7 @@ void TfrmMain::FormDestroy() {
   stageList_.reset();
   if (rosterLoaded_) {
     try {
-      Players.SaveToFile(GamePath(RosterFileName));
+      SaveRoster(Players, GamePath(RosterFileName));
     } catch (const std::exception& error) {
       TGameApplication::ShowError(error.what());
     }
@@ -100,6 +100,10 @@ void TfrmMain::PauseGame() {
 
 void TfrmMain::ResumeGame() {
   if (stageList_) stageList_->Resume();
+}
+
+void TfrmMain::BeforeModalWindow() {
+  if (stageList_) stageList_->Autosave->SaveBeforeModal();
 }
 
 void TfrmMain::StartPlaying() {
@@ -125,6 +129,7 @@ void TfrmMain::ShowLevelError(const std::string& message) {
   // Shown once the level has started, with the game held still while the box is open.
   QTimer::singleShot(0, this, [this, message] {
     PauseGame();
+    BeforeModalWindow();
     TGameApplication::ShowError(message);
     ResumeGame();
   });

@@ -18,6 +18,8 @@ class TfrmMain : public QWidget {
 
   void PauseGame();
   void ResumeGame();
+  // Call after pausing for a modal window: the roster is saved while the game stands still.
+  void BeforeModalWindow();
   // Temporary start-up until the title and the level map exist: makes the running stage and
   // plays the current player's level at once, creating a player when the roster has none.
   void StartPlaying();
@@ -41,7 +43,7 @@ class TfrmMain : public QWidget {
   TPlayField* pb_ = nullptr;
   std::unique_ptr<TGmStageList> stageList_;
   bool firstActivation_ = true;
-  // False when the roster file could not be read: it is then not overwritten at exit.
+  // False when the roster file could not be read nor moved aside: it is then not overwritten.
   bool rosterLoaded_ = false;
   bool inactivePause_ = false;
 };
