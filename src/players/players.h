@@ -73,7 +73,7 @@ class TPlayers : public TPlayerEvents {
   TPlayer* current_ = nullptr;
 };
 
-// The game's roster, loaded at start and saved at exit.
+// The game's roster, loaded at start and saved during play and at exit.
 extern TPlayers Players;
 
 // The roster file, relative to the program directory.

@@ -38,6 +38,9 @@ TRosterStart LoadRosterAtStart(TPlayers& players, const std::string& path) {
   RemoveLeftoverTempFiles(std::filesystem::path(path).parent_path().string());
   const std::string problem = TryLoad(players, path);
   if (problem.empty()) return {};
+  std::error_code ignored;
+  // No roster and none can be made: the game starts empty and says why saving will fail.
+  if (!std::filesystem::exists(std::filesystem::symlink_status(path, ignored))) return {true, problem};
   const std::string told = "The player file " + Quoted(path) + " could not be read (" + problem + ").";
   const std::string aside = FreeDamagedPath(path);
   std::error_code moved;
