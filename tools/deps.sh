@@ -10,6 +10,7 @@ packages=(
   fonts-wine fonts-liberation2
   xvfb xauth xdotool x11-utils imagemagick
   alsa-utils lame sox
+  clang libclang-rt-14-dev
 )
 
 missing=()
