@@ -89,24 +89,4 @@ TEST_F(RosterStart, AFileThatCannotBeOpenedIsMovedAsideToo) {
   roster.FreePlayers();
 }
 
-TEST_F(RosterStart, LeftoversOfACutShortSaveGoAndAMissingRosterStartsEmpty) {
-  dir.WriteBytes("dat/b01.tmp", "half a sa");
-  dir.WriteBytes("dat/b01.bak.tmp", "half a ba");
-  const TRosterStart start = LoadRosterAtStart(roster, path);
-  EXPECT_EQ(start.Report, "");
-  EXPECT_EQ(roster.Count(), 0);
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-  EXPECT_FALSE(std::filesystem::exists(path + ".bak.tmp"));
-}
-
-TEST_F(RosterStart, SavesKeepTheReplacedRosterAsTheBackup) {
-  roster.Add(MakePlayer("Ann", 1, 0, 0, 0));
-  SaveRoster(roster, path);
-  const std::string first = dir.ReadBytes("dat/b01");
-  roster.Items(0)->SetLevel(2);
-  SaveRoster(roster, path);
-  EXPECT_EQ(dir.ReadBytes("dat/b01.bak"), first);
-  roster.FreePlayers();
-}
-
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "players/roster_store.h"
 #include "running_fixture.h"
 #include "stages/level_rules.h"
 
@@ -23,22 +22,6 @@ class RunningAutosaveTest : public RunningStageTest {
     list->Autosave->OnSave = [this] { saves.emplace_back(player->Level(), stage->Playing()); };
   }
 };
-
-TEST_F(RunningAutosaveTest, AfterFortyFiveSecondsOfPlayTheFileHoldsAtLeastThirty) {
-  player->SetName("Ann");
-  const std::string path = dir.File("dat/b01");
-  list->Autosave->OnSave = [&] { SaveRoster(Players, path); };
-  Play(2, {});
-  FramesFor(45);
-  ASSERT_GE(player->PlaySeconds(), 44);
-  // Read as a game killed at this moment would find it at its next start.
-  TPlayers found;
-  ASSERT_TRUE(found.LoadFromFile(path));
-  ASSERT_EQ(found.Count(), 1);
-  EXPECT_GE(found.Items(0)->PlaySeconds(), 30);
-  EXPECT_EQ(found.Items(0)->Name(), "Ann");
-  found.FreePlayers();
-}
 
 TEST_F(RunningAutosaveTest, ALostGameIsSavedAtTheFrameAfterTheLoss) {
   TLevelSetup full{std::vector<std::string>(BoardRows, "abcdeabcdeab")};

@@ -216,6 +216,7 @@ TEST_F(MainWindowTest, PlayIsSavedWhenAMessageOpensAndEveryThirtySecondsWithoutC
     ASSERT_TRUE(found.LoadFromFile(GamePath(RosterFileName)));
     ASSERT_EQ(found.Count(), 1);
     EXPECT_GE(found.Items(0)->PlaySeconds(), 30);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("dat/b01.bak"))) << "each save keeps the one before";
     window.close();
   }
   TGameApplication::SetErrorDisplay(nullptr);
