@@ -129,4 +129,15 @@ if unshare -rm true 2>/dev/null; then
 else
   echo "skipped the read-only folder: no user namespaces here"
 fi
+
+# 6. No sound device: the player's stored effect volume is written back as it was.
+printf '\350\003\000\000\074\366\377\377\001' >"$work/dat/b00"  # music 1000, effects -2500, turning 1
+SDL_AUDIODRIVER=no-such-driver "$exe" &
+pid=$!
+timeout 30 xdotool search --sync --name '^Brillor I$' >/dev/null || fail "no window without a sound device"
+kill -TERM "$pid"
+wait_exit
+effects=$(od -A n -t d4 -j 4 -N 4 "$work/dat/b00" | tr -d ' ')
+[ "$effects" = -2500 ] || fail "without a sound device the effect volume became $effects"
+echo "no sound device: effect volume kept at $effects"
 echo "e2e: all checks passed"
