@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   alsa-utils lame sox
   desktop-file-utils appstream dpkg-dev file
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: first the normal build, then
-# the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer, then every file
+# reader's fuzz harness for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -23,3 +24,6 @@ export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DBRILLOR_SANITIZE=ON -DBRILLOR_BENCH=OFF
 echo "All tests passed in both builds."
+
+echo "== Fuzzing the file readers"
+bash tools/fuzz.sh 20

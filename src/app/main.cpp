@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
   TGameApplication app(argc, argv);
   TGameApplication::setApplicationName(QStringLiteral("Brillor I"));
   PresentToDesktop();
+  // Before anything can show a message, so a quit signal ends even a start-up error box.
+  InstallQuitSignals();
 
   UseGameFolders(TGameApplication::applicationDirPath().toStdString());
   std::error_code ignored;
@@ -29,9 +31,12 @@ int main(int argc, char** argv) {
 
   TfrmMain frmMain;
   CloseWindowOnQuitSignals(&frmMain);
+  // A quit signal during a start-up message: the window saves as it goes.
+  if (QuitSignalReceived()) return 0;
   frmMain.show();
   // Ask for the focus: the game starts at its first activation, and a desktop without a window
   // manager would otherwise wait for a click.
   frmMain.activateWindow();
+  if (QuitSignalReceived()) return 0;
   return TGameApplication::exec();
 }

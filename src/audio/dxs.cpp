@@ -54,6 +54,8 @@ int32_t CheckedVolume(int32_t value) {
   return std::min(value, DXSVolumeMax);
 }
 
+}  // namespace
+
 TDevicePcm LoadEffectPcm(const std::string& fileName) {
   const std::optional<TPcmLayout> layout = PcmLayoutOf(ReadWaveFormat(fileName));
   if (!layout) throw EGameError("CreateSoundBuffer err");
@@ -62,7 +64,6 @@ TDevicePcm LoadEffectPcm(const std::string& fileName) {
   if (!pcm) throw EGameError("CreateSoundBuffer err");
   return std::move(*pcm);
 }
-}  // namespace
 
 std::string DSErrorDescription(int32_t code) {
   for (const TResultText& entry : ResultTexts)

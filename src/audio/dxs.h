@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/pcm_conversion.h"
 #include "audio/ref_list.h"
 
 class TAudioDevice;
@@ -19,6 +20,10 @@ class TDXSElem;
 
 inline constexpr int32_t DXSVolumeMin = -10000;
 inline constexpr int32_t DXSVolumeMax = 0;
+
+// A WAVE file's samples in the device format; an EGameError naming the file or the format
+// when they cannot be read.
+TDevicePcm LoadEffectPcm(const std::string& fileName);
 
 // The text for a sound result code, "Unrecognized Error" for codes it does not know.
 std::string DSErrorDescription(int32_t code);

@@ -1,34 +1,88 @@
 #include "frame/safe_file.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include <fcntl.h>
 #include <unistd.h>
 
-bool WriteFileSafely(const std::string& path, std::string_view bytes) {
-  const std::string temp = path + ".tmp";
+#include "frame/errors.h"
+
+namespace {
+constexpr std::string_view TempSuffix = ".tmp";
+
+// Writes and flushes path + ".tmp"; returns 0 or the errno of the step that failed.
+int WriteAside(const std::string& temp, std::string_view bytes) {
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
+  if (fd < 0) return errno;
+  int error = 0;
   size_t written = 0;
-  while (written < bytes.size()) {
+  while (written < bytes.size() && error == 0) {
     const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (n <= 0) break;
-    written += static_cast<size_t>(n);
+    if (n > 0)
+      written += static_cast<size_t>(n);
+    else if (n < 0 && errno != EINTR)
+      error = errno;
+    else if (n == 0)
+      error = ENOSPC;
   }
-  const bool complete = written == bytes.size() && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!complete || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  return error;
+}
+
+// Writes aside, then renames over path; 0 or the errno of the failed step (the aside copy is
+// removed then).
+int ReplaceFile(const std::string& path, std::string_view bytes) {
+  const std::string temp = path + std::string(TempSuffix);
+  int error = WriteAside(temp, bytes);
+  if (error == 0 && std::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+  if (error != 0) std::remove(temp.c_str());
+  return error;
+}
+
+// Without this a power cut soon after the rename can bring back the old directory entry.
+void SyncFolderOf(const std::string& path) {
+  std::string folder = std::filesystem::path(path).parent_path().string();
+  if (folder.empty()) folder = ".";
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+}  // namespace
+
+std::string SystemErrorText(int error) { return std::strerror(error); }
+
+void WriteFileSafely(const std::string& path, std::string_view bytes, const std::string& backup) {
+  std::string previous;
+  if (!backup.empty() && ReadWholeFile(path, previous)) ReplaceFile(backup, previous);
+  if (const int error = ReplaceFile(path, bytes); error != 0)
+    throw EGameError(FormatMessage("Cannot create file \"%s\": ", path) + SystemErrorText(error));
+  SyncFolderOf(path);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
+  return !in.bad();
+}
+
+int RemoveLeftoverTempFiles(const std::string& folder) {
+  int removed = 0;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    const bool temp = name.size() > TempSuffix.size() && name.ends_with(TempSuffix);
+    std::error_code ignored;
+    if (temp && entry.is_regular_file(ignored) && std::filesystem::remove(entry.path(), ignored)) ++removed;
+  }
+  return removed;
 }

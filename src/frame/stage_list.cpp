@@ -54,12 +54,17 @@ TGmStageList::TGmStageList(TFramePresenter* window, TTimeSource& source) {
   SecondTimer->OnTimer = [this] { SecondTick(); };
   LoadSettings(PlayerPath(SettingsFileName));
   StageStack = std::make_unique<TObjectStack<TGmStage>>();
+  Autosave = std::make_unique<TAutosave>(source, Players);
   idleLoop_ = std::make_unique<TIdleLoop>();
 }
 
 TGmStageList::~TGmStageList() {
   idleLoop_->Detach();
-  SaveSettings(PlayerPath(SettingsFileName));
+  try {
+    SaveSettings(PlayerPath(SettingsFileName));
+  } catch (const std::exception& error) {
+    OnSaveError(error.what());
+  }
   // The stages go first: they own timers registered with the clock and elements on the surface.
   Clear();
   SecondTimer.reset();
@@ -79,9 +84,10 @@ void TGmStageList::Clear() {
 }
 
 void TGmStageList::AttachIdle(TGmStage* stage) {
-  idleLoop_->Attach([stage] {
+  idleLoop_->Attach([this, stage] {
     bool done = false;
     stage->Idle(done);
+    Autosave->FrameDone();
   });
 }
 
@@ -131,6 +137,7 @@ void TGmStageList::SecondTick() {
   FrameCount = 0;
   if (CurrentStage && CurrentStage == FindStage("TGmStage_Running") && CurrentStage->Playing()) {
     if (TPlayer* player = Players.Current()) player->SetPlaySeconds(player->PlaySeconds() + 1);
+    Autosave->PlaySecond();
   }
 }
 
@@ -147,15 +154,15 @@ void TGmStageList::LoadSettings(const std::string& path) {
   if (bytes.size() < SettingsSize) return;
   MCIPlayers.SetVolume(ReadInt32(bytes, 0));
   // A damaged file must not stop the game: an effect volume out of range is brought into it.
-  const int32_t soundVolume = std::clamp(ReadInt32(bytes, 4), DXSVolumeMin, DXSVolumeMax);
-  if (Sound) Sound->Elems->SetVolume(soundVolume);
+  storedSoundVolume_ = std::clamp(ReadInt32(bytes, 4), DXSVolumeMin, DXSVolumeMax);
+  if (Sound) Sound->Elems->SetVolume(storedSoundVolume_);
   RotateMode = static_cast<uint8_t>(bytes[8]);
 }
 
 void TGmStageList::SaveSettings(const std::string& path) {
   std::string bytes;
   AppendInt32(bytes, MCIPlayers.Volume());
-  AppendInt32(bytes, Sound ? Sound->Elems->Volume() : 0);
+  AppendInt32(bytes, Sound ? Sound->Elems->Volume() : storedSoundVolume_);
   bytes += static_cast<char>(RotateMode);
   WriteFileSafely(path, bytes);
 }

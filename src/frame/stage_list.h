@@ -15,6 +15,7 @@
 #include "frame/clock.h"
 #include "frame/events.h"
 #include "frame/idle_loop.h"
+#include "players/autosave.h"
 
 class TGmStageList;
 
@@ -66,7 +67,8 @@ class TGmStageList {
  public:
   // window receives finished frames (may be null); source is the clock's time source.
   explicit TGmStageList(TFramePresenter* window, TTimeSource& source = DefaultTimeSource());
-  // Saves the settings, then frees the stages, the surface and the clock.
+  // Saves the settings (a failure goes to OnSaveError), then frees the stages, the surface and
+  // the clock.
   ~TGmStageList();
   TGmStageList(const TGmStageList&) = delete;
   TGmStageList& operator=(const TGmStageList&) = delete;
@@ -89,6 +91,7 @@ class TGmStageList {
   void SecondTick();
 
   void LoadSettings(const std::string& path);
+  // Throws EGameError, with the system's reason, when the file cannot be written.
   void SaveSettings(const std::string& path);
 
   // The frame loop; a stage is attached while current and unpaused.
@@ -101,6 +104,8 @@ class TGmStageList {
   std::unique_ptr<TDXS> Sound;
   int32_t PauseDepth = 0;
   std::unique_ptr<TObjectStack<TGmStage>> StageStack;
+  // Keeps the roster saved during play; it saves between frames only.
+  std::unique_ptr<TAutosave> Autosave;
   TGmStage* CurrentStage = nullptr;
   int32_t FrameCount = 0;
   int32_t LastFrameRate = 0;
@@ -108,11 +113,16 @@ class TGmStageList {
   int32_t NextHexSet = -1;
   TEvent<int32_t> OnNextHexSet;
   uint8_t RotateMode = 1;
+  // Why the settings could not be saved when the list was destroyed.
+  TEvent<const std::string&> OnSaveError;
 
  private:
   void AttachIdle(TGmStage* stage);
 
   std::unique_ptr<TIdleLoop> idleLoop_;
+  // The effect volume of the settings file, written back as it was when there is no sound
+  // device to hold it.
+  int32_t storedSoundVolume_ = 0;
   std::vector<std::unique_ptr<TGmStage>> stages_;
 };
 

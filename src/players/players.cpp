@@ -1,6 +1,7 @@
 #include "players/players.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
@@ -48,12 +49,14 @@ std::string ReadRosterBytes(const std::string& path) {
   if (!std::filesystem::exists(path, ignored)) {
     // No roster yet: leave an empty file, as the game always has.
     std::ofstream create(path, std::ios::binary);
-    if (!create) throw EGameError(FormatMessage("Cannot create file \"%s\"", path));
+    if (!create) throw EGameError(FormatMessage("Cannot create file \"%s\": ", path) + SystemErrorText(errno));
     return {};
   }
   std::string bytes;
-  if (std::filesystem::is_directory(path, ignored) || !ReadWholeFile(path, bytes))
-    throw EGameError(FormatMessage("Cannot open file \"%s\"", path));
+  if (std::filesystem::is_directory(path, ignored))
+    throw EGameError(FormatMessage("Cannot open file \"%s\": ", path) + SystemErrorText(EISDIR));
+  if (!ReadWholeFile(path, bytes))
+    throw EGameError(FormatMessage("Cannot open file \"%s\": ", path) + SystemErrorText(errno));
   return bytes;
 }
 }  // namespace
@@ -96,27 +99,36 @@ void TPlayers::SetCurrentIndex(int32_t Index) {
   current_->OnEfficiencyChange(current_->Efficiency());
 }
 
-void TPlayers::LoadFromFile(const std::string& Path) {
+bool TPlayers::LoadFromFile(const std::string& Path) { return LoadFromBytes(ReadRosterBytes(Path)); }
+
+bool TPlayers::LoadFromBytes(const std::string& Bytes) {
   items_.clear();
   current_ = nullptr;
-  std::istringstream in(ReadRosterBytes(Path));
+  std::istringstream in(Bytes);
   int32_t count = 0;
-  if (!ReadInt32(in, count)) return;
+  // Shorter than a count: an empty roster, as a freshly created file is.
+  if (!ReadInt32(in, count)) return true;
   // The count is not trusted: records are read only while whole ones remain.
   for (int32_t k = 0; k < count; ++k) {
-    if (BytesLeft(in) < RecordSize) return;
+    if (BytesLeft(in) < RecordSize) return false;
     Add(ReadRecord(in));
   }
   int32_t index = -1;
-  if (ReadInt32(in, index)) SetCurrentIndex(index);
+  if (!ReadInt32(in, index)) return false;
+  SetCurrentIndex(index);
+  return true;
 }
 
-void TPlayers::SaveToFile(const std::string& Path) const {
+std::string TPlayers::SaveToBytes() const {
   std::ostringstream out;
   WriteInt32(out, Count());
   for (const TPlayer* player : items_) WriteRecord(out, *player);
   WriteInt32(out, CurrentIndex());
-  if (!WriteFileSafely(Path, out.str())) throw EGameError(FormatMessage("Cannot create file \"%s\"", Path));
+  return out.str();
+}
+
+void TPlayers::SaveToFile(const std::string& Path, const std::string& Backup) const {
+  WriteFileSafely(Path, SaveToBytes(), Backup);
 }
 
 std::vector<int32_t> TPlayers::RankIndices(int32_t Category) const {

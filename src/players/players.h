@@ -43,11 +43,18 @@ class TPlayers : public TPlayerEvents {
 
   // Replaces the list with the file's players. A missing file is created empty. Only complete
   // records are read, whatever count the file claims; the current index is used only when the
-  // file holds all its records and the index. Throws EGameError when the file cannot be opened.
-  void LoadFromFile(const std::string& Path);
-  // Writes aside and renames, so a failed save leaves the previous file whole. Throws EGameError
-  // when the file cannot be written.
-  void SaveToFile(const std::string& Path) const;
+  // file holds all its records and the index. Returns false when the file was cut short (some
+  // of what it claims is missing). Throws EGameError, with the system's reason, when the file
+  // cannot be opened.
+  bool LoadFromFile(const std::string& Path);
+  // The same from the file's bytes.
+  bool LoadFromBytes(const std::string& Bytes);
+  // Writes aside and renames, so a failed save leaves the previous file whole; with Backup, the
+  // file replaced is kept there. Throws EGameError, with the system's reason, when the file
+  // cannot be written.
+  void SaveToFile(const std::string& Path, const std::string& Backup = {}) const;
+  // The roster file's bytes.
+  std::string SaveToBytes() const;
 
   // Indices into the list, best first by the category's value; ties keep list order.
   std::vector<int32_t> RankIndices(int32_t Category) const;
@@ -66,7 +73,7 @@ class TPlayers : public TPlayerEvents {
   TPlayer* current_ = nullptr;
 };
 
-// The game's roster, loaded at start and saved at exit.
+// The game's roster, loaded at start and saved during play and at exit.
 extern TPlayers Players;
 
 // The roster file, relative to the program directory.

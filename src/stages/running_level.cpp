@@ -51,6 +51,7 @@ void TGmStage_Running::FinishPassedLevel() {
       if (auto* map = dynamic_cast<TGmStage_Clearup*>(Owner->FindStage("TGmStage_Clearup")))
         map->ShowConstellation = true;
     player->SetLevel(GrownFigure(player->Level(), 1));
+    Owner->Autosave->Request();
   }
   Owner->SwitchToStage("TGmStage_Clearup");
 }

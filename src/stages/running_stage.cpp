@@ -213,6 +213,7 @@ void TGmStage_Running::DrawArrows() {
 
 void TGmStage_Running::GameOver() {
   playing_ = false;
+  Owner->Autosave->Request();
   WithMusic(MusicRunning, &TMCIPlayer::Stop);
   WithMusic(MusicFailed, &TMCIPlayer::Rewind);
   WithMusic(MusicFailed, &TMCIPlayer::Play);

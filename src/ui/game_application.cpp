@@ -4,6 +4,8 @@
 
 #include <QMessageBox>
 
+#include "ui/quit_signals.h"
+
 namespace {
 std::function<void(const std::string&)>& ErrorDisplay() {
   static std::function<void(const std::string&)> display;
@@ -36,7 +38,8 @@ void TGameApplication::ShowError(const std::string& message) {
   // Frames go on under the message box; an error that repeats every frame must not stack up
   // boxes, so while one is open further errors only go to the log.
   static bool showing = false;
-  if (showing) {
+  // Quitting on a signal nobody may be there to press OK (a shutdown would wait on the box).
+  if (showing || QuitSignalReceived()) {
     std::fprintf(stderr, "Brillor I: %s\n", message.c_str());
     return;
   }

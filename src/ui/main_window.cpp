@@ -16,6 +16,8 @@
 #include "frame/paths.h"
 #include "frame/rounding.h"
 #include "stages/clearup_stage.h"
+#include "players/players.h"
+#include "players/roster_store.h"
 #include "stages/running_stage.h"
 #include "stages/start_stage.h"
 #include "ui/fonts.h"
@@ -157,17 +159,16 @@ void TfrmMain::FormCreate() {
   std::error_code ignored;
   std::filesystem::create_directories(PlayerPath("dat"), ignored);
   BindRosterEvents();
-  try {
-    Players.LoadFromFile(PlayerPath(RosterFileName));
-    rosterLoaded_ = true;
-  } catch (const std::exception& error) {
-    // The game still starts; the player sees why the roster is missing, and the unreadable
-    // file is left as it is.
-    TGameApplication::ShowError(error.what());
-  }
+  // The game still starts with a damaged roster; the player learns which copy he got.
+  const TRosterStart roster = LoadRosterAtStart(Players, PlayerPath(RosterFileName));
+  rosterLoaded_ = roster.Saveable;
+  if (!roster.Report.empty()) TGameApplication::ShowError(roster.Report);
   stageList_ = std::make_unique<TGmStageList>(pb_);
   stageList_->OnFrameRate = [](int32_t) {};
   stageList_->OnNextHexSet = [this](int32_t index) { ShowNextHexSet(index); };
+  stageList_->OnSaveError = [](const std::string& message) { TGameApplication::ShowError(message); };
+  if (rosterLoaded_) stageList_->Autosave->OnSave = [] { SaveRoster(Players, PlayerPath(RosterFileName)); };
+  stageList_->Autosave->OnError = [this](const std::string& message) { ShowLoadErrors(message); };
   progress_ = new TLevelProgressBox(this, stageList_.get());
   progress_->setGeometry(344, 534, 193, 6);
   CreateStages();
@@ -273,7 +274,7 @@ void TfrmMain::FormDestroy() {
   stageList_.reset();
   if (rosterLoaded_) {
     try {
-      Players.SaveToFile(PlayerPath(RosterFileName));
+      SaveRoster(Players, PlayerPath(RosterFileName));
     } catch (const std::exception& error) {
       TGameApplication::ShowError(error.what());
     }
@@ -291,6 +292,10 @@ void TfrmMain::PauseGame() {
 
 void TfrmMain::ResumeGame() {
   if (stageList_) stageList_->Resume();
+}
+
+void TfrmMain::BeforeModalWindow() {
+  if (stageList_) stageList_->Autosave->SaveBeforeModal();
 }
 
 void TfrmMain::UpdateMedal(int32_t Category) {
@@ -315,6 +320,7 @@ void TfrmMain::ShowLoadErrors(const std::string& message) {
   // Shown once the window is up, with the game held still while the box is open.
   QTimer::singleShot(0, this, [this, message] {
     PauseGame();
+    BeforeModalWindow();
     TGameApplication::ShowError(message);
     ResumeGame();
   });
@@ -342,7 +348,7 @@ void TfrmMain::FirstActivation() {
   if (Players.CurrentIndex() < 0) {
     const int row = InsistOnAPlayer();
     if (!stageList_) return;  // the game was closed meanwhile
-    Players.SetCurrentIndex(row);
+    ChangePlayer(row);
   }
   RefreshHighScores();
 }
@@ -360,8 +366,16 @@ void TfrmMain::ShowTitle() {
   if (stageList_) stageList_->SwitchToStage("TGmStage_Start");
 }
 
+void TfrmMain::ChangePlayer(int32_t Row) {
+  Players.SetCurrentIndex(Row);
+  ShowTitle();
+  // The choice is kept at once, not only at exit.
+  if (stageList_) stageList_->Autosave->Request();
+}
+
 void TfrmMain::WithGamePaused(const std::function<void()>& dialog) {
   PauseGame();
+  BeforeModalWindow();
   dialog();
   ResumeGame();
 }
@@ -377,22 +391,18 @@ void TfrmMain::PlayerClick() {
       if (row == Players.CurrentIndex()) {
         // The same player: the game goes on.
       } else if (Players.CurrentIndex() < 0) {
-        Players.SetCurrentIndex(row);
-        ShowTitle();
+        ChangePlayer(row);
       } else {
         const QString name = QString::fromStdString(Players.Items(row)->Name());
         if (frmMessageBox_->Ask(QStringLiteral("Are you sure to quit current game and change to ") + Quoted(name) +
-                                QLatin1Char('?'))) {
-          Players.SetCurrentIndex(row);
-          ShowTitle();
-        }
+                                QLatin1Char('?')))
+          ChangePlayer(row);
       }
     }
     if (stageList_ && Players.CurrentIndex() < 0) {
       const int row = InsistOnAPlayer();
       if (!stageList_) return;
-      Players.SetCurrentIndex(row);
-      ShowTitle();
+      ChangePlayer(row);
     }
     RefreshHighScores();
   });

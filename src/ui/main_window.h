@@ -72,6 +72,8 @@ class TfrmMain : public QWidget {
   using TUrlOpener = std::function<bool(const QUrl&)>;
   static void SetUrlOpener(TUrlOpener opener);
   static QUrl HelpPageUrl(const QString& section = QString());
+  // Call after pausing for a modal window: the roster is saved while the game stands still.
+  void BeforeModalWindow();
 
   TGmStageList* StageList() const { return stageList_.get(); }
   TPlayField* PlayField() const { return pb_; }
@@ -121,6 +123,8 @@ class TfrmMain : public QWidget {
   // Shows the players window until a player is selected; returns the selected row.
   int InsistOnAPlayer();
   void ShowTitle();
+  // Makes the roster's row current and starts that player at the title.
+  void ChangePlayer(int32_t Row);
   // The high-score list follows the roster again, and the medals with it.
   void RefreshHighScores();
   // Runs a dialog with the game held still.
@@ -140,7 +144,7 @@ class TfrmMain : public QWidget {
   TfrmTop10* frmTop10_ = nullptr;
   TfrmOptions* frmOptions_ = nullptr;
   bool firstActivation_ = true;
-  // False when the roster file could not be read: it is then not overwritten at exit.
+  // False when the roster file could not be read nor moved aside: it is then not overwritten.
   bool rosterLoaded_ = false;
   bool inactivePause_ = false;
 };

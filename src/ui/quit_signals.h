@@ -1,7 +1,15 @@
 #pragma once
-// SIGTERM and SIGINT close the main window the way its close button does, so settings and the
-// roster are saved when the system asks the game to quit.
+// SIGTERM, SIGINT and SIGHUP (a closed terminal, a logout) ask the game to quit: every open
+// message box is closed and then the main window, the way its close button does, so settings
+// and the roster are saved. From then on messages go to the standard error stream instead of a
+// box that nobody would press.
 
 class QWidget;
 
+// Installs the handlers; call it before anything can show a message, so a signal during
+// start-up still quits cleanly.
+void InstallQuitSignals();
+// The window a quit signal closes (nothing is closed but message boxes until one is given).
 void CloseWindowOnQuitSignals(QWidget* window);
+// True once a quit signal has been handled.
+bool QuitSignalReceived();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real game under Xvfb, finds its window by caption, checks its size, takes a
-# screenshot, closes it (once like the close button, once with SIGTERM) and checks that the
-# settings file was written with its 9 bytes each time.
+# screenshot, closes it (like the close button, and with SIGTERM and SIGHUP) and checks that the
+# settings file was written with its 9 bytes each time; then quits it on signals in a read-only
+# data folder.
 set -euo pipefail
 : "${BRILLOR_EXE:?}" "${WM_CLOSE:?}" "${SHOT_DIR:=.}"
 
@@ -191,4 +192,69 @@ music, sound, turning = struct.unpack("<iiB", open(sys.argv[1], "rb").read())
 assert (music, turning) == (498, 0), (music, sound, turning)
 PY
 echo "high scores shown; music volume 498 and clockwise turning kept"
+
+# 7. A closed terminal or a logout (SIGHUP) saves like SIGTERM.
+start_game
+kill -HUP "$pid"
+wait_exit
+check_settings "SIGHUP"
+
+# 8. A read-only data folder: a quit signal still ends the game within 2 s, the failed saves are
+# named with their reason on the error stream (no box waits for OK), and the files stay as they were.
+exe="$work/$(basename "$BRILLOR_EXE")"
+# A game whose folder cannot be written keeps the player's files in XDG_DATA_HOME: both are
+# mounted read-only.
+xdg="$work/xdg"
+start_read_only() {
+  unshare -rm sh -c 'mount --bind -o ro "$1/dat" "$1/dat" && mount --bind -o ro "$3/brillor/dat" "$3/brillor/dat" &&
+    XDG_DATA_HOME="$3" exec "$2"' sh "$work" "$exe" "$xdg" 2>"$work/stderr.txt" &
+  pid=$!
+  timeout 30 xdotool search --sync --name '^Brillor I$' >/dev/null || fail "no window in a read-only folder ($1)"
+  sleep 1
+}
+wait_exit_2s() {
+  for _ in $(seq 20); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the game did not quit within 2 s ($1)"
+  wait "$pid" || true
+  echo "quit within 2 s ($1)"
+}
+if unshare -rm true 2>/dev/null; then
+  start_game
+  "$WM_CLOSE" "$window"
+  wait_exit
+  cp "$work/dat/b01" "$work/b01.before"
+  mkdir -p "$xdg/brillor/dat"
+  cp "$work/dat/b00" "$work/dat/b01" "$xdg/brillor/dat/"
+  start_read_only "SIGTERM while playing"
+  kill -TERM "$pid"
+  wait_exit_2s "SIGTERM while playing"
+  grep -q 'Cannot create file ".*dat/b00": Read-only file system' "$work/stderr.txt" ||
+    fail "no reasoned message about the settings: $(cat "$work/stderr.txt")"
+  grep -q 'Cannot create file ".*dat/b01": Read-only file system' "$work/stderr.txt" ||
+    fail "no reasoned message about the roster: $(cat "$work/stderr.txt")"
+  cmp -s "$xdg/brillor/dat/b01" "$work/b01.before" || fail "the roster changed in a read-only folder"
+  echo "read-only folder: reasons named on the error stream"
+  # The roster cut short: a message opens at start-up, before the main window; SIGHUP ends it.
+  head -c 30 "$work/b01.before" >"$xdg/brillor/dat/b01"
+  start_read_only "SIGHUP at a start-up message"
+  kill -HUP "$pid"
+  wait_exit_2s "SIGHUP at a start-up message"
+  [ "$(stat -c %s "$xdg/brillor/dat/b01")" = 30 ] || fail "the damaged roster was touched"
+else
+  echo "skipped the read-only folder: no user namespaces here"
+fi
+
+# 9. No sound device: the player's stored effect volume is written back as it was.
+printf '\350\003\000\000\074\366\377\377\001' >"$work/dat/b00"  # music 1000, effects -2500, turning 1
+SDL_AUDIODRIVER=no-such-driver "$exe" &
+pid=$!
+timeout 30 xdotool search --sync --name '^Brillor I$' >/dev/null || fail "no window without a sound device"
+kill -TERM "$pid"
+wait_exit
+effects=$(od -A n -t d4 -j 4 -N 4 "$work/dat/b00" | tr -d ' ')
+[ "$effects" = -2500 ] || fail "without a sound device the effect volume became $effects"
+echo "no sound device: effect volume kept at $effects"
 echo "e2e: all checks passed"

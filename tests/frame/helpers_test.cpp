@@ -75,13 +75,13 @@ TEST(Errors, MessagesAreFormattedWithTheirArgument) {
 TEST(SafeFile, ReplacesWholeFileAndKeepsTheOldOneOnFailure) {
   TTempProgramDir dir;
   const std::string path = dir.File("dat/b01");
-  ASSERT_TRUE(WriteFileSafely(path, std::string("first\0bytes", 11)));
+  WriteFileSafely(path, std::string("first\0bytes", 11));
   std::string bytes;
   ASSERT_TRUE(ReadWholeFile(path, bytes));
   EXPECT_EQ(bytes, std::string("first\0bytes", 11));
-  EXPECT_FALSE(WriteFileSafely(dir.File("missing-folder/b01"), "x"));
+  EXPECT_THROW(WriteFileSafely(dir.File("missing-folder/b01"), "x"), EGameError);
   std::filesystem::create_directories(path + ".tmp/blocker");
-  EXPECT_FALSE(WriteFileSafely(path, "second"));
+  EXPECT_THROW(WriteFileSafely(path, "second"), EGameError);
   ASSERT_TRUE(ReadWholeFile(path, bytes));
   EXPECT_EQ(bytes, std::string("first\0bytes", 11));
 }

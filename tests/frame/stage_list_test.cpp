@@ -277,11 +277,27 @@ TEST_F(StageListTest, UnwritableSettingsLeaveTheOldFileAlone) {
   dir.WriteBytes("dat/b00", SettingsBytes(1, 2, 1));
   // A folder in the way of the temporary file makes the save fail before anything is replaced.
   std::filesystem::create_directories(dir.File("dat/b00.tmp/blocker"));
+  std::vector<std::string> reported;
   {
     auto list = MakeList();
+    list->OnSaveError = [&](const std::string& message) { reported.push_back(message); };
     MCIPlayers.SetVolume(999);
   }
   EXPECT_EQ(dir.ReadBytes("dat/b00"), SettingsBytes(1, 2, 1));
+  EXPECT_EQ(reported, std::vector<std::string>{"Cannot create file \"" + dir.File("dat/b00") + "\": Is a directory"});
+}
+
+TEST_F(StageListTest, WithoutASoundDeviceTheStoredEffectVolumeIsWrittenBackAsItWas) {
+  const int32_t volumes[] = {-2500, 0, -10000};
+  for (const int32_t volume : volumes) {
+    dir.WriteBytes("dat/b00", SettingsBytes(700, volume, 1));
+    {
+      auto list = MakeList();
+      list->Sound.reset();  // as when no sound output could be opened
+      list->LoadSettings(GamePath(SettingsFileName));
+    }
+    EXPECT_EQ(dir.ReadBytes("dat/b00"), SettingsBytes(700, volume, 1));
+  }
 }
 
 TEST_F(StageListTest, DestroyingTheListDestroysItsStagesAfterSaving) {

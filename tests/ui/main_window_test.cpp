@@ -229,8 +229,8 @@ TEST_F(MainWindowTest, TheRosterIsLoadedAtStartAndSavedWithTheSettingsAtClose) {
   Players.FreePlayers();
 }
 
-TEST_F(MainWindowTest, AnUnreadableRosterIsReportedAndNotOverwrittenAtExit) {
-  std::filesystem::create_directories(dir.File("dat/b01"));  // a folder where the file should be
+TEST_F(MainWindowTest, AnUnreadableRosterIsReportedMovedAsideAndNeverOverwritten) {
+  std::filesystem::create_directories(dir.File("dat/b01/inside"));  // a folder where the file should be
   std::vector<std::string> shown;
   TGameApplication::SetErrorDisplay([&](const std::string& message) { shown.push_back(message); });
   {
@@ -238,11 +238,66 @@ TEST_F(MainWindowTest, AnUnreadableRosterIsReportedAndNotOverwrittenAtExit) {
     window.close();
   }
   TGameApplication::SetErrorDisplay(nullptr);
-  const auto aboutRoster = std::count_if(shown.begin(), shown.end(), [](const std::string& message) {
+  const auto aboutRoster = std::find_if(shown.begin(), shown.end(), [](const std::string& message) {
     return message.find("dat/b01") != std::string::npos;
   });
-  EXPECT_EQ(aboutRoster, 1) << "the failed load is reported once and no save is tried";
-  EXPECT_TRUE(std::filesystem::is_directory(dir.File("dat/b01")));
+  ASSERT_NE(aboutRoster, shown.end());
+  EXPECT_EQ(std::count_if(shown.begin(), shown.end(),
+                          [](const std::string& message) { return message.find("dat/b01") != std::string::npos; }),
+            1) << "the failed load is reported once and the save at exit works";
+  EXPECT_NE(aboutRoster->find("b01.damaged"), std::string::npos) << *aboutRoster;
+  EXPECT_TRUE(std::filesystem::is_directory(dir.File("dat/b01.damaged/inside")));
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("dat/b01")));
+}
+
+TEST_F(MainWindowTest, FailedSavesAtCloseAreShownWithTheFileAndTheReason) {
+  std::filesystem::create_directories(dir.File("dat/b00.tmp"));
+  std::filesystem::create_directories(dir.File("dat/b01.tmp"));
+  std::vector<std::string> shown;
+  TGameApplication::SetErrorDisplay([&](const std::string& message) { shown.push_back(message); });
+  {
+    TfrmMain window;
+    // The leftovers of a save cut short are cleared at start; these stand for a disk that fails later.
+    std::filesystem::create_directories(dir.File("dat/b00.tmp"));
+    std::filesystem::create_directories(dir.File("dat/b01.tmp"));
+    window.close();
+  }
+  TGameApplication::SetErrorDisplay(nullptr);
+  EXPECT_EQ(shown, (std::vector<std::string>{
+                       "Cannot create file \"" + dir.File("dat/b00") + "\": Is a directory",
+                       "Cannot create file \"" + dir.File("dat/b01") + "\": Is a directory",
+                   }));
+}
+
+TEST_F(MainWindowTest, PlayIsSavedWhenAMessageOpensAndEveryThirtySecondsWithoutClosing) {
+  TScopedFakeTime time;
+  time.Install();
+  TGameApplication::SetErrorDisplay([](const std::string&) {});
+  TPlayers found;
+  MakeRoster({"Ann"}, 0);
+  {
+    TfrmMain window;
+    Activate(window);
+    window.StageList()->SwitchToStage("TGmStage_Running");  // no level files here: a message about them opens
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    ASSERT_TRUE(found.LoadFromFile(GamePath(RosterFileName)));
+    EXPECT_EQ(found.Count(), 1) << "the player was saved when the message opened";
+    // The held set over the middle of the board, where the countdown drops it.
+    RouteMouseMove(*window.StageList(), 0, 420, 270);
+    for (int frame = 0; frame < 45 * 20; ++frame) {
+      time.AdvanceSeconds(0.05);
+      window.StageList()->IdleLoop().RunFrame();
+    }
+    // Read while the game still runs, as after a kill.
+    ASSERT_TRUE(found.LoadFromFile(GamePath(RosterFileName)));
+    ASSERT_EQ(found.Count(), 1);
+    EXPECT_GE(found.Items(0)->PlaySeconds(), 30);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("dat/b01.bak"))) << "each save keeps the one before";
+    window.close();
+  }
+  TGameApplication::SetErrorDisplay(nullptr);
+  found.FreePlayers();
+  Players.FreePlayers();
 }
 
 TEST_F(MainWindowTest, MissingSoundsAndLevelFilesAreReportedAndPlayStartsAnyway) {
