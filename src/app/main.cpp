@@ -10,6 +10,7 @@
 #include "frame/random.h"
 #include "ui/fonts.h"
 #include "ui/game_application.h"
+#include "ui/editor_window.h"
 #include "ui/main_window.h"
 #include "ui/quit_signals.h"
 
@@ -33,5 +34,6 @@ int main(int argc, char** argv) {
   // Ask for the focus: the game starts at its first activation, and a desktop without a window
   // manager would otherwise wait for a click.
   frmMain.activateWindow();
+  if (commandLine.launch == TLaunch::Editor) frmMain.EditorWindow()->show();
   return TGameApplication::exec();
 }
