@@ -279,6 +279,7 @@ void TfrmMain::CreateEditorWindow() {
   // A new name starts a new level; an existing one is opened, not overwritten.
   sd->setOption(QFileDialog::DontConfirmOverwrite);
   sd->setOption(QFileDialog::DontUseNativeDialog);
+  sd->setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
   sd->setSidebarUrls({QUrl::fromLocalFile(QString::fromStdString(PlayerPath("dat"))),
                       QUrl::fromLocalFile(QString::fromStdString(GamePath("dat")))});
   frmEditor_ = new TfrmEditor(this, [this] { return stageList_.get(); }, sd);
