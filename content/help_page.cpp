@@ -140,7 +140,8 @@ start the game with <code>brillor --editor</code>, to show its small tool window
 level file (<code>dat/a00</code> to <code>dat/a79</code>; a new name starts a new level) and shows
 its flow on the board. A left click on a cell selects it and a left click on a neighbour then
 links the two: a gem will flow from the selected cell into the neighbour. The "Clear" button (or
-the <kbd>c</kbd> key) removes the links into the selected cell. The colour buttons, "Chip" and
+the <kbd>c</kbd> key) removes the links into the selected cell, which stays selected: click it
+again to let it go. The colour buttons, "Chip" and
 "None" choose what a right click paints. The upper "Save" writes the flow and the six numbers
 (rows to pass, countdown seconds, chips per breakground box, and the weights of the laser,
 breakground and clear-gems boxes) into the level file opened last; the lower "Save" writes the

@@ -92,7 +92,8 @@ void TGmStage_Editor::Stamp(uint8_t Code, TPointF At) {
 
 void TGmStage_Editor::DrawArrow(const TGmPoint& From, const TGmPoint& To) {
   const std::string arrow = ArrowFile(From, To);
-  if (!arrow.empty()) Owner->DSP->DrawMaskedOnBackground(arrow, arrow, ArrowRect(Grid->CellToPixel(From.Row, From.Col)));
+  if (arrow.empty()) return;
+  Owner->DSP->DrawMaskedOnBackground(arrow, arrow, ArrowRect(Grid->CellToPixel(From.Row, From.Col)));
 }
 
 void TGmStage_Editor::Redraw() {
@@ -145,7 +146,12 @@ void TGmStage_Editor::EditorMouse(uint8_t Kind, TShiftState, int32_t Button, flo
     Cursor->X = p.X + 18;
     Cursor->Y = p.Y + 18;
     const int32_t len = IsOnBoard(row, col) ? Board->MoveMatrix.SourceCount(row, col) : 0;
-    Info->Text = QStringLiteral("Row:%1 Col:%2 Len:%3, SelRow:%4 SelCol:%5").arg(row).arg(col).arg(len).arg(SelRow).arg(SelCol);
+    Info->Text = QStringLiteral("Row:%1 Col:%2 Len:%3, SelRow:%4 SelCol:%5")
+                     .arg(row)
+                     .arg(col)
+                     .arg(len)
+                     .arg(SelRow)
+                     .arg(SelCol);
     Brush->SetOrigin(TPointF{X, Y});
   } else if (Kind == MouseDown && Button == mbRight) {
     if (IsOnBoard(row, col)) PaintCell(row, col, p);
@@ -265,7 +271,7 @@ bool ReadWholeNumber(const std::string& text, int32_t& value) {
   char* end = nullptr;
   errno = 0;
   const long long parsed = std::strtoll(number.c_str(), &end, 10);
-  if (errno != 0 || end != number.c_str() + number.size() || !(std::isdigit(static_cast<unsigned char>(number.back()))))
+  if (errno != 0 || end != number.c_str() + number.size() || !std::isdigit(static_cast<unsigned char>(number.back())))
     return false;
   if (parsed < std::numeric_limits<int32_t>::min() || parsed > std::numeric_limits<int32_t>::max()) return false;
   value = static_cast<int32_t>(parsed);

@@ -214,17 +214,6 @@ TEST_F(EditorWindowTest, SetLevelTakesAWholeNumberFromOneUp) {
   }
 }
 
-TEST_F(EditorWindowTest, CheckReportsOnTheFieldsAsTyped) {
-  Open("dat/a04");
-  SetFields({"0", "20", "10", "10", "10", "10"});
-  editor->CheckClick();
-  ASSERT_EQ(notices.size(), 1u);
-  EXPECT_EQ(notices[0], "PassRows is 0; sensible values are 1 to 100.");
-  SetFields({"20", "20", "10", "10", "10", "10"});
-  editor->CheckClick();
-  EXPECT_EQ(notices.back(), "No problems found.");
-}
-
 TEST_F(EditorWindowTest, PlayStartsATrialAndEscComesBack) {
   Open("dat/a05");
   SetFields({"3", "20", "10", "10", "10", "10"});
@@ -236,21 +225,6 @@ TEST_F(EditorWindowTest, PlayStartsATrialAndEscComesBack) {
   EXPECT_TRUE(Key(Qt::Key_Escape, Qt::NoModifier, ""));
   EXPECT_EQ(window->StageList()->CurrentStage, stage);
   EXPECT_FALSE(Key(Qt::Key_Escape, Qt::NoModifier, "")) << "no trial to end";
-}
-
-TEST_F(EditorWindowTest, TheLayoutIsSavedAndLoadedThroughTheWindowsOwnDialogs) {
-  Open("dat/a06");
-  stage->Board->SetCell(17, 0, Green);
-  choices.push_back(dir.File("dat/d06"));
-  editor->Button11Click();
-  EXPECT_EQ(dialogs.back(), editor->sd);
-  EXPECT_EQ(std::filesystem::file_size(dir.File("dat/d06")), 216u);
-  EXPECT_TRUE(notices.empty()) << "no message after a layout save";
-  stage->Board->ClearCells();
-  choices.push_back(dir.File("dat/d06"));
-  editor->LoadClick();
-  EXPECT_EQ(dialogs.back(), editor->odLayout);
-  EXPECT_EQ(stage->Board->GetCell(17, 0), Green);
 }
 
 TEST_F(EditorWindowTest, ClosingTheToolWindowWhileEditingGoesBackToTheTitle) {
