@@ -135,14 +135,29 @@ turning direction of the right button (click the anticlockwise or the clockwise 
 kept for the next session.</p>
 
 <h2 id="editor">The level editor</h2>
-<p>The game carries a level editor for designers; it has no button in this version. In it, a
-left click on a cell selects it and a left click on a neighbour then links the two: a gem will
-flow from the selected cell into the neighbour. The "Clear" button (or the <kbd>c</kbd> key)
-removes the links into the selected cell. The colour buttons, "Chip" and "None" choose what a
-right click paints. The upper "Save" writes the flow and the six numbers (rows to pass, countdown
-seconds, chips per breakground box, and the weights of the laser, breakground and clear-gems
-boxes) into the level file opened last; the lower "Save" writes the painted starting board.
-Level files are kept free of loops: a flow that runs in a circle would never settle.</p>
+<p>The level editor is for designers. Press <kbd>Ctrl</kbd>+<kbd>E</kbd> in the game's window, or
+start the game with <code>brillor --editor</code>, to show its small tool window. "Open" picks a
+level file (<code>dat/a00</code> to <code>dat/a79</code>; a new name starts a new level) and shows
+its flow on the board. A left click on a cell selects it and a left click on a neighbour then
+links the two: a gem will flow from the selected cell into the neighbour. The "Clear" button (or
+the <kbd>c</kbd> key) removes the links into the selected cell, which stays selected: click it
+again to let it go. The colour buttons, "Chip" and
+"None" choose what a right click paints. The upper "Save" writes the flow and the six numbers
+(rows to pass, countdown seconds, chips per breakground box, and the weights of the laser,
+breakground and clear-gems boxes) into the level file opened last; the lower "Save" writes the
+painted starting board as a layout (<code>dat/d00</code> to <code>dat/d20</code>), and "Load"
+reads a layout to paint on. In the game itself the rows to pass and the countdown follow the
+level number.</p>
+<p>"Check" lists what would go wrong in play: loops in the flow (a flow that runs in a circle
+never settles), cells whose gems can never reach an end cell, a link made twice, a starting row
+that is already complete, and numbers outside sensible ranges; otherwise it says "No problems
+found.". "Play" tries the level as it stands, with the numbers as typed, without touching your
+level, money, rows or playing time; <kbd>Esc</kbd>, a lost game or a passed level bring you back
+to the editor as you left it. "SetLevel" sets the current player's level, so that a saved level
+can be played from the map: level L plays <code>a</code>(L&minus;1) with layout
+<code>d20</code> for level 1 and <code>d</code>((L&minus;2) mod 20) after. Closing the tool window
+goes back to the title. Levels you save are kept with your players and played instead of the
+shipped ones.</p>
 
 <h2 id="about">About Brillor I</h2>
 <p>Brillor I, version 1.0: a puzzle game of falling gems for the Linux desktop. Every picture,

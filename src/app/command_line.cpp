@@ -11,7 +11,7 @@ const char* const HelpText =
     "Usage: brillor [OPTION]\n"
     "Brillor I, a hexagon puzzle game.\n"
     "\n"
-    "  --editor    open the level editor (not available yet)\n"
+    "  --editor    start with the level editor's tool window shown (Ctrl+E in the game)\n"
     "  -h, --help  show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
@@ -42,13 +42,10 @@ TCommandLine ParseCommandLine(int argc, const char* const* argv) {
 
 std::optional<int> AnswerWithoutWindow(const TCommandLine& commandLine, std::ostream& out, std::ostream& err) {
   switch (commandLine.launch) {
-    case TLaunch::Play: return std::nullopt;
+    case TLaunch::Play:
+    case TLaunch::Editor: return std::nullopt;
     case TLaunch::Help: out << HelpText; return 0;
     case TLaunch::Version: out << "Brillor I " << BRILLOR_VERSION << '\n'; return 0;
-    case TLaunch::Editor:
-      // Until the editor has its own window the game cannot open it; say so rather than play.
-      err << Program << ": the level editor is not available yet\n";
-      return 1;
     case TLaunch::Mistake:
       err << Program << ": " << commandLine.mistake << "\nTry '" << Program << " --help' for the options.\n";
       return MistakeExitCode;

@@ -22,6 +22,6 @@ TCommandLine ParseCommandLine(int argc, const char* const* argv);
 // Exit status of a command line the shell should reject.
 inline constexpr int MistakeExitCode = 2;
 
-// Answers what needs no window on out (help, version) or err (mistakes, the missing editor) and
+// Answers what needs no window on out (help, version) or err (mistakes) and
 // returns the exit status; nothing when the game should start.
 std::optional<int> AnswerWithoutWindow(const TCommandLine& commandLine, std::ostream& out, std::ostream& err);

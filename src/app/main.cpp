@@ -10,6 +10,7 @@
 #include "frame/random.h"
 #include "ui/fonts.h"
 #include "ui/game_application.h"
+#include "ui/editor_window.h"
 #include "ui/main_window.h"
 #include "ui/quit_signals.h"
 
@@ -38,5 +39,6 @@ int main(int argc, char** argv) {
   // manager would otherwise wait for a click.
   frmMain.activateWindow();
   if (QuitSignalReceived()) return 0;
+  if (commandLine.launch == TLaunch::Editor) frmMain.EditorWindow()->show();
   return TGameApplication::exec();
 }

@@ -47,6 +47,11 @@ int32_t GrownFigure(int32_t Value, int32_t Add) {
 std::string LoadLevelParamFile(const std::string& path, TGmCells& board, TStageParam& param) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) return Problem(path, "cannot be opened.");
+  return LoadLevelParamBytes(path, bytes, board, param);
+}
+
+std::string LoadLevelParamBytes(const std::string& path, const std::string& bytes, TGmCells& board,
+                                TStageParam& param) {
   // The flow reader quietly ignores a record too short to hold one count per cell.
   if (static_cast<int64_t>(bytes.size()) < TMoveMatrix::EmptyRecordSize)
     return Problem(path, "is too short to hold a flow.");
@@ -68,6 +73,10 @@ std::string LoadLevelParamFile(const std::string& path, TGmCells& board, TStageP
 std::string LoadLayoutFile(const std::string& path, TGmCells& board) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) return Problem(path, "cannot be opened.");
+  return LoadLayoutBytes(path, bytes, board);
+}
+
+std::string LoadLayoutBytes(const std::string& path, const std::string& bytes, TGmCells& board) {
   std::istringstream stream(bytes);
   board.LoadFromStream(stream);
   if (static_cast<int32_t>(bytes.size()) < BoardCellCount)

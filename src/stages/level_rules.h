@@ -25,6 +25,11 @@ int32_t GrownFigure(int32_t Value, int32_t Add);
 // Reads the flow and the parameters of the level into board and param. On failure returns a
 // message naming the file and the problem; whatever could not be read is left as it was.
 std::string LoadLevelParamFile(const std::string& path, TGmCells& board, TStageParam& param);
+// The same for the bytes of a level parameter file that path names.
+std::string LoadLevelParamBytes(const std::string& path, const std::string& bytes, TGmCells& board,
+                                TStageParam& param);
 // Reads the 216 cell codes of a layout into board (already emptied). On failure returns a
 // message naming the file and the problem; a short file still fills the cells it holds.
 std::string LoadLayoutFile(const std::string& path, TGmCells& board);
+// The same for the bytes of a layout file that path names.
+std::string LoadLayoutBytes(const std::string& path, const std::string& bytes, TGmCells& board);

@@ -29,8 +29,7 @@ std::string BoxPictureFile(int32_t kind) {
 }  // namespace
 
 void TGmStage_Running::SpawnBox(int32_t Row) {
-  const TPlayer* player = Players.Current();
-  if (!player || player->Level() <= 1) return;
+  if (!BoxesAllowed()) return;
   const size_t onScreen = Boxes.size();
   if (onScreen >= MaxBoxes || Random(static_cast<int32_t>(onScreen)) != 0) return;
   TDSP* dsp = Owner->DSP.get();

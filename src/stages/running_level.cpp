@@ -9,6 +9,10 @@
 #include "stages/running_stage.h"
 
 void TGmStage_Running::SetupLevel() {
+  if (trial_) {
+    PresentLevel(LoadTrialLevel());
+    return;
+  }
   const TPlayer* player = Players.Current();
   if (!player) return;
   const int32_t level = player->Level();
@@ -18,6 +22,10 @@ void TGmStage_Running::SetupLevel() {
   StageParam->PassRows = PassRowsForLevel(level);
   Board->ClearCells();
   const std::string layoutError = LoadLayoutFile(LevelPath(LayoutFileName(LayoutNumber(level))), *Board);
+  PresentLevel(paramError + (paramError.empty() || layoutError.empty() ? "" : "\n") + layoutError);
+}
+
+void TGmStage_Running::PresentLevel(const std::string& errors) {
   DropTimer->Interval = Owner->Clock->SecondsToTicks(static_cast<float>(StageParam->AutoDropSec));
   OnPassRows(StageParam->PassRows);
   TDSP& dsp = *Owner->DSP;
@@ -26,7 +34,6 @@ void TGmStage_Running::SetupLevel() {
   dsp.SaveBackground();
   RedrawBoard();
   // The level is still played with what could be read; the player learns what is wrong.
-  const std::string errors = paramError + (paramError.empty() || layoutError.empty() ? "" : "\n") + layoutError;
   if (!errors.empty()) OnLevelError(errors);
 }
 
@@ -40,12 +47,16 @@ void TGmStage_Running::CoinTick() {
 
 void TGmStage_Running::PayChunk() {
   const int32_t chunk = CoinChunk(PendingMoney);
-  if (TPlayer* player = Players.Current()) player->SetMoney(GrownFigure(player->Money(), chunk));
+  if (TPlayer* player = ReportedPlayer()) player->SetMoney(GrownFigure(player->Money(), chunk));
   PendingMoney -= chunk;
   Restart(*SoundCoin);
 }
 
 void TGmStage_Running::FinishPassedLevel() {
+  if (trial_) {
+    EndTrial();
+    return;
+  }
   if (TPlayer* player = Players.Current()) {
     if (player->Level() > 0 && player->Level() % MapPointCount == 0)
       if (auto* map = dynamic_cast<TGmStage_Clearup*>(Owner->FindStage("TGmStage_Clearup")))

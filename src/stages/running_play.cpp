@@ -144,7 +144,7 @@ void TGmStage_Running::RowClearDone(int32_t Row) {
   PendingMoney += 100 << Chain;
   Chain += 1;
   SetRowsCleared(RowsCleared + 1);
-  if (TPlayer* player = Players.Current()) player->SetClearCount(GrownFigure(player->ClearCount(), 1));
+  if (TPlayer* player = ReportedPlayer()) player->SetClearCount(GrownFigure(player->ClearCount(), 1));
   Busy = false;
   Board->RefillRemoved();
   RedrawBoard();

@@ -6,23 +6,13 @@
 #include "frame/paths.h"
 #include "frame/random.h"
 #include "players/players.h"
+#include "stages/gem_stamps.h"
 #include "stages/hex_shapes.h"
 #include "stages/stage_music.h"
 
 namespace {
 constexpr int32_t HexagonSize = 18;
 const TPointF BoardOrigin{4, 0};
-// Cell templates in this order; codes of no kind are drawn with the first.
-constexpr uint8_t TemplateCodes[] = {0, 1, 2, 3, 4, 10, 11, 12, 13, 14};
-
-int32_t TemplateIndex(uint8_t Code) {
-  if (Code >= 1 && Code <= 4) return Code;
-  if (Code >= 10 && Code <= 14) return Code - 5;
-  // A second-tier chip shows as a chip of its colour: drawn as a plain gem it would make a row
-  // look complete that cannot clear.
-  if (Code >= 20 && Code <= 24) return Code - 15;
-  return 0;
-}
 }  // namespace
 
 TGmStage_Running::TGmStage_Running(TGmStageList* owner) : TGmStage(owner) {}
@@ -68,7 +58,7 @@ void TGmStage_Running::CreateElements() {
   ChainText->Visible = false;
   GameOverPicture.reset(TDSPE_Static::CreateMasked(dsp, 12, GamePath("dat/x01"), GamePath("dat/x02"), 40, 200));
   GameOverPicture->Visible = false;
-  for (uint8_t code : TemplateCodes) {
+  for (uint8_t code : GemStampCodes) {
     CellPictures.emplace_back(
         TDSPE_Static::CreateMasked(dsp, 0, HexagonBitmapFile(code), HexagonMaskFile(code), 0, 0));
     CellPictures.back()->Visible = false;
@@ -157,6 +147,7 @@ void TGmStage_Running::Leave() {
   HideLaser();
   ChainText->Visible = false;
   ShowHeldSet(false);
+  trial_.reset();
 }
 
 void TGmStage_Running::Pause() {
@@ -174,7 +165,7 @@ void TGmStage_Running::Resume() {
 }
 
 void TGmStage_Running::ShowCell(uint8_t Code, float X, float Y) {
-  TDSPE_Static* picture = CellPictures[TemplateIndex(Code)].get();
+  TDSPE_Static* picture = CellPictures[GemStampIndex(Code)].get();
   picture->X = X;
   picture->Y = Y;
   picture->Visible = true;
@@ -234,7 +225,11 @@ void TGmStage_Running::GameOver() {
 }
 
 void TGmStage_Running::GameOverMouse(uint8_t Kind, TShiftState, int32_t, float, float) {
-  if (Kind == MouseDown) Owner->SwitchToStage("TGmStage_Start");
+  if (Kind != MouseDown) return;
+  if (trial_)
+    EndTrial();
+  else
+    Owner->SwitchToStage("TGmStage_Start");
 }
 
 void TGmStage_Running::SetRowsCleared(int32_t N) {

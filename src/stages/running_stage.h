@@ -28,6 +28,8 @@
 #include "frame/events.h"
 #include "frame/stage_list.h"
 
+class TPlayer;
+
 class TGmStage_Running : public TGmStage {
  public:
   explicit TGmStage_Running(TGmStageList* owner);
@@ -44,7 +46,8 @@ class TGmStage_Running : public TGmStage {
   void Leave() override;
   void Pause() override;
   void Resume() override;
-  bool Playing() const override { return playing_; }
+  // A trial from the editor is not the player's game: its seconds are not counted.
+  bool Playing() const override { return playing_ && !trial_; }
 
   // Board drawing.
   void ShowCell(uint8_t Code, float X, float Y);
@@ -130,6 +133,20 @@ class TGmStage_Running : public TGmStage {
   // could be read.
   TEvent<const std::string&> OnLevelError;
 
+  // ---- Trial play from the level editor ----
+  // The level is handed over as the bytes of its two files and played without touching the
+  // player: no money, cleared rows, level or play time is reported, and boxes come from the
+  // first level on. A passed or lost trial, EndTrial and leaving the stage end it; the first
+  // three go back to ReturnStage.
+  struct TTrialLevel {
+    std::string LevelBytes;
+    std::string LayoutBytes;
+    std::string ReturnStage;
+  };
+  void StartTrial(const TTrialLevel& Level);
+  void EndTrial();
+  bool InTrial() const { return trial_ != nullptr; }
+
   // The row flash and the laser bolt while they run (they free themselves).
   TDSPE_FlashBmp* RowFlash = nullptr;
   TDSPE_Lightning* LaserBolt = nullptr;
@@ -152,7 +169,15 @@ class TGmStage_Running : public TGmStage {
   void HideLaser();
   void PayChunk();
   void FinishPassedLevel();
+  // Shows the level read by SetupLevel; errors (one line each) are reported after.
+  void PresentLevel(const std::string& errors);
+  // Reads the trial's files; returns their problems like the file readers do.
+  std::string LoadTrialLevel();
+  // The player that play reports to: nobody during a trial.
+  TPlayer* ReportedPlayer() const;
+  bool BoxesAllowed() const;
 
   bool playing_ = false;
   std::vector<bool> searched_;
+  std::unique_ptr<TTrialLevel> trial_;
 };

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,8 +19,10 @@
 #include "stages/clearup_stage.h"
 #include "players/players.h"
 #include "players/roster_store.h"
+#include "stages/editor_stage.h"
 #include "stages/running_stage.h"
 #include "stages/start_stage.h"
+#include "ui/editor_window.h"
 #include "ui/fonts.h"
 #include "ui/game_application.h"
 #include "ui/input_window.h"
@@ -175,6 +178,7 @@ void TfrmMain::FormCreate() {
   firstActivation_ = true;
   CreateButtons();
   CreateDialogs();
+  CreateEditorWindow();
   // Show the play-field background until a stage produces frames.
   stageList_->DSP->Render(stageList_->Clock->Now);
 }
@@ -206,7 +210,7 @@ void TfrmMain::CreateStages() {
   running->OnRowsCleared = [this](int32_t) { progress_->update(); };
   running->OnPassRows = [this](int32_t) { progress_->update(); };
   new TGmStage_Clearup(stageList_.get());
-  // The editor stage takes the fourth place once it exists.
+  new TGmStage_Editor(stageList_.get());
   std::string errors;
   for (int32_t index = 0; index < stageList_->Count(); ++index) {
     try {
@@ -266,6 +270,20 @@ void TfrmMain::CreateDialogs() {
     if (!dialog->LoadErrors().empty() && errors.find(dialog->LoadErrors()) == std::string::npos)
       errors += (errors.empty() ? "" : "\n") + dialog->LoadErrors();
   if (!errors.empty()) ShowLoadErrors(errors);
+}
+
+// ---- The level editor's tool window ----
+
+void TfrmMain::CreateEditorWindow() {
+  sd = new QFileDialog(this, QStringLiteral("Open"), QString::fromStdString(PlayerPath("dat")));
+  sd->setAcceptMode(QFileDialog::AcceptSave);
+  // A new name starts a new level; an existing one is opened, not overwritten.
+  sd->setOption(QFileDialog::DontConfirmOverwrite);
+  sd->setOption(QFileDialog::DontUseNativeDialog);
+  sd->setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
+  sd->setSidebarUrls({QUrl::fromLocalFile(QString::fromStdString(PlayerPath("dat"))),
+                      QUrl::fromLocalFile(QString::fromStdString(GamePath("dat")))});
+  frmEditor_ = new TfrmEditor(this, [this] { return stageList_.get(); }, sd);
 }
 
 void TfrmMain::FormDestroy() {
@@ -468,6 +486,7 @@ void TfrmMain::paintEvent(QPaintEvent*) {
 }
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) {
+  if (frmEditor_ && frmEditor_->MainWindowKey(*event)) return;
   switch (event->key()) {
     case Qt::Key_Space:
       // Minimised, the application is inactive and the game pauses.

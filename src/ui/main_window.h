@@ -27,6 +27,8 @@ class TfrmPlayers;
 class TfrmTop10;
 class TfrmOptions;
 class TGmStage_Running;
+class TfrmEditor;
+class QFileDialog;
 
 // The level's progress under the board: cleared rows against the rows the level needs.
 class TLevelProgressBox : public QWidget {
@@ -83,6 +85,9 @@ class TfrmMain : public QWidget {
   TfrmTop10* Top10Window() const { return frmTop10_; }
   TfrmOptions* OptionsWindow() const { return frmOptions_; }
   TLevelProgressBox* ProgressBox() const { return progress_; }
+  // The level editor's tool window (hidden until asked for) and the file dialog of its "Open".
+  TfrmEditor* EditorWindow() const { return frmEditor_; }
+  QFileDialog* sd = nullptr;
   const std::vector<TImgBtn*>& Buttons() const { return buttons_; }
 
   // The high-score list the medals are judged by.
@@ -115,6 +120,7 @@ class TfrmMain : public QWidget {
   void CreateLabels();
   void CreateButtons();
   void CreateDialogs();
+  void CreateEditorWindow();
   void BindRosterEvents();
   // The title, the playing stage and the map, each made ready; load failures are shown once.
   void CreateStages();
@@ -143,6 +149,7 @@ class TfrmMain : public QWidget {
   TfrmPlayers* frmPlayers_ = nullptr;
   TfrmTop10* frmTop10_ = nullptr;
   TfrmOptions* frmOptions_ = nullptr;
+  TfrmEditor* frmEditor_ = nullptr;
   bool firstActivation_ = true;
   // False when the roster file could not be read nor moved aside: it is then not overwritten.
   bool rosterLoaded_ = false;

@@ -70,8 +70,8 @@ run() {  # prints the exit status, then what went to stdout and stderr
 }
 [ "$(run --version)" = 0 ] && grep -qx "Brillor I [0-9.]*" "$work/out" || fail "--version: $(cat "$work/out" "$work/err")"
 cat "$work/out"
-[ "$(run --help)" = 0 ] && grep -q -- "--editor" "$work/out" || fail "--help: $(cat "$work/out" "$work/err")"
+# --editor starts the game itself (the window test shows its tool window); here it is only named.
+[ "$(run --help)" = 0 ] && grep -q -- "--editor .*tool window" "$work/out" || fail "--help: $(cat "$work/out" "$work/err")"
 [ "$(run --no-such-option)" = 2 ] && grep -q "unknown option '--no-such-option'" "$work/err" || fail "unknown option: $(cat "$work/err")"
 cat "$work/err"
-[ "$(run --editor)" = 1 ] && grep -q "editor" "$work/err" || fail "--editor: $(cat "$work/err")"
 echo "install layout: all checks passed"

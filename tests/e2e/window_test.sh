@@ -257,4 +257,22 @@ wait_exit
 effects=$(od -A n -t d4 -j 4 -N 4 "$work/dat/b00" | tr -d ' ')
 [ "$effects" = -2500 ] || fail "without a sound device the effect volume became $effects"
 echo "no sound device: effect volume kept at $effects"
+
+# 10. --editor starts the game with the level editor's tool window shown beside the main window.
+rm -f "$work/dat/b00" "$work/dat/b01"
+write_roster 1
+"$work/$(basename "$BRILLOR_EXE")" --editor &
+pid=$!
+main=$(main_window) || fail "no main window with --editor"
+timeout 10 xdotool search --sync --name '^frmEditor$' >/dev/null || fail "--editor showed no window captioned 'frmEditor'"
+editor=$(xdotool search --name '^frmEditor$' | head -1)
+for _ in $(seq 30); do
+  xwininfo -id "$editor" | grep -q IsViewable && break
+  sleep 0.1
+done
+xwininfo -id "$editor" | grep -q IsViewable || fail "the frmEditor window is not shown"
+import -window root "$SHOT_DIR/e2e-editor.png"
+"$WM_CLOSE" "$main"
+wait_exit
+echo "--editor shows the tool window frmEditor"
 echo "e2e: all checks passed"

@@ -1,0 +1,245 @@
+#include "ui/editor_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+#include "board/cell_codes.h"
+#include "frame/errors.h"
+#include "frame/paths.h"
+#include "players/players.h"
+#include "stages/editor_stage.h"
+#include "stages/level_check.h"
+#include "stages/running_stage.h"
+#include "ui/fonts.h"
+
+namespace {
+constexpr int ButtonWidth = 33, ButtonHeight = 25;
+constexpr int EditLeft = 48, EditWidth = 113, EditHeight = 21;
+constexpr int EditTops[6] = {24, 67, 110, 153, 196, 240};
+// A caption sits above its edit.
+constexpr int LabelGap = 16;
+const char* const ColourCaptions[5] = {"white", "Purple", "Green", "Blue", "Red"};
+constexpr int ColourPlaces[5][2] = {{8, 296}, {48, 296}, {88, 296}, {128, 296}, {8, 328}};
+
+QFileDialog* LayoutDialog(QWidget* owner, QFileDialog::AcceptMode mode) {
+  auto* dialog = new QFileDialog(owner, QString(), QString::fromStdString(PlayerPath("dat")));
+  dialog->setAcceptMode(mode);
+  dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  return dialog;
+}
+}  // namespace
+
+TfrmEditor::TfrmEditor(QWidget* owner, TStagesSource stages, QFileDialog* levelDialog)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), stages_(std::move(stages)), levelDialog_(levelDialog) {
+  setWindowTitle(QStringLiteral("frmEditor"));
+  setFont(TahomaFont(11, false));
+  move(0, 0);
+  resize(170, 422);
+  Button1 = AddButton("Open", 6, 16, ButtonWidth, [this] { Button1Click(); });
+  Button2 = AddButton("Clear", 6, 48, ButtonWidth, [this] { Button2Click(); });
+  Button3 = AddButton("Save", 6, 80, ButtonWidth, [this] { Button3Click(); });
+  // The level file's own column goes on: check the level, then try it.
+  btnCheck = AddButton("Check", 6, 112, ButtonWidth, [this] { CheckClick(); });
+  btnPlay = AddButton("Play", 6, 144, ButtonWidth, [this] { PlayClick(); });
+  CreateParamEdits();
+  Bevel1 = new QFrame(this);
+  Bevel1->setGeometry(8, 280, 153, 9);
+  Bevel1->setFrameShape(QFrame::HLine);
+  Bevel1->setFrameShadow(QFrame::Sunken);
+  CreateBrushButtons();
+  eLevel = new QLineEdit(QStringLiteral("1"), this);
+  eLevel->setGeometry(8, 392, 73, 21);
+  Button4 = AddButton("SetLevel", 88, 390, 75, [this] { Button4Click(); });
+  sd = LayoutDialog(this, QFileDialog::AcceptSave);
+  odLayout = LayoutDialog(this, QFileDialog::AcceptOpen);
+  notice_ = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Brillor I"), text); };
+}
+
+QPushButton* TfrmEditor::AddButton(const char* caption, int left, int top, int width, std::function<void()> click) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), this);
+  button->setGeometry(left, top, width, ButtonHeight);
+  // The captions fill the small buttons: no room is spent on margins.
+  button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
+  connect(button, &QPushButton::clicked, this, std::move(click));
+  return button;
+}
+
+void TfrmEditor::CreateParamEdits() {
+  for (int i = 0; i < 6; ++i) {
+    EditLabels[i] = new QLabel(QString::fromLatin1(ParamFieldNames[i]), this);
+    EditLabels[i]->setGeometry(EditLeft, EditTops[i] - LabelGap, EditWidth, LabelGap - 2);
+    Edits[i] = new QLineEdit(this);
+    Edits[i]->setGeometry(EditLeft, EditTops[i], EditWidth, EditHeight);
+    EditLabels[i]->setBuddy(Edits[i]);
+  }
+}
+
+void TfrmEditor::CreateBrushButtons() {
+  for (int tag = 0; tag < 5; ++tag)
+    ColourButtons[tag] = AddButton(ColourCaptions[tag], ColourPlaces[tag][0], ColourPlaces[tag][1], ButtonWidth,
+                                   [this, tag] { Button5Click(tag); });
+  Button10 = AddButton("Chip", 48, 328, ButtonWidth, [this] { Button10Click(); });
+  Button12 = AddButton("None", 88, 328, ButtonWidth, [this] { Button12Click(); });
+  Button11 = AddButton("Save", 128, 328, ButtonWidth, [this] { Button11Click(); });
+  // Under the layout's "Save": read a layout to paint on.
+  btnLoad = AddButton("Load", 128, 360, ButtonWidth, [this] { LoadClick(); });
+}
+
+TGmStage_Editor* TfrmEditor::Stage() const {
+  TGmStageList* stages = Stages();
+  return stages ? dynamic_cast<TGmStage_Editor*>(stages->FindStage("TGmStage_Editor")) : nullptr;
+}
+
+TGmStage_Running* TfrmEditor::Running() const {
+  TGmStageList* stages = Stages();
+  return stages ? dynamic_cast<TGmStage_Running*>(stages->FindStage("TGmStage_Running")) : nullptr;
+}
+
+bool TfrmEditor::Editing() const {
+  const TGmStage_Editor* stage = Stage();
+  return stage && Stages()->CurrentStage == stage;
+}
+
+QString TfrmEditor::Choose(QFileDialog& dialog) {
+  if (chooseFile_) return chooseFile_(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+void TfrmEditor::ShowParams() {
+  const TParamTexts texts = ParamTexts(*Stage()->Params);
+  for (int i = 0; i < 6; ++i) Edits[i]->setText(QString::fromStdString(texts[i]));
+}
+
+bool TfrmEditor::FieldParams(TStageParam& params, const QString& consequence) {
+  TParamTexts texts;
+  for (int i = 0; i < 6; ++i) texts[i] = Edits[i]->text().toStdString();
+  params = *Stage()->Params;
+  const std::string problem = ReadParamTexts(texts, params);
+  if (problem.empty()) return true;
+  notice_(QString::fromStdString(problem) + QLatin1Char(' ') + consequence);
+  return false;
+}
+
+void TfrmEditor::Button1Click() {
+  TGmStage_Editor* stage = Stage();
+  if (!stage) return;
+  const QString name = Choose(*levelDialog_);
+  std::string problem;
+  if (!name.isEmpty()) {
+    problem = stage->LoadLevel(name.toStdString());
+    ShowParams();
+  }
+  Stages()->SetCurrentStage(stage);
+  if (!problem.empty()) notice_(QString::fromStdString(problem));
+}
+
+void TfrmEditor::Button2Click() {
+  if (Editing()) Stage()->ClearSelectedSources();
+}
+
+void TfrmEditor::Button3Click() {
+  if (!Editing()) return;
+  TStageParam params;
+  if (!FieldParams(params, QStringLiteral("Nothing was saved."))) return;
+  *Stage()->Params = params;
+  try {
+    Stage()->SaveLevel();
+  } catch (const EGameError& error) {
+    notice_(QString::fromStdString(error.what()));
+    return;
+  }
+  notice_(QStringLiteral("Done."));
+}
+
+void TfrmEditor::Button4Click() {
+  if (!Editing()) return;
+  int32_t level = 0;
+  const std::string text = eLevel->text().toStdString();
+  if (!ReadWholeNumber(text, level) || level < 1) {
+    notice_(QStringLiteral("The level must be a whole number from 1 up, not \"%1\".").arg(eLevel->text()));
+    return;
+  }
+  if (TPlayer* player = Players.Current()) player->SetLevel(level);
+}
+
+void TfrmEditor::Button5Click(int Tag) {
+  if (Editing()) Stage()->SetBrush(static_cast<uint8_t>(Tag));
+}
+
+void TfrmEditor::Button10Click() {
+  if (Editing()) Stage()->ChipBrush();
+}
+
+void TfrmEditor::Button12Click() {
+  if (Editing()) Stage()->SetBrush(CellEmpty);
+}
+
+void TfrmEditor::Button11Click() {
+  if (!Editing()) return;
+  const QString name = Choose(*sd);
+  if (name.isEmpty()) return;
+  try {
+    Stage()->SaveLayout(name.toStdString());
+  } catch (const EGameError& error) {
+    notice_(QString::fromStdString(error.what()));
+  }
+}
+
+void TfrmEditor::CheckClick() {
+  if (!Editing()) return;
+  TStageParam params;
+  if (!FieldParams(params, QStringLiteral("Nothing was checked."))) return;
+  TGmStage_Editor& stage = *Stage();
+  notice_(QString::fromStdString(CheckReport(CheckLevel(stage.MoveMatrix(), *stage.Board, params))));
+}
+
+void TfrmEditor::PlayClick() {
+  if (!Editing()) return;
+  TStageParam params;
+  if (!FieldParams(params, QStringLiteral("The level was not played."))) return;
+  Stage()->PlayTrial(params);
+  // The keys (Esc above all) go to the game while it is played.
+  if (parentWidget()) parentWidget()->activateWindow();
+}
+
+void TfrmEditor::LoadClick() {
+  if (!Editing()) return;
+  const QString name = Choose(*odLayout);
+  if (name.isEmpty()) return;
+  const std::string problem = Stage()->LoadLayout(name.toStdString());
+  if (!problem.empty()) notice_(QString::fromStdString(problem));
+}
+
+bool TfrmEditor::MainWindowKey(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  if (event.key() == Qt::Key_E && modifiers == Qt::ControlModifier) {
+    show();
+    raise();
+    return true;
+  }
+  if (event.key() == Qt::Key_Escape) {
+    TGmStage_Running* running = Running();
+    if (!running || !running->InTrial() || Stages()->CurrentStage != running) return false;
+    running->EndTrial();
+    return true;
+  }
+  if (event.text() == QStringLiteral("c") && modifiers == Qt::NoModifier && Editing()) {
+    Stage()->ClearSelectedSources();
+    return true;
+  }
+  return false;
+}
+
+void TfrmEditor::keyPressEvent(QKeyEvent* event) {
+  // The tool window keeps the focus after its buttons: the game's keys still work here.
+  if (!MainWindowKey(*event)) QWidget::keyPressEvent(event);
+}
+
+void TfrmEditor::closeEvent(QCloseEvent* event) {
+  // There is no other way out of the editor: closing its window goes back to the title.
+  if (Editing()) Stages()->SwitchToStage("TGmStage_Start");
+  event->accept();
+}
