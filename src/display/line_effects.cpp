@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include <QPainter>
 
@@ -48,6 +49,13 @@ TParticle* Restarted(std::vector<TParticle>& particles, int32_t index, float x, 
   return &particle;
 }
 
+// Whether a drawing within reach pixels of (x, y) can show on the painter's target at all.
+bool WithinReach(const QPainter& painter, float x, float y, float reach) {
+  if (!std::isfinite(x) || !std::isfinite(y)) return false;
+  const QRectF target(0, 0, painter.device()->width(), painter.device()->height());
+  return QRectF(x - reach, y - reach, 2 * reach, 2 * reach).intersects(target);
+}
+
 // Random(n + 1) for a range that may already be at the top of int32.
 int32_t RandomUpTo(int32_t highest) {
   return Random(highest < std::numeric_limits<int32_t>::max() ? highest + 1 : highest);
@@ -57,7 +65,7 @@ int32_t RandomUpTo(int32_t highest) {
 // ---- TDSPE_Flash ----
 
 TDSPE_Flash::TDSPE_Flash(TDSP* dsp, int32_t layer, TARGB color, int64_t interval)
-    : TDSPElem(dsp, layer), pen_(GamePen(color, 1)), outline_(6), interval_(interval) {
+    : TDSPElem(dsp, layer), pen_(GamePen(color, 1)), interval_(interval) {
   X = -100;
   Y = -100;
 }
@@ -70,18 +78,27 @@ void TDSPE_Flash::Update(int64_t now) {
 }
 
 void TDSPE_Flash::Draw() {
+  QPainter& canvas = DSP->Canvas();
+  if (!WithinReach(canvas, X, Y, kOutlineReach)) return;
+  // A held set's outlines pulse through six widths in two colours on the cells under the
+  // mouse: few looks, each stroked once.
+  using TKey = std::tuple<float, QRgb, float, float>;
+  static TStampCache<TKey> stamps(96);
+  stamps.Find({penWidth_, pen_.color().rgba(), X, Y}, Area(), [this](QPainter& painter) { DrawOutline(painter); })
+      .CopyTo(canvas);
+}
+
+QRect TDSPE_Flash::Area() const { return AreaAround(X, Y, kOutlineReach, kOutlineReach); }
+
+void TDSPE_Flash::DrawOutline(QPainter& painter) const {
   const float x = X;
   const float y = Y;
-  outline_[0] = QPointF(x, y - kRadius);
-  outline_[1] = QPointF(x + kHalfWidth, y - kRadius / 2);
-  outline_[2] = QPointF(x + kHalfWidth, y + kRadius / 2);
-  outline_[3] = QPointF(x, y + kRadius);
-  outline_[4] = QPointF(x - kHalfWidth, y + kRadius / 2);
-  outline_[5] = QPointF(x - kHalfWidth, y - kRadius / 2);
-  QPainter& canvas = DSP->Canvas();
-  canvas.setPen(pen_);
-  canvas.setBrush(Qt::NoBrush);
-  canvas.drawPolygon(outline_, Qt::OddEvenFill);
+  const QPolygonF outline({QPointF(x, y - kRadius), QPointF(x + kHalfWidth, y - kRadius / 2),
+                           QPointF(x + kHalfWidth, y + kRadius / 2), QPointF(x, y + kRadius),
+                           QPointF(x - kHalfWidth, y + kRadius / 2), QPointF(x - kHalfWidth, y - kRadius / 2)});
+  painter.setPen(pen_);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolygon(outline, Qt::OddEvenFill);
 }
 
 void TDSPE_Flash::SetColor(TARGB color) { pen_.setColor(QColor::fromRgba(color)); }
@@ -93,16 +110,36 @@ TDSPE_Arc::TDSPE_Arc(TDSP* dsp, int32_t layer, int32_t percent)
 
 void TDSPE_Arc::Update(int64_t) {}
 
-void TDSPE_Arc::Draw() {
-  // Qt counts angles anticlockwise in sixteenths of a degree: 88 degrees is just right of
-  // twelve o'clock, and a positive span runs anticlockwise. More than a full turn is a full ring.
+TDSPE_Arc::TLook TDSPE_Arc::CurrentLook() const {
+  // Qt counts angles anticlockwise in sixteenths of a degree; more than a full turn is a full
+  // ring.
   constexpr int kFullTurn = 360 * 16;
-  if (std::isnan(Percent)) return;
   const double span = std::clamp(Percent / 100.0 * kFullTurn, double(-kFullTurn), double(kFullTurn));
-  pen_.setColor(QColor::fromRgba(MakeARGB(Alpha, 255, 255, 255)));
+  return {Alpha, RoundHalfEven32(span), X, Y};
+}
+
+void TDSPE_Arc::Draw() {
+  if (std::isnan(Percent)) return;
   QPainter& canvas = DSP->Canvas();
-  canvas.setPen(pen_);
-  canvas.drawArc(QRectF(X, Y, kBoxSize, kBoxSize), 88 * 16, RoundHalfEven32(span));
+  if (!WithinReach(canvas, X + kBoxSize / 2, Y + kBoxSize / 2, kRingReach)) return;
+  const TLook look = CurrentLook();
+  if (look == lastLook_) {
+    if (!stamp_.Made()) stamp_.Make(Area(), [&](QPainter& painter) { DrawRing(painter, look); });
+    stamp_.CopyTo(canvas);
+    return;
+  }
+  lastLook_ = look;
+  stamp_.Forget();
+  DrawRing(canvas, look);
+}
+
+QRect TDSPE_Arc::Area() const { return AreaAround(X + kBoxSize / 2, Y + kBoxSize / 2, kRingReach, kRingReach); }
+
+void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {
+  // 88 degrees is just right of twelve o'clock, and a positive span runs anticlockwise.
+  pen_.setColor(QColor::fromRgba(MakeARGB(look.Alpha, 255, 255, 255)));
+  painter.setPen(pen_);
+  painter.drawArc(QRectF(look.X, look.Y, kBoxSize, kBoxSize), 88 * 16, look.Span);
 }
 
 // ---- TDSPE_Spark ----
@@ -251,12 +288,18 @@ void TDSPE_Lightning::Update(int64_t now) {
 
 void TDSPE_Lightning::Draw() {
   QPainter& canvas = DSP->Canvas();
-  const TSegmentSink drawSegment = [&canvas](const QPointF& from, const QPointF& to) { canvas.drawLine(from, to); };
   for (int32_t bolt = 0; bolt < bolts_; ++bolt) {
     pen_.setColor(QColor::fromRgba(WithAlpha(Color, Random(255))));
     pen_.setWidthF(PickPenWidth());
     canvas.setPen(pen_);
-    WalkBolt(drawSegment);
+    WalkBolt(segments_);
+    // Qt draws a one-pixel pen's joined segments without repeating the pixel they share, which
+    // would make a translucent bolt lighter at its joints: thin pens go segment by segment.
+    if (pen_.widthF() > 1) {
+      canvas.drawLines(segments_.data(), static_cast<int>(segments_.size()));
+    } else {
+      for (const QLineF& segment : segments_) canvas.drawLine(segment);
+    }
   }
   if (finite_ && bolts_ >= boltLimit_) delete this;
 }
@@ -269,7 +312,8 @@ qreal TDSPE_Lightning::PickPenWidth() const {
   return static_cast<qreal>(std::max<int64_t>(lowest + pick, 0));
 }
 
-void TDSPE_Lightning::WalkBolt(const TSegmentSink& sink) const {
+void TDSPE_Lightning::WalkBolt(std::vector<QLineF>& segments) const {
+  segments.clear();
   // A bolt across the playing field takes a few hundred segments at most. A far longer one, or
   // one so far from the origin that a step of a pixel is lost in rounding, jumps to its end
   // rather than stall the frame.
@@ -296,7 +340,7 @@ void TDSPE_Lightning::WalkBolt(const TSegmentSink& sink) const {
       c = EndX;
       d = static_cast<float>(RandomUpTo(spread)) + TargetY - halfSpread;
     }
-    sink(QPointF(a, b), QPointF(c, d));
+    segments.emplace_back(QPointF(a, b), QPointF(c, d));
     if (c == EndX) return;
     a = c;
     b = d;
