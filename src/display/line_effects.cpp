@@ -36,6 +36,26 @@ void DrawTwinkle(QPainter& canvas, QPen& pen, const TParticle& particle) {
   canvas.drawLine(QPointF(particle.PX, particle.PY), QPointF(particle.PX + dx, particle.PY + dy));
 }
 
+// Particles that are drawn twinkle anew every frame, each within two pen widths of its place.
+TDSPLook TwinkleLook(const std::vector<TParticle>& particles, qreal penWidth) {
+  TDSPLook look;
+  look.Restless = true;
+  float left = 0, top = 0, right = 0, bottom = 0;
+  bool any = false;
+  for (const TParticle& particle : particles) {
+    if (Life(particle.PColor) <= 64) continue;
+    left = any ? std::min(left, particle.PX) : particle.PX;
+    right = any ? std::max(right, particle.PX) : particle.PX;
+    top = any ? std::min(top, particle.PY) : particle.PY;
+    bottom = any ? std::max(bottom, particle.PY) : particle.PY;
+    any = true;
+  }
+  if (!any) return look;
+  const qreal reach = 2 * penWidth + 1;
+  look.Area = TDSPLook::Cover(QRectF(QPointF(left - reach, top - reach), QPointF(right + reach, bottom + reach)));
+  return look;
+}
+
 std::vector<TParticle> MakeParticles(int32_t count) { return std::vector<TParticle>(std::max(count, 0)); }
 
 // Puts a particle back at the source (x, y) with a fresh life and returns it for its new
@@ -49,11 +69,10 @@ TParticle* Restarted(std::vector<TParticle>& particles, int32_t index, float x, 
   return &particle;
 }
 
-// Whether a drawing within reach pixels of (x, y) can show on the painter's target at all.
-bool WithinReach(const QPainter& painter, float x, float y, float reach) {
+// Whether a drawing placed at (x, y) over area can show on the painter's target at all.
+bool Shows(const QPainter& painter, float x, float y, const QRect& area) {
   if (!std::isfinite(x) || !std::isfinite(y)) return false;
-  const QRectF target(0, 0, painter.device()->width(), painter.device()->height());
-  return QRectF(x - reach, y - reach, 2 * reach, 2 * reach).intersects(target);
+  return area.intersects(QRect(0, 0, painter.device()->width(), painter.device()->height()));
 }
 
 // Random(n + 1) for a range that may already be at the top of int32.
@@ -79,7 +98,7 @@ void TDSPE_Flash::Update(int64_t now) {
 
 void TDSPE_Flash::Draw() {
   QPainter& canvas = DSP->Canvas();
-  if (!WithinReach(canvas, X, Y, kOutlineReach)) return;
+  if (!Shows(canvas, X, Y, Area())) return;
   // A held set's outlines pulse through six widths in two colours on the cells under the
   // mouse: few looks, each stroked once.
   using TKey = std::tuple<float, QRgb, float, float>;
@@ -88,7 +107,11 @@ void TDSPE_Flash::Draw() {
       .CopyTo(canvas);
 }
 
-QRect TDSPE_Flash::Area() const { return AreaAround(X, Y, kOutlineReach, kOutlineReach); }
+QRect TDSPE_Flash::Area() const {
+  return TDSPLook::Cover(QRectF(X - kOutlineReach, Y - kOutlineReach, 2 * kOutlineReach, 2 * kOutlineReach));
+}
+
+TDSPLook TDSPE_Flash::Look() const { return {Area(), {X, Y, penWidth_, static_cast<double>(pen_.color().rgba())}}; }
 
 void TDSPE_Flash::DrawOutline(QPainter& painter) const {
   const float x = X;
@@ -121,7 +144,7 @@ TDSPE_Arc::TLook TDSPE_Arc::CurrentLook() const {
 void TDSPE_Arc::Draw() {
   if (std::isnan(Percent)) return;
   QPainter& canvas = DSP->Canvas();
-  if (!WithinReach(canvas, X + kBoxSize / 2, Y + kBoxSize / 2, kRingReach)) return;
+  if (!Shows(canvas, X, Y, Area())) return;
   const TLook look = CurrentLook();
   if (look == lastLook_) {
     if (!stamp_.Made()) stamp_.Make(Area(), [&](QPainter& painter) { DrawRing(painter, look); });
@@ -133,7 +156,16 @@ void TDSPE_Arc::Draw() {
   DrawRing(canvas, look);
 }
 
-QRect TDSPE_Arc::Area() const { return AreaAround(X + kBoxSize / 2, Y + kBoxSize / 2, kRingReach, kRingReach); }
+QRect TDSPE_Arc::Area() const {
+  const float reach = kPenWidth / 2;
+  return TDSPLook::Cover(QRectF(X - reach, Y - reach, kBoxSize + 2 * reach, kBoxSize + 2 * reach));
+}
+
+TDSPLook TDSPE_Arc::Look() const {
+  if (std::isnan(Percent)) return {};
+  const TLook look = CurrentLook();
+  return {Area(), {look.X, look.Y, static_cast<double>(look.Alpha), static_cast<double>(look.Span)}};
+}
 
 void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {
   // 88 degrees is just right of twelve o'clock, and a positive span runs anticlockwise.
@@ -211,6 +243,11 @@ void TDSPE_Spark::Draw() {
   if (!anyAlive) delete this;
 }
 
+TDSPLook TDSPE_Spark::Look() const {
+  if (!clock_.Started()) return {};
+  return TwinkleLook(Particles, pen_.widthF());
+}
+
 // ---- TDSPE_Temp ----
 
 TDSPE_Temp::TDSPE_Temp(TDSP* dsp, int32_t layer, TARGB color, float x, float y, float speed, int32_t count,
@@ -250,6 +287,11 @@ void TDSPE_Temp::Draw() {
       DrawTwinkle(canvas, pen_, Particles[i]);
     }
   }
+}
+
+TDSPLook TDSPE_Temp::Look() const {
+  if (!clock_.Started()) return {};
+  return TwinkleLook(Particles, pen_.widthF());
 }
 
 // ---- TDSPE_Lightning ----
@@ -303,6 +345,8 @@ void TDSPE_Lightning::Draw() {
   }
   if (finite_ && bolts_ >= boltLimit_) delete this;
 }
+
+TDSPLook TDSPE_Lightning::Look() const { return bolts_ > 0 ? TDSPLook::Everywhere() : TDSPLook(); }
 
 qreal TDSPE_Lightning::PickPenWidth() const {
   // A width range turned upside down is taken as MinWidth alone.

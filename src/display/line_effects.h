@@ -34,6 +34,7 @@ class TDSPE_Flash : public TDSPElem {
   int64_t Interval() const { return interval_; }
   // The pixels the outline may touch at its present place, with room for the widest pen.
   QRect Area() const;
+  TDSPLook Look() const override;
 
   // Corners point up and down; 15.5884572 is 18 x sqrt(3) / 2.
   static constexpr float kRadius = 18;
@@ -65,10 +66,10 @@ class TDSPE_Arc : public TDSPElem {
 
   // The pixels the ring may touch at its present place.
   QRect Area() const;
+  TDSPLook Look() const override;
 
   static constexpr float kBoxSize = 200;
   static constexpr float kPenWidth = 50;
-  static constexpr float kRingReach = kBoxSize / 2 + kPenWidth / 2;
 
   // Set by the caller as the countdown runs.
   uint8_t Alpha = 30;
@@ -113,6 +114,7 @@ class TDSPE_Spark : public TDSPElem {
   void Update(int64_t now) override;
   // May free the element: touch nothing of it after calling.
   void Draw() override;
+  TDSPLook Look() const override;
 
   // Re-seeds one particle at (X, Y); an index outside the burst is ignored.
   void ResetParticle(int32_t index);
@@ -139,6 +141,7 @@ class TDSPE_Temp : public TDSPElem {
 
   void Update(int64_t now) override;
   void Draw() override;
+  TDSPLook Look() const override;
 
   // Re-seeds one particle at (X, Y); an index outside the plume is ignored.
   void ResetParticle(int32_t index);
@@ -167,6 +170,8 @@ class TDSPE_Lightning : public TDSPElem {
   void Update(int64_t now) override;
   // May free the element: touch nothing of it after calling.
   void Draw() override;
+  // Bolts may wander anywhere on the surface.
+  TDSPLook Look() const override;
 
   // Walks one random bolt into segments (emptied first), one straight line each.
   void WalkBolt(std::vector<QLineF>& segments) const;

@@ -6,8 +6,6 @@
 // The drawing is made at its own surface position, shifted by whole pixels into the picture,
 // so copying the picture back gives exactly the pixels of drawing it in place.
 
-#include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <map>
 #include <utility>
@@ -15,19 +13,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
-
-// The whole pixels a drawing within reach of (x, y) may touch, with one to spare for rounding.
-// Positions far off any surface are pulled in first, so the arithmetic stays in range.
-inline QRect AreaAround(float x, float y, float reachX, float reachY) {
-  constexpr double kFar = 1e6;
-  const double cx = std::isnan(x) ? 0.0 : std::clamp<double>(x, -kFar, kFar);
-  const double cy = std::isnan(y) ? 0.0 : std::clamp<double>(y, -kFar, kFar);
-  const int left = static_cast<int>(std::floor(cx - reachX)) - 1;
-  const int top = static_cast<int>(std::floor(cy - reachY)) - 1;
-  const int right = static_cast<int>(std::ceil(cx + reachX)) + 1;
-  const int bottom = static_cast<int>(std::ceil(cy + reachY)) + 1;
-  return QRect(QPoint(left, top), QPoint(right, bottom));
-}
 
 class TStamp {
  public:
