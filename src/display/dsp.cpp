@@ -104,8 +104,10 @@ void TDSP::RemoveElem(TDSPElem* elem) {
 
 void TDSP::Render(int64_t now) {
   UpdateElems(now);
-  const QRegion changed = TakeChanges();
-  if (changed.isEmpty()) return;
+  bool restless = false;
+  const QRegion changed = TakeChanges(restless);
+  if (changed.isEmpty() && !restless) return;
+  // An empty region clips everything away.
   backPainter_->setClipRegion(changed);
   if (background_.isNull()) {
     backPainter_->fillRect(FrameRect(), Qt::black);
@@ -117,7 +119,7 @@ void TDSP::Render(int64_t now) {
   }
   DrawElems();
   backPainter_->setClipping(false);
-  if (window_) window_->PresentFrame(backBuffer_, left_, top_, changed);
+  if (window_ && !changed.isEmpty()) window_->PresentFrame(backBuffer_, left_, top_, changed);
 }
 
 // Positions are walked from the count taken at the start. Elements may create or free other
@@ -140,11 +142,12 @@ void TDSP::DrawElems() {
   }
 }
 
-QRegion TDSP::TakeChanges() {
+QRegion TDSP::TakeChanges(bool& restless) {
   QRegion changed = changed_;
   changed_ = QRegion();
   for (TDSPElem* elem : elems_) {
     const TDSPLook look = elem->Visible ? elem->Look() : TDSPLook();
+    restless = restless || look.Restless;
     if (!elem->shown_ || !(look == elem->shownLook_)) {
       if (elem->shown_) changed += elem->shownLook_.Area;
       changed += look.Area;

@@ -34,7 +34,8 @@ struct TDSPLook {
   QRect Area;
   // Position, opacity, frame, text... as the element kind needs.
   std::array<double, 4> State{};
-  // Different every frame (random twinkles and bolts): never equal to any look.
+  // Drawn every frame, as it looks different each time (random twinkles and bolts) or ends
+  // itself in its Draw: never equal to any look.
   bool Restless = false;
 
   bool operator==(const TDSPLook& other) const {
@@ -64,7 +65,8 @@ class TDSP {
   // One frame: every element updated from the lowest layer up; then, where any element or the
   // background changed since the last frame, the background copied and every element drawn
   // from the lowest layer up, and that part of the frame handed to the window. A frame in
-  // which nothing changed is neither composed nor handed on.
+  // which nothing changed is neither composed nor handed on (restless elements are still
+  // drawn, into nothing, so that effects end on time).
   void Render(int64_t now);
 
   // Draws the element once into the background picture, which keeps it until reloaded.
@@ -102,8 +104,8 @@ class TDSP {
   // Draws every visible element that was there when the changes were taken, lowest layer first.
   void DrawElems();
   // The part of the frame that differs from the one composed last; every element's look is
-  // taken as composed from here on.
-  QRegion TakeChanges();
+  // taken as composed from here on. restless tells whether any element must be drawn anyway.
+  QRegion TakeChanges(bool& restless);
   // area is in background pixels.
   void BackgroundChanged(const QRect& area);
   // Ends the background painter for direct pixel work and reopens it afterwards.

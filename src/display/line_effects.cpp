@@ -244,7 +244,8 @@ void TDSPE_Spark::Draw() {
 }
 
 TDSPLook TDSPE_Spark::Look() const {
-  if (!clock_.Started()) return {};
+  // Restless even before it starts or once spent: it ends in its Draw.
+  if (!clock_.Started()) return TwinkleLook({}, 0);
   return TwinkleLook(Particles, pen_.widthF());
 }
 
@@ -346,7 +347,13 @@ void TDSPE_Lightning::Draw() {
   if (finite_ && bolts_ >= boltLimit_) delete this;
 }
 
-TDSPLook TDSPE_Lightning::Look() const { return bolts_ > 0 ? TDSPLook::Everywhere() : TDSPLook(); }
+TDSPLook TDSPE_Lightning::Look() const {
+  if (bolts_ > 0) return TDSPLook::Everywhere();
+  // Without bolts it shows nothing, but a finite one ends in its Draw.
+  TDSPLook look;
+  look.Restless = finite_;
+  return look;
+}
 
 qreal TDSPE_Lightning::PickPenWidth() const {
   // A width range turned upside down is taken as MinWidth alone.

@@ -155,6 +155,12 @@ void TDSPE_FlashBmp::Draw() {
   if (finished) delete this;
 }
 
+TDSPLook TDSPE_FlashBmp::Look() const {
+  TDSPLook look = TDSPE_Static::Look();
+  look.Restless = true;
+  return look;
+}
+
 // ---- TDSPE_String ----
 
 TDSPE_String::TDSPE_String(TDSP* dsp, int32_t layer, int32_t cellWidth)
@@ -345,10 +351,14 @@ void TDSPE_Startlight::Draw() {
 }
 
 TDSPLook TDSPE_Startlight::Look() const {
-  if (source_.isNull()) return {};
   const qreal shrink = 1 - scale_;
-  return {TDSPLook::Cover(QRectF(X + shrink * width_ / 2, Y + shrink * height_ / 2, width_, height_)),
-          {X, Y, angle_, scale_}};
+  // Restless: it ends in its Draw.
+  TDSPLook look;
+  look.Restless = true;
+  if (source_.isNull()) return look;
+  look.Area = TDSPLook::Cover(QRectF(X + shrink * width_ / 2, Y + shrink * height_ / 2, width_, height_));
+  look.State = {X, Y, angle_, scale_};
+  return look;
 }
 
 // ---- TDSPE_Text ----

@@ -95,6 +95,8 @@ class TDSPE_FlashBmp : public TDSPE_Static {
   void Update(int64_t now) override;
   // May free the element: touch nothing of it after calling.
   void Draw() override;
+  // Restless: it ends in its Draw.
+  TDSPLook Look() const override;
 
   bool FadeIn() const { return fadeIn_; }
   float Duration() const { return duration_; }

@@ -131,6 +131,22 @@ TEST_F(RestTest, AnUnchangedFrameIsNotSentAndASmallChangeSendsOnlyItsArea) {
   EXPECT_EQ(window.frames, 3) << "freeing a hidden element changes nothing shown";
 }
 
+TEST_F(RestTest, EffectsThatShowNothingStillEndOnTime) {
+  TCapture window;
+  TDSP dsp(&window, kWidth, kHeight, 0, 0, "dat/x00", kFrequency);
+  std::vector<std::string> ended;
+  auto* fade = new TDSPE_FlashBmp(&dsp, 1, "bmp/missing.bmp", 5, 5, 0, true, 0.1f);
+  fade->OnFinish = [&](int32_t) { ended.push_back("fade"); };
+  auto* star = new TDSPE_Startlight(&dsp, 1, "bmp/missing.bmp", QPointF(5, 5));
+  star->OnFinish = [&] { ended.push_back("star"); };
+  new TDSPE_Lightning(&dsp, 1, 0xFFFFFFFF, 0, 5, 50, 5, 1, 1, 2, 3, 0, [&](float) { ended.push_back("bolt"); }, true);
+  new TDSPE_Spark(&dsp, 1, 0xFFFFFFFF, 5, 5, 10, 0, 0, 0, 1, false);
+  for (int frame = 1; frame <= 60; ++frame) dsp.Render(frame * kFrequency / 60);
+  EXPECT_EQ(dsp.Elems().size(), 0u);
+  EXPECT_EQ(ended, (std::vector<std::string>{"bolt", "fade", "star"}));
+  EXPECT_EQ(window.frames, 1) << "nothing was ever shown but the first frame";
+}
+
 // Random edits of every kind, applied alike to a resting surface and to one composed whole
 // every frame: after every frame both show exactly the same picture.
 TEST_F(RestTest, WhateverChangesTheFrameEqualsAFullComposition) {
