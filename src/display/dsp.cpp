@@ -148,9 +148,10 @@ QRegion TDSP::TakeChanges(bool& restless) {
   for (TDSPElem* elem : elems_) {
     const TDSPLook look = elem->Visible ? elem->Look() : TDSPLook();
     restless = restless || look.Restless;
-    if (!elem->shown_ || !(look == elem->shownLook_)) {
-      if (elem->shown_) changed += elem->shownLook_.Area;
+    if (!elem->shown_) {
       changed += look.Area;
+    } else if (!(look == elem->shownLook_)) {
+      changed += elem->Difference(elem->shownLook_, look);
     }
     elem->shownLook_ = look;
     elem->shown_ = true;
@@ -229,3 +230,7 @@ TDSPElem::TDSPElem(TDSP* dsp, int32_t layer, bool visible) : Layer(layer), DSP(d
 TDSPElem::~TDSPElem() { DSP->RemoveElem(this); }
 
 TDSPLook TDSPElem::Look() const { return TDSPLook::Everywhere(); }
+
+QRegion TDSPElem::Difference(const TDSPLook& before, const TDSPLook& now) const {
+  return QRegion(before.Area) + now.Area;
+}

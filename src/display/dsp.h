@@ -147,6 +147,9 @@ class TDSPElem {
   // How the element would show if drawn now (whether Visible or not). Kinds that do not say
   // are redrawn, with everything else, every frame.
   virtual TDSPLook Look() const;
+  // The pixels that may differ between two of its looks: both areas, unless the kind knows
+  // better.
+  virtual QRegion Difference(const TDSPLook& before, const TDSPLook& now) const;
 
   int32_t Layer;
   TDSP* DSP;

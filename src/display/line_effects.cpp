@@ -167,6 +167,30 @@ TDSPLook TDSPE_Arc::Look() const {
   return {Area(), {look.X, look.Y, static_cast<double>(look.Alpha), static_cast<double>(look.Span)}};
 }
 
+QRegion TDSPE_Arc::Difference(const TDSPLook& before, const TDSPLook& now) const {
+  const bool onlySpan = !before.Area.isEmpty() && before.Area == now.Area && before.State[0] == now.State[0] &&
+                        before.State[1] == now.State[1] && before.State[2] == now.State[2];
+  if (!onlySpan) return TDSPElem::Difference(before, now);
+  // The quarter of the ring's box holding an end at span sixteenths of a degree from the
+  // start, with room for the flat cap and the join into it; an end within two degrees of a
+  // quarter's edge takes the neighbouring quarter as well.
+  const QRect box = now.Area;
+  const QPoint centre = box.center();
+  constexpr int kRoom = 14;
+  auto quarter = [&](int index) {
+    const int q = ((index % 4) + 4) % 4;
+    const bool right = q == 0 || q == 3, up = q == 0 || q == 1;
+    return QRect(QPoint(right ? centre.x() - kRoom : box.left(), up ? box.top() : centre.y() - kRoom),
+                 QPoint(right ? box.right() : centre.x() + kRoom, up ? centre.y() + kRoom : box.bottom()));
+  };
+  auto ends = [&](double span) {
+    const double degrees = 88 + span / 16;
+    return QRegion(quarter(static_cast<int>(std::floor((degrees - 2) / 90)))) +
+           quarter(static_cast<int>(std::floor((degrees + 2) / 90)));
+  };
+  return ends(before.State[3]) + ends(now.State[3]);
+}
+
 void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {
   // 88 degrees is just right of twelve o'clock, and a positive span runs anticlockwise.
   pen_.setColor(QColor::fromRgba(MakeARGB(look.Alpha, 255, 255, 255)));

@@ -67,6 +67,9 @@ class TDSPE_Arc : public TDSPElem {
   // The pixels the ring may touch at its present place.
   QRect Area() const;
   TDSPLook Look() const override;
+  // A ring that only grew or shrank differs only in the quarters of the circle its two ends
+  // lie in: Qt strokes a ring as one curve per quarter, and only the last one changes.
+  QRegion Difference(const TDSPLook& before, const TDSPLook& now) const override;
 
   static constexpr float kBoxSize = 200;
   static constexpr float kPenWidth = 50;

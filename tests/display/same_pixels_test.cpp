@@ -109,6 +109,23 @@ TEST_F(SamePixelsTest, RingStampedOrStrokedInPlace) {
   }
 }
 
+TEST_F(SamePixelsTest, RingCountingDownFrameByFrameRedrawsOnlyWhereItChanges) {
+  auto* ring = new TDSPE_Arc(dsp.get(), 0, 100);
+  ring->X = ring->Y = 100;
+  // The countdown takes a degree or so off each frame, all the way round and past the start;
+  // the hurry-up brightens it now and then.
+  for (int span = 5760, frame = 0; span >= -5760; span -= 19, ++frame) {
+    ring->Percent = static_cast<float>(span * 100.0 / 5760);
+    ring->Alpha = frame % 50 < 5 ? 80 : 30;
+    dsp->Render(frame);
+    const QImage expected = Reference([&](QPainter& painter) {
+      painter.setPen(GamePen(MakeARGB(ring->Alpha, 255, 255, 255), TDSPE_Arc::kPenWidth));
+      painter.drawArc(QRectF(100, 100, 200, 200), 88 * 16, span);
+    });
+    ASSERT_EQ(dsp->BackBuffer(), expected) << "span " << span << " at " << FirstDifference(dsp->BackBuffer(), expected);
+  }
+}
+
 TEST_F(SamePixelsTest, BoltsOfEveryWidthOneCallPerPen) {
   for (int width = 0; width <= 4; ++width) {
     auto* lightning = new TDSPE_Lightning(dsp.get(), 0, 0xFFDCDCFF, 15, 300, 385, 280, width, width, 8, 7, 6,
