@@ -100,11 +100,16 @@ void TDSPE_Flash::Draw() {
   QPainter& canvas = DSP->Canvas();
   if (!Shows(canvas, X, Y, Area())) return;
   // A held set's outlines pulse through six widths in two colours on the cells under the
-  // mouse: few looks, each stroked once.
+  // mouse: few looks, each stroked once. Board rows lie a whole number of pixels apart, so one
+  // stamp serves a whole column: the same drawing moved by whole pixels (only for whole-pixel
+  // heights, where moving the corners up or down is exact in float arithmetic too).
   using TKey = std::tuple<float, QRgb, float, float>;
-  static TStampCache<TKey> stamps(96);
-  stamps.Find({penWidth_, pen_.color().rgba(), X, Y}, Area(), [this](QPainter& painter) { DrawOutline(painter); })
-      .CopyTo(canvas);
+  static TStampCache<TKey> stamps(512);
+  const QRect area = Area();
+  const float row = Y == std::floor(Y) ? 0.0f : Y;
+  const TStamp& stamp = stamps.Find({penWidth_, pen_.color().rgba(), X, row}, area,
+                                    [this](QPainter& painter) { DrawOutline(painter); });
+  stamp.CopyTo(canvas, QPoint(0, area.top() - stamp.Area().top()));
 }
 
 QRect TDSPE_Flash::Area() const {

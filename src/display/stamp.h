@@ -4,7 +4,8 @@
 // pens are slow to fill, and Qt hands large fills to worker threads).
 //
 // The drawing is made at its own surface position, shifted by whole pixels into the picture,
-// so copying the picture back gives exactly the pixels of drawing it in place.
+// so copying the picture back gives exactly the pixels of drawing it in place; copied with a
+// whole-pixel offset, it gives the pixels of the drawing moved by that offset.
 
 #include <cstddef>
 #include <map>
@@ -26,7 +27,10 @@ class TStamp {
     painter.translate(-area.left(), -area.top());
     draw(painter);
   }
-  void CopyTo(QPainter& canvas) const { canvas.drawImage(area_.topLeft(), picture_); }
+  void CopyTo(QPainter& canvas, const QPoint& offset = QPoint()) const {
+    canvas.drawImage(area_.topLeft() + offset, picture_);
+  }
+  const QRect& Area() const { return area_; }
   bool Made() const { return !picture_.isNull(); }
   void Forget() { picture_ = QImage(); }
 

@@ -55,9 +55,10 @@ TEST_F(SamePixelsTest, OutlinesAtAnyPlaceWidthAndColour) {
   struct TCase {
     float x, y;
   };
-  // Whole and fractional centres, as the board's columns and odd rows give them, and one
-  // partly off the surface.
-  const TCase cases[] = {{100, 100}, {53.1769f, 45}, {37.5884f, 72}, {390.5f, 18.25f}, {-5.3f, 480.7f}};
+  // Whole and fractional centres, as the board's columns and odd rows give them, one partly off
+  // the surface, and columns met again further down (where a stamp is reused).
+  const TCase cases[] = {{100, 100}, {53.1769f, 45}, {37.5884f, 72}, {53.1769f, 477}, {390.5f, 18.25f},
+                         {-5.3f, 480.7f}, {390.5f, 99.25f}};
   for (const TCase& place : cases)
     for (TARGB color : {MakeARGB(100, 255, 255, 0), MakeARGB(150, 255, 0, 0)})
       for (int width = 1; width <= 6; ++width) {
