@@ -108,10 +108,11 @@ measure_once() {
   sleep "$seconds"
   game1=$(cpu_ticks "$game_pid") x1=$(cpu_ticks "$xvfb_pid")
   [ -n "$mover" ] && { kill "$mover" 2>/dev/null || true; wait "$mover" 2>/dev/null || true; }
-  local game_share x_share
+  local game_share x_share resident
   game_share=$(echo "scale=2; 100 * ($game1 - $game0) / $ticks_per_second / $seconds" | bc)
   x_share=$(echo "scale=2; 100 * ($x1 - $x0) / $ticks_per_second / $seconds" | bc)
-  printf ', game %s %% of a core, X server %s %%\n' "$game_share" "$x_share"
+  resident=$(awk '/^VmRSS/ { printf "%.0f", $2 / 1024 }' "/proc/$game_pid/status")
+  printf ', game %s %% of a core, X server %s %%, resident %s MiB\n' "$game_share" "$x_share" "$resident"
   echo "$game_share $x_share" >>"$work/shares"
   kill "$game_pid"
   wait "$game_pid" 2>/dev/null || true
