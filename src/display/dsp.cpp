@@ -111,7 +111,8 @@ void TDSP::Render(int64_t now) {
   // paths, where a ragged region makes it split the work over threads. An empty rectangle
   // clips everything away.
   const QRect composed = changed.boundingRect();
-  backPainter_->setClipRect(composed);
+  // A whole frame needs no clip, which Qt's fast paths like best.
+  if (composed != FrameRect()) backPainter_->setClipRect(composed);
   if (background_.isNull()) {
     backPainter_->fillRect(FrameRect(), Qt::black);
   } else {
