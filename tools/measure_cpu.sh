@@ -13,15 +13,21 @@
 #                  loop starts is already in the window's first frame: "window after" is then
 #                  the time to its first frame.)
 #     -k KEYS      xdotool keys and clicks to bring the game to the state to measure, run once
-#                  the window appears, e.g. "click 1" (a click at the mouse, which starts at
-#                  the middle of the playing field)
+#                  the window appears, e.g. "click 1 sleep 1 click 1" (clicks at the mouse,
+#                  which starts at the middle of the playing field)
+#     -f           keep the player files (settings, roster) of the game's folder, so a game
+#                  that asks for a player on a first start opens straight on its title
 #
 # The game runs from a scratch copy of its folder, so the player files of the build are left
 # alone. Frames are paced as in normal play (BRILLOR_UNCAPPED is cleared).
+#
+# Examples: resting at the title (with a roster), then in the level behind title and map:
+#   tools/measure_cpu.sh -f -p 200,250
+#   tools/measure_cpu.sh -f -k "click 1 sleep 1.5 click 1"
 set -euo pipefail
 
-seconds=20 runs=3 settle=4 mouse=0 probe="" keys=""
-while getopts "s:r:w:mp:k:" option; do
+seconds=20 runs=3 settle=4 mouse=0 probe="" keys="" keep=0
+while getopts "s:r:w:mp:k:f" option; do
   case $option in
     s) seconds=$OPTARG ;;
     r) runs=$OPTARG ;;
@@ -29,7 +35,8 @@ while getopts "s:r:w:mp:k:" option; do
     m) mouse=1 ;;
     p) probe=$OPTARG ;;
     k) keys=$OPTARG ;;
-    *) sed -n '2,18p' "$0"; exit 2 ;;
+    f) keep=1 ;;
+    *) sed -n '2,27p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -47,7 +54,7 @@ cleanup() {
 trap cleanup EXIT
 
 cp -r "$(dirname "$game")"/. "$work/game"
-rm -f "$work/game/dat/b00" "$work/game/dat/b01"
+[ "$keep" = 1 ] || rm -f "$work/game/dat/b00" "$work/game/dat/b01"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display
