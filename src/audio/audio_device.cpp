@@ -56,6 +56,13 @@ TAudioVoice::TAudioVoice(std::shared_ptr<TAudioDevice> device, TDevicePcm pcm) :
   device_->Mixer().Add(&voice_);
 }
 
+TAudioVoice::TAudioVoice(std::shared_ptr<TAudioDevice> device, std::unique_ptr<TMusicStream> stream)
+    : device_(std::move(device)), stream_(std::move(stream)) {
+  voice_.Stream = stream_.get();
+  TAudioDevice::TLock lock(*device_);
+  device_->Mixer().Add(&voice_);
+}
+
 TAudioVoice::~TAudioVoice() {
   TAudioDevice::TLock lock(*device_);
   device_->Mixer().Remove(&voice_);
@@ -72,9 +79,17 @@ void TAudioVoice::Halt() {
 }
 
 void TAudioVoice::Stop() {
-  TAudioDevice::TLock lock(*device_);
-  voice_.Playing = false;
-  voice_.Position = 0;
+  auto halt = [this] {
+    TAudioDevice::TLock lock(*device_);
+    voice_.Playing = false;
+    voice_.Position = 0;
+    if (stream_) stream_->DropBuffered();
+  };
+  if (stream_) {
+    stream_->Rewind(halt);
+  } else {
+    halt();
+  }
 }
 
 void TAudioVoice::SetLooping(bool looping) {

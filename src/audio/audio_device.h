@@ -51,6 +51,8 @@ class TAudioDevice {
 class TAudioVoice {
  public:
   TAudioVoice(std::shared_ptr<TAudioDevice> device, TDevicePcm pcm);
+  // A voice of music decoded as it plays; it always loops.
+  TAudioVoice(std::shared_ptr<TAudioDevice> device, std::unique_ptr<TMusicStream> stream);
   ~TAudioVoice();
   TAudioVoice(const TAudioVoice&) = delete;
   TAudioVoice& operator=(const TAudioVoice&) = delete;
@@ -71,5 +73,7 @@ class TAudioVoice {
 
  private:
   std::shared_ptr<TAudioDevice> device_;
+  // Freed after the voice has left the mixer.
+  std::unique_ptr<TMusicStream> stream_;
   TMixVoice voice_;
 };

@@ -7,7 +7,7 @@
 #include <QUuid>
 
 #include "audio/audio_device.h"
-#include "audio/mp3_decoder.h"
+#include "audio/music_stream.h"
 #include "frame/errors.h"
 #include "frame/paths.h"
 #include "frame/safe_file.h"
@@ -31,9 +31,9 @@ std::unique_ptr<TAudioVoice> LoadMusic(const std::string& path) {
   std::shared_ptr<TAudioDevice> device = TAudioDevice::Acquire();
   std::string bytes;
   if (!device || !ReadWholeFile(path, bytes)) return nullptr;
-  std::optional<TDevicePcm> pcm = DecodeMp3(bytes);
-  if (!pcm) return nullptr;
-  auto voice = std::make_unique<TAudioVoice>(std::move(device), std::move(*pcm));
+  std::unique_ptr<TMusicStream> stream = TMusicStream::Open(std::move(bytes));
+  if (!stream) return nullptr;
+  auto voice = std::make_unique<TAudioVoice>(std::move(device), std::move(stream));
   voice->SetLooping(true);
   return voice;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Background music: each TMCIPlayer plays one MP3 file as a looping voice of the shared sound
-// output; the global MCIPlayers lists them all and holds the one music volume, 0 (silent) to
+// Background music: each TMCIPlayer plays one MP3 file, decoded as it plays, as a looping voice
+// of the shared sound output; the global MCIPlayers lists them all and holds the one music volume, 0 (silent) to
 // 1000 (full).
 //
 // Only a missing file is reported ("GetShortPathName err [%s]"). Every other trouble (no sound
@@ -20,8 +20,8 @@ inline constexpr int32_t MusicVolumeMax = 1000;
 
 class TMCIPlayer {
  public:
-  // Loads and decodes the file (a game name with either separator, or a full path), takes the
-  // shared volume and joins MCIPlayers; stopped at the start.
+  // Loads the file (a game name with either separator, or a full path) and decodes its first
+  // moments, takes the shared volume and joins MCIPlayers; stopped at the start.
   explicit TMCIPlayer(const std::string& fileName);
   // Closes and leaves MCIPlayers.
   ~TMCIPlayer();

@@ -33,7 +33,17 @@ void TMixer::MixBlock(int16_t* out, int32_t frames) {
     out[i] = static_cast<int16_t>(std::lrint(std::clamp(sum[i], -32768.0f, 32767.0f)));
 }
 
+void TMixer::AddStream(TMixVoice& voice, float* sum, int32_t frames) {
+  voice.Position += voice.Stream->MixInto(sum, frames, voice.Gain);
+  const int64_t length = voice.Frames();
+  if (length > 0) voice.Position %= length;
+}
+
 void TMixer::AddVoice(TMixVoice& voice, float* sum, int32_t frames) {
+  if (voice.Stream) {
+    AddStream(voice, sum, frames);
+    return;
+  }
   const int64_t length = voice.Frames();
   int32_t filled = 0;
   while (filled < frames && voice.Playing) {

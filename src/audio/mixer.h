@@ -5,20 +5,26 @@
 #include <cstdint>
 #include <vector>
 
+#include "audio/music_stream.h"
 #include "audio/pcm_conversion.h"
 
 // Hundredths of a decibel (0 loudest, -10000 silence) as a linear gain.
 float AttenuationToGain(int32_t hundredthsOfDb);
 
-// One sound the mixer can play: its samples in the device format and where it stands.
+// One sound the mixer can play: its samples in the device format, or a stream of music that
+// always loops, and where it stands.
 struct TMixVoice {
   TDevicePcm Pcm;
+  TMusicStream* Stream = nullptr;
   int64_t Position = 0;  // in frames
   bool Playing = false;
   bool Looping = false;
   float Gain = 1.0f;
 
-  int64_t Frames() const { return static_cast<int64_t>(Pcm.size()) / DeviceChannels; }
+  // A stream's length is known once it has been decoded to its end (0 before).
+  int64_t Frames() const {
+    return Stream ? Stream->PassFrames() : static_cast<int64_t>(Pcm.size()) / DeviceChannels;
+  }
 };
 
 class TMixer {
@@ -39,6 +45,7 @@ class TMixer {
   static constexpr int32_t BlockFrames = 256;
   void MixBlock(int16_t* out, int32_t frames);
   static void AddVoice(TMixVoice& voice, float* sum, int32_t frames);
+  static void AddStream(TMixVoice& voice, float* sum, int32_t frames);
 
   std::vector<TMixVoice*> voices_;
 };

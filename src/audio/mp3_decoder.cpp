@@ -4,59 +4,28 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 #include <mpg123.h>
 
 namespace {
-// The in-memory file mpg123 reads through its reader callbacks.
-struct TMemorySource {
-  const std::string* Bytes;
-  off_t Position = 0;
-};
-
+// mpg123 reads the in-memory file through these.
 ssize_t ReadMemory(void* handle, void* buffer, size_t count) {
-  auto* source = static_cast<TMemorySource*>(handle);
+  auto* source = static_cast<TMp3Source*>(handle);
   const off_t left = static_cast<off_t>(source->Bytes->size()) - source->Position;
   const size_t n = std::min(count, static_cast<size_t>(std::max<off_t>(left, 0)));
   std::memcpy(buffer, source->Bytes->data() + source->Position, n);
-  source->Position += static_cast<off_t>(n);
+  source->Position += static_cast<long>(n);
   return static_cast<ssize_t>(n);
 }
 
 off_t SeekMemory(void* handle, off_t offset, int whence) {
-  auto* source = static_cast<TMemorySource*>(handle);
-  const off_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? source->Position : static_cast<off_t>(source->Bytes->size());
+  auto* source = static_cast<TMp3Source*>(handle);
+  const off_t size = static_cast<off_t>(source->Bytes->size());
+  const off_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? source->Position : size;
   const off_t target = base + offset;
-  if (target < 0 || target > static_cast<off_t>(source->Bytes->size())) return -1;
-  source->Position = target;
+  if (target < 0 || target > size) return -1;
+  source->Position = static_cast<long>(target);
   return target;
-}
-
-struct THandleFree {
-  void operator()(mpg123_handle* handle) const {
-    mpg123_close(handle);
-    mpg123_delete(handle);
-  }
-};
-using THandle = std::unique_ptr<mpg123_handle, THandleFree>;
-
-// Any rate, mono or stereo, always 16-bit: the conversion to the output is done by SDL.
-THandle OpenDecoder(TMemorySource& source) {
-  mpg123_init();
-  THandle handle(mpg123_new(nullptr, nullptr));
-  if (!handle) return nullptr;
-  mpg123_param(handle.get(), MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0);
-  mpg123_format_none(handle.get());
-  const long* rates = nullptr;
-  size_t rateCount = 0;
-  mpg123_rates(&rates, &rateCount);
-  for (size_t i = 0; i < rateCount; ++i)
-    mpg123_format(handle.get(), rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
-  if (mpg123_replace_reader_handle(handle.get(), ReadMemory, SeekMemory, nullptr) != MPG123_OK ||
-      mpg123_open_handle(handle.get(), &source) != MPG123_OK)
-    return nullptr;
-  return handle;
 }
 
 // The most decoded bytes that can still give no more than maxFrames of output.
@@ -64,37 +33,68 @@ size_t ByteBudget(const TPcmLayout& layout, int64_t maxFrames) {
   const int64_t sourceFrames = maxFrames * layout.Rate / DeviceRate + 1;
   return static_cast<size_t>(sourceFrames) * static_cast<size_t>(layout.Channels) * sizeof(int16_t);
 }
+}  // namespace
 
-// Decodes until the end, an error or a change of format; the bytes and their layout. Nothing
-// once the bytes outgrow the budget for maxFrames.
-std::optional<std::string> DecodeAll(mpg123_handle* handle, TPcmLayout& layout, int64_t maxFrames) {
-  std::string decoded;
-  unsigned char block[16384];
-  for (;;) {
+void TMp3Reader::THandleFree::operator()(mpg123_handle_struct* handle) const {
+  mpg123_close(handle);
+  mpg123_delete(handle);
+}
+
+// Any rate, mono or stereo, always 16-bit: the conversion to the output is done by SDL.
+TMp3Reader::TMp3Reader(const std::string& bytes) : source_{&bytes} {
+  mpg123_init();
+  handle_.reset(mpg123_new(nullptr, nullptr));
+  if (!handle_) return;
+  mpg123_handle* handle = handle_.get();
+  mpg123_param(handle, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0);
+  mpg123_format_none(handle);
+  const long* rates = nullptr;
+  size_t rateCount = 0;
+  mpg123_rates(&rates, &rateCount);
+  for (size_t i = 0; i < rateCount; ++i) mpg123_format(handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+  if (mpg123_replace_reader_handle(handle, ReadMemory, SeekMemory, nullptr) != MPG123_OK ||
+      mpg123_open_handle(handle, &source_) != MPG123_OK)
+    handle_.reset();
+}
+
+TMp3Reader::~TMp3Reader() = default;
+
+size_t TMp3Reader::Read(unsigned char* out, size_t size) {
+  while (handle_ && !ended_) {
     size_t done = 0;
-    const int result = mpg123_read(handle, block, sizeof block, &done);
-    decoded.append(reinterpret_cast<const char*>(block), done);
-    if (layout.Rate != 0 && decoded.size() > ByteBudget(layout, maxFrames)) return std::nullopt;
+    const int result = mpg123_read(handle_.get(), out, size, &done);
     if (result == MPG123_NEW_FORMAT) {
       long rate = 0;
       int channels = 0, encoding = 0;
-      mpg123_getformat(handle, &rate, &channels, &encoding);
-      if (layout.Rate != 0 && (layout.Rate != rate || layout.Channels != channels)) break;
-      layout = TPcmLayout{AUDIO_S16SYS, channels, static_cast<int>(rate), false};
-    } else if (result != MPG123_OK || done == 0) {
-      break;
+      mpg123_getformat(handle_.get(), &rate, &channels, &encoding);
+      if (layout_.Rate != 0 && (layout_.Rate != rate || layout_.Channels != channels)) {
+        ended_ = true;
+      } else {
+        layout_ = TPcmLayout{AUDIO_S16SYS, channels, static_cast<int>(rate), false};
+      }
+      if (done > 0 || ended_) return done;
+      continue;
     }
+    if (result != MPG123_OK || done == 0) ended_ = true;
+    return done;
   }
-  return decoded;
+  return 0;
 }
-}  // namespace
+
+bool TMp3Reader::Rewind() {
+  if (!handle_ || mpg123_seek(handle_.get(), 0, SEEK_SET) < 0) return false;
+  ended_ = false;
+  return true;
+}
 
 std::optional<TDevicePcm> DecodeMp3(const std::string& bytes, int64_t maxFrames) {
-  TMemorySource source{&bytes};
-  THandle handle = OpenDecoder(source);
-  if (!handle) return std::nullopt;
-  TPcmLayout layout;
-  const std::optional<std::string> decoded = DecodeAll(handle.get(), layout, maxFrames);
-  if (!decoded || layout.Rate == 0 || decoded->empty()) return std::nullopt;
-  return ConvertToDevice(layout, decoded->data(), decoded->size());
+  TMp3Reader reader(bytes);
+  std::string decoded;
+  unsigned char block[16384];
+  while (const size_t done = reader.Read(block, sizeof block)) {
+    decoded.append(reinterpret_cast<const char*>(block), done);
+    if (decoded.size() > ByteBudget(reader.Layout(), maxFrames)) return std::nullopt;
+  }
+  if (reader.Layout().Rate == 0 || decoded.empty()) return std::nullopt;
+  return ConvertToDevice(reader.Layout(), decoded.data(), decoded.size());
 }

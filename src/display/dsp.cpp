@@ -16,7 +16,28 @@ void PreparePainter(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
+
+// Far beyond any surface, yet safe to offset and unite.
+constexpr int kFar = 1 << 28;
 }  // namespace
+
+TDSPLook TDSPLook::Everywhere() {
+  TDSPLook look;
+  look.Area = QRect(QPoint(-kFar, -kFar), QPoint(kFar, kFar));
+  look.Restless = true;
+  return look;
+}
+
+QRect TDSPLook::Cover(const QRectF& rect) {
+  // Positions far off the surface are pulled in first, so the arithmetic stays in range.
+  static constexpr double kReach = 1e6;
+  auto clamped = [](double value) { return std::isnan(value) ? 0.0 : std::clamp(value, -kReach, kReach); };
+  const int left = static_cast<int>(std::floor(clamped(rect.left()))) - 1;
+  const int top = static_cast<int>(std::floor(clamped(rect.top()))) - 1;
+  const int right = static_cast<int>(std::ceil(clamped(rect.right()))) + 1;
+  const int bottom = static_cast<int>(std::ceil(clamped(rect.bottom()))) + 1;
+  return QRect(QPoint(left, top), QPoint(right, bottom));
+}
 
 TDSP::TDSP(TFramePresenter* window, int32_t width, int32_t height, int32_t left, int32_t top,
            std::string backgroundFile, int64_t frequency)
@@ -26,7 +47,8 @@ TDSP::TDSP(TFramePresenter* window, int32_t width, int32_t height, int32_t left,
       left_(left),
       top_(top),
       frequency_(frequency),
-      backgroundFile_(std::move(backgroundFile)) {
+      backgroundFile_(std::move(backgroundFile)),
+      changed_(FrameRect()) {
   backBuffer_ = NewSurface(width_, height_);
   saved_ = NewSurface(width_, height_);
   backPainter_ = std::make_unique<QPainter>(&backBuffer_);
@@ -47,6 +69,7 @@ void TDSP::LoadBackground() {
   backgroundPainter_.reset();
   background_ = Drawable(LoadPicture(backgroundFile_));
   OpenBackgroundPainter();
+  BackgroundChanged(FrameRect());
 }
 
 void TDSP::OpenBackgroundPainter() {
@@ -73,10 +96,23 @@ void TDSP::AddElem(TDSPElem* elem) {
 
 void TDSP::RemoveElem(TDSPElem* elem) {
   auto position = std::find(elems_.begin(), elems_.end(), elem);
-  if (position != elems_.end()) elems_.erase(position);
+  if (position == elems_.end()) return;
+  // Its last picture stays in the frame until that part is composed again.
+  if (elem->shown_) changed_ += elem->shownLook_.Area;
+  elems_.erase(position);
 }
 
 void TDSP::Render(int64_t now) {
+  UpdateElems(now);
+  bool restless = false;
+  const QRegion changed = TakeChanges(restless);
+  if (changed.isEmpty() && !restless) return;
+  // One rectangle around every change: Qt copies and blends within a plain rectangle on its fast
+  // paths, where a ragged region makes it split the work over threads. An empty rectangle
+  // clips everything away.
+  const QRect composed = changed.boundingRect();
+  // A whole frame needs no clip, which Qt's fast paths like best.
+  if (composed != FrameRect()) backPainter_->setClipRect(composed);
   if (background_.isNull()) {
     backPainter_->fillRect(FrameRect(), Qt::black);
   } else {
@@ -85,22 +121,54 @@ void TDSP::Render(int64_t now) {
     backPainter_->drawImage(QRectF(FrameRect()), background_);
     backPainter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
-  RenderElems(now);
-  if (window_) window_->PresentFrame(backBuffer_, left_, top_);
+  DrawElems();
+  backPainter_->setClipping(false);
+  if (window_ && !composed.isEmpty()) window_->PresentFrame(backBuffer_, left_, top_, composed);
 }
 
-void TDSP::RenderElems(int64_t now) {
-  // Positions are walked from the count taken at the start. Elements may create or free other
-  // elements (or themselves) from Update, Draw and their callbacks, which shifts positions, so
-  // each position is checked against the list as it is now: an element may then be skipped or
-  // visited twice in that frame, but never touched after it was freed.
+// Positions are walked from the count taken at the start. Elements may create or free other
+// elements (or themselves) from Update, Draw and their callbacks, which shifts positions, so
+// each position is checked against the list as it is now: an element may then be skipped or
+// visited twice in that pass, but never touched after it was freed.
+void TDSP::UpdateElems(int64_t now) {
+  const int count = static_cast<int>(elems_.size());
+  for (int n = count - 1; n >= 0; --n)
+    if (n < static_cast<int>(elems_.size())) elems_[n]->Update(now);
+}
+
+void TDSP::DrawElems() {
   const int count = static_cast<int>(elems_.size());
   for (int n = count - 1; n >= 0; --n) {
     if (n >= static_cast<int>(elems_.size())) continue;
-    elems_[n]->Update(now);
-    if (n >= static_cast<int>(elems_.size())) continue;
     TDSPElem* elem = elems_[n];
-    if (elem->Visible) elem->Draw();
+    // An element made while the frame is drawn has had no update yet: it starts next frame.
+    if (elem->Visible && elem->shown_) elem->Draw();
+  }
+}
+
+QRegion TDSP::TakeChanges(bool& restless) {
+  QRegion changed = changed_;
+  changed_ = QRegion();
+  for (TDSPElem* elem : elems_) {
+    const TDSPLook look = elem->Visible ? elem->Look() : TDSPLook();
+    restless = restless || look.Restless;
+    if (!elem->shown_) {
+      changed += look.Area;
+    } else if (!(look == elem->shownLook_)) {
+      changed += elem->Difference(elem->shownLook_, look);
+    }
+    elem->shownLook_ = look;
+    elem->shown_ = true;
+  }
+  return changed & FrameRect();
+}
+
+void TDSP::BackgroundChanged(const QRect& area) {
+  // A background of another size is stretched over the frame: its pixels are not the frame's.
+  if (background_.size() == QSize(width_, height_)) {
+    changed_ += area;
+  } else {
+    changed_ += FrameRect();
   }
 }
 
@@ -110,6 +178,7 @@ void TDSP::DrawElemOnBackground(TDSPElem* elem) {
   target_ = backgroundPainter_.get();
   elem->Draw();
   target_ = previous;
+  BackgroundChanged(elem->Look().Area);
 }
 
 void TDSP::GrayBackground() {
@@ -126,6 +195,7 @@ void TDSP::GrayBackground() {
       }
     }
   });
+  BackgroundChanged(FrameRect());
 }
 
 void TDSP::DrawMaskedOnBackground(const std::string& pictureFile, const std::string& maskFile,
@@ -134,6 +204,7 @@ void TDSP::DrawMaskedOnBackground(const std::string& pictureFile, const std::str
   const QImage masked = ApplyMask(LoadPicture(pictureFile), LoadPicture(maskFile));
   if (masked.isNull()) return;
   backgroundPainter_->drawImage(rect, masked);
+  BackgroundChanged(TDSPLook::Cover(rect));
 }
 
 void TDSP::SaveBackground() {
@@ -151,6 +222,7 @@ void TDSP::BlendSavedBackground(float opacity) {
   if (opacity < 0.99f) painter.setOpacity(opacity);
   painter.drawImage(QRectF(FrameRect()), saved_, QRectF(0, 0, width_, height_));
   painter.setOpacity(1.0);
+  BackgroundChanged(FrameRect());
 }
 
 void TDSP::ReloadBackground() { LoadBackground(); }
@@ -160,3 +232,9 @@ TDSPElem::TDSPElem(TDSP* dsp, int32_t layer, bool visible) : Layer(layer), DSP(d
 }
 
 TDSPElem::~TDSPElem() { DSP->RemoveElem(this); }
+
+TDSPLook TDSPElem::Look() const { return TDSPLook::Everywhere(); }
+
+QRegion TDSPElem::Difference(const TDSPLook& before, const TDSPLook& now) const {
+  return QRegion(before.Area) + now.Area;
+}

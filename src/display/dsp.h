@@ -3,6 +3,7 @@
 // gems and marks into, a saved copy of that background, and the elements drawn over it each
 // frame in layer order. Nothing else paints inside the playing field.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,6 +12,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <QRegion>
 
 #include "display/picture.h"
 
@@ -20,8 +22,29 @@ class TDSPElem;
 class TFramePresenter {
  public:
   virtual ~TFramePresenter() = default;
-  // frame stays valid and unchanged until the next Render.
-  virtual void PresentFrame(const QImage& frame, int left, int top) = 0;
+  // Only the changed part of frame (in frame pixels) differs from the frame presented before.
+  // frame stays valid, and unchanged outside the next changed part, until the next Render.
+  virtual void PresentFrame(const QImage& frame, int left, int top, const QRegion& changed) = 0;
+};
+
+// How an element shows: the pixels its Draw may touch and whatever else decides them. Two equal
+// looks draw the same pixels, so an element whose look stays the same needs no redrawing.
+struct TDSPLook {
+  // Surface pixels; empty when the element draws nothing.
+  QRect Area;
+  // Position, opacity, frame, text... as the element kind needs.
+  std::array<double, 4> State{};
+  // Drawn every frame, as it looks different each time (random twinkles and bolts) or ends
+  // itself in its Draw: never equal to any look.
+  bool Restless = false;
+
+  bool operator==(const TDSPLook& other) const {
+    return !Restless && !other.Restless && Area == other.Area && State == other.State;
+  }
+  // Anything on the whole of any surface, anew every frame: right for any element, never cheap.
+  static TDSPLook Everywhere();
+  // The whole pixels under a rectangle given in fractional pixels, one to spare each side.
+  static QRect Cover(const QRectF& rect);
 };
 
 class TDSP {
@@ -39,10 +62,12 @@ class TDSP {
   void AddElem(TDSPElem* elem);
   void RemoveElem(TDSPElem* elem);
 
-  // One frame: background, every element updated and drawn from the lowest layer up, then the
-  // finished frame handed to the window.
+  // One frame: every element updated from the lowest layer up; then, where any element or the
+  // background changed since the last frame, the background copied and every element drawn
+  // from the lowest layer up, and that part of the frame handed to the window. A frame in
+  // which nothing changed is neither composed nor handed on (restless elements are still
+  // drawn, into nothing, so that effects end on time).
   void Render(int64_t now);
-  void RenderElems(int64_t now);
 
   // Draws the element once into the background picture, which keeps it until reloaded.
   void DrawElemOnBackground(TDSPElem* elem);
@@ -74,6 +99,15 @@ class TDSP {
  private:
   void LoadBackground();
   void OpenBackgroundPainter();
+  // Updates every element, lowest layer first.
+  void UpdateElems(int64_t now);
+  // Draws every visible element that was there when the changes were taken, lowest layer first.
+  void DrawElems();
+  // The part of the frame that differs from the one composed last; every element's look is
+  // taken as composed from here on. restless tells whether any element must be drawn anyway.
+  QRegion TakeChanges(bool& restless);
+  // area is in background pixels.
+  void BackgroundChanged(const QRect& area);
   // Ends the background painter for direct pixel work and reopens it afterwards.
   template <typename Work>
   void EditBackgroundPixels(Work work);
@@ -91,6 +125,9 @@ class TDSP {
   QPainter* target_ = nullptr;
   // Highest layer first.
   std::vector<TDSPElem*> elems_;
+  // Changes not tied to a present element: freed elements, background edits. The first frame
+  // is composed whole.
+  QRegion changed_;
 };
 
 // Base of every display element. Registers with its surface on creation and unregisters on
@@ -107,10 +144,22 @@ class TDSPElem {
   virtual void Update(int64_t now) = 0;
   // Paints the element on DSP->Canvas().
   virtual void Draw() = 0;
+  // How the element would show if drawn now (whether Visible or not). Kinds that do not say
+  // are redrawn, with everything else, every frame.
+  virtual TDSPLook Look() const;
+  // The pixels that may differ between two of its looks: both areas, unless the kind knows
+  // better.
+  virtual QRegion Difference(const TDSPLook& before, const TDSPLook& now) const;
 
   int32_t Layer;
   TDSP* DSP;
   float X = 0;
   float Y = 0;
   bool Visible;
+
+ private:
+  friend class TDSP;
+  // The look in the frame last composed; not yet composed before the first.
+  TDSPLook shownLook_;
+  bool shown_ = false;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include <QPainter>
 
@@ -35,6 +36,26 @@ void DrawTwinkle(QPainter& canvas, QPen& pen, const TParticle& particle) {
   canvas.drawLine(QPointF(particle.PX, particle.PY), QPointF(particle.PX + dx, particle.PY + dy));
 }
 
+// Particles that are drawn twinkle anew every frame, each within two pen widths of its place.
+TDSPLook TwinkleLook(const std::vector<TParticle>& particles, qreal penWidth) {
+  TDSPLook look;
+  look.Restless = true;
+  float left = 0, top = 0, right = 0, bottom = 0;
+  bool any = false;
+  for (const TParticle& particle : particles) {
+    if (Life(particle.PColor) <= 64) continue;
+    left = any ? std::min(left, particle.PX) : particle.PX;
+    right = any ? std::max(right, particle.PX) : particle.PX;
+    top = any ? std::min(top, particle.PY) : particle.PY;
+    bottom = any ? std::max(bottom, particle.PY) : particle.PY;
+    any = true;
+  }
+  if (!any) return look;
+  const qreal reach = 2 * penWidth + 1;
+  look.Area = TDSPLook::Cover(QRectF(QPointF(left - reach, top - reach), QPointF(right + reach, bottom + reach)));
+  return look;
+}
+
 std::vector<TParticle> MakeParticles(int32_t count) { return std::vector<TParticle>(std::max(count, 0)); }
 
 // Puts a particle back at the source (x, y) with a fresh life and returns it for its new
@@ -48,6 +69,12 @@ TParticle* Restarted(std::vector<TParticle>& particles, int32_t index, float x, 
   return &particle;
 }
 
+// Whether a drawing placed at (x, y) over area can show on the painter's target at all.
+bool Shows(const QPainter& painter, float x, float y, const QRect& area) {
+  if (!std::isfinite(x) || !std::isfinite(y)) return false;
+  return area.intersects(QRect(0, 0, painter.device()->width(), painter.device()->height()));
+}
+
 // Random(n + 1) for a range that may already be at the top of int32.
 int32_t RandomUpTo(int32_t highest) {
   return Random(highest < std::numeric_limits<int32_t>::max() ? highest + 1 : highest);
@@ -57,7 +84,7 @@ int32_t RandomUpTo(int32_t highest) {
 // ---- TDSPE_Flash ----
 
 TDSPE_Flash::TDSPE_Flash(TDSP* dsp, int32_t layer, TARGB color, int64_t interval)
-    : TDSPElem(dsp, layer), pen_(GamePen(color, 1)), outline_(6), interval_(interval) {
+    : TDSPElem(dsp, layer), pen_(GamePen(color, 1)), interval_(interval) {
   X = -100;
   Y = -100;
 }
@@ -70,18 +97,36 @@ void TDSPE_Flash::Update(int64_t now) {
 }
 
 void TDSPE_Flash::Draw() {
+  QPainter& canvas = DSP->Canvas();
+  if (!Shows(canvas, X, Y, Area())) return;
+  // A held set's outlines pulse through six widths in two colours on the cells under the
+  // mouse: few looks, each stroked once. Board rows lie a whole number of pixels apart, so one
+  // stamp serves a whole column: the same drawing moved by whole pixels (only for whole-pixel
+  // heights, where moving the corners up or down is exact in float arithmetic too).
+  using TKey = std::tuple<float, QRgb, float, float>;
+  static TStampCache<TKey> stamps(512);
+  const QRect area = Area();
+  const float row = Y == std::floor(Y) ? 0.0f : Y;
+  const TStamp& stamp = stamps.Find({penWidth_, pen_.color().rgba(), X, row}, area,
+                                    [this](QPainter& painter) { DrawOutline(painter); });
+  stamp.CopyTo(canvas, QPoint(0, area.top() - stamp.Area().top()));
+}
+
+QRect TDSPE_Flash::Area() const {
+  return TDSPLook::Cover(QRectF(X - kOutlineReach, Y - kOutlineReach, 2 * kOutlineReach, 2 * kOutlineReach));
+}
+
+TDSPLook TDSPE_Flash::Look() const { return {Area(), {X, Y, penWidth_, static_cast<double>(pen_.color().rgba())}}; }
+
+void TDSPE_Flash::DrawOutline(QPainter& painter) const {
   const float x = X;
   const float y = Y;
-  outline_[0] = QPointF(x, y - kRadius);
-  outline_[1] = QPointF(x + kHalfWidth, y - kRadius / 2);
-  outline_[2] = QPointF(x + kHalfWidth, y + kRadius / 2);
-  outline_[3] = QPointF(x, y + kRadius);
-  outline_[4] = QPointF(x - kHalfWidth, y + kRadius / 2);
-  outline_[5] = QPointF(x - kHalfWidth, y - kRadius / 2);
-  QPainter& canvas = DSP->Canvas();
-  canvas.setPen(pen_);
-  canvas.setBrush(Qt::NoBrush);
-  canvas.drawPolygon(outline_, Qt::OddEvenFill);
+  const QPolygonF outline({QPointF(x, y - kRadius), QPointF(x + kHalfWidth, y - kRadius / 2),
+                           QPointF(x + kHalfWidth, y + kRadius / 2), QPointF(x, y + kRadius),
+                           QPointF(x - kHalfWidth, y + kRadius / 2), QPointF(x - kHalfWidth, y - kRadius / 2)});
+  painter.setPen(pen_);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolygon(outline, Qt::OddEvenFill);
 }
 
 void TDSPE_Flash::SetColor(TARGB color) { pen_.setColor(QColor::fromRgba(color)); }
@@ -93,16 +138,69 @@ TDSPE_Arc::TDSPE_Arc(TDSP* dsp, int32_t layer, int32_t percent)
 
 void TDSPE_Arc::Update(int64_t) {}
 
-void TDSPE_Arc::Draw() {
-  // Qt counts angles anticlockwise in sixteenths of a degree: 88 degrees is just right of
-  // twelve o'clock, and a positive span runs anticlockwise. More than a full turn is a full ring.
+TDSPE_Arc::TLook TDSPE_Arc::CurrentLook() const {
+  // Qt counts angles anticlockwise in sixteenths of a degree; more than a full turn is a full
+  // ring.
   constexpr int kFullTurn = 360 * 16;
-  if (std::isnan(Percent)) return;
   const double span = std::clamp(Percent / 100.0 * kFullTurn, double(-kFullTurn), double(kFullTurn));
-  pen_.setColor(QColor::fromRgba(MakeARGB(Alpha, 255, 255, 255)));
+  return {Alpha, RoundHalfEven32(span), X, Y};
+}
+
+void TDSPE_Arc::Draw() {
+  if (std::isnan(Percent)) return;
   QPainter& canvas = DSP->Canvas();
-  canvas.setPen(pen_);
-  canvas.drawArc(QRectF(X, Y, kBoxSize, kBoxSize), 88 * 16, RoundHalfEven32(span));
+  if (!Shows(canvas, X, Y, Area())) return;
+  const TLook look = CurrentLook();
+  if (look == lastLook_) {
+    if (!stamp_.Made()) stamp_.Make(Area(), [&](QPainter& painter) { DrawRing(painter, look); });
+    stamp_.CopyTo(canvas);
+    return;
+  }
+  lastLook_ = look;
+  stamp_.Forget();
+  DrawRing(canvas, look);
+}
+
+QRect TDSPE_Arc::Area() const {
+  const float reach = kPenWidth / 2;
+  return TDSPLook::Cover(QRectF(X - reach, Y - reach, kBoxSize + 2 * reach, kBoxSize + 2 * reach));
+}
+
+TDSPLook TDSPE_Arc::Look() const {
+  if (std::isnan(Percent)) return {};
+  const TLook look = CurrentLook();
+  return {Area(), {look.X, look.Y, static_cast<double>(look.Alpha), static_cast<double>(look.Span)}};
+}
+
+QRegion TDSPE_Arc::Difference(const TDSPLook& before, const TDSPLook& now) const {
+  const bool onlySpan = !before.Area.isEmpty() && before.Area == now.Area && before.State[0] == now.State[0] &&
+                        before.State[1] == now.State[1] && before.State[2] == now.State[2];
+  if (!onlySpan) return TDSPElem::Difference(before, now);
+  // The quarter of the ring's box holding an end at span sixteenths of a degree from the
+  // start, with room for the flat cap and the join into it; an end within two degrees of a
+  // quarter's edge takes the neighbouring quarter as well.
+  const QRect box = now.Area;
+  const QPoint centre = box.center();
+  constexpr int kRoom = 14;
+  auto quarter = [&](int index) {
+    const int q = ((index % 4) + 4) % 4;
+    const bool right = q == 0 || q == 3, up = q == 0 || q == 1;
+    return QRect(QPoint(right ? centre.x() - kRoom : box.left(), up ? box.top() : centre.y() - kRoom),
+                 QPoint(right ? box.right() : centre.x() + kRoom, up ? centre.y() + kRoom : box.bottom()));
+  };
+  auto ends = [&](double span) {
+    const double degrees = 88 + span / 16;
+    return QRegion(quarter(static_cast<int>(std::floor((degrees - 2) / 90)))) +
+           quarter(static_cast<int>(std::floor((degrees + 2) / 90)));
+  };
+  return ends(before.State[3]) + ends(now.State[3]);
+}
+
+void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {
+  // 88 degrees is just right of twelve o'clock, and a positive span runs anticlockwise.
+  pen_.setColor(QColor::fromRgba(MakeARGB(look.Alpha, 255, 255, 255)));
+  painter.setPen(pen_);
+  painter.drawArc(QRectF(look.X, look.Y, kBoxSize, kBoxSize), 88 * 16, look.Span);
 }
 
 // ---- TDSPE_Spark ----
@@ -174,6 +272,12 @@ void TDSPE_Spark::Draw() {
   if (!anyAlive) delete this;
 }
 
+TDSPLook TDSPE_Spark::Look() const {
+  // Restless even before it starts or once spent: it ends in its Draw.
+  if (!clock_.Started()) return TwinkleLook({}, 0);
+  return TwinkleLook(Particles, pen_.widthF());
+}
+
 // ---- TDSPE_Temp ----
 
 TDSPE_Temp::TDSPE_Temp(TDSP* dsp, int32_t layer, TARGB color, float x, float y, float speed, int32_t count,
@@ -215,6 +319,11 @@ void TDSPE_Temp::Draw() {
   }
 }
 
+TDSPLook TDSPE_Temp::Look() const {
+  if (!clock_.Started()) return {};
+  return TwinkleLook(Particles, pen_.widthF());
+}
+
 // ---- TDSPE_Lightning ----
 
 TDSPE_Lightning::TDSPE_Lightning(TDSP* dsp, int32_t layer, TARGB color, float x, float y, float endX,
@@ -251,14 +360,28 @@ void TDSPE_Lightning::Update(int64_t now) {
 
 void TDSPE_Lightning::Draw() {
   QPainter& canvas = DSP->Canvas();
-  const TSegmentSink drawSegment = [&canvas](const QPointF& from, const QPointF& to) { canvas.drawLine(from, to); };
   for (int32_t bolt = 0; bolt < bolts_; ++bolt) {
     pen_.setColor(QColor::fromRgba(WithAlpha(Color, Random(255))));
     pen_.setWidthF(PickPenWidth());
     canvas.setPen(pen_);
-    WalkBolt(drawSegment);
+    WalkBolt(segments_);
+    // Qt draws a one-pixel pen's joined segments without repeating the pixel they share, which
+    // would make a translucent bolt lighter at its joints: thin pens go segment by segment.
+    if (pen_.widthF() > 1) {
+      canvas.drawLines(segments_.data(), static_cast<int>(segments_.size()));
+    } else {
+      for (const QLineF& segment : segments_) canvas.drawLine(segment);
+    }
   }
   if (finite_ && bolts_ >= boltLimit_) delete this;
+}
+
+TDSPLook TDSPE_Lightning::Look() const {
+  if (bolts_ > 0) return TDSPLook::Everywhere();
+  // Without bolts it shows nothing, but a finite one ends in its Draw.
+  TDSPLook look;
+  look.Restless = finite_;
+  return look;
 }
 
 qreal TDSPE_Lightning::PickPenWidth() const {
@@ -269,7 +392,8 @@ qreal TDSPE_Lightning::PickPenWidth() const {
   return static_cast<qreal>(std::max<int64_t>(lowest + pick, 0));
 }
 
-void TDSPE_Lightning::WalkBolt(const TSegmentSink& sink) const {
+void TDSPE_Lightning::WalkBolt(std::vector<QLineF>& segments) const {
+  segments.clear();
   // A bolt across the playing field takes a few hundred segments at most. A far longer one, or
   // one so far from the origin that a step of a pixel is lost in rounding, jumps to its end
   // rather than stall the frame.
@@ -296,7 +420,7 @@ void TDSPE_Lightning::WalkBolt(const TSegmentSink& sink) const {
       c = EndX;
       d = static_cast<float>(RandomUpTo(spread)) + TargetY - halfSpread;
     }
-    sink(QPointF(a, b), QPointF(c, d));
+    segments.emplace_back(QPointF(a, b), QPointF(c, d));
     if (c == EndX) return;
     a = c;
     b = d;

@@ -5,16 +5,18 @@
 // at the end of their own Draw.
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
+#include <QLineF>
 #include <QPen>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRect>
 
 #include "display/dsp.h"
 #include "display/element_time.h"
 #include "display/picture.h"
+#include "display/stamp.h"
 #include "frame/events.h"
 
 // The cursor that marks a hexagon: an outline centred on (X, Y) whose line width steps
@@ -30,15 +32,21 @@ class TDSPE_Flash : public TDSPElem {
   void SetColor(TARGB color);
   float PenWidth() const { return penWidth_; }
   int64_t Interval() const { return interval_; }
+  // The pixels the outline may touch at its present place, with room for the widest pen.
+  QRect Area() const;
+  TDSPLook Look() const override;
 
   // Corners point up and down; 15.5884572 is 18 x sqrt(3) / 2.
   static constexpr float kRadius = 18;
   static constexpr float kHalfWidth = 15.5884572f;
+  // The widest pen's miter corners stay within this many pixels of the centre.
+  static constexpr float kOutlineReach = 23;
 
  private:
+  void DrawOutline(QPainter& painter) const;
+
   int64_t lastStep_ = 0;
   QPen pen_;
-  QPolygonF outline_;
   float penWidth_ = 1;
   int64_t interval_;
 };
@@ -51,7 +59,17 @@ class TDSPE_Arc : public TDSPElem {
   TDSPE_Arc(TDSP* dsp, int32_t layer, int32_t percent);
 
   void Update(int64_t now) override;
+  // A look seen the frame before is copied from a stamp; while the ring keeps changing (the
+  // countdown moves it every frame) it is stroked in place, as making a stamp each frame would
+  // cost more than it saves.
   void Draw() override;
+
+  // The pixels the ring may touch at its present place.
+  QRect Area() const;
+  TDSPLook Look() const override;
+  // A ring that only grew or shrank differs only in the quarters of the circle its two ends
+  // lie in: Qt strokes a ring as one curve per quarter, and only the last one changes.
+  QRegion Difference(const TDSPLook& before, const TDSPLook& now) const override;
 
   static constexpr float kBoxSize = 200;
   static constexpr float kPenWidth = 50;
@@ -61,7 +79,19 @@ class TDSPE_Arc : public TDSPElem {
   float Percent;
 
  private:
+  // Everything that decides the ring's pixels.
+  struct TLook {
+    uint8_t Alpha;
+    int32_t Span;  // sixteenths of a degree
+    float X, Y;
+    bool operator==(const TLook&) const = default;
+  };
+  TLook CurrentLook() const;
+  void DrawRing(QPainter& painter, const TLook& look);
+
   QPen pen_;
+  TLook lastLook_{};
+  TStamp stamp_;
 };
 
 // One spark or plume particle. Speeds in pixels per second, positive VY downward; the colour's
@@ -87,6 +117,7 @@ class TDSPE_Spark : public TDSPElem {
   void Update(int64_t now) override;
   // May free the element: touch nothing of it after calling.
   void Draw() override;
+  TDSPLook Look() const override;
 
   // Re-seeds one particle at (X, Y); an index outside the burst is ignored.
   void ResetParticle(int32_t index);
@@ -113,6 +144,7 @@ class TDSPE_Temp : public TDSPElem {
 
   void Update(int64_t now) override;
   void Draw() override;
+  TDSPLook Look() const override;
 
   // Re-seeds one particle at (X, Y); an index outside the plume is ignored.
   void ResetParticle(int32_t index);
@@ -141,11 +173,11 @@ class TDSPE_Lightning : public TDSPElem {
   void Update(int64_t now) override;
   // May free the element: touch nothing of it after calling.
   void Draw() override;
+  // Bolts may wander anywhere on the surface.
+  TDSPLook Look() const override;
 
-  // Walks one random bolt, handing each straight segment to sink. Draw draws them; tests
-  // look at them.
-  using TSegmentSink = std::function<void(const QPointF& from, const QPointF& to)>;
-  void WalkBolt(const TSegmentSink& sink) const;
+  // Walks one random bolt into segments (emptied first), one straight line each.
+  void WalkBolt(std::vector<QLineF>& segments) const;
 
   int32_t Bolts() const { return bolts_; }
   int32_t BoltLimit() const { return boltLimit_; }
@@ -167,6 +199,8 @@ class TDSPE_Lightning : public TDSPElem {
 
   int64_t lastStep_ = 0;
   QPen pen_;
+  // Reused from bolt to bolt, so drawing allocates nothing once it has grown.
+  std::vector<QLineF> segments_;
   int32_t bolts_;
   int32_t boltLimit_;
   bool finite_;

@@ -1,6 +1,7 @@
 #include "display/picture_elements.h"
 
 #include <cmath>
+#include <functional>
 #include <utility>
 
 #include <QFontMetricsF>
@@ -112,6 +113,13 @@ void TDSPE_Static::Draw() {
   DrawPart(QRectF(0, 0, width_, height_), QPointF(X, Y));
 }
 
+TDSPLook TDSPE_Static::Look() const { return PartLook(width_, height_, 0); }
+
+TDSPLook TDSPE_Static::PartLook(qreal width, qreal height, double detail) const {
+  if (picture_.isNull() || width <= 0 || height <= 0) return {};
+  return {TDSPLook::Cover(QRectF(X, Y, width, height)), {X, Y, hasOpacity_ ? alpha_ : 1.0, detail}};
+}
+
 void TDSPE_Static::DrawPart(const QRectF& source, const QPointF& target) const {
   if (picture_.isNull() || source.isEmpty()) return;
   QPainter& canvas = DSP->Canvas();
@@ -147,6 +155,12 @@ void TDSPE_FlashBmp::Draw() {
   if (finished) delete this;
 }
 
+TDSPLook TDSPE_FlashBmp::Look() const {
+  TDSPLook look = TDSPE_Static::Look();
+  look.Restless = true;
+  return look;
+}
+
 // ---- TDSPE_String ----
 
 TDSPE_String::TDSPE_String(TDSP* dsp, int32_t layer, int32_t cellWidth)
@@ -179,6 +193,11 @@ void TDSPE_String::Draw() {
     if (glyph < 0) continue;
     DrawPart(QRectF(glyph * cell, 0, cell, Height()), QPointF(X + static_cast<qreal>(i) * cell, Y));
   }
+}
+
+TDSPLook TDSPE_String::Look() const {
+  return PartLook(static_cast<qreal>(Text.size()) * cellWidth_, Height(),
+                  static_cast<double>(std::hash<std::string>()(Text)));
 }
 
 // ---- TDSPE_Animation ----
@@ -222,6 +241,8 @@ void TDSPE_Animation::Draw() {
   if (frameWidth_ <= 0) return;
   DrawPart(QRectF(static_cast<qreal>(frame_) * frameWidth_, 0, frameWidth_, Height()), QPointF(X, Y));
 }
+
+TDSPLook TDSPE_Animation::Look() const { return PartLook(frameWidth_, Height(), frame_); }
 
 // ---- TDSPE_Bounce ----
 
@@ -329,6 +350,17 @@ void TDSPE_Startlight::Draw() {
   if (zeroCount_ > 1) delete this;
 }
 
+TDSPLook TDSPE_Startlight::Look() const {
+  const qreal shrink = 1 - scale_;
+  // Restless: it ends in its Draw.
+  TDSPLook look;
+  look.Restless = true;
+  if (source_.isNull()) return look;
+  look.Area = TDSPLook::Cover(QRectF(X + shrink * width_ / 2, Y + shrink * height_ / 2, width_, height_));
+  look.State = {X, Y, angle_, scale_};
+  return look;
+}
+
 // ---- TDSPE_Text ----
 
 TDSPE_Text::TDSPE_Text(TDSP* dsp, int32_t layer, const QString& fontName, int32_t size, TARGB color,
@@ -349,4 +381,10 @@ void TDSPE_Text::Draw() {
   canvas.setFont(font_);
   canvas.setPen(QColor::fromRgba(color_));
   canvas.drawText(QPointF(X, Y + ascent_), Text);
+}
+
+TDSPLook TDSPE_Text::Look() const {
+  // Glyphs may reach a little beyond their measured box.
+  const QRectF box = QFontMetricsF(font_).boundingRect(Text).translated(X, Y + ascent_);
+  return {TDSPLook::Cover(box.adjusted(-2, -2, 2, 2)), {X, Y, static_cast<double>(qHash(Text))}};
 }

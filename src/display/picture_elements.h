@@ -40,6 +40,7 @@ class TDSPE_Static : public TDSPElem {
   void Update(int64_t now) override;
   // Nothing while hidden, so a stage can keep a hidden element only for stamping.
   void Draw() override;
+  TDSPLook Look() const override;
 
   // Opacity 0..1. Masked and tinted pictures read 0 and are drawn opaque all the same.
   float Alpha() const { return alpha_; }
@@ -65,6 +66,9 @@ class TDSPE_Static : public TDSPElem {
   // Copies the source rectangle of the picture, unscaled, with its top-left corner at target;
   // at the element's opacity when it has one (plain and keyed pictures).
   void DrawPart(const QRectF& source, const QPointF& target) const;
+  // A look of the picture's part of the given size at (X, Y), told apart by detail (a frame,
+  // a text) besides place and opacity.
+  TDSPLook PartLook(qreal width, qreal height, double detail) const;
 
  private:
   void SetPicture(QImage picture, const std::string& fileName);
@@ -91,6 +95,8 @@ class TDSPE_FlashBmp : public TDSPE_Static {
   void Update(int64_t now) override;
   // May free the element: touch nothing of it after calling.
   void Draw() override;
+  // Restless: it ends in its Draw.
+  TDSPLook Look() const override;
 
   bool FadeIn() const { return fadeIn_; }
   float Duration() const { return duration_; }
@@ -120,6 +126,7 @@ class TDSPE_String : public TDSPE_Static {
   // One cell per character from (X, Y) rightwards; a character without a cell leaves its place
   // empty.
   void Draw() override;
+  TDSPLook Look() const override;
 
   int32_t CellWidth() const { return cellWidth_; }
 
@@ -144,6 +151,7 @@ class TDSPE_Animation : public TDSPE_Static {
 
   void Update(int64_t now) override;
   void Draw() override;
+  TDSPLook Look() const override;
 
   int32_t Frame() const { return frame_; }
   int32_t FrameWidth() const { return frameWidth_; }
@@ -215,6 +223,7 @@ class TDSPE_Startlight : public TDSPElem {
   void Update(int64_t now) override;
   // May free the element: touch nothing of it after calling.
   void Draw() override;
+  TDSPLook Look() const override;
 
   float Angle() const { return angle_; }
   float Scale() const { return scale_; }
@@ -248,6 +257,7 @@ class TDSPE_Text : public TDSPElem {
 
   void Update(int64_t now) override;
   void Draw() override;
+  TDSPLook Look() const override;
 
   const QFont& Font() const { return font_; }
   TARGB Color() const { return color_; }

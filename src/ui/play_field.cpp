@@ -1,5 +1,6 @@
 #include "ui/play_field.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 TPlayField::TPlayField(QWidget* parent) : QWidget(parent) {
@@ -8,18 +9,18 @@ TPlayField::TPlayField(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void TPlayField::PresentFrame(const QImage& frame, int, int) {
+void TPlayField::PresentFrame(const QImage& frame, int, int, const QRegion& changed) {
   frame_ = &frame;
-  // Painted at once: the back buffer is recomposed by the next frame.
-  repaint();
+  // Painted at once, and only what changed: the rest of the screen already shows the rest.
+  repaint(changed);
 }
 
-void TPlayField::paintEvent(QPaintEvent*) {
+void TPlayField::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (!frame_) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
   painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.drawImage(0, 0, *frame_);
+  for (const QRect& part : event->region()) painter.drawImage(part, *frame_, part);
 }

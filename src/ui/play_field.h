@@ -11,7 +11,7 @@ class TPlayField : public QWidget, public TFramePresenter {
   Q_OBJECT
  public:
   explicit TPlayField(QWidget* parent);
-  void PresentFrame(const QImage& frame, int left, int top) override;
+  void PresentFrame(const QImage& frame, int left, int top, const QRegion& changed) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -43,13 +43,15 @@ class TBlock : public TDSPElem {
 
 class TCapture : public TFramePresenter {
  public:
-  void PresentFrame(const QImage& frame, int left, int top) override {
+  void PresentFrame(const QImage& frame, int left, int top, const QRegion& area) override {
     last = frame.copy();
     at = QPoint(left, top);
+    changed = area;
     ++frames;
   }
   QImage last;
   QPoint at;
+  QRegion changed;
   int frames = 0;
 };
 
@@ -97,8 +99,8 @@ TEST_F(DspTest, RenderPassUpdatesEveryElementButDrawsOnlyVisibleOnes) {
   auto* low = new TBlock(&dsp, 1, Red, &log, "low");
   auto* high = new TBlock(&dsp, 2, Blue, &log, "high");
   high->Visible = false;
-  dsp.RenderElems(0);
-  EXPECT_EQ(log, (std::vector<std::string>{"low.update", "low.draw", "high.update"}));
+  dsp.Render(0);
+  EXPECT_EQ(log, (std::vector<std::string>{"low.update", "high.update", "low.draw"}));
   delete low;
   delete high;
 }
@@ -108,9 +110,9 @@ TEST_F(DspTest, AnElementFreeingItselfInDrawDoesNotDisturbTheOthers) {
   auto* middle = new TBlock(&dsp, 2, Green, &log, "middle");
   new TBlock(&dsp, 1, Blue, &log, "bottom");
   middle->onDraw = [middle] { delete middle; };
-  dsp.RenderElems(0);
-  EXPECT_EQ(log, (std::vector<std::string>{"bottom.update", "bottom.draw", "middle.update", "middle.draw",
-                                           "middle.free", "top.update", "top.draw"}));
+  dsp.Render(0);
+  EXPECT_EQ(log, (std::vector<std::string>{"bottom.update", "middle.update", "top.update", "bottom.draw",
+                                           "middle.draw", "middle.free", "top.draw"}));
   EXPECT_EQ(dsp.Elems().size(), 2u);
 }
 
@@ -128,9 +130,9 @@ TEST_F(DspTest, CallbacksMayCreateAndFreeOtherElementsDuringThePass) {
     new TBlock(&dsp, 7, White);
   };
   b->onDraw = [b] { delete b; };
-  dsp.RenderElems(0);
+  dsp.Render(0);
   EXPECT_EQ(dsp.Elems().size(), 2u);
-  dsp.RenderElems(0);
+  dsp.Render(0);
 }
 
 TEST_F(DspTest, DestroyingTheSurfaceFreesEveryElementLastPositionFirst) {

@@ -19,7 +19,9 @@ struct TSegment {
 
 std::vector<TSegment> WalkOneBolt(const TDSPE_Lightning& lightning) {
   std::vector<TSegment> segments;
-  lightning.WalkBolt([&](const QPointF& from, const QPointF& to) { segments.push_back({from, to}); });
+  std::vector<QLineF> lines;
+  lightning.WalkBolt(lines);
+  for (const QLineF& line : lines) segments.push_back({line.p1(), line.p2()});
   return segments;
 }
 }  // namespace

@@ -496,7 +496,7 @@ TEST_F(MainWindowTest, PlayFieldShowsThePresentedFrame) {
   QImage frame(400, 500, QImage::Format_ARGB32_Premultiplied);
   frame.fill(QColor(10, 200, 30));
   window.show();
-  window.PlayField()->PresentFrame(frame, 221, 20);
+  window.PlayField()->PresentFrame(frame, 221, 20, QRegion(frame.rect()));
   const QImage shown = window.PlayField()->grab().toImage();
   EXPECT_EQ(shown.pixelColor(200, 250), QColor(10, 200, 30));
 }

@@ -1,0 +1,152 @@
+// Stamped and batched pen drawings give exactly the pixels of stroking each drawing in place,
+// one call per line, over a patterned background (so any difference in blending shows).
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include <QPainter>
+
+#include "display/dsp.h"
+#include "display/line_effects.h"
+#include "display/picture.h"
+#include "frame/random.h"
+#include "support/pictures.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+class SamePixelsTest : public ::testing::Test {
+ protected:
+  SamePixelsTest() {
+    QImage pattern(400, 500, QImage::Format_ARGB32);
+    for (int y = 0; y < 500; ++y)
+      for (int x = 0; x < 400; ++x) pattern.setPixel(x, y, qRgb(70 + x % 40 * 3, 40 + y % 30 * 5, (x * y) % 251));
+    SavePicture(pattern, dir.File("dat/x00"));
+    dsp = std::make_unique<TDSP>(nullptr, 400, 500, 221, 20, "dat/x00", 1000);
+  }
+
+  // The background with draw(painter) stroked straight onto it.
+  template <typename Draw>
+  QImage Reference(Draw draw) const {
+    QImage frame = dsp->Background().copy();
+    QPainter painter(&frame);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    draw(painter);
+    return frame;
+  }
+
+  // The first differing pixel, for the failure message.
+  static std::string FirstDifference(const QImage& a, const QImage& b) {
+    for (int y = 0; y < a.height(); ++y)
+      for (int x = 0; x < a.width(); ++x)
+        if (a.pixel(x, y) != b.pixel(x, y)) return std::to_string(x) + "," + std::to_string(y);
+    return "none";
+  }
+
+  TTempProgramDir dir;
+  std::unique_ptr<TDSP> dsp;
+};
+
+TEST_F(SamePixelsTest, OutlinesAtAnyPlaceWidthAndColour) {
+  auto* outline = new TDSPE_Flash(dsp.get(), 0, 0, 1000);
+  struct TCase {
+    float x, y;
+  };
+  // Whole and fractional centres, as the board's columns and odd rows give them, one partly off
+  // the surface, and columns met again further down (where a stamp is reused).
+  const TCase cases[] = {{100, 100}, {53.1769f, 45}, {37.5884f, 72}, {53.1769f, 477}, {390.5f, 18.25f},
+                         {-5.3f, 480.7f}, {390.5f, 99.25f}};
+  for (const TCase& place : cases)
+    for (TARGB color : {MakeARGB(100, 255, 255, 0), MakeARGB(150, 255, 0, 0)})
+      for (int width = 1; width <= 6; ++width) {
+        outline->X = place.x;
+        outline->Y = place.y;
+        outline->SetColor(color);
+        // The pen steps one width per update; two frames per width: a fresh stamp, then a reused one.
+        for (int frame = 0; frame < 2; ++frame) {
+          dsp->Render(0);
+          const QImage expected = Reference([&](QPainter& painter) {
+            const float x = place.x, y = place.y, r = TDSPE_Flash::kRadius, h = TDSPE_Flash::kHalfWidth;
+            painter.setPen(GamePen(color, outline->PenWidth()));
+            painter.drawPolygon(QPolygonF({QPointF(x, y - r), QPointF(x + h, y - r / 2), QPointF(x + h, y + r / 2),
+                                           QPointF(x, y + r), QPointF(x - h, y + r / 2), QPointF(x - h, y - r / 2)}),
+                                Qt::OddEvenFill);
+          });
+          ASSERT_EQ(dsp->BackBuffer(), expected)
+              << place.x << "," << place.y << " width " << outline->PenWidth() << " at "
+              << FirstDifference(dsp->BackBuffer(), expected);
+        }
+        outline->Update(1'000'000'000LL * width);
+      }
+}
+
+TEST_F(SamePixelsTest, RingStampedOrStrokedInPlace) {
+  auto* ring = new TDSPE_Arc(dsp.get(), 0, 100);
+  struct TCase {
+    float x, y, percent;
+    uint8_t alpha;
+  };
+  const TCase cases[] = {{100, 100, 100, 30}, {100, 100, 64, 80}, {100, 100, 0.3f, 30},
+                         {37.25f, 61.5f, 25, 30}, {100, 100, -40, 80}, {300, 420, 150, 30}};
+  for (const TCase& look : cases) {
+    ring->X = look.x;
+    ring->Y = look.y;
+    ring->Percent = look.percent;
+    ring->Alpha = look.alpha;
+    const QImage expected = Reference([&](QPainter& painter) {
+      painter.setPen(GamePen(MakeARGB(look.alpha, 255, 255, 255), TDSPE_Arc::kPenWidth));
+      const double span = std::clamp(look.percent / 100.0 * 5760, -5760.0, 5760.0);
+      painter.drawArc(QRectF(look.x, look.y, 200, 200), 88 * 16, static_cast<int>(std::nearbyint(span)));
+    });
+    // Stroked in place on the first frame of a look, copied from its stamp afterwards.
+    for (int frame = 0; frame < 3; ++frame) {
+      dsp->Render(0);
+      ASSERT_EQ(dsp->BackBuffer(), expected) << look.percent << "% frame " << frame << " at "
+                                             << FirstDifference(dsp->BackBuffer(), expected);
+    }
+  }
+}
+
+TEST_F(SamePixelsTest, RingCountingDownFrameByFrameRedrawsOnlyWhereItChanges) {
+  auto* ring = new TDSPE_Arc(dsp.get(), 0, 100);
+  ring->X = ring->Y = 100;
+  // The countdown takes a degree or so off each frame, all the way round and past the start;
+  // the hurry-up brightens it now and then.
+  for (int span = 5760, frame = 0; span >= -5760; span -= 19, ++frame) {
+    ring->Percent = static_cast<float>(span * 100.0 / 5760);
+    ring->Alpha = frame % 50 < 5 ? 80 : 30;
+    dsp->Render(frame);
+    const QImage expected = Reference([&](QPainter& painter) {
+      painter.setPen(GamePen(MakeARGB(ring->Alpha, 255, 255, 255), TDSPE_Arc::kPenWidth));
+      painter.drawArc(QRectF(100, 100, 200, 200), 88 * 16, span);
+    });
+    ASSERT_EQ(dsp->BackBuffer(), expected) << "span " << span << " at " << FirstDifference(dsp->BackBuffer(), expected);
+  }
+}
+
+TEST_F(SamePixelsTest, BoltsOfEveryWidthOneCallPerPen) {
+  for (int width = 0; width <= 4; ++width) {
+    auto* lightning = new TDSPE_Lightning(dsp.get(), 0, 0xFFDCDCFF, 15, 300, 385, 280, width, width, 8, 7, 6,
+                                          nullptr, false);
+    RandomSeed(width + 11);
+    dsp->Render(0);
+    // The same random walk, each segment stroked on its own.
+    RandomSeed(width + 11);
+    const QImage expected = Reference([&](QPainter& painter) {
+      std::vector<QLineF> segments;
+      for (int bolt = 0; bolt < 6; ++bolt) {
+        const TARGB color = (TARGB(Random(255)) << 24) | 0xDCDCFF;
+        painter.setPen(GamePen(color, width + Random(1)));
+        lightning->WalkBolt(segments);
+        for (const QLineF& segment : segments) painter.drawLine(segment);
+      }
+    });
+    ASSERT_EQ(dsp->BackBuffer(), expected) << "width " << width << " at " << FirstDifference(dsp->BackBuffer(), expected);
+    delete lightning;
+  }
+}
+
+}  // namespace

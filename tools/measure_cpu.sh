@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Measures how much of one core the running game takes, from /proc/PID/stat, under its own
+# Xvfb (whose share is measured too: that is the cost of showing our frames).
+#
+#   tools/measure_cpu.sh [options] [path/to/brillor]
+#     -s SECONDS   length of each measurement (default 20)
+#     -r RUNS      measurements, each in a fresh game; the median is printed last (default 3)
+#     -w SECONDS   wait after the window appears before measuring (default 4)
+#     -m           move the mouse over the playing field along a curve during the measurement
+#     -p X,Y       a playing-field pixel that the first stage's first frame changes, for a stage
+#                  made after the window appears: prints the time from launch until the pixel
+#                  differs from what the window first showed. (A stage made before the event
+#                  loop starts is already in the window's first frame: "window after" is then
+#                  the time to its first frame.)
+#     -k KEYS      xdotool keys and clicks to bring the game to the state to measure, run once
+#                  the window appears, e.g. "click 1 sleep 1 click 1" (clicks at the mouse,
+#                  which starts at the middle of the playing field)
+#     -f           keep the player files (settings, roster) of the game's folder, so a game
+#                  that asks for a player on a first start opens straight on its title
+#
+# The game runs from a scratch copy of its folder, so the player files of the build are left
+# alone. Frames are paced as in normal play (BRILLOR_UNCAPPED is cleared).
+#
+# Examples: resting at the title (with a roster), then in the level behind title and map:
+#   tools/measure_cpu.sh -f -p 200,250
+#   tools/measure_cpu.sh -f -k "click 1 sleep 1.5 click 1"
+set -euo pipefail
+
+seconds=20 runs=3 settle=4 mouse=0 probe="" keys="" keep=0
+while getopts "s:r:w:mp:k:f" option; do
+  case $option in
+    s) seconds=$OPTARG ;;
+    r) runs=$OPTARG ;;
+    w) settle=$OPTARG ;;
+    m) mouse=1 ;;
+    p) probe=$OPTARG ;;
+    k) keys=$OPTARG ;;
+    f) keep=1 ;;
+    *) sed -n '2,27p' "$0"; exit 2 ;;
+  esac
+done
+shift $((OPTIND - 1))
+game=${1:-$(dirname "$0")/../build/test/game/brillor}
+[ -x "$game" ] || { echo "no game at $game" >&2; exit 2; }
+
+work=$(mktemp -d)
+display=":$((90 + RANDOM % 400))"
+xvfb_pid="" game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+cp -r "$(dirname "$game")"/. "$work/game"
+[ "$keep" = 1 ] || rm -f "$work/game/dat/b00" "$work/game/dat/b01"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+unset QT_QPA_PLATFORM BRILLOR_UNCAPPED
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+
+ticks_per_second=$(getconf CLK_TCK)
+# utime + stime of a process, in clock ticks.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+now() { date +%s.%N; }
+# The colour of one screen pixel.
+pixel() { import -silent -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1 | awk '{ print $3 }'; }
+
+# A curve over the playing field at 60 moves a second, as one xdotool process.
+mouse_script() {
+  awk -v left="$1" -v top="$2" -v n="$((seconds * 60))" 'BEGIN {
+    for (i = 0; i < n; i++) {
+      t = i / 60.0
+      printf "mousemove %d %d sleep 0.016 ", left + 200 + 150 * sin(t * 0.9), top + 250 + 200 * sin(t * 0.6)
+    }
+  }'
+}
+
+measure_once() {
+  local started mapped window left top
+  started=$(now)
+  (cd "$work/game" && exec ./"$(basename "$game")") &
+  game_pid=$!
+  window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Brillor I$' | head -n 1)
+  mapped=$(now)
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  left=$((X + 221)) top=$((Y + 20))
+  printf 'window after %.3f s' "$(echo "$mapped - $started" | bc)"
+  if [ -n "$probe" ]; then
+    local px=$((left + ${probe%,*})) py=$((top + ${probe#*,})) first changed=""
+    first=$(pixel "$px" "$py")
+    for _ in $(seq 200); do
+      if [ "$(pixel "$px" "$py")" != "$first" ]; then changed=$(now); break; fi
+    done
+    if [ -n "$changed" ]; then
+      printf ', probe changed after %.3f s' "$(echo "$changed - $started" | bc)"
+    else
+      printf ', probe unchanged since the window appeared'
+    fi
+  fi
+  xdotool mousemove "$((left + 200))" "$((top + 250))"
+  [ -n "$keys" ] && eval "xdotool $keys"
+  sleep "$settle"
+  local mover=""
+  if [ "$mouse" = 1 ]; then
+    # shellcheck disable=SC2046
+    xdotool $(mouse_script "$left" "$top") &
+    mover=$!
+  fi
+  local game0 x0 game1 x1
+  game0=$(cpu_ticks "$game_pid") x0=$(cpu_ticks "$xvfb_pid")
+  sleep "$seconds"
+  game1=$(cpu_ticks "$game_pid") x1=$(cpu_ticks "$xvfb_pid")
+  [ -n "$mover" ] && { kill "$mover" 2>/dev/null || true; wait "$mover" 2>/dev/null || true; }
+  local game_share x_share resident
+  game_share=$(echo "scale=2; 100 * ($game1 - $game0) / $ticks_per_second / $seconds" | bc)
+  x_share=$(echo "scale=2; 100 * ($x1 - $x0) / $ticks_per_second / $seconds" | bc)
+  resident=$(awk '/^VmRSS/ { printf "%.0f", $2 / 1024 }' "/proc/$game_pid/status")
+  printf ', game %s %% of a core, X server %s %%, resident %s MiB\n' "$game_share" "$x_share" "$resident"
+  echo "$game_share $x_share" >>"$work/shares"
+  kill "$game_pid"
+  wait "$game_pid" 2>/dev/null || true
+  game_pid=""
+}
+
+for run in $(seq "$runs"); do
+  printf 'run %d: ' "$run"
+  measure_once
+done
+sort -n -k1 "$work/shares" | awk '{ g[NR] = $1; x[NR] = $2 } END {
+  m = int((NR + 1) / 2)
+  printf "median of %d runs over %s s: game %.2f %% of a core, X server %.2f %%\n", NR, secs, g[m], x[m]
+}' secs="$seconds"
