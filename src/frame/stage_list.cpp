@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 #include "audio/mci_player.h"
 #include "frame/paths.h"
@@ -53,6 +54,9 @@ TGmStageList::TGmStageList(TFramePresenter* window, TTimeSource& source) {
   SecondTimer = std::make_unique<TTTimer>(*Clock, true, Clock->Frequency);
   SecondTimer->OnTimer = [this] { SecondTick(); };
   LoadSettings(PlayerPath(SettingsFileName));
+  // A damaged options file only costs the damaged lines.
+  const std::string optionProblems = More.Load(PlayerPath(MoreOptionsFileName));
+  if (!optionProblems.empty()) std::cerr << PlayerPath(MoreOptionsFileName) << ":\n" << optionProblems;
   StageStack = std::make_unique<TObjectStack<TGmStage>>();
   idleLoop_ = std::make_unique<TIdleLoop>();
 }
@@ -60,6 +64,7 @@ TGmStageList::TGmStageList(TFramePresenter* window, TTimeSource& source) {
 TGmStageList::~TGmStageList() {
   idleLoop_->Detach();
   SaveSettings(PlayerPath(SettingsFileName));
+  More.Save(PlayerPath(MoreOptionsFileName));
   // The stages go first: they own timers registered with the clock and elements on the surface.
   Clear();
   SecondTimer.reset();
@@ -130,7 +135,10 @@ void TGmStageList::SecondTick() {
   LastFrameRate = FrameCount;
   FrameCount = 0;
   if (CurrentStage && CurrentStage == FindStage("TGmStage_Running") && CurrentStage->Playing()) {
-    if (TPlayer* player = Players.Current()) player->SetPlaySeconds(player->PlaySeconds() + 1);
+    if (TPlayer* player = Players.Current()) {
+      player->SetPlaySeconds(player->PlaySeconds() + 1);
+      player->Record.SecondsPlayed += 1;
+    }
   }
 }
 

@@ -15,6 +15,7 @@
 #include "frame/clock.h"
 #include "frame/events.h"
 #include "frame/idle_loop.h"
+#include "frame/more_options.h"
 
 class TGmStageList;
 
@@ -108,6 +109,8 @@ class TGmStageList {
   int32_t NextHexSet = -1;
   TEvent<int32_t> OnNextHexSet;
   uint8_t RotateMode = 1;
+  // The "More..." options, read at start from their own file and written back at the end.
+  TMoreOptions More;
 
  private:
   void AttachIdle(TGmStage* stage);

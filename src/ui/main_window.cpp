@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,6 +16,7 @@
 
 #include "frame/paths.h"
 #include "frame/rounding.h"
+#include "players/player_records.h"
 #include "stages/clearup_stage.h"
 #include "stages/running_stage.h"
 #include "stages/start_stage.h"
@@ -160,12 +162,14 @@ void TfrmMain::FormCreate() {
   try {
     Players.LoadFromFile(PlayerPath(RosterFileName));
     rosterLoaded_ = true;
+    LoadPlayerRecords();
   } catch (const std::exception& error) {
     // The game still starts; the player sees why the roster is missing, and the unreadable
     // file is left as it is.
     TGameApplication::ShowError(error.what());
   }
   stageList_ = std::make_unique<TGmStageList>(pb_);
+  shownScale_ = stageList_->More.WindowScale;
   stageList_->OnFrameRate = [](int32_t) {};
   stageList_->OnNextHexSet = [this](int32_t index) { ShowNextHexSet(index); };
   progress_ = new TLevelProgressBox(this, stageList_.get());
@@ -259,6 +263,7 @@ void TfrmMain::CreateDialogs() {
   frmMessageBox_ = new TfrmMessageBox(this);
   frmInput_ = new TfrmInput(this, frmMessageBox_);
   frmPlayers_ = new TfrmPlayers(this, frmMessageBox_, frmInput_);
+  frmOptions_->OnMoreOptions = [this] { MoreOptionsChosen(); };
   std::string errors;
   for (const TGameDialog* dialog :
        std::initializer_list<const TGameDialog*>{frmOptions_, frmTop10_, frmMessageBox_, frmInput_, frmPlayers_})
@@ -274,6 +279,7 @@ void TfrmMain::FormDestroy() {
   if (rosterLoaded_) {
     try {
       Players.SaveToFile(PlayerPath(RosterFileName));
+      SavePlayerRecords();
     } catch (const std::exception& error) {
       TGameApplication::ShowError(error.what());
     }
@@ -451,6 +457,7 @@ void TfrmMain::AboutClick() {
 
 void TfrmMain::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   if (background_.isNull())
     painter.fillRect(rect(), Qt::white);
   else
@@ -505,4 +512,25 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   for (QDialog* dialog : findChildren<QDialog*>())
     if (dialog->isVisible()) dialog->reject();
   event->accept();
+}
+
+// ---- The players' records and the "More..." options ----
+
+void TfrmMain::LoadPlayerRecords() {
+  // Never fatal: whatever is wrong with the file goes to the log and the records start afresh.
+  const std::string problems = LoadRecords(PlayerPath(RecordFileName), Players);
+  if (!problems.empty()) std::cerr << PlayerPath(RecordFileName) << ": " << problems;
+}
+
+void TfrmMain::SavePlayerRecords() {
+  if (!SaveRecords(PlayerPath(RecordFileName), Players))
+    std::cerr << PlayerPath(RecordFileName) << ": could not be written; the previous records are kept\n";
+}
+
+void TfrmMain::MoreOptionsChosen() {
+  // The window is sized as the application starts (see app/window_scale.h).
+  const int32_t chosen = stageList_->More.WindowScale;
+  if (chosen == shownScale_) return;
+  shownScale_ = chosen;
+  frmMessageBox_->ShowNotice(QStringLiteral("The window will be %1 % of its size from the next start.").arg(chosen));
 }

@@ -128,6 +128,13 @@ class TfrmMain : public QWidget {
   void OpenPage(const QUrl& url, const QString& failure);
   void ShowLoadErrors(const std::string& message);
 
+  // ---- The players' records and the "More..." options (end of main_window.cpp) ----
+  void LoadPlayerRecords();
+  void SavePlayerRecords();
+  // A new window size is announced once; the rest applies when the game resumes.
+  void MoreOptionsChosen();
+  int32_t shownScale_ = 100;
+
   QImage background_;
   std::array<QImage, ThumbnailCount> thumbnails_;
   TPlayField* pb_ = nullptr;

@@ -21,5 +21,7 @@ void TPlayField::paintEvent(QPaintEvent*) {
     return;
   }
   painter.setCompositionMode(QPainter::CompositionMode_Source);
+  // A larger window size or a high-density screen scales the frame here: smoothly.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(0, 0, *frame_);
 }
