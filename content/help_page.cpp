@@ -136,7 +136,7 @@ kept for the next session.</p>
 <p>The <b>More...</b> button in the options opens a second page. Every choice on it is off
 until you turn it on:</p>
 <ul>
-<li><b>Symbols on gems</b>: each colour also carries its own shape (white a circle, purple a
+<li><b>Symbols on gems</b>: each colour also carries its own shape (white a plus, purple a
 triangle, green a square, blue a diamond, red a star), chips included, so the colours can be
 told apart without seeing colour.</li>
 <li><b>Relaxed pace</b>: no countdown, no automatic drop and no hurry-up; take all the time you

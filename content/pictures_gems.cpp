@@ -129,7 +129,7 @@ QImage ChipGem(int colour) {
   return image;
 }
 
-// The shape that names a colour without it: circle, triangle, square, diamond, star, each
+// The shape that names a colour without it: plus, triangle, square, diamond, star, each
 // filling about the same area so none reads as more important.
 QPainterPath SymbolPath(int colour, QPointF centre, double r) {
   QPainterPath path;
@@ -145,7 +145,18 @@ QPainterPath SymbolPath(int colour, QPointF centre, double r) {
     path.closeSubpath();
   };
   switch (colour) {
-    case 0: path.addEllipse(centre, r * 0.8, r * 0.8); break;
+    case 0: {
+      // A plus rather than a circle: the board marks its end cells with rings.
+      const double arm = r * 0.95, half = r * 0.36;
+      path.addPolygon(QPolygonF({centre + QPointF(-half, -arm), centre + QPointF(half, -arm),
+                                 centre + QPointF(half, -half), centre + QPointF(arm, -half),
+                                 centre + QPointF(arm, half), centre + QPointF(half, half),
+                                 centre + QPointF(half, arm), centre + QPointF(-half, arm),
+                                 centre + QPointF(-half, half), centre + QPointF(-arm, half),
+                                 centre + QPointF(-arm, -half), centre + QPointF(-half, -half)}));
+      path.closeSubpath();
+      break;
+    }
     case 1: polygon(3, r * 1.05, -90, 0); path.translate(0, r * 0.15); break;
     case 2: path.addRect(QRectF(centre - QPointF(r * 0.72, r * 0.72), QSizeF(r * 1.44, r * 1.44))); break;
     case 3: polygon(4, r * 1.02, -90, 0); break;

@@ -62,7 +62,7 @@ void TDSPE_RowGlow::Draw() {
   canvas.save();
   canvas.setRenderHint(QPainter::Antialiasing, true);
   canvas.setPen(QPen(QColor(255, 236, 120, 230), 2));
-  canvas.setBrush(QColor(255, 210, 60, 95));
+  canvas.setBrush(QColor(255, 210, 60, 70));
   for (const QPointF& cell : Cells) canvas.drawPolygon(Hexagon(cell + QPointF(GemHalf, GemHalf), HexRadius - 1.5));
   canvas.restore();
 }

@@ -158,5 +158,5 @@ void TGmStage_Running::PlacePreviewRing() {
     reach = std::max(reach, std::hypot(HexSet->Sprite(i)->X + 18 - x, HexSet->Sprite(i)->Y + 18 - y));
   PreviewRing->X = x;
   PreviewRing->Y = y;
-  PreviewRing->Radius = reach + 24;
+  PreviewRing->Radius = reach + 16;
 }
