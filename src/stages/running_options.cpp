@@ -18,7 +18,9 @@ void TGmStage_Running::ApplyMoreOptions() {
     RepaintHeldSet();
   }
   ApplyPace();
-  UpdatePreview();
+  // Turned on or off in a pause, the preview places the set at once, not at the next move.
+  if (playing_ && !Busy) HexSet->SetOrigin(HeldSetOrigin(MouseX, MouseY));
+  UpdateOutlines();
 }
 
 std::string TGmStage_Running::GemPictureFile(uint8_t Code) const {

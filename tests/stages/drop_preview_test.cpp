@@ -72,6 +72,21 @@ TEST_F(RunningStageTest, WithThePreviewOffNothingIsShownAndTheSetFollowsThePoint
   }
 }
 
+TEST_F(RunningStageTest, ThePreviewTurnedOnInAPauseSeatsTheSetAndShowsAtOnce) {
+  Play(1, {{GapAt5}});
+  Hold(9);
+  const TPointF cell = stage->Geometry->CellToPixel(17, 5);
+  stage->OnMouse(MouseMove, 0, mbLeft, cell.X + 6, cell.Y - 5);
+  EXPECT_FALSE(stage->PreviewRows->Visible);
+  list->Pause();
+  list->More.DropPreview = true;
+  list->Resume();
+  EXPECT_EQ(stage->HexSet->Sprite(0)->X, cell.X);
+  EXPECT_EQ(stage->HexSet->Sprite(0)->Y, cell.Y);
+  EXPECT_TRUE(stage->PreviewRows->Visible);
+  EXPECT_EQ(stage->Forecast.Money, 100);
+}
+
 TEST_F(RunningStageTest, TheSmallRingFollowsTheCountdownBrighteningAndIsAbsentInRelaxedPlay) {
   list->More.DropPreview = true;
   Play(1, {});
