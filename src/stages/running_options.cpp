@@ -58,6 +58,8 @@ void TGmStage_Running::ApplyPace() {
   relaxedApplied_ = relaxed;
   levelRelaxed_ = levelRelaxed_ || (relaxed && playing_);
   CountdownRing->Visible = playing_ && !relaxed;
+  // The small ring of the preview follows the pace too.
+  UpdatePreview();
 }
 
 void TGmStage_Running::RecordLevelStart() {
