@@ -169,7 +169,7 @@ void TfrmMain::FormCreate() {
     TGameApplication::ShowError(error.what());
   }
   stageList_ = std::make_unique<TGmStageList>(pb_);
-  shownScale_ = stageList_->More.WindowScale;
+  shownScale_ = startScale_ = stageList_->More.WindowScale;
   stageList_->OnFrameRate = [](int32_t) {};
   stageList_->OnNextHexSet = [this](int32_t index) { ShowNextHexSet(index); };
   progress_ = new TLevelProgressBox(this, stageList_.get());
@@ -532,5 +532,13 @@ void TfrmMain::MoreOptionsChosen() {
   const int32_t chosen = stageList_->More.WindowScale;
   if (chosen == shownScale_) return;
   shownScale_ = chosen;
-  frmMessageBox_->ShowNotice(QStringLiteral("The window will be %1 % of its size from the next start.").arg(chosen));
+  QString text = QStringLiteral("The window will be %1 % of its size from the next start.").arg(chosen);
+  // This window has the size the game started with: the new one grows from it.
+  const QSize wanted(width() * chosen / startScale_, height() * chosen / startScale_);
+  if (const QScreen* display = screen()) {
+    const QSize room = display->availableGeometry().size();
+    if (wanted.width() > room.width() || wanted.height() > room.height())
+      text += QStringLiteral("\nIt will be larger than this screen.");
+  }
+  frmMessageBox_->ShowNotice(text);
 }

@@ -134,6 +134,7 @@ class TfrmMain : public QWidget {
   // A new window size is announced once; the rest applies when the game resumes.
   void MoreOptionsChosen();
   int32_t shownScale_ = 100;
+  int32_t startScale_ = 100;
 
   QImage background_;
   std::array<QImage, ThumbnailCount> thumbnails_;

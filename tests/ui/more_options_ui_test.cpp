@@ -9,7 +9,9 @@
 #include "players/players.h"
 #include "support/fake_time.h"
 #include "support/temp_dir.h"
+#include "ui/game_application.h"
 #include "ui/input_window.h"
+#include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/more_options_window.h"
 #include "ui/options_window.h"
@@ -99,6 +101,35 @@ TEST_F(MorePageTest, ThePlayersWindowShowsTheSelectedPlayersRecord) {
   EXPECT_FALSE(players.lRecord[0]->text().contains(QLatin1String("relaxed")));
   players.lbPlayers->clearSelection();
   EXPECT_EQ(players.lRecord[0]->text(), QString());
+}
+
+TEST_F(MorePageTest, ANewWindowSizeIsAnnouncedOnceForTheNextStartAndWarnsWhenTooLarge) {
+  TGameApplication::SetErrorDisplay([](const std::string&) {});
+  std::vector<QString> notices;
+  TGameDialog::SetModalRunner([&](TGameDialog& dialog) {
+    if (auto* box = dynamic_cast<TfrmMessageBox*>(&dialog)) notices.push_back(box->GetText());
+    return mrOK;
+  });
+  {
+    TfrmMain window;
+    const QSize room = window.screen()->availableGeometry().size();
+    const struct {
+      int32_t scale;
+      bool announced;
+    } steps[] = {{100, false}, {150, true}, {150, false}, {100, true}};
+    for (const auto& step : steps) {
+      notices.clear();
+      window.StageList()->More.WindowScale = step.scale;
+      window.OptionsWindow()->OnMoreOptions();
+      ASSERT_EQ(notices.size(), step.announced ? 1u : 0u) << step.scale;
+      if (!step.announced) continue;
+      EXPECT_TRUE(notices[0].contains(QStringLiteral("%1 %").arg(step.scale)));
+      const bool tooLarge = 640 * step.scale / 100 > room.width() || 560 * step.scale / 100 > room.height();
+      EXPECT_EQ(notices[0].contains(QStringLiteral("larger than this screen")), tooLarge) << step.scale;
+    }
+  }
+  Players.FreePlayers();
+  TGameApplication::SetErrorDisplay(nullptr);
 }
 
 }  // namespace
