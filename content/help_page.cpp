@@ -133,6 +133,23 @@ Beginner, Practician, Excellent Brillor, Expert, and with all four, King Of Bril
 <p>The Setting button opens the options: the music volume, the sound-effect volume, and the
 turning direction of the right button (click the anticlockwise or the clockwise icon). They are
 kept for the next session.</p>
+<p>The <b>More...</b> button in the options opens a second page. Every choice on it is off
+until you turn it on:</p>
+<ul>
+<li><b>Symbols on gems</b>: each colour also carries its own shape (white a plus, purple a
+triangle, green a square, blue a diamond, red a star), chips included, so the colours can be
+told apart without seeing colour.</li>
+<li><b>Relaxed pace</b>: no countdown, no automatic drop and no hurry-up; take all the time you
+like. Levels pass as usual; your record counts them as relaxed levels.</li>
+<li><b>Drop preview</b>: the rows your piece would complete light up in gold and the money they
+would pay shows beside the piece ("+$300 x1": the first row pays at x1, each further row twice
+the one before). The piece sits exactly on the cells it would fill, and a small ring around it
+runs down with the countdown, brighter as time runs out.</li>
+<li><b>Window Size</b>: 100 %, 150 % or 200 %; the whole window is scaled, from the next
+start.</li>
+</ul>
+<p>The player list also shows the selected player's record: games, levels passed, time played,
+rows cleared, the longest chain and the best money in one level.</p>
 
 <h2 id="editor">The level editor</h2>
 <p>The level editor is for designers. Press <kbd>Ctrl</kbd>+<kbd>E</kbd> in the game's window, or

@@ -129,6 +129,57 @@ QImage ChipGem(int colour) {
   return image;
 }
 
+// The shape that names a colour without it: plus, triangle, square, diamond, star, each
+// filling about the same area so none reads as more important.
+QPainterPath SymbolPath(int colour, QPointF centre, double r) {
+  QPainterPath path;
+  auto polygon = [&](int corners, double radius, double startDegrees, double innerShare) {
+    QPolygonF points;
+    const int steps = innerShare > 0 ? corners * 2 : corners;
+    for (int k = 0; k < steps; ++k) {
+      const double a = (startDegrees + 360.0 * k / steps) * std::numbers::pi / 180.0;
+      const double d = innerShare > 0 && k % 2 ? radius * innerShare : radius;
+      points << centre + QPointF(d * std::cos(a), d * std::sin(a));
+    }
+    path.addPolygon(points);
+    path.closeSubpath();
+  };
+  switch (colour) {
+    case 0: {
+      // A plus rather than a circle: the board marks its end cells with rings.
+      const double arm = r * 0.95, half = r * 0.36;
+      path.addPolygon(QPolygonF({centre + QPointF(-half, -arm), centre + QPointF(half, -arm),
+                                 centre + QPointF(half, -half), centre + QPointF(arm, -half),
+                                 centre + QPointF(arm, half), centre + QPointF(half, half),
+                                 centre + QPointF(half, arm), centre + QPointF(-half, arm),
+                                 centre + QPointF(-half, half), centre + QPointF(-arm, half),
+                                 centre + QPointF(-arm, -half), centre + QPointF(-half, -half)}));
+      path.closeSubpath();
+      break;
+    }
+    case 1: polygon(3, r * 1.05, -90, 0); path.translate(0, r * 0.15); break;
+    case 2: path.addRect(QRectF(centre - QPointF(r * 0.72, r * 0.72), QSizeF(r * 1.44, r * 1.44))); break;
+    case 3: polygon(4, r * 1.02, -90, 0); break;
+    default: polygon(5, r * 1.1, -90, 0.45); break;
+  }
+  return path;
+}
+
+// A dark-rimmed light shape over the stone, so it stands out on every colour and in grey.
+void DrawSymbol(QPainter& painter, int colour, double r) {
+  const QPainterPath path = SymbolPath(colour, GemCentre, r);
+  painter.setPen(QPen(QColor(0, 0, 0, 220), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setBrush(QColor(255, 255, 255, 235));
+  painter.drawPath(path);
+}
+
+QImage WithSymbol(QImage gem, int colour, double r) {
+  QPainter painter(&gem);
+  SetSmooth(painter, true);
+  DrawSymbol(painter, colour, r);
+  return gem;
+}
+
 QString TwoDigits(int n) { return QString::asprintf("%2.2d", n); }
 }  // namespace
 
@@ -144,6 +195,13 @@ std::vector<TNamedPicture> GemPictures() {
     pictures.push_back({"bmp/hexagon" + TwoDigits(colour).toStdString() + ".bmp", PlainGem(colour)});
   for (int colour = 0; colour < 5; ++colour)
     pictures.push_back({"bmp/hexagon" + TwoDigits(10 + colour).toStdString() + ".bmp", ChipGem(colour)});
+  // The second set, chosen in the options: each colour also carries its shape.
+  for (int colour = 0; colour < 5; ++colour)
+    pictures.push_back({"bmp/symbols/hexagon" + TwoDigits(colour).toStdString() + ".bmp",
+                        WithSymbol(PlainGem(colour), colour, 8.0)});
+  for (int colour = 0; colour < 5; ++colour)
+    pictures.push_back({"bmp/symbols/hexagon" + TwoDigits(10 + colour).toStdString() + ".bmp",
+                        WithSymbol(ChipGem(colour), colour, 7.4)});
   QPainterPath plain, chip;
   plain.addPolygon(Hexagon(GemCentre, 18));
   plain.closeSubpath();

@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/desktop_identity.h"
+#include "app/window_scale.h"
 #include "frame/game_folders.h"
 #include "frame/paths.h"
 #include "frame/random.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   // Answered before Qt starts, so --help and --version work without a display.
   const TCommandLine commandLine = ParseCommandLine(argc, argv);
   if (const auto exitCode = AnswerWithoutWindow(commandLine, std::cout, std::cerr)) return *exitCode;
+  UseChosenWindowSize();
   TGameApplication app(argc, argv);
   TGameApplication::setApplicationName(QStringLiteral("Brillor I"));
   PresentToDesktop();

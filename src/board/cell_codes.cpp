@@ -11,6 +11,13 @@ std::string HexagonBitmapFile(uint8_t Code) {
   return GamePath(name);
 }
 
+std::string SymbolGemFile(uint8_t Code) {
+  if (Code == CellEmpty) return {};
+  char name[40];
+  std::snprintf(name, sizeof name, "bmp/symbols/hexagon%2.2d.bmp", static_cast<int>(Code));
+  return GamePath(name);
+}
+
 std::string HexagonMaskFile(uint8_t Code) {
   if (IsPlainGem(Code)) return GamePath("bmp/hexagonmask0.bmp");
   if (IsChipGem(Code)) return GamePath("bmp/hexagonmask1.bmp");

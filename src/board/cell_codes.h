@@ -22,6 +22,9 @@ constexpr uint8_t Downgrade(uint8_t Code) { return IsChipGem(Code) ? Code - Chip
 
 // "bmp/hexagonNN.bmp" in the program directory; empty for an empty cell.
 std::string HexagonBitmapFile(uint8_t Code);
+// The same gem with the shape of its colour on it: "bmp/symbols/hexagonNN.bmp"; empty for an
+// empty cell. CodeFromBitmapFile reads it back like the plain picture.
+std::string SymbolGemFile(uint8_t Code);
 // The plain-gem mask for 0-4, the chip mask for 10-24, empty otherwise.
 std::string HexagonMaskFile(uint8_t Code);
 // Recovers the code from a picture name made by HexagonBitmapFile: the two digits after

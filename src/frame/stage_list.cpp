@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 #include "audio/mci_player.h"
 #include "frame/paths.h"
@@ -53,6 +54,9 @@ TGmStageList::TGmStageList(TFramePresenter* window, TTimeSource& source) {
   SecondTimer = std::make_unique<TTTimer>(*Clock, true, Clock->Frequency);
   SecondTimer->OnTimer = [this] { SecondTick(); };
   LoadSettings(PlayerPath(SettingsFileName));
+  // A damaged options file only costs the damaged lines.
+  const std::string optionProblems = More.Load(PlayerPath(MoreOptionsFileName));
+  if (!optionProblems.empty()) std::cerr << PlayerPath(MoreOptionsFileName) << ":\n" << optionProblems;
   StageStack = std::make_unique<TObjectStack<TGmStage>>();
   Autosave = std::make_unique<TAutosave>(source, Players);
   idleLoop_ = std::make_unique<TIdleLoop>();
@@ -62,6 +66,11 @@ TGmStageList::~TGmStageList() {
   idleLoop_->Detach();
   try {
     SaveSettings(PlayerPath(SettingsFileName));
+  } catch (const std::exception& error) {
+    OnSaveError(error.what());
+  }
+  try {
+    More.Save(PlayerPath(MoreOptionsFileName));
   } catch (const std::exception& error) {
     OnSaveError(error.what());
   }
@@ -136,7 +145,10 @@ void TGmStageList::SecondTick() {
   LastFrameRate = FrameCount;
   FrameCount = 0;
   if (CurrentStage && CurrentStage == FindStage("TGmStage_Running") && CurrentStage->Playing()) {
-    if (TPlayer* player = Players.Current()) player->SetPlaySeconds(player->PlaySeconds() + 1);
+    if (TPlayer* player = Players.Current()) {
+      player->SetPlaySeconds(player->PlaySeconds() + 1);
+      player->Record.SecondsPlayed += 1;
+    }
     Autosave->PlaySecond();
   }
 }

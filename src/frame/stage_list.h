@@ -16,6 +16,7 @@
 #include "frame/events.h"
 #include "frame/idle_loop.h"
 #include "players/autosave.h"
+#include "frame/more_options.h"
 
 class TGmStageList;
 
@@ -115,6 +116,8 @@ class TGmStageList {
   uint8_t RotateMode = 1;
   // Why the settings could not be saved when the list was destroyed.
   TEvent<const std::string&> OnSaveError;
+  // The "More..." options, read at start from their own file and written back at the end.
+  TMoreOptions More;
 
  private:
   void AttachIdle(TGmStage* stage);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "frame/events.h"
+#include "players/player_records.h"
 
 // The four ranking categories, in the order of the high-score tables.
 enum TScoreCategory : int32_t { ScoreLevel = 0, ScoreMoney = 1, ScoreUnitPrice = 2, ScoreEfficiency = 3 };
@@ -47,6 +48,9 @@ class TPlayer : public TPlayerEvents {
   int32_t Efficiency() const;
   // The value a category ranks by; 0 for an unknown category.
   int32_t CategoryValue(int32_t Category) const;
+
+  // The player's own record of play; kept in a file of its own (player_records.h).
+  TPlayerRecord Record;
 
  private:
   std::string name_;

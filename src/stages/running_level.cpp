@@ -57,6 +57,7 @@ void TGmStage_Running::FinishPassedLevel() {
     EndTrial();
     return;
   }
+  RecordLevelPassed();
   if (TPlayer* player = Players.Current()) {
     if (player->Level() > 0 && player->Level() % MapPointCount == 0)
       if (auto* map = dynamic_cast<TGmStage_Clearup*>(Owner->FindStage("TGmStage_Clearup")))

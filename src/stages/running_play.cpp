@@ -36,7 +36,7 @@ void TGmStage_Running::BuildHexSet(int32_t Shape) {
   TDSP* dsp = Owner->DSP.get();
   for (const THexShapeCell& cell : HexShape(Shape)) {
     std::unique_ptr<TDSPElem> sprite(
-        TDSPE_Static::CreateMasked(dsp, 10, HexagonBitmapFile(cell.Code), HexagonMaskFile(cell.Code), 0, 0));
+        TDSPE_Static::CreateMasked(dsp, 10, GemPictureFile(cell.Code), HexagonMaskFile(cell.Code), 0, 0));
     sprite->Visible = HexSet->Visible;
     HexSet->AddCell(cell.Row, cell.Col, std::move(sprite));
     Outlines.push_back(std::make_unique<TDSPE_Flash>(dsp, 3, OutlineFree, Owner->Clock->SecondsToTicks(0.2f)));
@@ -61,6 +61,7 @@ void TGmStage_Running::UpdateOutlines() {
     outline.Y = p.Y + 18;
     outline.Visible = HexSet->Visible;
   }
+  UpdatePreview();
 }
 
 void TGmStage_Running::RotateStep() {
@@ -72,7 +73,7 @@ void TGmStage_Running::PlayMouse(uint8_t Kind, TShiftState, int32_t Button, floa
   if (Kind == MouseMove) {
     MouseX = X;
     MouseY = Y;
-    HexSet->SetOrigin({X, Y});
+    HexSet->SetOrigin(HeldSetOrigin(X, Y));
     UpdateOutlines();
   } else if (Button == mbLeft) {
     if (CanDrop())
@@ -143,6 +144,7 @@ void TGmStage_Running::RowClearDone(int32_t Row) {
   ChainText->Visible = false;
   PendingMoney += 100 << Chain;
   Chain += 1;
+  RecordRowCleared();
   SetRowsCleared(RowsCleared + 1);
   if (TPlayer* player = ReportedPlayer()) player->SetClearCount(GrownFigure(player->ClearCount(), 1));
   Busy = false;
@@ -162,6 +164,8 @@ void TGmStage_Running::RowClearDone(int32_t Row) {
 }
 
 void TGmStage_Running::DropProgress(float Fraction) {
+  if (RelaxedPace()) return;
+  PreviewRing->Remaining = 1 - Fraction;
   const float percent = Fraction * 100;
   const bool onBeat = RoundHalfEven(percent) % 10 == 0;
   if (percent >= 50 && percent < 100 && onBeat && HurryArmed) {
@@ -176,7 +180,7 @@ void TGmStage_Running::DropProgress(float Fraction) {
 }
 
 void TGmStage_Running::OnDropTimer() {
-  if (!Busy && !LevelPassed) AutoDrop();
+  if (!Busy && !LevelPassed && !RelaxedPace()) AutoDrop();
 }
 
 void TGmStage_Running::AutoDrop() {

@@ -58,9 +58,16 @@ void TGmStage_Running::CreateElements() {
   ChainText->Visible = false;
   GameOverPicture.reset(TDSPE_Static::CreateMasked(dsp, 12, GamePath("dat/x01"), GamePath("dat/x02"), 40, 200));
   GameOverPicture->Visible = false;
+  LoadCellPictures();
+  CreatePreviewElements();
+}
+
+void TGmStage_Running::LoadCellPictures() {
+  TDSP* dsp = Owner->DSP.get();
+  CellPictures.clear();
   for (uint8_t code : GemStampCodes) {
     CellPictures.emplace_back(
-        TDSPE_Static::CreateMasked(dsp, 0, HexagonBitmapFile(code), HexagonMaskFile(code), 0, 0));
+        TDSPE_Static::CreateMasked(dsp, 0, GemPictureFile(code), HexagonMaskFile(code), 0, 0));
     CellPictures.back()->Visible = false;
   }
 }
@@ -110,6 +117,7 @@ void TGmStage_Running::CreateMusic(std::string& errors) {
 }
 
 void TGmStage_Running::Enter() {
+  ApplyGemPictures();
   SoundStart->Play();
   WithMusic(MusicRunning, &TMCIPlayer::Rewind);
   WithMusic(MusicRunning, &TMCIPlayer::Play);
@@ -129,6 +137,8 @@ void TGmStage_Running::Enter() {
   Busy = false;
   LevelPassed = false;
   playing_ = true;
+  RecordLevelStart();
+  ApplyPace();
 }
 
 void TGmStage_Running::Leave() {
@@ -162,6 +172,7 @@ void TGmStage_Running::Resume() {
   for (TMCIPlayer* music : {MusicRunning.get(), MusicFailed.get()})
     if (music && music->Mode() == MusicPaused) music->Resume();
   for (auto& box : Boxes) box->Resume();
+  ApplyMoreOptions();
 }
 
 void TGmStage_Running::ShowCell(uint8_t Code, float X, float Y) {
@@ -182,6 +193,7 @@ void TGmStage_Running::RedrawBoard() {
       const TPointF p = Geometry->CellToPixel(row, col);
       ShowCell(code, p.X, p.Y);
     }
+  UpdatePreview();
 }
 
 void TGmStage_Running::DrawArrows() {
@@ -204,6 +216,7 @@ void TGmStage_Running::DrawArrows() {
 
 void TGmStage_Running::GameOver() {
   playing_ = false;
+  RecordGameOver();
   Owner->Autosave->Request();
   WithMusic(MusicRunning, &TMCIPlayer::Stop);
   WithMusic(MusicFailed, &TMCIPlayer::Rewind);

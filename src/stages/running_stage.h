@@ -27,6 +27,7 @@
 #include "frame/clock.h"
 #include "frame/events.h"
 #include "frame/stage_list.h"
+#include "stages/drop_preview.h"
 
 class TPlayer;
 
@@ -151,6 +152,31 @@ class TGmStage_Running : public TGmStage {
   TDSPE_FlashBmp* RowFlash = nullptr;
   TDSPE_Lightning* LaserBolt = nullptr;
 
+  // ---- The "More..." options (running_options.cpp) ----
+  // Brings the gem pictures and the pace in line with the options; called on entering and on
+  // every resume, since the options are changed while the game is paused.
+  void ApplyMoreOptions();
+  // The gem picture of a code in the set the options choose.
+  std::string GemPictureFile(uint8_t Code) const;
+  bool SymbolsShown() const { return symbolsShown_; }
+  bool RelaxedPace() const { return Owner->More.RelaxedPace; }
+  // The current player's record: a game begins on the first level after a lost one (or the
+  // start), a level played relaxed at any moment counts as a relaxed level.
+  void RecordLevelStart();
+  void RecordRowCleared();
+  void RecordLevelPassed();
+  void RecordGameOver();
+  // The drop preview: rows, payout and the small ring follow the held set, the board and the
+  // countdown. Hidden while the option is off, the set cannot be dropped, or nothing is held.
+  void UpdatePreview();
+  // Where the held set goes for a pointer at (X, Y): with the preview its gems sit on the cells
+  // they would land in.
+  TPointF HeldSetOrigin(float X, float Y) const;
+  TDropForecast Forecast;
+  std::unique_ptr<TDSPE_RowGlow> PreviewRows;
+  std::unique_ptr<TDSPE_Caption> PreviewMoney;
+  std::unique_ptr<TDSPE_SetRing> PreviewRing;
+
  private:
   void CreateElements();
   void CreateTimers();
@@ -180,4 +206,20 @@ class TGmStage_Running : public TGmStage {
   bool playing_ = false;
   std::vector<bool> searched_;
   std::unique_ptr<TTrialLevel> trial_;
+
+  // ---- The "More..." options (running_options.cpp) ----
+  void LoadCellPictures();
+  void ApplyGemPictures();
+  // Gives the held set's gems the pictures of the current set, keeping cells and position.
+  void RepaintHeldSet();
+  void ApplyPace();
+  void CreatePreviewElements();
+  std::vector<THeldGem> HeldGems() const;
+  void PlacePreviewCaption();
+  void PlacePreviewRing();
+  bool symbolsShown_ = false;
+  bool relaxedApplied_ = false;
+  bool newGame_ = true;
+  bool levelRelaxed_ = false;
+  int64_t levelMoney_ = 0;
 };

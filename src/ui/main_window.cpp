@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,6 +17,7 @@
 
 #include "frame/paths.h"
 #include "frame/rounding.h"
+#include "players/player_records.h"
 #include "stages/clearup_stage.h"
 #include "players/players.h"
 #include "players/roster_store.h"
@@ -166,11 +168,17 @@ void TfrmMain::FormCreate() {
   const TRosterStart roster = LoadRosterAtStart(Players, PlayerPath(RosterFileName));
   rosterLoaded_ = roster.Saveable;
   if (!roster.Report.empty()) TGameApplication::ShowError(roster.Report);
+  if (rosterLoaded_) LoadPlayerRecords();
   stageList_ = std::make_unique<TGmStageList>(pb_);
+  shownScale_ = startScale_ = stageList_->More.WindowScale;
   stageList_->OnFrameRate = [](int32_t) {};
   stageList_->OnNextHexSet = [this](int32_t index) { ShowNextHexSet(index); };
   stageList_->OnSaveError = [](const std::string& message) { TGameApplication::ShowError(message); };
-  if (rosterLoaded_) stageList_->Autosave->OnSave = [] { SaveRoster(Players, PlayerPath(RosterFileName)); };
+  if (rosterLoaded_)
+    stageList_->Autosave->OnSave = [this] {
+      SaveRoster(Players, PlayerPath(RosterFileName));
+      SavePlayerRecords();
+    };
   stageList_->Autosave->OnError = [this](const std::string& message) { ShowLoadErrors(message); };
   progress_ = new TLevelProgressBox(this, stageList_.get());
   progress_->setGeometry(344, 534, 193, 6);
@@ -264,6 +272,7 @@ void TfrmMain::CreateDialogs() {
   frmMessageBox_ = new TfrmMessageBox(this);
   frmInput_ = new TfrmInput(this, frmMessageBox_);
   frmPlayers_ = new TfrmPlayers(this, frmMessageBox_, frmInput_);
+  frmOptions_->OnMoreOptions = [this] { MoreOptionsChosen(); };
   std::string errors;
   for (const TGameDialog* dialog :
        std::initializer_list<const TGameDialog*>{frmOptions_, frmTop10_, frmMessageBox_, frmInput_, frmPlayers_})
@@ -293,6 +302,7 @@ void TfrmMain::FormDestroy() {
   if (rosterLoaded_) {
     try {
       SaveRoster(Players, PlayerPath(RosterFileName));
+      SavePlayerRecords();
     } catch (const std::exception& error) {
       TGameApplication::ShowError(error.what());
     }
@@ -479,6 +489,7 @@ void TfrmMain::AboutClick() {
 
 void TfrmMain::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   if (background_.isNull())
     painter.fillRect(rect(), Qt::white);
   else
@@ -534,4 +545,33 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   for (QDialog* dialog : findChildren<QDialog*>())
     if (dialog->isVisible()) dialog->reject();
   event->accept();
+}
+
+// ---- The players' records and the "More..." options ----
+
+void TfrmMain::LoadPlayerRecords() {
+  // Never fatal: whatever is wrong with the file goes to the log and the records start afresh.
+  const std::string problems = LoadRecords(PlayerPath(RecordFileName), Players);
+  if (!problems.empty()) std::cerr << PlayerPath(RecordFileName) << ": " << problems;
+}
+
+void TfrmMain::SavePlayerRecords() {
+  if (!SaveRecords(PlayerPath(RecordFileName), Players))
+    std::cerr << PlayerPath(RecordFileName) << ": could not be written; the previous records are kept\n";
+}
+
+void TfrmMain::MoreOptionsChosen() {
+  // The window is sized as the application starts (see app/window_scale.h).
+  const int32_t chosen = stageList_->More.WindowScale;
+  if (chosen == shownScale_) return;
+  shownScale_ = chosen;
+  QString text = QStringLiteral("The window will be %1 % of its size from the next start.").arg(chosen);
+  // This window has the size the game started with: the new one grows from it.
+  const QSize wanted(width() * chosen / startScale_, height() * chosen / startScale_);
+  if (const QScreen* display = screen()) {
+    const QSize room = display->availableGeometry().size();
+    if (wanted.width() > room.width() || wanted.height() > room.height())
+      text += QStringLiteral("\nIt will be larger than this screen.");
+  }
+  frmMessageBox_->ShowNotice(text);
 }

@@ -138,6 +138,14 @@ class TfrmMain : public QWidget {
   void OpenPage(const QUrl& url, const QString& failure);
   void ShowLoadErrors(const std::string& message);
 
+  // ---- The players' records and the "More..." options (end of main_window.cpp) ----
+  void LoadPlayerRecords();
+  void SavePlayerRecords();
+  // A new window size is announced once; the rest applies when the game resumes.
+  void MoreOptionsChosen();
+  int32_t shownScale_ = 100;
+  int32_t startScale_ = 100;
+
   QImage background_;
   std::array<QImage, ThumbnailCount> thumbnails_;
   TPlayField* pb_ = nullptr;

@@ -4,9 +4,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "frame/paths.h"
 #include "frame/rounding.h"
 #include "frame/stage_list.h"
 #include "ui/fonts.h"
+#include "ui/game_application.h"
+#include "ui/more_options_window.h"
 
 namespace {
 constexpr QColor BarColour(70, 40, 20);
@@ -73,6 +76,8 @@ TfrmOptions::TfrmOptions(QWidget* owner, TGmStageList* stages) : TGameDialog(own
   AddLabel(QStringLiteral("(Click the icon to choice a rotate-mode)"), 184, 11);
   CreateRotationChoice();
   AddButton(QStringLiteral("OK"), 106, 328, [this] { Close(mrOK); });
+  btnMore = AddButton(QStringLiteral("More..."), 196, 328, [this] { MoreClick(); });
+  MorePage = new TfrmMoreOptions(this);
   OnEnter = [this] { Close(mrOK); };
 }
 
@@ -133,4 +138,20 @@ void TfrmOptions::Prepare() {
 void TfrmOptions::Finish() {
   Music.Stop();
   if (stages_) stages_->RotateMode = Anticlockwise->isChecked() ? 1 : 0;
+}
+
+// ---- the "More..." page ----
+
+void TfrmOptions::MoreClick() {
+  if (!stages_) return;
+  MorePage->Prepare(stages_->More);
+  if (MorePage->ShowModal() != mrOK) return;
+  stages_->More = MorePage->Choices();
+  try {
+    stages_->More.Save(PlayerPath(MoreOptionsFileName));
+  } catch (const std::exception& error) {
+    // The choices hold for this session all the same.
+    TGameApplication::ShowError(error.what());
+  }
+  if (OnMoreOptions) OnMoreOptions();
 }

@@ -12,6 +12,7 @@
 #include "ui/game_dialog.h"
 
 class TGmStageList;
+class TfrmMoreOptions;
 
 // A bar filled to Value / Maximum of its width. A press or a release of any button sets the
 // value from the pointer's x; moves with a button held do nothing.
@@ -58,6 +59,13 @@ class TfrmOptions : public TGameDialog {
   QRadioButton* Anticlockwise;
   QRadioButton* Clockwise;
   TAboutMusic Music;
+
+  // The "More..." page: its choices go to the stage list and their file when it closes with
+  // OK, then OnMoreOptions tells the owner to apply them.
+  void MoreClick();
+  TImgBtn* btnMore;
+  TfrmMoreOptions* MorePage;
+  std::function<void()> OnMoreOptions;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

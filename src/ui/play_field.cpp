@@ -22,5 +22,7 @@ void TPlayField::paintEvent(QPaintEvent* event) {
     return;
   }
   painter.setCompositionMode(QPainter::CompositionMode_Source);
+  // A larger window size or a high-density screen scales the frame here: smoothly.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (const QRect& part : event->region()) painter.drawImage(part, *frame_, part);
 }

@@ -12,7 +12,7 @@ QString Quoted(const std::string& name) { return QLatin1Char('"') + QString::fro
 }  // namespace
 
 TfrmPlayers::TfrmPlayers(QWidget* owner, TfrmMessageBox* messageBox, TfrmInput* input)
-    : TGameDialog(owner, 330, 255), messageBox_(messageBox), input_(input) {
+    : TGameDialog(owner, 330, 255 + RecordPanelHeight), messageBox_(messageBox), input_(input) {
   Label1 = new QLabel(QStringLiteral("Player List"), this);
   Label1->setGeometry(24, 20, 273, 29);
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -30,6 +30,7 @@ TfrmPlayers::TfrmPlayers(QWidget* owner, TfrmMessageBox* messageBox, TfrmInput* 
   AddButton(QStringLiteral("Delete"), 104, 204, [this] { DeleteClick(); });
   AddButton(QStringLiteral("Select"), 232, 204, [this] { SelectClick(); });
   OnEnter = [this] { SelectClick(); };
+  CreateRecordPanel();
 }
 
 void TfrmPlayers::FillList() {
@@ -81,4 +82,44 @@ void TfrmPlayers::SelectClick() {
     return;
   }
   Close(mrOK);
+}
+
+// ---- The record panel ----
+
+void TfrmPlayers::CreateRecordPanel() {
+  auto* panel = new QWidget(this);
+  panel->setGeometry(24, 240, 281, RecordPanelHeight - 12);
+  panel->setAutoFillBackground(true);
+  QPalette colours = panel->palette();
+  colours.setColor(QPalette::Window, QColor(174, 142, 90));
+  colours.setColor(QPalette::WindowText, Qt::black);
+  panel->setPalette(colours);
+  for (int column = 0; column < 2; ++column) {
+    lRecord[column] = new QLabel(panel);
+    lRecord[column]->setGeometry(8 + 138 * column, 4, column == 0 ? 134 : 131, RecordPanelHeight - 20);
+    lRecord[column]->setFont(TahomaFont(11, true));
+    lRecord[column]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+  connect(lbPlayers, &QListWidget::itemSelectionChanged, this, [this] { ShowSelectedRecord(); });
+}
+
+QStringList TfrmPlayers::RecordLines(const TPlayerRecord& record) {
+  const int64_t s = record.SecondsPlayed;
+  const QString time = QString::asprintf("%lld:%02lld:%02lld", static_cast<long long>(s / 3600),
+                                         static_cast<long long>(s / 60 % 60), static_cast<long long>(s % 60));
+  QString levels = QString::number(record.LevelsPassed);
+  if (record.RelaxedLevelsPassed > 0) levels += QStringLiteral(" +%1 relaxed").arg(record.RelaxedLevelsPassed);
+  return {QStringLiteral("Games: %1").arg(record.GamesPlayed),
+          QStringLiteral("Levels: ") + levels,
+          QStringLiteral("Time: ") + time,
+          QStringLiteral("Rows: %1").arg(record.RowsCleared),
+          QStringLiteral("Longest chain: %1").arg(record.LongestChain),
+          QStringLiteral("Best level: $%1").arg(record.BestLevelMoney)};
+}
+
+void TfrmPlayers::ShowSelectedRecord() {
+  const TPlayer* player = Players.Items(SelectedRow());
+  const QStringList lines = player ? RecordLines(player->Record) : QStringList();
+  lRecord[0]->setText(lines.mid(0, 3).join(QLatin1Char('\n')));
+  lRecord[1]->setText(lines.mid(3, 3).join(QLatin1Char('\n')));
 }

@@ -1,9 +1,15 @@
 #pragma once
 // The roster as a list: new players are made here, players deleted, and one selected. The rows
-// follow the roster's order, so a row number is a roster index.
+// follow the roster's order, so a row number is a roster index. Under the buttons, a panel shows
+// the selected player's record of play.
+
+#include <array>
 
 #include <QLabel>
 #include <QListWidget>
+#include <QStringList>
+
+#include "players/player_records.h"
 
 #include "ui/game_dialog.h"
 
@@ -28,8 +34,17 @@ class TfrmPlayers : public TGameDialog {
   QLabel* Label1;
   QListWidget* lbPlayers;
 
+  // ---- The record panel ----
+  static constexpr int RecordPanelHeight = 80;
+  // The record's six lines as the panel shows them, in two columns of three.
+  static QStringList RecordLines(const TPlayerRecord& record);
+  // Shows the selected row's record; the panel is blank while no row is selected.
+  void ShowSelectedRecord();
+  std::array<QLabel*, 2> lRecord;
+
  private:
   void AddRow(const std::string& name);
+  void CreateRecordPanel();
 
   TfrmMessageBox* messageBox_;
   TfrmInput* input_;

@@ -93,6 +93,31 @@ TEST_F(WrittenPictures, GemsFillTheirMasksAndStayApartInGreyscale) {
   EXPECT_EQ(Red(mask0, 34, 34), 0);
 }
 
+TEST_F(WrittenPictures, SymbolGemsCarryAShapePerColourThatGreyAloneTellsApart) {
+  for (int tier : {0, 10}) {
+    // The symbol as seen in grey: where the picture differs clearly from the plain gem.
+    std::vector<std::vector<bool>> shapes;
+    for (int colour = 0; colour < 5; ++colour) {
+      const int code = tier + colour;
+      const QImage gem = Load(QString::asprintf("bmp/symbols/hexagon%2.2d.bmp", code).toStdString());
+      const QImage plain = Load(QString::asprintf("bmp/hexagon%2.2d.bmp", code).toStdString());
+      ASSERT_EQ(gem.size(), QSize(36, 36)) << code;
+      EXPECT_GT(Luminance(gem.pixel(18, 18)), 200) << code << ": the symbol is light at the centre";
+      std::vector<bool> shape;
+      for (int y = 0; y < 36; ++y)
+        for (int x = 0; x < 36; ++x)
+          shape.push_back(std::fabs(Luminance(gem.pixel(x, y)) - Luminance(plain.pixel(x, y))) > 40);
+      shapes.push_back(shape);
+    }
+    for (size_t a = 0; a < shapes.size(); ++a)
+      for (size_t b = a + 1; b < shapes.size(); ++b) {
+        int differing = 0;
+        for (size_t i = 0; i < shapes[a].size(); ++i) differing += shapes[a][i] != shapes[b][i];
+        EXPECT_GT(differing, 40) << "tier " << tier << ": symbols " << a << " and " << b << " look alike";
+      }
+  }
+}
+
 TEST_F(WrittenPictures, ChipsWearAGreySteelFrame) {
   for (int colour = 1; colour < 5; ++colour) {
     const QImage chip = Load(QString::asprintf("bmp/hexagon1%d.bmp", colour).toStdString());

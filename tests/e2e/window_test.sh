@@ -18,7 +18,7 @@ work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 # The game with its data folders, minus any player files from earlier runs.
 cp -r "$(dirname "$BRILLOR_EXE")"/. "$work"/
-rm -f "$work/dat/b00" "$work/dat/b01"
+rm -f "$work/dat/b00" "$work/dat/b01" "$work/dat/options.txt" "$work/dat/records.txt"
 unset QT_QPA_PLATFORM
 export SDL_AUDIODRIVER=dummy
 
@@ -138,7 +138,8 @@ rm -f "$work/dat/b00" "$work/dat/b01"
 "$work/$(basename "$BRILLOR_EXE")" &
 pid=$!
 main=$(main_window) || fail "no window on a first start"
-players=$(window_of_size 330x255) || fail "no 330x255 players window on a first start"
+# The list, its buttons, and the selected player's record under them.
+players=$(window_of_size 330x335) || fail "no 330x335 players window on a first start"
 echo "players window $players"
 import -window "$players" "$SHOT_DIR/e2e-players.png"
 xdotool mousemove --window "$players" 60 216 click 1
@@ -182,6 +183,13 @@ options=$(window_of_size 287x377) || fail "Setting did not open the options"
 xdotool mousemove --window "$options" 144 68 click 1
 xdotool mousemove --window "$options" 53 287 click 1
 import -window root "$SHOT_DIR/e2e-options.png"
+# "More...": the second page opens over the first; symbols on gems is ticked and kept.
+xdotool mousemove --window "$options" 232 340 click 1
+sleep 0.5
+xdotool mousemove --window "$options" 42 65 click 1
+import -window root "$SHOT_DIR/e2e-more-options.png"
+xdotool key Return
+sleep 0.5
 xdotool key Return
 sleep 0.5
 "$WM_CLOSE" "$main"
@@ -192,6 +200,8 @@ music, sound, turning = struct.unpack("<iiB", open(sys.argv[1], "rb").read())
 assert (music, turning) == (498, 0), (music, sound, turning)
 PY
 echo "high scores shown; music volume 498 and clockwise turning kept"
+grep -qx "symbols=1" "$work/dat/options.txt" || fail "symbols on gems was not kept in dat/options.txt"
+echo "symbols on gems kept in dat/options.txt"
 
 # 7. A closed terminal or a logout (SIGHUP) saves like SIGTERM.
 start_game

@@ -1,0 +1,69 @@
+#include "frame/more_options.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "frame/safe_file.h"
+
+namespace {
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return {};
+  const size_t last = text.find_last_not_of(" \t\r");
+  return text.substr(first, last - first + 1);
+}
+
+bool ReadSwitch(const std::string& value, bool& out) {
+  if (value != "0" && value != "1") return false;
+  out = value == "1";
+  return true;
+}
+
+bool ReadScale(const std::string& value, int32_t& out) {
+  for (int32_t scale : TMoreOptions::Scales)
+    if (value == std::to_string(scale)) {
+      out = scale;
+      return true;
+    }
+  return false;
+}
+}  // namespace
+
+std::string TMoreOptions::Text() const {
+  std::ostringstream out;
+  out << "symbols=" << int(Symbols) << '\n'
+      << "relaxed=" << int(RelaxedPace) << '\n'
+      << "preview=" << int(DropPreview) << '\n'
+      << "scale=" << WindowScale << '\n';
+  return out.str();
+}
+
+std::string TMoreOptions::Parse(const std::string& text) {
+  std::string problems;
+  std::istringstream lines(text);
+  std::string line;
+  int number = 0;
+  while (std::getline(lines, line)) {
+    ++number;
+    line = Trimmed(line);
+    if (line.empty()) continue;
+    const size_t equals = line.find('=');
+    const std::string name = Trimmed(line.substr(0, equals));
+    const std::string value = equals == std::string::npos ? std::string() : Trimmed(line.substr(equals + 1));
+    bool read = false;
+    if (name == "symbols") read = ReadSwitch(value, Symbols);
+    else if (name == "relaxed") read = ReadSwitch(value, RelaxedPace);
+    else if (name == "preview") read = ReadSwitch(value, DropPreview);
+    else if (name == "scale") read = ReadScale(value, WindowScale);
+    if (!read) problems += "line " + std::to_string(number) + " ignored: " + line.substr(0, 60) + '\n';
+  }
+  return problems;
+}
+
+std::string TMoreOptions::Load(const std::string& path) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return {};
+  return Parse(bytes);
+}
+
+void TMoreOptions::Save(const std::string& path) const { WriteFileSafely(path, Text()); }

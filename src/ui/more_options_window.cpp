@@ -1,0 +1,85 @@
+#include "ui/more_options_window.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+
+#include "ui/fonts.h"
+
+namespace {
+const QColor PanelColour(174, 142, 90);
+
+void PaintPanel(QWidget* panel) {
+  panel->setAutoFillBackground(true);
+  QPalette colours = panel->palette();
+  colours.setColor(QPalette::Window, PanelColour);
+  colours.setColor(QPalette::WindowText, Qt::black);
+  colours.setColor(QPalette::Text, Qt::black);
+  panel->setPalette(colours);
+}
+}  // namespace
+
+TfrmMoreOptions::TfrmMoreOptions(QWidget* owner) : TGameDialog(owner, 287, 377) {
+  setWindowTitle(QStringLiteral("More Options"));
+  auto* title = new QLabel(QStringLiteral("More Options"), this);
+  title->setGeometry(24, 18, 239, 26);
+  title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  title->setFont(TahomaFont(18, true));
+  cbSymbols = AddChoice(QStringLiteral("Symbols on gems"), QStringLiteral("A shape for every colour"), 52);
+  cbRelaxed = AddChoice(QStringLiteral("Relaxed pace"), QStringLiteral("No countdown, no automatic drop"), 104);
+  cbPreview = AddChoice(QStringLiteral("Drop preview"), QStringLiteral("Rows and money a drop would make"), 156);
+  CreateScaleChoice(212);
+  AddButton(QStringLiteral("OK"), 106, 328, [this] { Close(mrOK); });
+  OnEnter = [this] { Close(mrOK); };
+}
+
+QCheckBox* TfrmMoreOptions::AddChoice(const QString& caption, const QString& hint, int top) {
+  auto* panel = new QWidget(this);
+  panel->setGeometry(24, top, 239, 44);
+  PaintPanel(panel);
+  auto* box = new QCheckBox(caption, panel);
+  box->setGeometry(8, 3, 225, 20);
+  box->setFont(TahomaFont(12, true));
+  box->setFocusPolicy(Qt::NoFocus);
+  auto* line = new QLabel(hint, panel);
+  line->setGeometry(29, 23, 206, 16);
+  line->setFont(TahomaFont(11, false));
+  return box;
+}
+
+void TfrmMoreOptions::CreateScaleChoice(int top) {
+  auto* label = new QLabel(QStringLiteral("Window Size"), this);
+  label->setGeometry(28, top, 235, 16);
+  label->setFont(TahomaFont(12, true));
+  auto* panel = new QWidget(this);
+  panel->setGeometry(24, top + 20, 239, 64);
+  PaintPanel(panel);
+  auto* group = new QButtonGroup(panel);
+  for (size_t i = 0; i < rbScale.size(); ++i) {
+    rbScale[i] = new QRadioButton(QString::number(TMoreOptions::Scales[i]) + QStringLiteral(" %"), panel);
+    rbScale[i]->setGeometry(8 + 76 * static_cast<int>(i), 8, 72, 20);
+    rbScale[i]->setFont(TahomaFont(12, true));
+    rbScale[i]->setFocusPolicy(Qt::NoFocus);
+    group->addButton(rbScale[i], static_cast<int>(i));
+  }
+  auto* hint = new QLabel(QStringLiteral("Used from the next start"), panel);
+  hint->setGeometry(29, 38, 206, 16);
+  hint->setFont(TahomaFont(11, false));
+  rbScale[0]->setChecked(true);
+}
+
+void TfrmMoreOptions::Prepare(const TMoreOptions& options) {
+  cbSymbols->setChecked(options.Symbols);
+  cbRelaxed->setChecked(options.RelaxedPace);
+  cbPreview->setChecked(options.DropPreview);
+  for (size_t i = 0; i < rbScale.size(); ++i) rbScale[i]->setChecked(TMoreOptions::Scales[i] == options.WindowScale);
+}
+
+TMoreOptions TfrmMoreOptions::Choices() const {
+  TMoreOptions options;
+  options.Symbols = cbSymbols->isChecked();
+  options.RelaxedPace = cbRelaxed->isChecked();
+  options.DropPreview = cbPreview->isChecked();
+  for (size_t i = 0; i < rbScale.size(); ++i)
+    if (rbScale[i]->isChecked()) options.WindowScale = TMoreOptions::Scales[i];
+  return options;
+}

@@ -1,0 +1,126 @@
+// The drop preview: the rows a drop would complete and what they would pay, for boards drawn as
+// pictures; the held gems sitting on their cells; the small ring that follows the countdown.
+
+#include "running_fixture.h"
+
+namespace {
+
+const std::string GapAt5 = "01234.123401", FullRow = "012340123401";
+
+TEST_F(RunningStageTest, ThePreviewShowsTheRowsADropWouldCompleteAndTheirPayout) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> rows;  // the last rows of the board
+    int32_t shape, row, col;
+    std::vector<int32_t> expectedRows;
+    int64_t money;
+    const char* caption;
+  };
+  const Case cases[] = {
+      {"one gap filled", {GapAt5}, 9, 17, 5, {17}, 100, "+$100 x1"},
+      {"two rows clear one after the other", {FullRow, GapAt5}, 9, 17, 5, {16, 17}, 300, "+$300 x1"},
+      {"a line of four closes the gap", {"0....0123401"}, 0, 17, 2, {17}, 100, "+$100 x1"},
+      {"a row with a chip does not clear", {"01234.1234a1"}, 9, 17, 5, {}, 0, ""},
+      {"nothing completed", {GapAt5}, 9, 10, 5, {}, 0, ""},
+      {"over a taken cell no drop, no preview", {GapAt5}, 9, 17, 4, {}, 0, ""},
+      {"two gaps, one filled", {"01234.1234.1"}, 9, 17, 5, {}, 0, ""},
+  };
+  list->More.DropPreview = true;
+  for (const Case& c : cases) {
+    Play(1, {c.rows});
+    Hold(c.shape);
+    MoveTo(c.row, c.col);
+    EXPECT_EQ(stage->Forecast.Rows, c.expectedRows) << c.what;
+    EXPECT_EQ(stage->Forecast.Money, c.money) << c.what;
+    EXPECT_EQ(stage->PreviewRows->Visible, !c.expectedRows.empty()) << c.what;
+    EXPECT_EQ(stage->PreviewMoney->Visible, !c.expectedRows.empty()) << c.what;
+    EXPECT_EQ(stage->PreviewRows->Cells.size(), c.expectedRows.size() * BoardCols) << c.what;
+    if (*c.caption) {
+      EXPECT_EQ(stage->PreviewMoney->Text.toStdString(), c.caption) << c.what;
+    }
+    list->SetCurrentStage(title);
+  }
+}
+
+TEST_F(RunningStageTest, ThePreviewMatchesWhatTheDropThenPays) {
+  list->More.DropPreview = true;
+  Play(1, {{FullRow, GapAt5}});
+  Hold(9);
+  MoveTo(17, 5);
+  const int64_t forecast = stage->Forecast.Money;
+  Click(mbLeft);
+  EXPECT_FALSE(stage->PreviewRows->Visible) << "gone while the rows clear";
+  EXPECT_FALSE(stage->PreviewRing->Visible);
+  RunFor(1.5);
+  EXPECT_EQ(Earned(), forecast);
+}
+
+TEST_F(RunningStageTest, WithThePreviewOffNothingIsShownAndTheSetFollowsThePointerExactly) {
+  for (const bool preview : {false, true}) {
+    list->More.DropPreview = preview;
+    Play(1, {{GapAt5}});
+    Hold(9);
+    const TPointF cell = stage->Geometry->CellToPixel(17, 5);
+    // Nearer (17, 5) than any other cell, but not on it.
+    stage->OnMouse(MouseMove, 0, mbLeft, cell.X + 6, cell.Y - 5);
+    const TDSPElem& gem = *stage->HexSet->Sprite(0);
+    EXPECT_EQ(gem.X, preview ? cell.X : cell.X + 6) << preview;
+    EXPECT_EQ(gem.Y, preview ? cell.Y : cell.Y - 5) << preview;
+    EXPECT_EQ(stage->PreviewRows->Visible, preview);
+    EXPECT_EQ(stage->PreviewRing->Visible, preview);
+    list->SetCurrentStage(title);
+  }
+}
+
+TEST_F(RunningStageTest, ThePreviewTurnedOnInAPauseSeatsTheSetAndShowsAtOnce) {
+  Play(1, {{GapAt5}});
+  Hold(9);
+  const TPointF cell = stage->Geometry->CellToPixel(17, 5);
+  stage->OnMouse(MouseMove, 0, mbLeft, cell.X + 6, cell.Y - 5);
+  EXPECT_FALSE(stage->PreviewRows->Visible);
+  list->Pause();
+  list->More.DropPreview = true;
+  list->Resume();
+  EXPECT_EQ(stage->HexSet->Sprite(0)->X, cell.X);
+  EXPECT_EQ(stage->HexSet->Sprite(0)->Y, cell.Y);
+  EXPECT_TRUE(stage->PreviewRows->Visible);
+  EXPECT_EQ(stage->Forecast.Money, 100);
+}
+
+TEST_F(RunningStageTest, TheSmallRingFollowsTheCountdownBrighteningAndIsAbsentInRelaxedPlay) {
+  list->More.DropPreview = true;
+  Play(1, {});
+  Hold(9);
+  MoveTo(8, 5);
+  RunFor(1);
+  const float early = stage->PreviewRing->Remaining;
+  RunFor(10);
+  const float late = stage->PreviewRing->Remaining;
+  EXPECT_LT(late, early);
+  EXPECT_GT(TDSPE_SetRing::Brightness(late), TDSPE_SetRing::Brightness(early));
+  const TPointF cell = stage->Geometry->CellToPixel(8, 5);
+  EXPECT_EQ(stage->PreviewRing->X, cell.X + 18) << "centred on a one-gem set";
+  EXPECT_EQ(stage->PreviewRing->Y, cell.Y + 18);
+  list->Pause();
+  list->More.RelaxedPace = true;
+  list->Resume();
+  EXPECT_FALSE(stage->PreviewRing->Visible);
+  EXPECT_FALSE(stage->CountdownRing->Visible);
+}
+
+TEST(DropForecast, RowsPayDoublingFromTheChainMultiplier) {
+  TGmCells board;
+  for (int32_t row : {15, 16, 17})
+    for (int32_t col = 0; col < BoardCols; ++col)
+      if (!(row == 17 && col == 3)) board.SetCell(row, col, static_cast<uint8_t>(col % 5));
+  const TDropForecast forecast = ForecastDrop(board, {{MakeGmPoint(17, 3), 1}}, 2);
+  EXPECT_EQ(forecast.Rows, (std::vector<int32_t>{15, 16, 17}));
+  EXPECT_EQ(forecast.FirstMultiplier, 4);
+  EXPECT_EQ(forecast.Money, 400 + 800 + 1600);
+  EXPECT_EQ(ForecastDrop(board, {{MakeGmPoint(17, 3), 14}}, 0).Rows, (std::vector<int32_t>{15, 16}))
+      << "a chip does not complete a row";
+  EXPECT_EQ(ForecastDrop(board, {{MakeGmPoint(-1, 3), 1}, {MakeGmPoint(17, 4), 1}}, 0).Rows.size(), 2u)
+      << "gems off the board or over taken cells change nothing";
+}
+
+}  // namespace
