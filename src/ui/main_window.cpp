@@ -32,6 +32,7 @@
 #include "ui/mouse_routing.h"
 #include "ui/options_window.h"
 #include "ui/players_window.h"
+#include "ui/quit_signals.h"
 #include "ui/top10_window.h"
 
 namespace {
@@ -168,6 +169,9 @@ void TfrmMain::FormCreate() {
   const TRosterStart roster = LoadRosterAtStart(Players, PlayerPath(RosterFileName));
   rosterLoaded_ = roster.Saveable;
   if (!roster.Report.empty()) TGameApplication::ShowError(roster.Report);
+  // Asked to quit while that message was open: nothing has been played, so the game ends
+  // without making its stages.
+  if (QuitSignalReceived()) return;
   if (rosterLoaded_) LoadPlayerRecords();
   stageList_ = std::make_unique<TGmStageList>(pb_);
   shownScale_ = startScale_ = stageList_->More.WindowScale;
@@ -472,7 +476,7 @@ QUrl TfrmMain::HelpPageUrl(const QString& section) {
 
 void TfrmMain::OpenPage(const QUrl& url, const QString& failure) {
   const bool opened = UrlOpener() ? UrlOpener()(url) : QDesktopServices::openUrl(url);
-  if (!opened) WithGamePaused([&] { frmMessageBox_->ShowNotice(failure); });
+  if (!opened && frmMessageBox_) WithGamePaused([&] { frmMessageBox_->ShowNotice(failure); });
 }
 
 void TfrmMain::HelpClick() {
