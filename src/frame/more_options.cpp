@@ -34,6 +34,7 @@ std::string TMoreOptions::Text() const {
   out << "symbols=" << int(Symbols) << '\n'
       << "relaxed=" << int(RelaxedPace) << '\n'
       << "preview=" << int(DropPreview) << '\n'
+      << "records=" << int(ShowRecords) << '\n'
       << "scale=" << WindowScale << '\n';
   return out.str();
 }
@@ -54,6 +55,7 @@ std::string TMoreOptions::Parse(const std::string& text) {
     if (name == "symbols") read = ReadSwitch(value, Symbols);
     else if (name == "relaxed") read = ReadSwitch(value, RelaxedPace);
     else if (name == "preview") read = ReadSwitch(value, DropPreview);
+    else if (name == "records") read = ReadSwitch(value, ShowRecords);
     else if (name == "scale") read = ReadScale(value, WindowScale);
     if (!read) problems += "line " + std::to_string(number) + " ignored: " + line.substr(0, 60) + '\n';
   }

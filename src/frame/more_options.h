@@ -13,6 +13,8 @@ struct TMoreOptions {
   bool RelaxedPace = false;
   // Rows the held set would complete and the money it would pay are shown before the drop.
   bool DropPreview = false;
+  // The player list shows the selected player's record of play under its buttons.
+  bool ShowRecords = false;
   // The window's size in percent of 640 x 560: 100, 150 or 200.
   int32_t WindowScale = 100;
 

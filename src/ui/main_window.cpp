@@ -277,6 +277,7 @@ void TfrmMain::CreateDialogs() {
   frmInput_ = new TfrmInput(this, frmMessageBox_);
   frmPlayers_ = new TfrmPlayers(this, frmMessageBox_, frmInput_);
   frmOptions_->OnMoreOptions = [this] { MoreOptionsChosen(); };
+  frmPlayers_->SetRecordShown(stageList_->More.ShowRecords);
   std::string errors;
   for (const TGameDialog* dialog :
        std::initializer_list<const TGameDialog*>{frmOptions_, frmTop10_, frmMessageBox_, frmInput_, frmPlayers_})
@@ -565,6 +566,7 @@ void TfrmMain::SavePlayerRecords() {
 }
 
 void TfrmMain::MoreOptionsChosen() {
+  frmPlayers_->SetRecordShown(stageList_->More.ShowRecords);
   // The window is sized as the application starts (see app/window_scale.h).
   const int32_t chosen = stageList_->More.WindowScale;
   if (chosen == shownScale_) return;

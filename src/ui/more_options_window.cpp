@@ -24,10 +24,11 @@ TfrmMoreOptions::TfrmMoreOptions(QWidget* owner) : TGameDialog(owner, 287, 377) 
   title->setGeometry(24, 18, 239, 26);
   title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   title->setFont(TahomaFont(18, true));
-  cbSymbols = AddChoice(QStringLiteral("Symbols on gems"), QStringLiteral("A shape for every colour"), 52);
-  cbRelaxed = AddChoice(QStringLiteral("Relaxed pace"), QStringLiteral("No countdown, no automatic drop"), 104);
-  cbPreview = AddChoice(QStringLiteral("Drop preview"), QStringLiteral("Rows and money a drop would make"), 156);
-  CreateScaleChoice(212);
+  cbSymbols = AddChoice(QStringLiteral("Symbols on gems"), QStringLiteral("A shape for every colour"), 46);
+  cbRelaxed = AddChoice(QStringLiteral("Relaxed pace"), QStringLiteral("No countdown, no automatic drop"), 92);
+  cbPreview = AddChoice(QStringLiteral("Drop preview"), QStringLiteral("Rows and money a drop would make"), 138);
+  cbRecords = AddChoice(QStringLiteral("Player records"), QStringLiteral("Shown in the player list"), 184);
+  CreateScaleChoice(232);
   AddButton(QStringLiteral("OK"), 106, 328, [this] { Close(mrOK); });
   OnEnter = [this] { Close(mrOK); };
 }
@@ -71,6 +72,7 @@ void TfrmMoreOptions::Prepare(const TMoreOptions& options) {
   cbSymbols->setChecked(options.Symbols);
   cbRelaxed->setChecked(options.RelaxedPace);
   cbPreview->setChecked(options.DropPreview);
+  cbRecords->setChecked(options.ShowRecords);
   for (size_t i = 0; i < rbScale.size(); ++i) rbScale[i]->setChecked(TMoreOptions::Scales[i] == options.WindowScale);
 }
 
@@ -79,6 +81,7 @@ TMoreOptions TfrmMoreOptions::Choices() const {
   options.Symbols = cbSymbols->isChecked();
   options.RelaxedPace = cbRelaxed->isChecked();
   options.DropPreview = cbPreview->isChecked();
+  options.ShowRecords = cbRecords->isChecked();
   for (size_t i = 0; i < rbScale.size(); ++i)
     if (rbScale[i]->isChecked()) options.WindowScale = TMoreOptions::Scales[i];
   return options;

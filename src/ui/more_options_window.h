@@ -24,6 +24,7 @@ class TfrmMoreOptions : public TGameDialog {
   QCheckBox* cbSymbols;
   QCheckBox* cbRelaxed;
   QCheckBox* cbPreview;
+  QCheckBox* cbRecords;
   std::array<QRadioButton*, 3> rbScale;
 
  private:

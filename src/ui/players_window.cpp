@@ -12,7 +12,7 @@ QString Quoted(const std::string& name) { return QLatin1Char('"') + QString::fro
 }  // namespace
 
 TfrmPlayers::TfrmPlayers(QWidget* owner, TfrmMessageBox* messageBox, TfrmInput* input)
-    : TGameDialog(owner, 330, 255 + RecordPanelHeight), messageBox_(messageBox), input_(input) {
+    : TGameDialog(owner, 330, 255), messageBox_(messageBox), input_(input) {
   Label1 = new QLabel(QStringLiteral("Player List"), this);
   Label1->setGeometry(24, 20, 273, 29);
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -86,8 +86,14 @@ void TfrmPlayers::SelectClick() {
 
 // ---- The record panel ----
 
+void TfrmPlayers::SetRecordShown(bool shown) {
+  setFixedSize(330, shown ? 255 + RecordPanelHeight : 255);
+  recordPanel_->setVisible(shown);
+}
+
 void TfrmPlayers::CreateRecordPanel() {
-  auto* panel = new QWidget(this);
+  auto* panel = recordPanel_ = new QWidget(this);
+  panel->hide();
   panel->setGeometry(24, 240, 281, RecordPanelHeight - 12);
   panel->setAutoFillBackground(true);
   QPalette colours = panel->palette();

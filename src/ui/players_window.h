@@ -40,6 +40,8 @@ class TfrmPlayers : public TGameDialog {
   static QStringList RecordLines(const TPlayerRecord& record);
   // Shows the selected row's record; the panel is blank while no row is selected.
   void ShowSelectedRecord();
+  // The record panel is an option: without it the window keeps its 330 x 255.
+  void SetRecordShown(bool shown);
   std::array<QLabel*, 2> lRecord;
 
  private:
@@ -48,4 +50,5 @@ class TfrmPlayers : public TGameDialog {
 
   TfrmMessageBox* messageBox_;
   TfrmInput* input_;
+  QWidget* recordPanel_ = nullptr;
 };

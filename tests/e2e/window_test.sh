@@ -139,7 +139,7 @@ rm -f "$work/dat/b00" "$work/dat/b01"
 pid=$!
 main=$(main_window) || fail "no window on a first start"
 # The list, its buttons, and the selected player's record under them.
-players=$(window_of_size 330x335) || fail "no 330x335 players window on a first start"
+players=$(window_of_size 330x255) || fail "no 330x255 players window on a first start"
 echo "players window $players"
 import -window "$players" "$SHOT_DIR/e2e-players.png"
 xdotool mousemove --window "$players" 60 216 click 1

@@ -126,7 +126,10 @@ TEST_F(DialogsTest, DeletingAsksAndLeavesTheLastRowSelected) {
   TfrmMessageBox messageBox(nullptr);
   TfrmInput input(nullptr, &messageBox);
   TfrmPlayers players(nullptr, &messageBox, &input);
-  EXPECT_EQ(players.size(), QSize(330, 255 + TfrmPlayers::RecordPanelHeight)) << "the record panel below";
+  EXPECT_EQ(players.size(), QSize(330, 255));
+  players.SetRecordShown(true);
+  EXPECT_EQ(players.size(), QSize(330, 255 + TfrmPlayers::RecordPanelHeight)) << "the record panel below, as an option";
+  players.SetRecordShown(false);
   players.FillList();
   EXPECT_EQ(players.SelectedRow(), 0);
   players.lbPlayers->setCurrentRow(2);
