@@ -148,8 +148,9 @@ runs down with the countdown, brighter as time runs out.</li>
 <li><b>Window Size</b>: 100 %, 150 % or 200 %; the whole window is scaled, from the next
 start.</li>
 </ul>
-<p>The player list also shows the selected player's record: games, levels passed, time played,
-rows cleared, the longest chain and the best money in one level.</p>
+<p>With <b>Player records</b> ticked, the player list also shows the selected player's record:
+games, levels passed, time played, rows cleared, the longest chain and the best money in one
+level.</p>
 
 <h2 id="editor">The level editor</h2>
 <p>The level editor is for designers. Press <kbd>Ctrl</kbd>+<kbd>E</kbd> in the game's window, or
