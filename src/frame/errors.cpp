@@ -12,3 +12,9 @@ std::string FormatMessage(const char* format, const std::string& argument) {
   }
   return result;
 }
+
+void AppendLine(std::string& lines, const std::string& line) {
+  if (line.empty()) return;
+  if (!lines.empty()) lines += '\n';
+  lines += line;
+}

@@ -8,6 +8,7 @@
 #include "board/hex_grid.h"
 #include "board/move_matrix.h"
 #include "board/stage_param.h"
+#include "frame/errors.h"
 
 namespace {
 constexpr size_t MaxListed = 12;
@@ -168,6 +169,6 @@ std::vector<std::string> CheckLevel(const TMoveMatrix& Flow, const TGmCells& Lay
 std::string CheckReport(const std::vector<std::string>& Problems) {
   if (Problems.empty()) return "No problems found.";
   std::string text;
-  for (const std::string& line : Problems) text += (text.empty() ? "" : "\n") + line;
+  for (const std::string& line : Problems) AppendLine(text, line);
   return text;
 }

@@ -7,6 +7,7 @@
 #include "stages/clearup_stage.h"
 #include "stages/level_rules.h"
 #include "stages/running_stage.h"
+#include "frame/errors.h"
 
 void TGmStage_Running::SetupLevel() {
   if (trial_) {
@@ -22,7 +23,9 @@ void TGmStage_Running::SetupLevel() {
   StageParam->PassRows = PassRowsForLevel(level);
   Board->ClearCells();
   const std::string layoutError = LoadLayoutFile(LevelPath(LayoutFileName(LayoutNumber(level))), *Board);
-  PresentLevel(paramError + (paramError.empty() || layoutError.empty() ? "" : "\n") + layoutError);
+  std::string errors = paramError;
+  AppendLine(errors, layoutError);
+  PresentLevel(errors);
 }
 
 void TGmStage_Running::PresentLevel(const std::string& errors) {

@@ -6,6 +6,7 @@
 #include "players/players.h"
 #include "stages/level_rules.h"
 #include "stages/running_stage.h"
+#include "frame/errors.h"
 
 namespace {
 // What a trial's messages call the level being edited.
@@ -32,7 +33,7 @@ std::string TGmStage_Running::LoadTrialLevel() {
   StageParam->PassRows = std::max(StageParam->PassRows, 1);
   Board->ClearCells();
   const std::string layoutError = LoadLayoutBytes(TrialName, trial_->LayoutBytes, *Board);
-  if (!layoutError.empty()) errors += (errors.empty() ? "" : "\n") + layoutError;
+  AppendLine(errors, layoutError);
   return errors;
 }
 

@@ -6,7 +6,7 @@
 void NoteLoadError(std::string& errors, const std::exception& error, const std::string& path) {
   std::string message = error.what();
   if (message.find(path) == std::string::npos) message += " [" + path + "]";
-  errors += (errors.empty() ? "" : "\n") + message;
+  AppendLine(errors, message);
 }
 
 std::unique_ptr<TMCIPlayer> LoadStageMusic(const char* file, std::string& errors) {

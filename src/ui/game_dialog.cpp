@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "ui/fonts.h"
+#include "frame/errors.h"
 
 namespace {
 TGameDialog::TModalRunner& ModalRunner() {
@@ -42,7 +43,7 @@ TImgBtn* TGameDialog::AddButton(const QString& caption, int left, int top, std::
     button->LoadPicture(DialogButtonFile);
   } catch (const std::exception& error) {
     if (loadErrors_.find(error.what()) == std::string::npos)
-      loadErrors_ += (loadErrors_.empty() ? "" : "\n") + std::string(error.what());
+      AppendLine(loadErrors_, error.what());
   }
   WatchKeys(button);
   return button;

@@ -34,6 +34,7 @@
 #include "ui/players_window.h"
 #include "ui/quit_signals.h"
 #include "ui/top10_window.h"
+#include "frame/errors.h"
 
 namespace {
 TShiftState ShiftOf(const QMouseEvent* event) {
@@ -230,7 +231,7 @@ void TfrmMain::CreateStages() {
     } catch (const std::exception& error) {
       // A stage whose music or sounds cannot be loaded is still whole, silent where the file is
       // missing: say which, once for all stages, and play on.
-      errors += (errors.empty() ? "" : "\n") + std::string(error.what());
+      AppendLine(errors, error.what());
     }
   }
   if (!errors.empty()) ShowLoadErrors(errors);
@@ -262,7 +263,7 @@ void TfrmMain::CreateButtons() {
     try {
       button->LoadPicture(place.Picture);
     } catch (const std::exception& error) {
-      errors += (errors.empty() ? "" : "\n") + std::string(error.what());
+      AppendLine(errors, error.what());
     }
     buttons_.push_back(button);
   }
@@ -282,7 +283,7 @@ void TfrmMain::CreateDialogs() {
   for (const TGameDialog* dialog :
        std::initializer_list<const TGameDialog*>{frmOptions_, frmTop10_, frmMessageBox_, frmInput_, frmPlayers_})
     if (!dialog->LoadErrors().empty() && errors.find(dialog->LoadErrors()) == std::string::npos)
-      errors += (errors.empty() ? "" : "\n") + dialog->LoadErrors();
+      AppendLine(errors, dialog->LoadErrors());
   if (!errors.empty()) ShowLoadErrors(errors);
 }
 

@@ -1,4 +1,4 @@
-# Finding the game's windows under X: the game makes its dialogs at start, hidden, and all of
+# Helpers of the end-to-end scripts. The game makes its dialogs at start, hidden, and all of
 # them carry its name, so a window is picked by its size among those that are shown.
 
 # Prints the id of the shown game window of that size ("640x560"); fails after 5 s.
@@ -27,4 +27,13 @@ shown_windows() {
     xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && count=$((count + 1))
   done
   echo "$count"
+}
+
+# True once the game ($pid) has ended, false when it still runs after that many seconds.
+game_ended_within() {
+  for _ in $(seq $(($1 * 10))); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  ! kill -0 "$pid" 2>/dev/null
 }

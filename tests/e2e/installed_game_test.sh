@@ -54,11 +54,7 @@ play_and_quit() {  # $1: description; the rest: env options and settings for the
   # Asked to quit by the system: the first start's player choice is still open, and the window
   # manager's close is held back by it, as by any open dialog.
   kill -TERM "$pid"
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the game did not quit ($what)"
+  game_ended_within 10 || fail "the game did not quit ($what)"
   wait "$pid" || fail "the game exited with status $? ($what)"
   pid=
 }

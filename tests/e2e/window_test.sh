@@ -42,11 +42,7 @@ start_game() {
 }
 
 wait_exit() {
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the game did not quit"
+  game_ended_within 10 || fail "the game did not quit"
   wait "$pid" || fail "the game exited with status $?"
 }
 
@@ -223,11 +219,7 @@ start_read_only() {
   sleep 1
 }
 wait_exit_2s() {
-  for _ in $(seq 20); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the game did not quit within 2 s ($1)"
+  game_ended_within 2 || fail "the game did not quit within 2 s ($1)"
   wait "$pid" || true
   echo "quit within 2 s ($1)"
 }
