@@ -15,8 +15,9 @@
 #     -k KEYS      xdotool keys and clicks to bring the game to the state to measure, run once
 #                  the window appears, e.g. "click 1 sleep 1 click 1" (clicks at the mouse,
 #                  which starts at the middle of the playing field)
-#     -f           keep the player files (settings, roster) of the game's folder, so a game
-#                  that asks for a player on a first start opens straight on its title
+#     -f           keep the player files (settings, roster) of the game's folder, and give it a
+#                  roster of one level-1 player when it has none, so it opens straight on its
+#                  title instead of asking for a player
 #
 # The game runs from a scratch copy of its folder, so the player files of the build are left
 # alone. Frames are paced as in normal play (BRILLOR_UNCAPPED is cleared).
@@ -36,7 +37,7 @@ while getopts "s:r:w:mp:k:f" option; do
     p) probe=$OPTARG ;;
     k) keys=$OPTARG ;;
     f) keep=1 ;;
-    *) sed -n '2,27p' "$0"; exit 2 ;;
+    *) sed -n '2,28p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -54,7 +55,17 @@ cleanup() {
 trap cleanup EXIT
 
 cp -r "$(dirname "$game")"/. "$work/game"
-[ "$keep" = 1 ] || rm -f "$work/game/dat/b00" "$work/game/dat/b01"
+if [ "$keep" = 1 ]; then
+  # A roster of one current player at level 1: count, a 40-byte name, level, money, rows,
+  # seconds, then the current index.
+  [ -f "$work/game/dat/b01" ] || python3 - "$work/game/dat/b01" <<'PY'
+import struct, sys
+name = b"Measure".ljust(40, b"\0")
+open(sys.argv[1], "wb").write(struct.pack("<i", 1) + name + struct.pack("<iiiii", 1, 0, 0, 0, 0))
+PY
+else
+  rm -f "$work/game/dat/b00" "$work/game/dat/b01"
+fi
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display

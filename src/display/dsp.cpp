@@ -116,14 +116,19 @@ void TDSP::Render(int64_t now) {
   if (background_.isNull()) {
     backPainter_->fillRect(FrameRect(), Qt::black);
   } else {
-    // The background is opaque, so a straight copy replaces the previous frame.
+    // The background is opaque, so a straight copy replaces the previous frame. Only the
+    // composed part is copied: Qt's plain copy ignores the clip and would copy it all.
     backPainter_->setCompositionMode(QPainter::CompositionMode_Source);
-    backPainter_->drawImage(QRectF(FrameRect()), background_);
+    if (background_.size() == QSize(width_, height_)) {
+      backPainter_->drawImage(composed.topLeft(), background_, composed);
+    } else {
+      backPainter_->drawImage(QRectF(FrameRect()), background_);
+    }
     backPainter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
   DrawElems();
   backPainter_->setClipping(false);
-  if (window_ && !composed.isEmpty()) window_->PresentFrame(backBuffer_, left_, top_, composed);
+  if (window_ && !composed.isEmpty()) window_->PresentFrame(backBuffer_, left_, top_, changed);
 }
 
 // Positions are walked from the count taken at the start. Elements may create or free other

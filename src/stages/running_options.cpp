@@ -125,7 +125,8 @@ void TGmStage_Running::UpdatePreview() {
     }
   PreviewRows->Visible = PreviewMoney->Visible = !Forecast.Rows.empty();
   PreviewMoney->Text = ForecastCaption(Forecast);
-  PlacePreviewCaption();
+  // Measuring the caption's text costs more than the rest of a mouse move: only when shown.
+  if (PreviewMoney->Visible) PlacePreviewCaption();
   PreviewRing->Visible = active && !RelaxedPace();
   PlacePreviewRing();
 }

@@ -1,7 +1,16 @@
 #include "ui/play_field.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
+
+#include "ui/x11_blit.h"
+
+namespace {
+// A frame whose change is scattered this much goes as one rectangle around it.
+constexpr int kMostParts = 16;
+}  // namespace
 
 TPlayField::TPlayField(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -9,10 +18,44 @@ TPlayField::TPlayField(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_NoSystemBackground);
 }
 
+TPlayField::~TPlayField() = default;
+
 void TPlayField::PresentFrame(const QImage& frame, int, int, const QRegion& changed) {
   frame_ = &frame;
-  // Painted at once, and only what changed: the rest of the screen already shows the rest.
-  repaint(changed);
+  if (TX11Blit* blit = DirectBlit(frame)) {
+    blit->Put(frame, changed.rectCount() > kMostParts ? QRegion(changed.boundingRect()) : changed,
+              mapTo(window(), QPoint(0, 0)));
+    windowImageStale_ = true;
+    return;
+  }
+  // Painted at once, and only what changed: the rest of the screen already shows the rest. One
+  // rectangle keeps Qt's copy on its fast path.
+  repaint(changed.boundingRect());
+}
+
+TX11Blit* TPlayField::DirectBlit(const QImage& frame) {
+  const bool fits = isVisible() && devicePixelRatioF() == 1.0 && size() == frame.size();
+  if (!fits) {
+    // Qt paints from here on; its window image must hold the whole frame again.
+    if (blit_ && windowImageStale_) update();
+    windowImageStale_ = false;
+    return nullptr;
+  }
+  if (!blitTried_) {
+    blitTried_ = true;
+    blit_ = TX11Blit::ForWindowOf(this);
+    // An exposed window is shown from Qt's window image, which must hold the current frame.
+    if (blit_ && window()->windowHandle()) window()->windowHandle()->installEventFilter(this);
+  }
+  return blit_.get();
+}
+
+bool TPlayField::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Expose && windowImageStale_) {
+    windowImageStale_ = false;
+    repaint();
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TPlayField::paintEvent(QPaintEvent* event) {

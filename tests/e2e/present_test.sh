@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The play field as the X server shows it: frames sent straight to the server must look the
+# same as frames painted through Qt, keep coming, and survive the window being hidden and shown
+# again (which shows Qt's own copy of the window).
+set -euo pipefail
+: "${BRILLOR_EXE:?}"
+
+if [ -z "${INSIDE_XVFB:-}" ]; then
+  export INSIDE_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/find_window.sh"
+
+work=$(mktemp -d)
+trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+cp -r "$(dirname "$BRILLOR_EXE")"/. "$work"/
+unset QT_QPA_PLATFORM
+export SDL_AUDIODRIVER=dummy
+# A current player at level 1, so the game opens on its title.
+python3 - "$work/dat/b01" <<'PY'
+import struct, sys
+name = b"Tester".ljust(40, b"\0")
+open(sys.argv[1], "wb").write(struct.pack("<i", 1) + name + struct.pack("<iiiii", 1, 0, 0, 0, 0))
+PY
+
+# The title's still part (all but the fading prompt at the bottom) and the prompt, cut from a
+# window screenshot.
+still() { convert "$1" -crop 400x420+221+20 +repage "$2"; }
+prompt() { convert "$1" -crop 180x36+331+452 +repage "$2"; }
+# Differing pixels between two pictures.
+differing() { { compare -metric AE "$1" "$2" null: 2>&1 || true; } | awk '{ print $1 }'; }
+
+# Starts the game with the given environment, shows its title for a moment, and leaves
+# screenshots NAME-shown.png, NAME-later.png and, after hiding and showing the window again,
+# NAME-again.png.
+shoot() {
+  local name=$1
+  shift
+  rm -f "$work/dat/b00"
+  (cd "$work" && exec env "$@" "./$(basename "$BRILLOR_EXE")") &
+  pid=$!
+  window=$(main_window) || fail "no window ($name)"
+  sleep 1.5
+  import -window "$window" "$work/$name-shown.png"
+  sleep 0.25
+  import -window "$window" "$work/$name-later.png"
+  xdotool windowunmap --sync "$window"
+  sleep 0.3
+  xdotool windowmap --sync "$window"
+  sleep 0.5
+  import -window "$window" "$work/$name-again.png"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=""
+}
+
+shoot direct X=1
+shoot qt BRILLOR_QT_PRESENT=1
+for shot in direct-shown direct-again qt-shown; do still "$work/$shot.png" "$work/$shot-still.png"; done
+
+same=$(differing "$work/direct-shown-still.png" "$work/qt-shown-still.png")
+[ "$same" = 0 ] || fail "the title sent straight to X differs from Qt's in $same pixels"
+same=$(differing "$work/direct-shown-still.png" "$work/direct-again-still.png")
+[ "$same" = 0 ] || fail "after hiding and showing the window, $same pixels of the title are stale"
+prompt "$work/direct-shown.png" "$work/prompt-shown.png"
+prompt "$work/direct-later.png" "$work/prompt-later.png"
+moved=$(differing "$work/prompt-shown.png" "$work/prompt-later.png")
+[ "$moved" -gt 0 ] || fail "the fading prompt stood still for 0.25 s"
+echo "frames sent straight to X match Qt's, keep fading, and survive hiding the window"
