@@ -95,7 +95,13 @@ measure_once() {
   started=$(now)
   (cd "$work/game" && exec ./"$(basename "$game")") &
   game_pid=$!
-  window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Brillor I$' | head -n 1)
+  # Polled every 10 ms: xdotool's own --sync looks only every half second.
+  window=""
+  for _ in $(seq 3000); do
+    window=$(xdotool search --onlyvisible --name '^Brillor I$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.01
+  done
+  [ -n "$window" ] || { echo "no game window within 30 s" >&2; exit 1; }
   mapped=$(now)
   eval "$(xdotool getwindowgeometry --shell "$window")"
   left=$((X + 221)) top=$((Y + 20))

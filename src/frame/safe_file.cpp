@@ -5,7 +5,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -71,7 +70,18 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   if (std::filesystem::is_directory(path, ignored)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // Read in large blocks: a file that grows or shrinks meanwhile is read to its end all the same.
+  constexpr std::streamsize kBlock = 1 << 16;
+  bytes.clear();
+  const auto size = std::filesystem::file_size(path, ignored);
+  if (!ignored) bytes.reserve(static_cast<size_t>(size) + kBlock);
+  for (;;) {
+    const size_t had = bytes.size();
+    bytes.resize(had + kBlock);
+    in.read(bytes.data() + had, kBlock);
+    bytes.resize(had + static_cast<size_t>(in.gcount()));
+    if (!in) break;
+  }
   return !in.bad();
 }
 

@@ -22,17 +22,12 @@ constexpr int LabelGap = 16;
 const char* const ColourCaptions[5] = {"white", "Purple", "Green", "Blue", "Red"};
 constexpr int ColourPlaces[5][2] = {{8, 296}, {48, 296}, {88, 296}, {128, 296}, {8, 328}};
 
-QFileDialog* LayoutDialog(QWidget* owner, QFileDialog::AcceptMode mode) {
-  auto* dialog = new QFileDialog(owner, QString(), QString::fromStdString(PlayerPath("dat")));
-  dialog->setAcceptMode(mode);
-  dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog->setOption(QFileDialog::DontUseNativeDialog);
-  return dialog;
-}
 }  // namespace
 
-TfrmEditor::TfrmEditor(QWidget* owner, TStagesSource stages, QFileDialog* levelDialog)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), stages_(std::move(stages)), levelDialog_(levelDialog) {
+TfrmEditor::TfrmEditor(QWidget* owner, TStagesSource stages, TDialogSource levelDialog)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint),
+      stages_(std::move(stages)),
+      levelDialog_(std::move(levelDialog)) {
   setWindowTitle(QStringLiteral("frmEditor"));
   setFont(TahomaFont(11, false));
   move(0, 0);
@@ -52,8 +47,6 @@ TfrmEditor::TfrmEditor(QWidget* owner, TStagesSource stages, QFileDialog* levelD
   eLevel = new QLineEdit(QStringLiteral("1"), this);
   eLevel->setGeometry(8, 392, 73, 21);
   Button4 = AddButton("SetLevel", 88, 390, 75, [this] { Button4Click(); });
-  sd = LayoutDialog(this, QFileDialog::AcceptSave);
-  odLayout = LayoutDialog(this, QFileDialog::AcceptOpen);
   notice_ = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Brillor I"), text); };
 }
 
@@ -102,6 +95,15 @@ bool TfrmEditor::Editing() const {
   return stage && Stages()->CurrentStage == stage;
 }
 
+QFileDialog& TfrmEditor::LayoutDialog(QFileDialog*& dialog, bool forSaving) {
+  if (dialog) return *dialog;
+  dialog = new QFileDialog(this, QString(), QString::fromStdString(PlayerPath("dat")));
+  dialog->setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog->setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  return *dialog;
+}
+
 QString TfrmEditor::Choose(QFileDialog& dialog) {
   if (chooseFile_) return chooseFile_(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -126,7 +128,7 @@ bool TfrmEditor::FieldParams(TStageParam& params, const QString& consequence) {
 void TfrmEditor::Button1Click() {
   TGmStage_Editor* stage = Stage();
   if (!stage) return;
-  const QString name = Choose(*levelDialog_);
+  const QString name = Choose(*levelDialog_());
   std::string problem;
   if (!name.isEmpty()) {
     problem = stage->LoadLevel(name.toStdString());
@@ -179,7 +181,7 @@ void TfrmEditor::Button12Click() {
 
 void TfrmEditor::Button11Click() {
   if (!Editing()) return;
-  const QString name = Choose(*sd);
+  const QString name = Choose(LayoutDialog(sd, true));
   if (name.isEmpty()) return;
   try {
     Stage()->SaveLayout(name.toStdString());
@@ -207,7 +209,7 @@ void TfrmEditor::PlayClick() {
 
 void TfrmEditor::LoadClick() {
   if (!Editing()) return;
-  const QString name = Choose(*odLayout);
+  const QString name = Choose(LayoutDialog(odLayout, false));
   if (name.isEmpty()) return;
   const std::string problem = Stage()->LoadLayout(name.toStdString());
   if (!problem.empty()) notice_(QString::fromStdString(problem));

@@ -30,9 +30,10 @@ class TfrmEditor : public QWidget {
   Q_OBJECT
  public:
   // stages gives the stage list while there is one (the window may outlive it at shutdown);
-  // levelDialog is the main window's file dialog, used by "Open".
+  // levelDialog gives the main window's file dialog, used by "Open".
   using TStagesSource = std::function<TGmStageList*()>;
-  TfrmEditor(QWidget* owner, TStagesSource stages, QFileDialog* levelDialog);
+  using TDialogSource = std::function<QFileDialog*()>;
+  TfrmEditor(QWidget* owner, TStagesSource stages, TDialogSource levelDialog);
 
   // Runs a file dialog and returns the chosen file, empty when none; replaceable for tests.
   using TFileChooser = std::function<QString(QFileDialog&)>;
@@ -76,9 +77,10 @@ class TfrmEditor : public QWidget {
   std::array<QLabel*, 6> EditLabels;
   QFrame* Bevel1;
   QLineEdit* eLevel;
-  // The layout file dialog of "Save" (lower), and the one of "Load".
-  QFileDialog* sd;
-  QFileDialog* odLayout;
+  // The layout file dialog of "Save" (lower), and the one of "Load". Each is made when first
+  // needed: a file dialog reads its folder as it is made, which would slow the game's start.
+  QFileDialog* sd = nullptr;
+  QFileDialog* odLayout = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -94,11 +96,13 @@ class TfrmEditor : public QWidget {
   void ShowParams();
   TGmStage_Running* Running() const;
   QString Choose(QFileDialog& dialog);
+  // The layout dialog in dialog, made now if it is not yet.
+  QFileDialog& LayoutDialog(QFileDialog*& dialog, bool forSaving);
 
   TGmStageList* Stages() const { return stages_ ? stages_() : nullptr; }
 
   TStagesSource stages_;
-  QFileDialog* levelDialog_;
+  TDialogSource levelDialog_;
   TFileChooser chooseFile_;
   TNoticeDisplay notice_;
 };

@@ -290,6 +290,11 @@ void TfrmMain::CreateDialogs() {
 // ---- The level editor's tool window ----
 
 void TfrmMain::CreateEditorWindow() {
+  frmEditor_ = new TfrmEditor(this, [this] { return stageList_.get(); }, [this] { return LevelDialog(); });
+}
+
+QFileDialog* TfrmMain::LevelDialog() {
+  if (sd) return sd;
   sd = new QFileDialog(this, QStringLiteral("Open"), QString::fromStdString(PlayerPath("dat")));
   sd->setAcceptMode(QFileDialog::AcceptSave);
   // A new name starts a new level; an existing one is opened, not overwritten.
@@ -298,7 +303,7 @@ void TfrmMain::CreateEditorWindow() {
   sd->setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
   sd->setSidebarUrls({QUrl::fromLocalFile(QString::fromStdString(PlayerPath("dat"))),
                       QUrl::fromLocalFile(QString::fromStdString(GamePath("dat")))});
-  frmEditor_ = new TfrmEditor(this, [this] { return stageList_.get(); }, sd);
+  return sd;
 }
 
 void TfrmMain::FormDestroy() {

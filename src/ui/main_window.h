@@ -85,8 +85,10 @@ class TfrmMain : public QWidget {
   TfrmTop10* Top10Window() const { return frmTop10_; }
   TfrmOptions* OptionsWindow() const { return frmOptions_; }
   TLevelProgressBox* ProgressBox() const { return progress_; }
-  // The level editor's tool window (hidden until asked for) and the file dialog of its "Open".
+  // The level editor's tool window (hidden until asked for) and the file dialog of its "Open",
+  // made when first needed (a file dialog reads its folder as it is made).
   TfrmEditor* EditorWindow() const { return frmEditor_; }
+  QFileDialog* LevelDialog();
   QFileDialog* sd = nullptr;
   const std::vector<TImgBtn*>& Buttons() const { return buttons_; }
 
