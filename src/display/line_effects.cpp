@@ -6,6 +6,8 @@
 #include <tuple>
 
 #include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 
 #include "frame/random.h"
 #include "frame/rounding.h"
@@ -199,8 +201,31 @@ QRegion TDSPE_Arc::Difference(const TDSPLook& before, const TDSPLook& now) const
 void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {
   // 88 degrees is just right of twelve o'clock, and a positive span runs anticlockwise.
   pen_.setColor(QColor::fromRgba(MakeARGB(look.Alpha, 255, 255, 255)));
-  painter.setPen(pen_);
-  painter.drawArc(QRectF(look.X, look.Y, kBoxSize, kBoxSize), 88 * 16, look.Span);
+  const QRectF box(look.X, look.Y, kBoxSize, kBoxSize);
+  // The ring is the pen's outline of the arc, filled: what stroking the arc does, taken apart
+  // so that the outline is made once.
+  QPainterPath arc;
+  arc.arcMoveTo(box, 88);
+  arc.arcTo(box, 88, look.Span / 16.0);
+  const QPainterPath ring = QPainterPathStroker(pen_).createStroke(arc);
+  // Qt hands a fill of more than about a hundred row pieces to worker threads and waits for
+  // them; on a small machine the hand-over costs more than the fill. Filled in bands of rows
+  // (at most two pieces a row) the ring stays on this thread. A clip only picks whole pixels,
+  // so the bands add up to the same picture.
+  constexpr int kBandRows = 45;
+  QRect rows = Area();
+  if (painter.hasClipping()) rows &= painter.clipBoundingRect().toAlignedRect();
+  if (rows.height() <= kBandRows) {
+    painter.fillPath(ring, pen_.brush());
+    return;
+  }
+  const QRegion clip = painter.hasClipping() ? painter.clipRegion() : QRegion(rows);
+  painter.save();
+  for (int top = rows.top(); top <= rows.bottom(); top += kBandRows) {
+    painter.setClipRegion(clip & QRect(rows.left(), top, rows.width(), kBandRows));
+    painter.fillPath(ring, pen_.brush());
+  }
+  painter.restore();
 }
 
 // ---- TDSPE_Spark ----
