@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev libsdl2-dev libmpg123-dev libmp3lame-dev
-  libxcb1-dev libgtest-dev libbenchmark-dev libx11-dev
+  libxcb1-dev libxcb-shm0-dev libgtest-dev libbenchmark-dev libx11-dev
   fonts-wine fonts-liberation2
   xvfb xauth xdotool x11-utils imagemagick
   alsa-utils lame sox

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The play field as the X server shows it: frames sent straight to the server must look the
-# same as frames painted through Qt, keep coming, and survive the window being hidden and shown
-# again (which shows Qt's own copy of the window).
+# The play field as the X server shows it: frames sent straight to the server (through shared
+# memory, and in PutImage requests) must look the same as frames painted through Qt, keep
+# coming, and survive the window being hidden and shown again (which shows Qt's own copy of the
+# window).
 set -euo pipefail
 : "${BRILLOR_EXE:?}"
 
@@ -56,16 +57,18 @@ shoot() {
   pid=""
 }
 
-shoot direct X=1
 shoot qt BRILLOR_QT_PRESENT=1
-for shot in direct-shown direct-again qt-shown; do still "$work/$shot.png" "$work/$shot-still.png"; done
-
-same=$(differing "$work/direct-shown-still.png" "$work/qt-shown-still.png")
-[ "$same" = 0 ] || fail "the title sent straight to X differs from Qt's in $same pixels"
-same=$(differing "$work/direct-shown-still.png" "$work/direct-again-still.png")
-[ "$same" = 0 ] || fail "after hiding and showing the window, $same pixels of the title are stale"
-prompt "$work/direct-shown.png" "$work/prompt-shown.png"
-prompt "$work/direct-later.png" "$work/prompt-later.png"
-moved=$(differing "$work/prompt-shown.png" "$work/prompt-later.png")
-[ "$moved" -gt 0 ] || fail "the fading prompt stood still for 0.25 s"
-echo "frames sent straight to X match Qt's, keep fading, and survive hiding the window"
+still "$work/qt-shown.png" "$work/qt-shown-still.png"
+for way in shared put; do
+  if [ "$way" = shared ]; then shoot shared X=1; else shoot put QT_XCB_NO_MITSHM=1; fi
+  for shot in shown again; do still "$work/$way-$shot.png" "$work/$way-$shot-still.png"; done
+  same=$(differing "$work/$way-shown-still.png" "$work/qt-shown-still.png")
+  [ "$same" = 0 ] || fail "the title sent straight to X ($way) differs from Qt's in $same pixels"
+  same=$(differing "$work/$way-shown-still.png" "$work/$way-again-still.png")
+  [ "$same" = 0 ] || fail "after hiding and showing the window, $same pixels of the title are stale ($way)"
+  prompt "$work/$way-shown.png" "$work/prompt-shown.png"
+  prompt "$work/$way-later.png" "$work/prompt-later.png"
+  moved=$(differing "$work/prompt-shown.png" "$work/prompt-later.png")
+  [ "$moved" -gt 0 ] || fail "the fading prompt stood still for 0.25 s ($way)"
+done
+echo "frames sent straight to X (shared and put) match Qt's, keep fading, and survive hiding the window"
