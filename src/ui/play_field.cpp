@@ -41,6 +41,11 @@ TX11Blit* TPlayField::DirectBlit(const QImage& frame) {
     windowImageStale_ = false;
     return nullptr;
   }
+  // A window made anew (Qt does that when a window's kind changes) needs a blitter of its own.
+  if (blit_ && blit_->Window() != window()->winId()) {
+    blit_.reset();
+    blitTried_ = false;
+  }
   if (!blitTried_) {
     blitTried_ = true;
     blit_ = TX11Blit::ForWindowOf(this);

@@ -38,6 +38,8 @@ class TX11Blit {
   void Put(const QImage& frame, const QRegion& parts, QPoint origin);
   // True while frames go through shared memory.
   bool SharesMemory() const { return mirror_.Bits != nullptr; }
+  // The X window it draws into.
+  uint32_t Window() const { return window_; }
 
  private:
   // The frame's mirror in a segment the X server shares.

@@ -97,4 +97,17 @@ TEST_F(SafeSave, AKillAtAnyMomentLeavesTheFileAndItsBackupWhole) {
   }
 }
 
+TEST_F(SafeSave, WholeFilesAreReadByteForByteAcrossReadBlocks) {
+  // Around the 64 KiB block the reader takes at a time, and a music file's size.
+  std::mt19937 generator(5);
+  for (size_t size : {size_t{0}, size_t{1}, size_t{65535}, size_t{65536}, size_t{65537}, size_t{540734}}) {
+    std::string bytes(size, '\0');
+    for (char& byte : bytes) byte = static_cast<char>(generator());
+    WriteFileSafely(path, bytes);
+    EXPECT_EQ(ReadOr(path, "missing"), bytes) << size << " bytes";
+  }
+  EXPECT_EQ(ReadOr(dir.File("dat"), "missing"), "missing") << "a folder is no file";
+  EXPECT_EQ(ReadOr(dir.File("dat/none"), "missing"), "missing");
+}
+
 }  // namespace

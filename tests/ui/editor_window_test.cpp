@@ -81,6 +81,22 @@ TEST_F(EditorWindowTest, TheToolWindowIsMadeHiddenWithTheEditorAsTheFourthStage)
   EXPECT_EQ(stage->Params->PassRows, TStageParam().PassRows) << "made ready with the others";
 }
 
+TEST_F(EditorWindowTest, FileDialogsAreMadeWhenFirstUsedAndThenKept) {
+  // A file dialog reads its folder as it is made: none may slow the game's start.
+  EXPECT_TRUE(window->findChildren<QFileDialog*>().isEmpty());
+  for (int round = 0; round < 2; ++round) {
+    Open("dat/a01");
+    editor->Button11Click();  // the layout's "Save", cancelled
+    editor->LoadClick();      // cancelled
+  }
+  ASSERT_EQ(dialogs.size(), 6u);
+  EXPECT_EQ(window->findChildren<QFileDialog*>().size(), 3);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(dialogs[i], dialogs[i + 3]) << "dialog " << i << " made again";
+  EXPECT_EQ(dialogs[0], window->sd);
+  EXPECT_EQ(dialogs[1], editor->sd);
+  EXPECT_EQ(dialogs[2], editor->odLayout);
+}
+
 TEST_F(EditorWindowTest, TheControlsSitInTheirPlacesAndTheExtraButtonsOverlapNone) {
   const struct {
     QWidget* control;
