@@ -56,13 +56,8 @@ trap cleanup EXIT
 
 cp -r "$(dirname "$game")"/. "$work/game"
 if [ "$keep" = 1 ]; then
-  # A roster of one current player at level 1: count, a 40-byte name, level, money, rows,
-  # seconds, then the current index.
-  [ -f "$work/game/dat/b01" ] || python3 - "$work/game/dat/b01" <<'PY'
-import struct, sys
-name = b"Measure".ljust(40, b"\0")
-open(sys.argv[1], "wb").write(struct.pack("<i", 1) + name + struct.pack("<iiiii", 1, 0, 0, 0, 0))
-PY
+  # A roster of one current player at level 1.
+  [ -f "$work/game/dat/b01" ] || python3 "$(dirname "$0")/write_roster.py" "$work/game/dat/b01" 1 Measure
 else
   rm -f "$work/game/dat/b00" "$work/game/dat/b01"
 fi

@@ -119,7 +119,7 @@ void TDSP::Render(int64_t now) {
     // The background is opaque, so a straight copy replaces the previous frame. Only the
     // composed part is copied: Qt's plain copy ignores the clip and would copy it all.
     backPainter_->setCompositionMode(QPainter::CompositionMode_Source);
-    if (background_.size() == QSize(width_, height_)) {
+    if (BackgroundFitsFrame()) {
       backPainter_->drawImage(composed.topLeft(), background_, composed);
     } else {
       backPainter_->drawImage(QRectF(FrameRect()), background_);
@@ -169,8 +169,7 @@ QRegion TDSP::TakeChanges(bool& restless) {
 }
 
 void TDSP::BackgroundChanged(const QRect& area) {
-  // A background of another size is stretched over the frame: its pixels are not the frame's.
-  if (background_.size() == QSize(width_, height_)) {
+  if (BackgroundFitsFrame()) {
     changed_ += area;
   } else {
     changed_ += FrameRect();

@@ -108,6 +108,8 @@ class TDSP {
   QRegion TakeChanges(bool& restless);
   // area is in background pixels.
   void BackgroundChanged(const QRect& area);
+  // True when the background's pixels are the frame's; one of another size is stretched over it.
+  bool BackgroundFitsFrame() const { return background_.size() == QSize(width_, height_); }
   // Ends the background painter for direct pixel work and reopens it afterwards.
   template <typename Work>
   void EditBackgroundPixels(Work work);

@@ -17,8 +17,6 @@ class TPlayField : public QWidget, public TFramePresenter {
   explicit TPlayField(QWidget* parent);
   ~TPlayField() override;
   void PresentFrame(const QImage& frame, int left, int top, const QRegion& changed) override;
-  // True once frames go straight to the X server (see TX11Blit).
-  bool PresentsDirectly() const { return blit_ != nullptr; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

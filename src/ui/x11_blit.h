@@ -36,8 +36,6 @@ class TX11Blit {
   // Puts each rectangle of parts (frame pixels) of a 32-bit frame at origin + its place, in
   // the X window's pixels. Parts outside the frame are cut off.
   void Put(const QImage& frame, const QRegion& parts, QPoint origin);
-  // True while frames go through shared memory.
-  bool SharesMemory() const { return mirror_.Bits != nullptr; }
   // The X window it draws into.
   uint32_t Window() const { return window_; }
 

@@ -20,11 +20,7 @@ cp -r "$(dirname "$BRILLOR_EXE")"/. "$work"/
 unset QT_QPA_PLATFORM
 export SDL_AUDIODRIVER=dummy
 # A current player at level 1, so the game opens on its title.
-python3 - "$work/dat/b01" <<'PY'
-import struct, sys
-name = b"Tester".ljust(40, b"\0")
-open(sys.argv[1], "wb").write(struct.pack("<i", 1) + name + struct.pack("<iiiii", 1, 0, 0, 0, 0))
-PY
+python3 "$(dirname "$0")/../../tools/write_roster.py" "$work/dat/b01" 1
 
 # The title's still part (all but the fading prompt at the bottom) and the prompt, cut from a
 # window screenshot.

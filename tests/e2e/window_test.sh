@@ -22,15 +22,8 @@ rm -f "$work/dat/b00" "$work/dat/b01" "$work/dat/options.txt" "$work/dat/records
 unset QT_QPA_PLATFORM
 export SDL_AUDIODRIVER=dummy
 
-# A roster of one player at the given level, who is current (count 1, a 56-byte record: name,
-# level, money, rows, seconds; current index 0).
-write_roster() {
-  python3 - "$work/dat/b01" "$1" <<'PY'
-import struct, sys
-name = b"Tester".ljust(40, b"\0")
-open(sys.argv[1], "wb").write(struct.pack("<i", 1) + name + struct.pack("<iiiii", int(sys.argv[2]), 0, 0, 0, 0))
-PY
-}
+# A roster of one player at the given level, who is current.
+write_roster() { python3 "$(dirname "$0")/../../tools/write_roster.py" "$work/dat/b01" "$1"; }
 
 start_game() {
   rm -f "$work/dat/b00" "$work/dat/b01"
