@@ -6,7 +6,7 @@
 
 #include "audio/dxs.h"
 #include "audio/mci_player.h"
-#include "frame/safe_file.h"
+#include "frame/settings.h"
 #include "frame/stage_list.h"
 #include "fuzz_support.h"
 
@@ -39,12 +39,9 @@ TGmStageList& List() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TGmStageList& list = List();
   const std::string_view input = FuzzBytes(data, size);
-  list.LoadSettings(WriteFuzzFile("dat/b00", Defaults));
-  const std::string path = WriteFuzzFile("dat/b00", input);
-  list.LoadSettings(path);
-  list.SaveSettings(path);
-  std::string saved;
-  FuzzCheck(ReadWholeFile(path, saved), "the saved settings cannot be read back");
+  list.ApplySettings(*SettingsFromBytes(Defaults));
+  if (const auto read = SettingsFromBytes(std::string(input))) list.ApplySettings(*read);
+  const std::string saved = SettingsBytes(list.Settings());
   std::string expected = Defaults;
   if (input.size() >= 9) {
     const int32_t effects = std::clamp(Int32At(input, 4), DXSVolumeMin, DXSVolumeMax);

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 harnesses=("$@")
-[ ${#harnesses[@]} -gt 0 ] || harnesses=(settings roster level_param board_layout wave mp3 picture)
+[ ${#harnesses[@]} -gt 0 ] || harnesses=(settings roster records options level_param board_layout wave mp3 picture)
 
 build=build/fuzz
 launcher=()
@@ -31,13 +31,16 @@ mkdir -p "$findings"
 
 # Seeds: the game's own files for each reader; hand-made ones for the player's files.
 make_seeds() {
-  rm -rf "$seeds" && mkdir -p "$seeds"/{settings,roster,level_param,board_layout,wave,mp3,picture}
+  rm -rf "$seeds" && mkdir -p "$seeds"/{settings,roster,records,options,level_param,board_layout,wave,mp3,picture}
   printf '\350\003\000\000\000\000\000\000\001' >"$seeds/settings/defaults"
   printf '\000\000\000\000\060\370\377\377\000' >"$seeds/settings/quiet"
   : >"$seeds/settings/empty"
   : >"$seeds/roster/empty"
   { printf '\001\000\000\000Ann'; head -c 37 /dev/zero; printf '\003\000\000\000\130\002\000\000\004\000\000\000\010\000\000\000\000\000\000\000'; } \
     >"$seeds/roster/one-player"
+  printf 'brillor-records 1\nn416e6e 1 2 0 30 3 400 95\nn 0 0 0 0 0 0 0\n' >"$seeds/records/two-players"
+  printf '\357\273\277brillor-records 1\r\nn426f62 4 5 1 6 2 700 1200\r\n' >"$seeds/records/bom-crlf"
+  printf 'symbols=1\nrelaxed=0\npreview=1\nrecords=1\nscale=150\n' >"$seeds/options/all"
   cp "$game"/dat/a?? "$seeds/level_param/"
   for layout in "$game"/dat/d??; do
     number=${layout##*/d}
@@ -56,7 +59,7 @@ make_seeds
 max_len() {
   case $1 in
     settings) echo 64 ;;
-    roster) echo 4096 ;;
+    roster | records | options) echo 4096 ;;
     *) echo 65536 ;;
   esac
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 #include "app/command_line.h"
 #include "app/desktop_identity.h"
@@ -9,6 +10,7 @@
 #include "frame/game_folders.h"
 #include "frame/paths.h"
 #include "frame/random.h"
+#include "players/player_files.h"
 #include "ui/fonts.h"
 #include "ui/game_application.h"
 #include "ui/editor_window.h"
@@ -27,12 +29,20 @@ int main(int argc, char** argv) {
   InstallQuitSignals();
 
   UseGameFolders(TGameApplication::applicationDirPath().toStdString());
+  // One game per player folder: a second start (a double click too many) hands over to the first.
+  auto files = std::make_unique<TPlayerFiles>();
+  if (files->TakeLock() == TPlayerFiles::TLock::HeldByAnotherGame) {
+    const bool forward = AskToComeForward(files->LockHolder());
+    std::cerr << "Brillor I is already running for the player folder \"" << PlayerDir() << "\""
+              << (forward ? "; its window was brought to the front." : ".") << std::endl;
+    return 0;
+  }
   std::error_code ignored;
   std::filesystem::current_path(ProgramDir(), ignored);
   RegisterGameFonts();
   Randomize();
 
-  TfrmMain frmMain;
+  TfrmMain frmMain(nullptr, std::move(files));
   CloseWindowOnQuitSignals(&frmMain);
   // A quit signal during a start-up message: the window saves as it goes.
   if (QuitSignalReceived()) return 0;

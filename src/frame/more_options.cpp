@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <sstream>
+#include <string_view>
 
+#include "frame/line_report.h"
 #include "frame/safe_file.h"
 
 namespace {
@@ -40,8 +42,10 @@ std::string TMoreOptions::Text() const {
 }
 
 std::string TMoreOptions::Parse(const std::string& text) {
-  std::string problems;
-  std::istringstream lines(text);
+  TLineReport problems;
+  // A byte-order mark an editor put first is not part of the first line.
+  constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+  std::istringstream lines(text.starts_with(ByteOrderMark) ? text.substr(ByteOrderMark.size()) : text);
   std::string line;
   int number = 0;
   while (std::getline(lines, line)) {
@@ -57,15 +61,16 @@ std::string TMoreOptions::Parse(const std::string& text) {
     else if (name == "preview") read = ReadSwitch(value, DropPreview);
     else if (name == "records") read = ReadSwitch(value, ShowRecords);
     else if (name == "scale") read = ReadScale(value, WindowScale);
-    if (!read) problems += "line " + std::to_string(number) + " ignored: " + line.substr(0, 60) + '\n';
+    if (!read) problems.Add("line " + std::to_string(number) + " ignored: " + line.substr(0, 60));
   }
-  return problems;
+  return problems.Text();
 }
 
 std::string TMoreOptions::Load(const std::string& path) {
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return {};
-  return Parse(bytes);
+  const TPlayerFileRead file = ReadPlayerFile(path);
+  if (file.Outcome == TPlayerFileRead::Missing) return {};
+  if (file.Outcome != TPlayerFileRead::Read) return "not read: " + file.Reason + '\n';
+  return Parse(file.Bytes);
 }
 
 void TMoreOptions::Save(const std::string& path) const { WriteFileSafely(path, Text()); }

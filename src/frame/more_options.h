@@ -21,14 +21,16 @@ struct TMoreOptions {
   static constexpr int32_t Scales[] = {100, 150, 200};
 
   // Reads the file over the current values. A missing file keeps them silently; an unreadable
-  // line or value is skipped and named in the returned text (one line each), never fatal.
+  // line or value is skipped and named in the returned text (one line each, the first few of
+  // them), never fatal; a file too large or unreadable is not read and says why.
   std::string Load(const std::string& path);
   // Writes aside and renames. Throws EGameError with the file and the reason when it cannot be
   // written.
   void Save(const std::string& path) const;
 
   std::string Text() const;
-  // Applies the lines of a file; returns the problems, one line each.
+  // Applies the lines of a file; returns the problems, one line each (the first few, then how
+  // many more).
   std::string Parse(const std::string& text);
 
   bool operator==(const TMoreOptions&) const = default;

@@ -57,11 +57,17 @@ void SyncFolderOf(const std::string& path) {
 
 std::string SystemErrorText(int error) { return std::strerror(error); }
 
-void WriteFileSafely(const std::string& path, std::string_view bytes, const std::string& backup) {
-  std::string previous;
-  if (!backup.empty() && ReadWholeFile(path, previous)) ReplaceFile(backup, previous);
+void WriteFileSafely(const std::string& path, std::string_view bytes, const std::string& backup,
+                     TWorthKeeping worthKeeping) {
+  if (!backup.empty()) {
+    const TPlayerFileRead previous = ReadPlayerFile(path);
+    if (previous.Outcome == TPlayerFileRead::Read && !previous.Bytes.empty() &&
+        (!worthKeeping || worthKeeping(previous.Bytes)))
+      ReplaceFile(backup, previous.Bytes);
+  }
   if (const int error = ReplaceFile(path, bytes); error != 0)
-    throw EGameError(FormatMessage("Cannot create file \"%s\": ", path) + SystemErrorText(error));
+    throw EFileError(FormatMessage("Cannot create file \"%s\": ", path) + SystemErrorText(error), path,
+                     SystemErrorText(error));
   SyncFolderOf(path);
 }
 
@@ -95,4 +101,63 @@ int RemoveLeftoverTempFiles(const std::string& folder) {
     if (temp && entry.is_regular_file(ignored) && std::filesystem::remove(entry.path(), ignored)) ++removed;
   }
   return removed;
+}
+
+TPlayerFileRead ReadPlayerFile(const std::string& path) {
+  TPlayerFileRead read;
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status)) return read;
+  const auto fail = [&](TPlayerFileRead::TOutcome outcome, std::string reason) {
+    read.Outcome = outcome;
+    read.Reason = std::move(reason);
+    return read;
+  };
+  if (std::filesystem::is_directory(status))
+    return fail(TPlayerFileRead::Unreadable, FormatMessage("Cannot open file \"%s\": ", path) + SystemErrorText(EISDIR));
+  // A device or a pipe in the file's place could be read for ever.
+  if (!std::filesystem::is_regular_file(status))
+    return fail(TPlayerFileRead::Unreadable, FormatMessage("Cannot open file \"%s\": ", path) + "not a regular file");
+  const auto size = std::filesystem::file_size(path, error);
+  if (!error && size > MaxPlayerFileSize) return fail(TPlayerFileRead::TooLarge, "it is larger than 1 MB");
+  errno = 0;
+  if (!ReadWholeFile(path, read.Bytes))
+    return fail(TPlayerFileRead::Unreadable,
+                FormatMessage("Cannot open file \"%s\": ", path) + SystemErrorText(errno ? errno : EIO));
+  // A file that grew past the limit while it was read is refused all the same.
+  if (read.Bytes.size() > MaxPlayerFileSize) {
+    read.Bytes.clear();
+    return fail(TPlayerFileRead::TooLarge, "it is larger than 1 MB");
+  }
+  read.Outcome = TPlayerFileRead::Read;
+  return read;
+}
+
+std::string FreeDamagedPath(const std::string& path) {
+  std::error_code ignored;
+  std::string candidate = path + ".damaged";
+  for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(candidate, ignored)); ++n)
+    candidate = path + ".damaged" + std::to_string(n);
+  return candidate;
+}
+
+std::string KeepDamagedCopy(const std::string& path) {
+  const std::string aside = FreeDamagedPath(path);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    std::filesystem::rename(path, aside, error);
+    if (error)
+      throw EFileError(FormatMessage("Cannot create file \"%s\": ", aside) + error.message(), aside, error.message());
+    return aside;
+  }
+  if (::link(path.c_str(), aside.c_str()) == 0) {
+    SyncFolderOf(aside);
+    return aside;
+  }
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes))
+    throw EFileError(FormatMessage("Cannot open file \"%s\": ", path) + SystemErrorText(errno), path,
+                     SystemErrorText(errno));
+  WriteFileSafely(aside, bytes);
+  return aside;
 }

@@ -2,35 +2,17 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
 
 #include "audio/mci_player.h"
 #include "frame/paths.h"
-#include "frame/safe_file.h"
 #include "players/players.h"
 
 namespace {
-constexpr size_t SettingsSize = 9;
-
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
          });
-}
-
-int32_t ReadInt32(const std::string& bytes, size_t offset) {
-  uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(bytes[offset + i]);
-  return static_cast<int32_t>(value);
-}
-
-void AppendInt32(std::string& bytes, int32_t value) {
-  const auto bits = static_cast<uint32_t>(value);
-  for (int i = 0; i < 4; ++i) bytes += static_cast<char>((bits >> (8 * i)) & 0xFF);
 }
 }  // namespace
 
@@ -53,10 +35,6 @@ TGmStageList::TGmStageList(TFramePresenter* window, TTimeSource& source) {
   }
   SecondTimer = std::make_unique<TTTimer>(*Clock, true, Clock->Frequency);
   SecondTimer->OnTimer = [this] { SecondTick(); };
-  LoadSettings(PlayerPath(SettingsFileName));
-  // A damaged options file only costs the damaged lines.
-  const std::string optionProblems = More.Load(PlayerPath(MoreOptionsFileName));
-  if (!optionProblems.empty()) std::cerr << PlayerPath(MoreOptionsFileName) << ":\n" << optionProblems;
   StageStack = std::make_unique<TObjectStack<TGmStage>>();
   Autosave = std::make_unique<TAutosave>(source, Players);
   idleLoop_ = std::make_unique<TIdleLoop>();
@@ -64,16 +42,6 @@ TGmStageList::TGmStageList(TFramePresenter* window, TTimeSource& source) {
 
 TGmStageList::~TGmStageList() {
   idleLoop_->Detach();
-  try {
-    SaveSettings(PlayerPath(SettingsFileName));
-  } catch (const std::exception& error) {
-    OnSaveError(error.what());
-  }
-  try {
-    More.Save(PlayerPath(MoreOptionsFileName));
-  } catch (const std::exception& error) {
-    OnSaveError(error.what());
-  }
   // The stages go first: they own timers registered with the clock and elements on the surface.
   Clear();
   SecondTimer.reset();
@@ -153,28 +121,13 @@ void TGmStageList::SecondTick() {
   }
 }
 
-void TGmStageList::LoadSettings(const std::string& path) {
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) {
-    // No settings yet: keep the defaults and leave an empty file behind (making the data
-    // folder if the game was started without one, so the settings can be saved at exit).
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-    std::ofstream create(path, std::ios::binary);
-    return;
-  }
-  if (bytes.size() < SettingsSize) return;
-  MCIPlayers.SetVolume(ReadInt32(bytes, 0));
-  // A damaged file must not stop the game: an effect volume out of range is brought into it.
-  storedSoundVolume_ = std::clamp(ReadInt32(bytes, 4), DXSVolumeMin, DXSVolumeMax);
+void TGmStageList::ApplySettings(const TSettings& settings) {
+  MCIPlayers.SetVolume(settings.MusicVolume);
+  storedSoundVolume_ = std::clamp(settings.SoundVolume, DXSVolumeMin, DXSVolumeMax);
   if (Sound) Sound->Elems->SetVolume(storedSoundVolume_);
-  RotateMode = static_cast<uint8_t>(bytes[8]);
+  RotateMode = settings.RotateMode;
 }
 
-void TGmStageList::SaveSettings(const std::string& path) {
-  std::string bytes;
-  AppendInt32(bytes, MCIPlayers.Volume());
-  AppendInt32(bytes, Sound ? Sound->Elems->Volume() : storedSoundVolume_);
-  bytes += static_cast<char>(RotateMode);
-  WriteFileSafely(path, bytes);
+TSettings TGmStageList::Settings() const {
+  return {MCIPlayers.Volume(), Sound ? Sound->Elems->Volume() : storedSoundVolume_, RotateMode};
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The frame around the game's stages (title, playing, level map, editor): owns the clock, the
 // display surface, the sound device and the one-second timer, makes one stage current and drives frames through
-// it, pauses and resumes in nests, and keeps the player's settings in "dat/b00".
+// it, pauses and resumes in nests, and holds the player's settings while the game runs (the
+// player files load and save them).
 
 #include <cstdint>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "frame/idle_loop.h"
 #include "players/autosave.h"
 #include "frame/more_options.h"
+#include "frame/settings.h"
 
 class TGmStageList;
 
@@ -68,8 +70,7 @@ class TGmStageList {
  public:
   // window receives finished frames (may be null); source is the clock's time source.
   explicit TGmStageList(TFramePresenter* window, TTimeSource& source = DefaultTimeSource());
-  // Saves the settings (a failure goes to OnSaveError), then frees the stages, the surface and
-  // the clock.
+  // Frees the stages, then the surface and the clock.
   ~TGmStageList();
   TGmStageList(const TGmStageList&) = delete;
   TGmStageList& operator=(const TGmStageList&) = delete;
@@ -91,9 +92,11 @@ class TGmStageList {
   void SetNextHexSet(int32_t index);
   void SecondTick();
 
-  void LoadSettings(const std::string& path);
-  // Throws EGameError, with the system's reason, when the file cannot be written.
-  void SaveSettings(const std::string& path);
+  // Puts the music volume, the effect volume (brought into its range: a damaged file must not
+  // stop the game) and the turning direction into effect.
+  void ApplySettings(const TSettings& settings);
+  // The settings in effect; without a sound device the effect volume applied last is kept.
+  TSettings Settings() const;
 
   // The frame loop; a stage is attached while current and unpaused.
   TIdleLoop& IdleLoop() { return *idleLoop_; }
@@ -114,20 +117,15 @@ class TGmStageList {
   int32_t NextHexSet = -1;
   TEvent<int32_t> OnNextHexSet;
   uint8_t RotateMode = 1;
-  // Why the settings could not be saved when the list was destroyed.
-  TEvent<const std::string&> OnSaveError;
-  // The "More..." options, read at start from their own file and written back at the end.
+  // The "More..." options.
   TMoreOptions More;
 
  private:
   void AttachIdle(TGmStage* stage);
 
   std::unique_ptr<TIdleLoop> idleLoop_;
-  // The effect volume of the settings file, written back as it was when there is no sound
-  // device to hold it.
+  // The effect volume of the settings, written back as it was when there is no sound device to
+  // hold it.
   int32_t storedSoundVolume_ = 0;
   std::vector<std::unique_ptr<TGmStage>> stages_;
 };
-
-// The settings file name, relative to the program directory.
-inline constexpr const char* SettingsFileName = "dat/b00";

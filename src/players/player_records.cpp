@@ -2,14 +2,17 @@
 
 #include <charconv>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
+#include "frame/line_report.h"
 #include "frame/safe_file.h"
 #include "players/latin1.h"
 #include "players/players.h"
 
 namespace {
 constexpr const char* Header = "brillor-records 1";
+constexpr std::string_view HeaderWord = "brillor-records";
 constexpr int FieldCount = 7;
 // Before the name's digits, so that an empty name still leaves a word on the line.
 constexpr char NamePrefix[] = "n";
@@ -85,49 +88,96 @@ std::string RecordText(const TPlayers& roster) {
   return out.str();
 }
 
-std::string ReadRecordText(const std::string& text, TPlayers& roster) {
-  for (int32_t i = 0; i < roster.Count(); ++i) roster.Items(i)->Record = TPlayerRecord();
-  std::istringstream lines(text);
+namespace {
+struct TParsedRecords {
+  std::vector<TStoredLine> Lines;
+  TLineReport Problems;
+  // The file starts with the heading of this version's record file.
+  bool Headed = false;
+};
+
+// The heading as written, with what editors and damage add around it (a byte-order mark, a
+// Windows line end, stray NULs) taken off.
+std::string CleanHeading(std::string line) {
+  std::erase(line, '\0');
+  while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+  return line;
+}
+
+TParsedRecords ParseRecords(std::string_view text) {
+  TParsedRecords parsed;
+  constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+  if (text.starts_with(ByteOrderMark)) text.remove_prefix(ByteOrderMark.size());
+  std::istringstream lines{std::string(text)};
   std::string line;
-  if (std::getline(lines, line) && !line.empty() && line.back() == '\r') line.pop_back();
-  if (line != Header) return "not a record file; every record starts afresh\n";
-  std::string problems;
-  std::vector<TStoredLine> stored;
-  for (int number = 2; std::getline(lines, line); ++number) {
+  int64_t number = 1;
+  if (std::getline(lines, line)) {
+    const std::string heading = CleanHeading(line);
+    parsed.Headed = heading == Header;
+    // Another version's file is not read as this one.
+    if (!parsed.Headed && heading.starts_with(HeaderWord)) {
+      parsed.Problems.Add("written by another version of the game (\"" + heading.substr(0, 40) + "\")");
+      return parsed;
+    }
+    TStoredLine entry;
+    if (!parsed.Headed && ParseLine(line, entry)) parsed.Lines.push_back(std::move(entry));
+    else if (!parsed.Headed) parsed.Problems.Add("line 1 is not the heading \"" + std::string(Header) + "\"");
+  }
+  while (std::getline(lines, line)) {
+    ++number;
     TStoredLine entry;
     if (ParseLine(line, entry))
-      stored.push_back(std::move(entry));
-    else
-      problems += "line " + std::to_string(number) + " is damaged and was left out\n";
+      parsed.Lines.push_back(std::move(entry));
+    else if (!CleanHeading(line).empty())
+      parsed.Problems.Add("line " + std::to_string(number) + " is damaged and was left out");
+  }
+  return parsed;
+}
+}  // namespace
+
+std::string ReadRecordText(const std::string& text, TPlayers& roster) {
+  StartRecordsAfresh(roster);
+  TParsedRecords parsed = ParseRecords(text);
+  if (parsed.Lines.empty() && !parsed.Headed) {
+    const std::string why = parsed.Problems.Empty() ? std::string("it is empty") : parsed.Problems.Text();
+    return "not a record file; every record starts afresh (" + why.substr(0, why.find('\n')) + ")\n";
   }
   // The k-th player of a name takes the k-th line of that name.
   for (int32_t i = 0; i < roster.Count(); ++i) {
     TPlayer& player = *roster.Items(i);
     const std::string name = StoredName(player);
-    for (TStoredLine& entry : stored)
+    for (TStoredLine& entry : parsed.Lines)
       if (!entry.Used && entry.Name == name) {
         entry.Used = true;
         player.Record = entry.Record;
         break;
       }
   }
-  return problems;
+  return parsed.Problems.Text();
+}
+
+bool RecordTextIsUsable(const std::string& text) {
+  const TParsedRecords parsed = ParseRecords(text);
+  return parsed.Headed || !parsed.Lines.empty();
+}
+
+void StartRecordsAfresh(TPlayers& roster) {
+  for (int32_t i = 0; i < roster.Count(); ++i) roster.Items(i)->Record = TPlayerRecord();
+}
+
+bool RecordTextIsWhole(const std::string& text) {
+  const TParsedRecords parsed = ParseRecords(text);
+  return parsed.Headed && parsed.Problems.Empty();
 }
 
 std::string LoadRecords(const std::string& path, TPlayers& roster) {
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) {
-    ReadRecordText(Header, roster);
-    return "no record file yet; every record starts afresh\n";
-  }
-  return ReadRecordText(bytes, roster);
+  const TPlayerFileRead file = ReadPlayerFile(path);
+  if (file.Outcome == TPlayerFileRead::Read) return ReadRecordText(file.Bytes, roster);
+  StartRecordsAfresh(roster);
+  if (file.Outcome == TPlayerFileRead::Missing) return "no record file yet; every record starts afresh\n";
+  return "not read (" + file.Reason + "); every record starts afresh\n";
 }
 
-bool SaveRecords(const std::string& path, const TPlayers& roster) {
-  try {
-    WriteFileSafely(path, RecordText(roster));
-    return true;
-  } catch (const std::exception&) {
-    return false;
-  }
+void SaveRecords(const std::string& path, const TPlayers& roster, const std::string& backup) {
+  WriteFileSafely(path, RecordText(roster), backup);
 }

@@ -33,14 +33,23 @@ struct TPlayerRecord {
 // The text SaveRecords writes: every roster player's record, empty ones too, so the lines
 // follow the roster.
 std::string RecordText(const TPlayers& roster);
-// Gives every roster player the record of its line, or an empty one. Returns why the text or
-// some of its lines were not used, one line each ("" when all was read).
+// Gives every roster player the record of its line, or an empty one. What can be read is read:
+// a byte-order mark and Windows line ends are accepted, and a damaged line costs that line
+// only. Returns why the text or some of its lines were not used, one line each, the first few
+// of them ("" when all was read).
 std::string ReadRecordText(const std::string& text, TPlayers& roster);
-// As ReadRecordText from the file; a missing file gives every player an empty record and
-// says so.
+// True when the text is a record file read whole, worth keeping as a backup.
+bool RecordTextIsWhole(const std::string& text);
+// True when the text is a record file at all (some of its lines may be damaged).
+bool RecordTextIsUsable(const std::string& text);
+// Gives every roster player an empty record.
+void StartRecordsAfresh(TPlayers& roster);
+// As ReadRecordText from the file; a missing file, or one too large or unreadable, gives every
+// player an empty record and says so.
 std::string LoadRecords(const std::string& path, TPlayers& roster);
-// False when the file could not be written (the previous one is then left whole).
-bool SaveRecords(const std::string& path, const TPlayers& roster);
+// Writes aside and renames; with backup, the replaced file is kept there. Throws EFileError
+// when the file could not be written (the previous one is then left whole).
+void SaveRecords(const std::string& path, const TPlayers& roster, const std::string& backup = {});
 
 // The record file, relative to the player folder, next to the roster.
 inline constexpr const char* RecordFileName = "dat/records.txt";

@@ -128,7 +128,14 @@ std::string TPlayers::SaveToBytes() const {
 }
 
 void TPlayers::SaveToFile(const std::string& Path, const std::string& Backup) const {
-  WriteFileSafely(Path, SaveToBytes(), Backup);
+  WriteFileSafely(Path, SaveToBytes(), Backup, &TPlayers::HoldsPlayersWhole);
+}
+
+bool TPlayers::HoldsPlayersWhole(const std::string& Bytes) {
+  std::istringstream in(Bytes);
+  int32_t count = 0;
+  if (!ReadInt32(in, count) || count < 1) return false;
+  return static_cast<uint64_t>(BytesLeft(in)) >= uint64_t{RecordSize} * static_cast<uint64_t>(count) + 4;
 }
 
 std::vector<int32_t> TPlayers::RankIndices(int32_t Category) const {

@@ -50,11 +50,14 @@ class TPlayers : public TPlayerEvents {
   // The same from the file's bytes.
   bool LoadFromBytes(const std::string& Bytes);
   // Writes aside and renames, so a failed save leaves the previous file whole; with Backup, the
-  // file replaced is kept there. Throws EGameError, with the system's reason, when the file
+  // file replaced is kept there when it read whole and held players. Throws EGameError, with the system's reason, when the file
   // cannot be written.
   void SaveToFile(const std::string& Path, const std::string& Backup = {}) const;
   // The roster file's bytes.
   std::string SaveToBytes() const;
+  // True when the bytes are a roster file that reads whole and lists at least one player: a
+  // copy worth keeping as the backup.
+  static bool HoldsPlayersWhole(const std::string& Bytes);
 
   // Indices into the list, best first by the category's value; ties keep list order.
   std::vector<int32_t> RankIndices(int32_t Category) const;

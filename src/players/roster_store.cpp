@@ -7,53 +7,82 @@
 #include "players/players.h"
 
 namespace {
-// Loads the file; the reason it could not be read whole, or empty when it could.
-std::string TryLoad(TPlayers& players, const std::string& path) {
-  try {
-    return players.LoadFromFile(path) ? std::string() : "it is cut short";
-  } catch (const std::exception& error) {
-    return error.what();
-  }
-}
-
+// Loads the players of a file that reads whole; false, with the roster in any state, otherwise.
 bool LoadsWhole(TPlayers& players, const std::string& path) {
-  std::error_code ignored;
-  return std::filesystem::is_regular_file(path, ignored) && TryLoad(players, path).empty();
+  const TPlayerFileRead file = ReadPlayerFile(path);
+  return file.Outcome == TPlayerFileRead::Read && !file.Bytes.empty() && players.LoadFromBytes(file.Bytes);
 }
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+// Writes the roster recovered at start as the roster file at once, so that a game ended right
+// after (a kill, a power cut, a quit while the message is open) still finds it. The file
+// replaced is damaged or missing and never becomes the backup. Returns what to add to the
+// message when it could not be written.
+std::string WriteRecovered(const TPlayers& players, const std::string& path, TRosterStart& start) {
+  try {
+    WriteFileSafely(path, players.SaveToBytes());
+    return {};
+  } catch (const EFileError& error) {
+    start.WriteFailure = error;
+    return std::string(" They could not be written back yet (") + error.what() + ").";
+  }
+}
+
+TRosterStart FromBackupOrEmpty(TPlayers& players, const std::string& path) {
+  const std::string backup = RosterBackupPath(path);
+  TRosterStart start;
+  if (LoadsWhole(players, backup)) {
+    start.Report = "The player file " + Quoted(path) + " is missing. Its backup " + Quoted(backup) + " was loaded instead.";
+    start.Report += WriteRecovered(players, path, start);
+    return start;
+  }
+  players.LoadFromBytes({});
+  // A first start: an empty roster file, as the game has always left; a folder that cannot be
+  // written says so now rather than at the first save.
+  try {
+    WriteFileSafely(path, {});
+  } catch (const EFileError& error) {
+    start.Report = error.what();
+    start.WriteFailure = error;
+  }
+  return start;
+}
 }  // namespace
 
 std::string RosterBackupPath(const std::string& path) { return path + ".bak"; }
 
-std::string FreeDamagedPath(const std::string& path) {
-  std::error_code ignored;
-  std::string candidate = path + ".damaged";
-  for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(candidate, ignored)); ++n)
-    candidate = path + ".damaged" + std::to_string(n);
-  return candidate;
-}
-
 TRosterStart LoadRosterAtStart(TPlayers& players, const std::string& path) {
   RemoveLeftoverTempFiles(std::filesystem::path(path).parent_path().string());
-  const std::string problem = TryLoad(players, path);
-  if (problem.empty()) return {};
-  std::error_code ignored;
-  // No roster and none can be made: the game starts empty and says why saving will fail.
-  if (!std::filesystem::exists(std::filesystem::symlink_status(path, ignored))) return {true, problem};
+  const TPlayerFileRead file = ReadPlayerFile(path);
+  const bool empty = file.Outcome == TPlayerFileRead::Read && file.Bytes.empty();
+  if (file.Outcome == TPlayerFileRead::Missing || empty) return FromBackupOrEmpty(players, path);
+  if (file.Outcome == TPlayerFileRead::Read && players.LoadFromBytes(file.Bytes)) return {};
+  const std::string problem = file.Outcome == TPlayerFileRead::Read ? "it is cut short" : file.Reason;
   const std::string told = "The player file " + Quoted(path) + " could not be read (" + problem + ").";
-  const std::string aside = FreeDamagedPath(path);
-  std::error_code moved;
-  std::filesystem::rename(path, aside, moved);
-  if (moved)
-    return {false, told + " It was left as it is, and this session will not be saved (" + moved.message() + ")."};
-  const std::string kept = told + " It was kept as " + Quoted(aside) + ".";
+  std::string aside;
+  try {
+    aside = KeepDamagedCopy(path);
+  } catch (const EFileError& error) {
+    // Saving over it would destroy what may still be recovered from it.
+    players.LoadFromBytes(file.Bytes);
+    TRosterStart start;
+    start.Saveable = false;
+    start.Report = told + " It was left as it is, and this session will not be saved (" + error.Reason + ").";
+    return start;
+  }
+  TRosterStart start;
+  start.Report = told + " It was kept as " + Quoted(aside) + ".";
   const std::string backup = RosterBackupPath(path);
-  if (LoadsWhole(players, backup))
-    return {true, kept + " The backup " + Quoted(backup) + " of the save before it was loaded instead."};
-  // No good backup: the players the damaged copy still holds are better than none.
-  TryLoad(players, aside);
-  return {true, kept + " There is no readable backup; the players that could be read from it were loaded."};
+  if (LoadsWhole(players, backup)) {
+    start.Report += " The backup " + Quoted(backup) + " of the save before it was loaded instead.";
+  } else {
+    // No good backup: the players the damaged copy still holds are better than none.
+    players.LoadFromBytes(file.Bytes);
+    start.Report += " There is no readable backup; the players that could be read from it were loaded.";
+  }
+  start.Report += WriteRecovered(players, path, start);
+  return start;
 }
 
 void SaveRoster(const TPlayers& players, const std::string& path) {

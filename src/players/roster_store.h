@@ -1,10 +1,15 @@
 #pragma once
 // Keeping the roster file safe across crashes and damage. Every save keeps the file it replaces
-// as "<roster>.bak". At start, a roster that cannot be read is moved aside as
-// "<roster>.damaged" (never over an earlier one) and the backup is loaded instead when it
-// reads; the player is told which copy he got.
+// as "<roster>.bak", when that file read whole and held players. At start, a roster that cannot
+// be read is kept as "<roster>.damaged" (never over an earlier one), the backup is loaded
+// instead when it reads (else the players the damaged file still holds), and what was loaded
+// is written as the roster at once; with no roster at all, a backup that reads is loaded and
+// written back the same way. The player is told which copy he got.
 
+#include <optional>
 #include <string>
+
+#include "frame/errors.h"
 
 class TPlayers;
 
@@ -14,6 +19,8 @@ struct TRosterStart {
   bool Saveable = true;
   // What the player should be told; empty when the roster read normally.
   std::string Report;
+  // The roster file could not be written at start (it is named in the report).
+  std::optional<EFileError> WriteFailure;
 };
 
 // Removes temp files a cut-short save left in the roster's folder, then loads the roster.
@@ -22,5 +29,3 @@ TRosterStart LoadRosterAtStart(TPlayers& players, const std::string& path);
 void SaveRoster(const TPlayers& players, const std::string& path);
 
 std::string RosterBackupPath(const std::string& path);
-// The first of "<path>.damaged", "<path>.damaged2", ... that does not exist yet.
-std::string FreeDamagedPath(const std::string& path);

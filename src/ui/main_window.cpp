@@ -1,8 +1,5 @@
 #include "ui/main_window.h"
 
-#include <filesystem>
-#include <iostream>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -17,10 +14,9 @@
 
 #include "frame/paths.h"
 #include "frame/rounding.h"
-#include "players/player_records.h"
-#include "stages/clearup_stage.h"
+#include "players/player_files.h"
 #include "players/players.h"
-#include "players/roster_store.h"
+#include "stages/clearup_stage.h"
 #include "stages/editor_stage.h"
 #include "stages/running_stage.h"
 #include "stages/start_stage.h"
@@ -124,9 +120,10 @@ void TLevelProgressBox::paintEvent(QPaintEvent*) {
 
 // ---- TfrmMain ----
 
-TfrmMain::TfrmMain(QWidget* parent)
+TfrmMain::TfrmMain(QWidget* parent, std::unique_ptr<TPlayerFiles> files)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      files_(files ? std::move(files) : std::make_unique<TPlayerFiles>()) {
   setWindowTitle(QStringLiteral("Brillor I"));
   setFixedSize(640, 560);
   setMouseTracking(true);
@@ -161,30 +158,20 @@ void TfrmMain::CreateLabels() {
 }
 
 void TfrmMain::FormCreate() {
-  // Settings and the roster are written into the data folder; a game copied without one still
-  // keeps its player's data.
-  std::error_code ignored;
-  std::filesystem::create_directories(PlayerPath("dat"), ignored);
   BindRosterEvents();
-  // The game still starts with a damaged roster; the player learns which copy he got.
-  const TRosterStart roster = LoadRosterAtStart(Players, PlayerPath(RosterFileName));
-  rosterLoaded_ = roster.Saveable;
-  if (!roster.Report.empty()) TGameApplication::ShowError(roster.Report);
+  // The game still starts with damaged files; the player learns once which copies he got.
+  const TPlayerFilesLoad loaded = files_->Load(Players);
+  if (!loaded.Report.empty()) TGameApplication::ShowError(loaded.Report);
   // Asked to quit while that message was open: nothing has been played, so the game ends
   // without making its stages.
   if (QuitSignalReceived()) return;
-  if (rosterLoaded_) LoadPlayerRecords();
   stageList_ = std::make_unique<TGmStageList>(pb_);
+  if (loaded.Settings) stageList_->ApplySettings(*loaded.Settings);
+  stageList_->More = loaded.More;
   shownScale_ = startScale_ = stageList_->More.WindowScale;
   stageList_->OnFrameRate = [](int32_t) {};
   stageList_->OnNextHexSet = [this](int32_t index) { ShowNextHexSet(index); };
-  stageList_->OnSaveError = [](const std::string& message) { TGameApplication::ShowError(message); };
-  if (rosterLoaded_)
-    stageList_->Autosave->OnSave = [this] {
-      SaveRoster(Players, PlayerPath(RosterFileName));
-      SavePlayerRecords();
-    };
-  stageList_->Autosave->OnError = [this](const std::string& message) { ShowLoadErrors(message); };
+  stageList_->Autosave->OnSave = [this] { SavePlayerFiles(false); };
   progress_ = new TLevelProgressBox(this, stageList_.get());
   progress_->setGeometry(344, 534, 193, 6);
   CreateStages();
@@ -308,19 +295,25 @@ QFileDialog* TfrmMain::LevelDialog() {
 
 void TfrmMain::FormDestroy() {
   if (!stageList_) return;
+  // No frame runs between the save and the end of the game.
+  stageList_->IdleLoop().Detach();
+  SavePlayerFiles(true);
   stageList_->Clear();
   stageList_.reset();
-  if (rosterLoaded_) {
-    try {
-      SaveRoster(Players, PlayerPath(RosterFileName));
-      SavePlayerRecords();
-    } catch (const std::exception& error) {
-      TGameApplication::ShowError(error.what());
-    }
-  }
   Players.FreePlayers();
   // The labels go with the window: a roster used after it must not reach them.
   static_cast<TPlayerEvents&>(Players) = TPlayerEvents();
+}
+
+void TfrmMain::SavePlayerFiles(bool closing) {
+  if (!stageList_) return;
+  const std::string failures = files_->Save(Players, stageList_->Settings(), stageList_->More,
+                                            closing ? TPlayerFiles::TSave::All : TPlayerFiles::TSave::Changed);
+  if (failures.empty()) return;
+  if (closing)
+    TGameApplication::ShowError(failures);
+  else
+    ShowLoadErrors(failures);
 }
 
 void TfrmMain::PauseGame() {
@@ -558,18 +551,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// ---- The players' records and the "More..." options ----
-
-void TfrmMain::LoadPlayerRecords() {
-  // Never fatal: whatever is wrong with the file goes to the log and the records start afresh.
-  const std::string problems = LoadRecords(PlayerPath(RecordFileName), Players);
-  if (!problems.empty()) std::cerr << PlayerPath(RecordFileName) << ": " << problems;
-}
-
-void TfrmMain::SavePlayerRecords() {
-  if (!SaveRecords(PlayerPath(RecordFileName), Players))
-    std::cerr << PlayerPath(RecordFileName) << ": could not be written; the previous records are kept\n";
-}
+// ---- The "More..." options ----
 
 void TfrmMain::MoreOptionsChosen() {
   frmPlayers_->SetRecordShown(stageList_->More.ShowRecords);

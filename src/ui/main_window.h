@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include "frame/stage_list.h"
+#include "players/player_files.h"
 #include "players/players.h"
 #include "ui/image_button.h"
 #include "ui/play_field.h"
@@ -51,7 +52,8 @@ class TLevelProgressBox : public QWidget {
 class TfrmMain : public QWidget {
   Q_OBJECT
  public:
-  explicit TfrmMain(QWidget* parent = nullptr);
+  // files: the player's files, their lock taken; the window makes its own when none is given.
+  explicit TfrmMain(QWidget* parent = nullptr, std::unique_ptr<TPlayerFiles> files = nullptr);
   ~TfrmMain() override;
 
   void PauseGame();
@@ -140,9 +142,11 @@ class TfrmMain : public QWidget {
   void OpenPage(const QUrl& url, const QString& failure);
   void ShowLoadErrors(const std::string& message);
 
-  // ---- The players' records and the "More..." options (end of main_window.cpp) ----
-  void LoadPlayerRecords();
-  void SavePlayerRecords();
+  // Saves every player file that changed; a failure not told before is shown (at once when
+  // the game is closing, else when the window is free).
+  void SavePlayerFiles(bool closing);
+
+  // ---- The "More..." options (end of main_window.cpp) ----
   // A new window size is announced once; the rest applies when the game resumes.
   void MoreOptionsChosen();
   int32_t shownScale_ = 100;
@@ -153,6 +157,7 @@ class TfrmMain : public QWidget {
   TPlayField* pb_ = nullptr;
   TLevelProgressBox* progress_ = nullptr;
   std::vector<TImgBtn*> buttons_;
+  std::unique_ptr<TPlayerFiles> files_;
   std::unique_ptr<TGmStageList> stageList_;
   TfrmMessageBox* frmMessageBox_ = nullptr;
   TfrmInput* frmInput_ = nullptr;
@@ -161,7 +166,5 @@ class TfrmMain : public QWidget {
   TfrmOptions* frmOptions_ = nullptr;
   TfrmEditor* frmEditor_ = nullptr;
   bool firstActivation_ = true;
-  // False when the roster file could not be read nor moved aside: it is then not overwritten.
-  bool rosterLoaded_ = false;
   bool inactivePause_ = false;
 };

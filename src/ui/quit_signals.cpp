@@ -1,6 +1,8 @@
 #include "ui/quit_signals.h"
 
 #include <csignal>
+#include <filesystem>
+#include <string>
 
 #include <QApplication>
 #include <QPointer>
@@ -18,15 +20,26 @@ QPointer<QWidget>& TargetWindow() {
   return window;
 }
 
+constexpr char QuitByte = 1;
+constexpr char ComeForwardByte = 2;
+
 // Only async-signal-safe work here: wake the event loop through the pipe.
-void OnQuitSignal(int) {
-  const char byte = 1;
+void OnSignal(int signal) {
+  const char byte = signal == SIGUSR1 ? ComeForwardByte : QuitByte;
   [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
 }
 
+void ComeForward() {
+  QWidget* window = QApplication::activeModalWidget();
+  if (!window) window = TargetWindow();
+  if (!window) return;
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 void QuitNow() {
-  char byte;
-  [[maybe_unused]] const ssize_t got = ::read(signalPipe[0], &byte, 1);
   quitReceived = true;
   // A message box open at that moment is closed first, as the player would, so its nested
   // event loop does not keep the game alive.
@@ -42,12 +55,19 @@ void InstallQuitSignals() {
   if (signalPipe[0] >= 0) return;
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
   auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
-  QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] { QuitNow(); });
+  QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
+    char byte = 0;
+    if (::read(signalPipe[0], &byte, 1) != 1) return;
+    if (byte == ComeForwardByte)
+      ComeForward();
+    else
+      QuitNow();
+  });
   struct sigaction action = {};
-  action.sa_handler = OnQuitSignal;
+  action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGUSR1}) sigaction(signal, &action, nullptr);
 }
 
 void CloseWindowOnQuitSignals(QWidget* window) {
@@ -56,3 +76,14 @@ void CloseWindowOnQuitSignals(QWidget* window) {
 }
 
 bool QuitSignalReceived() { return quitReceived; }
+
+bool AskToComeForward(int64_t pid) {
+  if (pid <= 0) return false;
+  // A process number may have been given to another program since the lock was written; only
+  // this game is asked (another program could end on the signal).
+  std::error_code error;
+  const auto theirs = std::filesystem::read_symlink("/proc/" + std::to_string(pid) + "/exe", error);
+  const auto ours = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error || theirs.filename() != ours.filename()) return false;
+  return ::kill(static_cast<pid_t>(pid), SIGUSR1) == 0;
+}

@@ -1,6 +1,25 @@
 # Helpers of the end-to-end scripts. The game makes its dialogs at start, hidden, and all of
 # them carry its name, so a window is picked by its size among those that are shown.
 
+# The script again inside its own X server (call first, with the script's arguments).
+rerun_inside_xvfb() {
+  [ -n "${INSIDE_XVFB:-}" ] && return 0
+  export INSIDE_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A copy of the built game ($BRILLOR_EXE and its data) in the fresh folder $work, run with the
+# X server's display and no sound; the game ($pid) is ended and the copy removed on exit.
+copy_game_to_work() {
+  work=$(mktemp -d)
+  trap 'kill -9 ${pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+  cp -r "$(dirname "$BRILLOR_EXE")"/. "$work"/
+  unset QT_QPA_PLATFORM
+  export SDL_AUDIODRIVER=dummy
+}
+
 # Prints the id of the shown game window of that size ("640x560"); fails after 5 s.
 window_of_size() {
   for _ in $(seq 50); do

@@ -6,19 +6,10 @@
 set -euo pipefail
 : "${BRILLOR_EXE:?}"
 
-if [ -z "${INSIDE_XVFB:-}" ]; then
-  export INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$(dirname "$0")/find_window.sh"
+rerun_inside_xvfb "$@"
 
-work=$(mktemp -d)
-trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-cp -r "$(dirname "$BRILLOR_EXE")"/. "$work"/
-unset QT_QPA_PLATFORM
-export SDL_AUDIODRIVER=dummy
+copy_game_to_work
 # A current player at level 1, so the game opens on its title.
 python3 "$(dirname "$0")/../../tools/write_roster.py" "$work/dat/b01" 1
 

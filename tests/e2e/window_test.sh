@@ -6,27 +6,18 @@
 set -euo pipefail
 : "${BRILLOR_EXE:?}" "${WM_CLOSE:?}" "${SHOT_DIR:=.}"
 
-if [ -z "${INSIDE_XVFB:-}" ]; then
-  export INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$(dirname "$0")/find_window.sh"
+rerun_inside_xvfb "$@"
 
-work=$(mktemp -d)
-trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 # The game with its data folders, minus any player files from earlier runs.
-cp -r "$(dirname "$BRILLOR_EXE")"/. "$work"/
+copy_game_to_work
 rm -f "$work/dat/b00" "$work/dat/b01" "$work/dat/options.txt" "$work/dat/records.txt"
-unset QT_QPA_PLATFORM
-export SDL_AUDIODRIVER=dummy
 
 # A roster of one player at the given level, who is current.
 write_roster() { python3 "$(dirname "$0")/../../tools/write_roster.py" "$work/dat/b01" "$1"; }
 
 start_game() {
-  rm -f "$work/dat/b00" "$work/dat/b01"
+  rm -f "$work/dat/b00" "$work/dat/b01" "$work/dat/b01.bak"
   write_roster 1
   "$work/$(basename "$BRILLOR_EXE")" &
   pid=$!
@@ -123,7 +114,7 @@ echo "title, map and board shown in turn"
 "$WM_CLOSE" "$window"
 wait_exit
 # 5. A first start without a roster asks for a player: New, a name, Enter, Enter.
-rm -f "$work/dat/b00" "$work/dat/b01"
+rm -f "$work/dat/b00" "$work/dat/b01" "$work/dat/b01.bak"
 "$work/$(basename "$BRILLOR_EXE")" &
 pid=$!
 main=$(main_window) || fail "no window on a first start"
@@ -254,7 +245,7 @@ effects=$(od -A n -t d4 -j 4 -N 4 "$work/dat/b00" | tr -d ' ')
 echo "no sound device: effect volume kept at $effects"
 
 # 10. --editor starts the game with the level editor's tool window shown beside the main window.
-rm -f "$work/dat/b00" "$work/dat/b01"
+rm -f "$work/dat/b00" "$work/dat/b01" "$work/dat/b01.bak"
 write_roster 1
 "$work/$(basename "$BRILLOR_EXE")" --editor &
 pid=$!

@@ -12,6 +12,8 @@
 
 #include "frame/game_folders.h"
 #include "frame/paths.h"
+#include "players/player_files.h"
+#include "players/players.h"
 #include "frame/stage_list.h"
 #include "support/fake_time.h"
 #include "support/temp_dir.h"
@@ -155,16 +157,23 @@ TEST(Paths, ThePlayersCopyOfALevelIsPreferredFileByFile) {
   SetProgramDir(dir.Path().string());
 }
 
-TEST(Paths, SettingsAreReadAndWrittenInThePlayersFolderOnly) {
+TEST(Paths, PlayerFilesAreReadAndWrittenInThePlayersFolderOnly) {
   TTempProgramDir dir;
   // Music 1000, effects 0, turning anticlockwise (0, not the default 1).
   dir.WriteBytes("player/dat/b00", std::string("\xE8\x03\x00\x00\x00\x00\x00\x00\x00", 9));
   SetPlayerDir(dir.File("player"));
-  TFakeTimeSource time{1000};
-  auto list = std::make_unique<TGmStageList>(nullptr, time);
-  EXPECT_EQ(list->RotateMode, 0) << "read from the player's folder";
-  list.reset();
+  TPlayers roster;
+  {
+    TPlayerFiles files;
+    const TPlayerFilesLoad loaded = files.Load(roster);
+    ASSERT_TRUE(loaded.Settings);
+    EXPECT_EQ(loaded.Settings->RotateMode, 0) << "read from the player's folder";
+    EXPECT_EQ(files.Save(roster, *loaded.Settings, loaded.More, TPlayerFiles::TSave::All), "");
+  }
+  for (const char* file : {"dat/b00", "dat/b01", "dat/options.txt", "dat/records.txt"}) {
+    EXPECT_TRUE(fs::exists(dir.File(std::string("player/") + file))) << file;
+    EXPECT_FALSE(fs::exists(dir.File(file))) << file << ": nothing written into the game folder";
+  }
   EXPECT_EQ(dir.ReadBytes("player/dat/b00").size(), 9u);
-  EXPECT_FALSE(fs::exists(dir.File("dat/b00"))) << "nothing written into the game folder";
   SetProgramDir(dir.Path().string());
 }

@@ -65,19 +65,4 @@ TEST(MoreOptions, AMissingFileKeepsTheOptionsSilently) {
   EXPECT_TRUE(options.Symbols);
 }
 
-TEST(MoreOptions, TheStageListKeepsThemInTheirOwnFileAndTheSettingsAtNineBytes) {
-  TTempProgramDir dir;
-  TFakeTimeSource time{1000};
-  {
-    TGmStageList list(nullptr, time);
-    EXPECT_FALSE(list.More.RelaxedPace);
-    list.More.RelaxedPace = true;
-    list.More.WindowScale = 200;
-  }
-  EXPECT_EQ(dir.ReadBytes(SettingsFileName).size(), 9u);
-  TGmStageList again(nullptr, time);
-  EXPECT_TRUE(again.More.RelaxedPace);
-  EXPECT_EQ(again.More.WindowScale, 200);
-}
-
 }  // namespace

@@ -1,4 +1,4 @@
-// The stage list: current stage, nested pausing, frames, the one-second tick and the settings file.
+// The stage list: current stage, nested pausing, frames, the one-second tick and the settings.
 
 #include <gtest/gtest.h>
 
@@ -32,14 +32,6 @@ class TRecordingStage : public TGmStage {
   std::string name_;
   std::vector<std::string>& log_;
 };
-
-std::string SettingsBytes(int32_t music, int32_t sound, uint8_t rotate) {
-  std::string bytes;
-  for (int32_t v : {music, sound})
-    for (int i = 0; i < 4; ++i) bytes += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
-  bytes += static_cast<char>(rotate);
-  return bytes;
-}
 
 class StageListTest : public ::testing::Test {
  protected:
@@ -229,78 +221,34 @@ TEST_F(StageListTest, NextHexSetIsStoredAndAnnounced) {
   EXPECT_EQ(shown, 7);
 }
 
-TEST_F(StageListTest, MissingSettingsGiveDefaultsAndLeaveAnEmptyFile) {
+TEST_F(StageListTest, SettingsTakeEffectWithTheEffectVolumeBroughtIntoRange) {
   auto list = MakeList();
-  EXPECT_EQ(MCIPlayers.Volume(), 1000);
-  EXPECT_EQ(SoundVolume(*list), 0);
-  EXPECT_EQ(list->RotateMode, 1);
-  ASSERT_TRUE(std::filesystem::exists(dir.File("dat/b00")));
-  EXPECT_EQ(std::filesystem::file_size(dir.File("dat/b00")), 0u);
-}
-
-TEST_F(StageListTest, SettingsFileOfNineBytesSetsAllThreeValues) {
-  dir.WriteBytes("dat/b00", SettingsBytes(350, -1200, 0));
-  auto list = MakeList();
-  EXPECT_EQ(MCIPlayers.Volume(), 350);
   ASSERT_NE(list->Sound, nullptr) << "the dummy output gives a device";
-  EXPECT_EQ(SoundVolume(*list), -1200);
-  EXPECT_EQ(list->RotateMode, 0);
+  const struct {
+    TSettings given, kept;
+  } cases[] = {
+      {{350, -1200, 0}, {350, -1200, 0}},
+      {{1000, -20000, 1}, {1000, -10000, 1}},
+      {{0, 7, 1}, {0, 0, 1}},
+  };
+  for (const auto& c : cases) {
+    list->ApplySettings(c.given);
+    EXPECT_EQ(MCIPlayers.Volume(), c.kept.MusicVolume);
+    EXPECT_EQ(SoundVolume(*list), c.kept.SoundVolume);
+    EXPECT_EQ(list->Settings(), c.kept);
+  }
 }
 
-TEST_F(StageListTest, SettingsFileShorterThanNineBytesIsIgnoredWhole) {
-  dir.WriteBytes("dat/b00", SettingsBytes(350, -1200, 0).substr(0, 8));
+TEST_F(StageListTest, WithoutASoundDeviceTheAppliedEffectVolumeIsKeptAsItWas) {
   auto list = MakeList();
-  EXPECT_EQ(MCIPlayers.Volume(), 1000);
-  EXPECT_EQ(SoundVolume(*list), 0);
-  EXPECT_EQ(list->RotateMode, 1);
-}
-
-TEST_F(StageListTest, EffectVolumeOutOfRangeInTheFileIsBroughtIntoRange) {
-  dir.WriteBytes("dat/b00", SettingsBytes(1000, -20000, 1));
-  auto list = MakeList();
-  EXPECT_EQ(SoundVolume(*list), -10000);
-}
-
-TEST_F(StageListTest, SettingsAreSavedAtDestructionAsNineBytes) {
-  {
-    auto list = MakeList();
-    MCIPlayers.SetVolume(500);
-    ASSERT_NE(list->Sound, nullptr);
-    list->Sound->Elems->SetVolume(-300);
-    list->RotateMode = 0;
-  }
-  EXPECT_EQ(dir.ReadBytes("dat/b00"), SettingsBytes(500, -300, 0));
-  EXPECT_FALSE(std::filesystem::exists(dir.File("dat/b00.tmp")));
-}
-
-TEST_F(StageListTest, UnwritableSettingsLeaveTheOldFileAlone) {
-  dir.WriteBytes("dat/b00", SettingsBytes(1, 2, 1));
-  // A folder in the way of the temporary file makes the save fail before anything is replaced.
-  std::filesystem::create_directories(dir.File("dat/b00.tmp/blocker"));
-  std::vector<std::string> reported;
-  {
-    auto list = MakeList();
-    list->OnSaveError = [&](const std::string& message) { reported.push_back(message); };
-    MCIPlayers.SetVolume(999);
-  }
-  EXPECT_EQ(dir.ReadBytes("dat/b00"), SettingsBytes(1, 2, 1));
-  EXPECT_EQ(reported, std::vector<std::string>{"Cannot create file \"" + dir.File("dat/b00") + "\": Is a directory"});
-}
-
-TEST_F(StageListTest, WithoutASoundDeviceTheStoredEffectVolumeIsWrittenBackAsItWas) {
-  const int32_t volumes[] = {-2500, 0, -10000};
-  for (const int32_t volume : volumes) {
-    dir.WriteBytes("dat/b00", SettingsBytes(700, volume, 1));
-    {
-      auto list = MakeList();
-      list->Sound.reset();  // as when no sound output could be opened
-      list->LoadSettings(GamePath(SettingsFileName));
-    }
-    EXPECT_EQ(dir.ReadBytes("dat/b00"), SettingsBytes(700, volume, 1));
+  list->Sound.reset();  // as when no sound output could be opened
+  for (const int32_t volume : {-2500, 0, -10000}) {
+    list->ApplySettings({700, volume, 1});
+    EXPECT_EQ(list->Settings(), (TSettings{700, volume, 1}));
   }
 }
 
-TEST_F(StageListTest, DestroyingTheListDestroysItsStagesAfterSaving) {
+TEST_F(StageListTest, DestroyingTheListDestroysItsStages) {
   static int destroyed = 0;
   struct TCountingStage : TRecordingStage {
     using TRecordingStage::TRecordingStage;

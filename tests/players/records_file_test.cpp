@@ -23,7 +23,7 @@ class RecordsFileTest : public ::testing::Test {
     return player;
   }
   std::string SaveAndReload() {
-    EXPECT_TRUE(SaveRecords(dir.File(RecordFileName), roster));
+    EXPECT_NO_THROW(SaveRecords(dir.File(RecordFileName), roster));
     for (int32_t i = 0; i < roster.Count(); ++i) roster.Items(i)->Record = TPlayerRecord();
     return LoadRecords(dir.File(RecordFileName), roster);
   }
@@ -47,7 +47,7 @@ TEST_F(RecordsFileTest, DeletingOrAddingPlayersNeverShiftsARecordOntoAnotherPlay
   Add("Bob", 20);
   Add("Ann", 30);
   Add("Cy", 40);
-  ASSERT_TRUE(SaveRecords(dir.File(RecordFileName), roster));
+  ASSERT_NO_THROW(SaveRecords(dir.File(RecordFileName), roster));
   // The roster changes after the records were written: the first Ann goes, a new player comes
   // first (as a roster read later might list them).
   roster.Delete(0);
@@ -86,6 +86,10 @@ TEST_F(RecordsFileTest, DamagedLinesAreLeftOutAndNamedTheRestIsKept) {
   } cases[] = {
       {"brillor-records 1\n" + ann + "n426f62 20 21 22 23 24 25 26\n", true, true, ""},
       {"brillor-records 1\r\nn416e6e 10 11 12 13 14 15 16\r\n", true, false, ""},
+      {"\xEF\xBB\xBF" "brillor-records 1\r\n" + ann, true, false, ""},
+      {std::string("brillor-records 1\0\n", 19) + ann, true, false, ""},
+      {"brillor-recrods 1\n" + ann, true, false, "line 1"},
+      {ann + "n426f62 20 21 22 23 24 25 26\n", true, true, ""},
       {"brillor-records 1\n" + ann + "n426f62 20 21 22 23 24 25\n", true, false, "line 3"},
       {"brillor-records 1\n" + ann + "n426f62 20 21 -22 23 24 25 26\n", true, false, "line 3"},
       {"brillor-records 1\n" + ann + "n426f62 20 21 22 23 24 25 99999999999999999999\n", true, false, "line 3"},
@@ -120,7 +124,7 @@ TEST_F(RecordsFileTest, AMissingFileStartsEveryRecordAfreshAndSaysSo) {
 TEST_F(RecordsFileTest, ALongNameMatchesAsTheRosterFileCutsIt) {
   const std::string longName(60, 'x');
   Add(longName, 10);
-  ASSERT_TRUE(SaveRecords(dir.File(RecordFileName), roster));
+  ASSERT_NO_THROW(SaveRecords(dir.File(RecordFileName), roster));
   ASSERT_NO_THROW(roster.SaveToFile(dir.File("dat/b01")));
   TPlayers reloaded;
   reloaded.LoadFromFile(dir.File("dat/b01"));

@@ -17,20 +17,8 @@ class RosterStart : public ::testing::Test {
   TPlayers roster;
   std::string path = dir.File("dat/b01");
 
-  // The roster file of the named players, the first one current.
-  static std::string FileOf(std::initializer_list<const char*> names) {
-    TPlayers saved;
-    for (const char* name : names) saved.Add(MakePlayer(name, 2, 10, 1, 5));
-    saved.SetCurrentIndex(0);
-    std::string bytes = saved.SaveToBytes();
-    saved.FreePlayers();
-    return bytes;
-  }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (int32_t k = 0; k < roster.Count(); ++k) names.push_back(roster.Items(k)->Name());
-    return names;
-  }
+  static std::string FileOf(std::initializer_list<const char*> names) { return RosterFileOf(names); }
+  std::vector<std::string> Names() const { return NamesIn(roster); }
 };
 
 TEST_F(RosterStart, ChoosesTheCopyThatReadsAndSaysWhichOne) {

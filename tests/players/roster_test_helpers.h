@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the roster suites: an event log and players made in one line.
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,4 +28,20 @@ inline std::unique_ptr<TPlayer> MakePlayer(const std::string& name, int32_t leve
   player->SetClearCount(rows);
   player->SetPlaySeconds(seconds);
   return player;
+}
+
+// The roster file of the named players, the first one current.
+inline std::string RosterFileOf(std::initializer_list<const char*> names) {
+  TPlayers saved;
+  for (const char* name : names) saved.Add(MakePlayer(name, 2, 10, 1, 5));
+  saved.SetCurrentIndex(0);
+  std::string bytes = saved.SaveToBytes();
+  saved.FreePlayers();
+  return bytes;
+}
+
+inline std::vector<std::string> NamesIn(const TPlayers& roster) {
+  std::vector<std::string> names;
+  for (int32_t k = 0; k < roster.Count(); ++k) names.push_back(roster.Items(k)->Name());
+  return names;
 }

@@ -114,8 +114,10 @@ TEST_F(ScoresAndOptionsTest, TheClockwiseIconChoosesTheTurnAppliedWhenTheWindowC
   options.Finish();
   EXPECT_EQ(stages->RotateMode, 0);
   // Kept in the settings and chosen again at the next start.
+  const TSettings kept = stages->Settings();
   stages.reset();
   stages = std::make_unique<TGmStageList>(nullptr, time);
+  stages->ApplySettings(kept);
   TfrmOptions again(nullptr, stages.get());
   again.Prepare();
   EXPECT_TRUE(again.Clockwise->isChecked());
