@@ -124,7 +124,8 @@ class TfrmMain : public QWidget {
   void CreateDialogs();
   void CreateEditorWindow();
   void BindRosterEvents();
-  // The title, the playing stage and the map, each made ready; load failures are shown once.
+  // The title, the playing stage and the map, each made ready; load failures go into the
+  // start-up message.
   void CreateStages();
   void ApplicationStateChanged(Qt::ApplicationState state);
   void FirstActivation();
@@ -139,6 +140,12 @@ class TfrmMain : public QWidget {
   void WithGamePaused(const std::function<void()>& dialog);
   void OpenPage(const QUrl& url, const QString& failure);
   void ShowLoadErrors(const std::string& message);
+  // Adds each line not there yet to the one message shown once the window is made.
+  void NoteStartErrors(const std::string& lines);
+  // Shows that message with every picture that failed to load and is not named in it yet; a
+  // picture failing from then on is named in a message of its own, once.
+  void ShowStartErrors();
+  void NameLaterPictureFailures();
 
   // ---- The players' records and the "More..." options (end of main_window.cpp) ----
   void LoadPlayerRecords();
@@ -164,4 +171,5 @@ class TfrmMain : public QWidget {
   // False when the roster file could not be read nor moved aside: it is then not overwritten.
   bool rosterLoaded_ = false;
   bool inactivePause_ = false;
+  std::string startErrors_;
 };
