@@ -1,17 +1,117 @@
 #include "display/picture.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <utility>
+
+#include <QBuffer>
 #include <QImageReader>
 
+#include "frame/errors.h"
 #include "frame/paths.h"
+#include "frame/safe_file.h"
+
+namespace {
+// Pictures are loaded on the game thread only.
+struct TFailureLog {
+  std::set<std::string> Named;
+  std::vector<TPictureFailure> Untaken;
+  std::function<void()> Notice;
+};
+
+TFailureLog& FailureLog() {
+  static TFailureLog log;
+  return log;
+}
+
+void NoteFailure(const std::string& path, const std::string& reason) {
+  TFailureLog& log = FailureLog();
+  if (!log.Named.insert(path).second) return;
+  log.Untaken.push_back({path, reason});
+  if (log.Notice) log.Notice();
+}
+
+uint32_t Uint32At(const std::string& bytes, size_t offset) {
+  uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(bytes[offset + i]);
+  return value;
+}
+
+uint16_t Uint16At(const std::string& bytes, size_t offset) {
+  return static_cast<uint16_t>(static_cast<uint8_t>(bytes[offset]) | (static_cast<uint8_t>(bytes[offset + 1]) << 8));
+}
+
+std::string TooLarge(int64_t width, int64_t height) {
+  return "the picture is too large (" + std::to_string(width) + " x " + std::to_string(height) + ")";
+}
+
+bool Oversized(int64_t width, int64_t height) {
+  return std::llabs(width) > MaxPictureSide || std::llabs(height) > MaxPictureSide;
+}
+
+// What a BMP file's header rules out before any decoding ("" when nothing, or not a BMP file
+// with a Windows header): a size past the bound, or fewer bytes than the header says the file
+// or its uncompressed rows take. Qt decodes a file cut short without a complaint.
+std::string BmpHeaderProblem(const std::string& bytes) {
+  constexpr size_t HeaderEnd = 14 + 40;
+  if (bytes.size() < HeaderEnd || bytes.compare(0, 2, "BM") != 0 || Uint32At(bytes, 14) < 40) return {};
+  const int64_t width = static_cast<int32_t>(Uint32At(bytes, 18)), height = static_cast<int32_t>(Uint32At(bytes, 22));
+  if (Oversized(width, height)) return TooLarge(width, height);
+  const uint64_t fileSize = Uint32At(bytes, 2), pixelStart = Uint32At(bytes, 10);
+  const uint64_t bitsPerPixel = Uint16At(bytes, 28), compression = Uint32At(bytes, 30);
+  const bool uncompressed = compression == 0 || compression == 3;
+  const auto rows = static_cast<uint64_t>(std::llabs(height)), columns = static_cast<uint64_t>(std::llabs(width));
+  const uint64_t pixelEnd = uncompressed ? pixelStart + (columns * bitsPerPixel + 31) / 32 * 4 * rows : 0;
+  return bytes.size() < std::max(fileSize, pixelEnd) ? "the file is cut short" : "";
+}
+
+// The picture, or a null image and why not.
+QImage ReadPicture(const std::string& path, std::string& reason) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) {
+    std::error_code ignored;
+    reason = std::filesystem::exists(path, ignored) ? "the file cannot be opened" : "the file is missing";
+    return {};
+  }
+  reason = BmpHeaderProblem(bytes);
+  if (!reason.empty()) return {};
+  QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  QImageReader reader(&buffer);
+  // The size from the header, before anything is decoded.
+  const QSize size = reader.size();
+  if (Oversized(size.width(), size.height())) {
+    reason = TooLarge(size.width(), size.height());
+    return {};
+  }
+  QImage image = reader.read();
+  if (!image.isNull() && reader.error() == QImageReader::UnknownError) return image;
+  reason = reader.error() == QImageReader::UnsupportedFormatError ? "the file is not a picture" : "the picture is damaged";
+  return {};
+}
+}  // namespace
 
 QImage LoadPicture(const std::string& file) {
   if (file.empty()) return {};
-  QImageReader reader(QString::fromStdString(GamePath(file)));
-  reader.setDecideFormatFromContent(true);
-  QImage image = reader.read();
-  if (image.isNull()) return {};
+  const std::string path = GamePath(file);
+  std::string reason;
+  const QImage image = ReadPicture(path, reason);
+  if (image.isNull()) {
+    NoteFailure(path, reason);
+    return {};
+  }
   return image.convertToFormat(QImage::Format_ARGB32);
 }
+
+std::string PictureFailureText(const TPictureFailure& failure) {
+  return FormatMessage("Cannot load picture [%s]", failure.Path) + ": " + failure.Reason + ".";
+}
+
+std::vector<TPictureFailure> TakePictureFailures() { return std::exchange(FailureLog().Untaken, {}); }
+
+void SetPictureFailureNotice(std::function<void()> notice) { FailureLog().Notice = std::move(notice); }
 
 namespace {
 // Runs op(x, y, pixel) over every pixel of an ARGB32 copy of image and returns it premultiplied.

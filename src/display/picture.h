@@ -3,7 +3,9 @@
 // once when a picture is loaded, never per frame.
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include <QImage>
 #include <QPen>
@@ -15,11 +17,28 @@ constexpr TARGB MakeARGB(uint8_t a, uint8_t r, uint8_t g, uint8_t b) {
   return (TARGB(a) << 24) | (TARGB(r) << 16) | (TARGB(g) << 8) | TARGB(b);
 }
 
+// No game picture comes near this many pixels a side; a header claiming more is damaged.
+inline constexpr int MaxPictureSide = 4096;
+
 // Loads a picture file, its format decided from its content (several game pictures have no
-// extension). The name may be relative to the program directory. A missing, unreadable or
-// non-picture file gives a null (0 x 0) image. The result is Format_ARGB32 (not premultiplied),
-// ready for pixel work.
+// extension). The name may be relative to the program directory. A missing, unreadable,
+// damaged, cut short, oversized or non-picture file gives a null (0 x 0) image and is noted
+// among the picture failures. The result is Format_ARGB32 (not premultiplied), ready for pixel
+// work.
 QImage LoadPicture(const std::string& file);
+
+// A picture that could not be loaded: its full path and why ("the file is cut short").
+struct TPictureFailure {
+  std::string Path;
+  std::string Reason;
+};
+// "Cannot load picture [path]: reason."
+std::string PictureFailureText(const TPictureFailure& failure);
+// The failures noted since the last call, oldest first. Each path is noted once in a run, however
+// often it fails, so every failing picture is named once.
+std::vector<TPictureFailure> TakePictureFailures();
+// Called (empty: nobody) right after a failure is noted, so it can be taken and named.
+void SetPictureFailureNotice(std::function<void()> notice);
 
 // The picture with each pixel's alpha replaced by the red component of the mask pixel at the
 // same position (walking the picture's own size; pixels beyond the mask become transparent).

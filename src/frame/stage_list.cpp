@@ -113,10 +113,7 @@ void TGmStageList::SecondTick() {
   LastFrameRate = FrameCount;
   FrameCount = 0;
   if (CurrentStage && CurrentStage == FindStage("TGmStage_Running") && CurrentStage->Playing()) {
-    if (TPlayer* player = Players.Current()) {
-      player->SetPlaySeconds(player->PlaySeconds() + 1);
-      player->Record.SecondsPlayed += 1;
-    }
+    if (TPlayer* player = Players.Current()) player->AddPlaySecond();
     Autosave->PlaySecond();
   }
 }

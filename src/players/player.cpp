@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "frame/saturating.h"
+
 void TPlayer::SetName(const std::string& Value) {
   if (Value == name_) return;
   name_ = Value;
@@ -32,6 +34,11 @@ void TPlayer::SetPlaySeconds(int32_t Value) {
   if (Value == playSeconds_) return;
   playSeconds_ = Value;
   OnEfficiencyChange(Efficiency());
+}
+
+void TPlayer::AddPlaySecond() {
+  SetPlaySeconds(SaturatingAdd(playSeconds_, 1));
+  CountOne(Record.SecondsPlayed);
 }
 
 int32_t TPlayer::UnitPrice() const { return clearCount_ > 0 ? money_ / clearCount_ : 0; }

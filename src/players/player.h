@@ -40,6 +40,8 @@ class TPlayer : public TPlayerEvents {
   void SetClearCount(int32_t Value);
   // Fires OnEfficiencyChange.
   void SetPlaySeconds(int32_t Value);
+  // One more second of play, in the roster and in the record; each stays at the top of its range.
+  void AddPlaySecond();
 
   // Money per cleared row (truncated); 0 before the first row.
   int32_t UnitPrice() const;

@@ -9,6 +9,8 @@
 
 #include "board/cell_codes.h"
 #include "board/hex_grid.h"
+#include "frame/saturating.h"
+#include "stages/level_rules.h"
 
 namespace {
 constexpr float GemHalf = 18;
@@ -38,12 +40,12 @@ TDropForecast ForecastDrop(const TGmCells& board, const std::vector<THeldGem>& h
     return board.GetCell(row, col);
   };
   TDropForecast forecast;
-  forecast.FirstMultiplier = 1 << std::clamp(chain, 0, 30);
+  forecast.FirstMultiplier = ChainMultiplier(chain);
   for (int32_t row = 0; row < BoardRows; ++row) {
     bool full = true;
     for (int32_t col = 0; col < BoardCols && full; ++col) full = IsPlainGem(codeAt(row, col));
     if (!full) continue;
-    forecast.Money += int64_t{100} << std::clamp(chain + static_cast<int32_t>(forecast.Rows.size()), 0, 40);
+    forecast.Money += RowPayout(SaturatingAdd(chain, static_cast<int32_t>(forecast.Rows.size())));
     forecast.Rows.push_back(row);
   }
   return forecast;

@@ -7,6 +7,7 @@
 #include "board/gm_cells.h"
 #include "board/stage_param.h"
 #include "frame/rounding.h"
+#include "frame/saturating.h"
 #include "frame/safe_file.h"
 
 namespace {
@@ -33,16 +34,21 @@ int32_t LayoutNumber(int32_t Level) {
   return played > 1 ? (played - 2) % (LayoutFileCount - 1) : LayoutFileCount - 1;
 }
 
+int32_t RowPayout(int32_t Chain) {
+  // From 25 rows on the payout is at the top already; 100 << 31 still fits 64 bits.
+  const int64_t payout = int64_t{100} << std::clamp(Chain, 0, 31);
+  return static_cast<int32_t>(std::min<int64_t>(payout, std::numeric_limits<int32_t>::max()));
+}
+
+int32_t ChainMultiplier(int32_t Chain) { return RowPayout(Chain) / 100; }
+
 int32_t CoinChunk(int32_t Pending) {
   for (int32_t chunk : {10000, 1000, 100, 50})
     if (Pending > chunk) return chunk;
   return Pending;
 }
 
-int32_t GrownFigure(int32_t Value, int32_t Add) {
-  return static_cast<int32_t>(std::clamp<int64_t>(int64_t{Value} + Add, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
+int32_t GrownFigure(int32_t Value, int32_t Add) { return SaturatingAdd(Value, Add); }
 
 std::string LoadLevelParamFile(const std::string& path, TGmCells& board, TStageParam& param) {
   std::string bytes;

@@ -16,6 +16,13 @@ int32_t LevelParamNumber(int32_t Level);
 // Level 1 uses layout 20; levels from 2 on use 00..19 in turn.
 int32_t LayoutNumber(int32_t Level);
 
+// What one cleared row pays at a chain length (0 for the first row of a drop): 100, 200, 400, ...
+// doubling along the chain up to the top of the int32 range money is kept in, where it stays.
+// A negative chain pays as a chain of 0.
+int32_t RowPayout(int32_t Chain);
+// The multiplier shown with a row: its payout in hundreds (1, 2, 4, ... while the payout doubles).
+int32_t ChainMultiplier(int32_t Chain);
+
 // The part of PendingMoney paid at one tick: big sums go in big chunks.
 int32_t CoinChunk(int32_t Pending);
 // A career figure (level, money, rows) grown by Add; it stays at the top of the range rather

@@ -6,7 +6,9 @@
 #include <tuple>
 
 #include "board/cell_codes.h"
+#include "frame/saturating.h"
 #include "players/players.h"
+#include "stages/level_rules.h"
 #include "stages/running_stage.h"
 
 void TGmStage_Running::ApplyMoreOptions() {
@@ -67,22 +69,22 @@ void TGmStage_Running::RecordLevelStart() {
   levelRelaxed_ = false;
   if (!newGame_) return;
   newGame_ = false;
-  if (TPlayer* player = Players.Current()) player->Record.GamesPlayed += 1;
+  if (TPlayer* player = Players.Current()) CountOne(player->Record.GamesPlayed);
 }
 
 void TGmStage_Running::RecordRowCleared() {
-  // Chain has just counted this row: its payout was 100 << (Chain - 1).
-  levelMoney_ += int64_t{100} << std::min(Chain - 1, 40);
+  // Chain has just counted this row.
+  levelMoney_ = SaturatingAdd<int64_t>(levelMoney_, RowPayout(Chain - 1));
   TPlayer* player = Players.Current();
   if (!player) return;
   TPlayerRecord& record = player->Record;
-  record.RowsCleared += 1;
+  CountOne(record.RowsCleared);
   record.LongestChain = std::max<int64_t>(record.LongestChain, Chain);
   record.BestLevelMoney = std::max(record.BestLevelMoney, levelMoney_);
 }
 
 void TGmStage_Running::RecordLevelPassed() {
-  if (TPlayer* player = Players.Current()) (levelRelaxed_ ? player->Record.RelaxedLevelsPassed : player->Record.LevelsPassed) += 1;
+  if (TPlayer* player = Players.Current()) CountOne(levelRelaxed_ ? player->Record.RelaxedLevelsPassed : player->Record.LevelsPassed);
 }
 
 void TGmStage_Running::RecordGameOver() { newGame_ = true; }

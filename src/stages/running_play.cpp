@@ -8,6 +8,7 @@
 #include "frame/paths.h"
 #include "frame/random.h"
 #include "frame/rounding.h"
+#include "frame/saturating.h"
 #include "players/players.h"
 #include "stages/hex_shapes.h"
 #include "stages/level_rules.h"
@@ -127,7 +128,7 @@ void TGmStage_Running::StartRowClear(int32_t Row) {
   const TPointF p = Geometry->CellToPixel(Row, 0);
   // Appended: g++ 12 warns falsely (-Wrestrict) about "literal" + std::to_string.
   std::string multiplier(1, '*');
-  multiplier += std::to_string(1 << Chain);
+  multiplier += std::to_string(ChainMultiplier(Chain));
   ChainText->Text = std::move(multiplier);
   ChainText->X = p.X + 10;
   ChainText->Y = p.Y;
@@ -142,8 +143,8 @@ void TGmStage_Running::StartRowClear(int32_t Row) {
 
 void TGmStage_Running::RowClearDone(int32_t Row) {
   ChainText->Visible = false;
-  PendingMoney += 100 << Chain;
-  Chain += 1;
+  PendingMoney = GrownFigure(PendingMoney, RowPayout(Chain));
+  CountOne(Chain);
   RecordRowCleared();
   SetRowsCleared(RowsCleared + 1);
   if (TPlayer* player = ReportedPlayer()) player->SetClearCount(GrownFigure(player->ClearCount(), 1));

@@ -1,5 +1,8 @@
 #include "ui/main_window.h"
 
+#include <sstream>
+#include <utility>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -9,9 +12,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
+#include "display/picture.h"
 #include "frame/paths.h"
 #include "frame/rounding.h"
 #include "players/player_files.h"
@@ -28,7 +33,6 @@
 #include "ui/mouse_routing.h"
 #include "ui/options_window.h"
 #include "ui/players_window.h"
-#include "ui/quit_signals.h"
 #include "ui/top10_window.h"
 #include "frame/errors.h"
 
@@ -59,6 +63,14 @@ const char* const RankTitles[] = {"Beginner", "Practician", "Excellent Brillor",
 TfrmMain::TUrlOpener& UrlOpener() {
   static TfrmMain::TUrlOpener opener;
   return opener;
+}
+
+// The pictures that failed to load since last asked, one line each, but those already in named.
+std::string UnnamedPictureFailures(const std::string& named) {
+  std::string lines;
+  for (const TPictureFailure& failure : TakePictureFailures())
+    if (named.find("[" + failure.Path + "]") == std::string::npos) AppendLine(lines, PictureFailureText(failure));
+  return lines;
 }
 
 QString Quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
@@ -137,7 +149,10 @@ TfrmMain::TfrmMain(QWidget* parent, std::unique_ptr<TPlayerFiles> files)
   pb_ = new TPlayField(this);
   pb_->setGeometry(221, 20, 400, 500);
   CreateLabels();
+  // Pictures that failed before this window are not its to name.
+  TakePictureFailures();
   FormCreate();
+  ShowStartErrors();
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState state) { ApplicationStateChanged(state); });
 }
@@ -159,12 +174,10 @@ void TfrmMain::CreateLabels() {
 
 void TfrmMain::FormCreate() {
   BindRosterEvents();
-  // The game still starts with damaged files; the player learns once which copies he got.
+  // The game still starts with damaged files; the player learns which copies he got in the
+  // start-up message (what was recovered is on disk already).
   const TPlayerFilesLoad loaded = files_->Load(Players);
-  if (!loaded.Report.empty()) TGameApplication::ShowError(loaded.Report);
-  // Asked to quit while that message was open: nothing has been played, so the game ends
-  // without making its stages.
-  if (QuitSignalReceived()) return;
+  NoteStartErrors(loaded.Report);
   stageList_ = std::make_unique<TGmStageList>(pb_);
   if (loaded.Settings) stageList_->ApplySettings(*loaded.Settings);
   stageList_->More = loaded.More;
@@ -211,17 +224,15 @@ void TfrmMain::CreateStages() {
   running->OnPassRows = [this](int32_t) { progress_->update(); };
   new TGmStage_Clearup(stageList_.get());
   new TGmStage_Editor(stageList_.get());
-  std::string errors;
   for (int32_t index = 0; index < stageList_->Count(); ++index) {
     try {
       stageList_->Stage(index)->Init();
     } catch (const std::exception& error) {
       // A stage whose music or sounds cannot be loaded is still whole, silent where the file is
       // missing: say which, once for all stages, and play on.
-      AppendLine(errors, error.what());
+      NoteStartErrors(error.what());
     }
   }
-  if (!errors.empty()) ShowLoadErrors(errors);
 }
 
 void TfrmMain::CreateButtons() {
@@ -241,7 +252,6 @@ void TfrmMain::CreateButtons() {
       {"Quit", "bmp/ibt01.bmp", 109, 461, &TfrmMain::QuitClick},
       {"About Brillor I", "bmp/ibt05.bmp", 35, 497, &TfrmMain::AboutClick},
   };
-  std::string errors;
   for (const TButtonPlace& place : places) {
     auto* button = new TImgBtn(this);
     button->move(place.Left, place.Top);
@@ -250,11 +260,10 @@ void TfrmMain::CreateButtons() {
     try {
       button->LoadPicture(place.Picture);
     } catch (const std::exception& error) {
-      AppendLine(errors, error.what());
+      NoteStartErrors(error.what());
     }
     buttons_.push_back(button);
   }
-  if (!errors.empty()) ShowLoadErrors(errors);
 }
 
 void TfrmMain::CreateDialogs() {
@@ -266,12 +275,9 @@ void TfrmMain::CreateDialogs() {
   frmPlayers_ = new TfrmPlayers(this, frmMessageBox_, frmInput_);
   frmOptions_->OnMoreOptions = [this] { MoreOptionsChosen(); };
   frmPlayers_->SetRecordShown(stageList_->More.ShowRecords);
-  std::string errors;
   for (const TGameDialog* dialog :
        std::initializer_list<const TGameDialog*>{frmOptions_, frmTop10_, frmMessageBox_, frmInput_, frmPlayers_})
-    if (!dialog->LoadErrors().empty() && errors.find(dialog->LoadErrors()) == std::string::npos)
-      AppendLine(errors, dialog->LoadErrors());
-  if (!errors.empty()) ShowLoadErrors(errors);
+    NoteStartErrors(dialog->LoadErrors());
 }
 
 // ---- The level editor's tool window ----
@@ -356,6 +362,26 @@ void TfrmMain::ShowLoadErrors(const std::string& message) {
     TGameApplication::ShowError(message);
     ResumeGame();
   });
+}
+
+void TfrmMain::NoteStartErrors(const std::string& lines) {
+  std::istringstream stream(lines);
+  for (std::string line; std::getline(stream, line);)
+    if (startErrors_.find(line) == std::string::npos) AppendLine(startErrors_, line);
+}
+
+void TfrmMain::ShowStartErrors() {
+  NoteStartErrors(UnnamedPictureFailures(startErrors_));
+  if (!startErrors_.empty()) ShowLoadErrors(std::exchange(startErrors_, {}));
+  // Failures come while a frame is drawn: they are named together once it is done.
+  SetPictureFailureNotice([window = QPointer<TfrmMain>(this)] {
+    if (window) QTimer::singleShot(0, window, [window] { window->NameLaterPictureFailures(); });
+  });
+}
+
+void TfrmMain::NameLaterPictureFailures() {
+  const std::string lines = UnnamedPictureFailures({});
+  if (!lines.empty()) ShowLoadErrors(lines);
 }
 
 void TfrmMain::ApplicationStateChanged(Qt::ApplicationState state) {

@@ -126,7 +126,8 @@ class TfrmMain : public QWidget {
   void CreateDialogs();
   void CreateEditorWindow();
   void BindRosterEvents();
-  // The title, the playing stage and the map, each made ready; load failures are shown once.
+  // The title, the playing stage and the map, each made ready; load failures go into the
+  // start-up message.
   void CreateStages();
   void ApplicationStateChanged(Qt::ApplicationState state);
   void FirstActivation();
@@ -141,6 +142,12 @@ class TfrmMain : public QWidget {
   void WithGamePaused(const std::function<void()>& dialog);
   void OpenPage(const QUrl& url, const QString& failure);
   void ShowLoadErrors(const std::string& message);
+  // Adds each line not there yet to the one message shown once the window is made.
+  void NoteStartErrors(const std::string& lines);
+  // Shows that message with every picture that failed to load and is not named in it yet; a
+  // picture failing from then on is named in a message of its own, once.
+  void ShowStartErrors();
+  void NameLaterPictureFailures();
 
   // Saves every player file that changed; a failure not told before is shown (at once when
   // the game is closing, else when the window is free).
@@ -167,4 +174,5 @@ class TfrmMain : public QWidget {
   TfrmEditor* frmEditor_ = nullptr;
   bool firstActivation_ = true;
   bool inactivePause_ = false;
+  std::string startErrors_;
 };

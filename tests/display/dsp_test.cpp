@@ -261,11 +261,4 @@ TEST_F(DspTest, ABackgroundOfAnotherSizeIsStretchedToTheFrame) {
   EXPECT_EQ(PixelARGB(stretched.BackBuffer(), 39, 49), Green);
 }
 
-TEST_F(DspTest, NonPictureFileGivesAnEmptyPicture) {
-  dir.WriteBytes("dat/junk", "this is not a picture");
-  EXPECT_TRUE(LoadPicture(dir.File("dat/junk")).isNull());
-  dir.WriteBytes("dat/half", std::string("BM\x36\x00\x00\x00", 6));
-  EXPECT_TRUE(LoadPicture(dir.File("dat/half")).isNull());
-}
-
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,33 @@ TEST_F(StageListTest, PlaySecondsCountOnlyWhileTheRunningStagePlaysUnpaused) {
   second();
   second();
   EXPECT_EQ(Players.Current()->PlaySeconds(), 2) << "a lost game does not count";
+}
+
+TEST_F(StageListTest, PlaySecondsStayAtTheTopOfTheirRangeInTheRosterAndTheRecord) {
+  constexpr int32_t RosterTop = std::numeric_limits<int32_t>::max();
+  constexpr int64_t RecordTop = std::numeric_limits<int64_t>::max();
+  struct Case {
+    int32_t roster;
+    int64_t record;
+    int32_t rosterAfter;
+    int64_t recordAfter;
+  };
+  // Four seconds of play each.
+  for (const Case c : {Case{5, 7, 9, 11}, Case{RosterTop, 0, RosterTop, 4}, Case{RosterTop - 2, RecordTop - 1, RosterTop, RecordTop},
+                       Case{0, RecordTop, 4, RecordTop}}) {
+    auto list = MakeList();
+    auto* running = new TPlayingStage(list.get(), log);
+    auto player = std::make_unique<TPlayer>();
+    player->SetPlaySeconds(c.roster);
+    player->Record.SecondsPlayed = c.record;
+    Players.Add(std::move(player));
+    Players.SetCurrentIndex(0);
+    list->SetCurrentStage(running);
+    for (int i = 0; i < 4; ++i) list->SecondTick();
+    EXPECT_EQ(Players.Current()->PlaySeconds(), c.rosterAfter) << c.roster;
+    EXPECT_EQ(Players.Current()->Record.SecondsPlayed, c.recordAfter) << c.record;
+    Players.FreePlayers();
+  }
 }
 
 TEST_F(StageListTest, NextHexSetIsStoredAndAnnounced) {

@@ -1,6 +1,8 @@
 // The drop preview: the rows a drop would complete and what they would pay, for boards drawn as
 // pictures; the held gems sitting on their cells; the small ring that follows the countdown.
 
+#include <limits>
+
 #include "running_fixture.h"
 
 namespace {
@@ -106,6 +108,32 @@ TEST_F(RunningStageTest, TheSmallRingFollowsTheCountdownBrighteningAndIsAbsentIn
   list->Resume();
   EXPECT_FALSE(stage->PreviewRing->Visible);
   EXPECT_FALSE(stage->CountdownRing->Visible);
+}
+
+TEST_F(RunningStageTest, TheStageAndThePreviewPayTheSameAtAnyChainLength) {
+  constexpr int32_t Top = std::numeric_limits<int32_t>::max();
+  list->More.DropPreview = true;
+  // The chain the row clears at, and what it pays.
+  const std::pair<int32_t, int32_t> cases[] = {{0, 100},   {1, 200},   {4, 1600}, {24, 1677721600}, {25, Top},
+                                               {31, Top},  {32, Top},  {70, Top}, {Top - 1, Top}};
+  for (const auto& [chain, payout] : cases) {
+    Play(1, {{GapAt5}});
+    player->SetMoney(0);
+    stage->PendingMoney = 0;
+    Hold(9);
+    stage->Chain = chain;
+    MoveTo(17, 5);
+    const TDropForecast forecast = stage->Forecast;
+    EXPECT_EQ(forecast.Money, payout) << chain;
+    Click(mbLeft);
+    EXPECT_EQ(stage->ChainText->Text, "*" + std::to_string(forecast.FirstMultiplier)) << chain;
+    RunFor(0.6);
+    ASSERT_EQ(stage->RowsCleared, 1) << chain;
+    EXPECT_EQ(int64_t{stage->PendingMoney} + player->Money(), payout) << chain;
+    EXPECT_EQ(player->Record.BestLevelMoney, payout) << chain;
+    player->Record = TPlayerRecord();
+    list->SetCurrentStage(title);
+  }
 }
 
 TEST(DropForecast, RowsPayDoublingFromTheChainMultiplier) {

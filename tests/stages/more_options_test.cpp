@@ -2,6 +2,7 @@
 // symbols, each on and off.
 
 #include <filesystem>
+#include <limits>
 
 #include "running_fixture.h"
 #include "support/pictures.h"
@@ -126,6 +127,20 @@ TEST_F(RunningStageTest, TheRecordCountsRowsTheLongestChainAndTheBestLevelMoney)
   EXPECT_EQ(record.RowsCleared, 3);
   EXPECT_EQ(record.LongestChain, 2);
   EXPECT_EQ(record.BestLevelMoney, 300) << "100 in this level is not the best";
+}
+
+TEST_F(RunningStageTest, RecordCountersStayAtTheTopOfTheirRange) {
+  constexpr int64_t Top = std::numeric_limits<int64_t>::max();
+  player->Record = {Top, Top, Top, Top, Top, Top, Top};
+  Play(1, {{"01234.123401"}});
+  Hold(9);
+  MoveTo(17, 5);
+  Click(mbLeft);
+  RunFor(1);
+  stage->LevelPassed = true;
+  RunFor(0.5);
+  ASSERT_EQ(list->CurrentStage, map);
+  EXPECT_EQ(player->Record, (TPlayerRecord{Top, Top, Top, Top, Top, Top, Top}));
 }
 
 TEST_F(RunningStageTest, ALevelPlayedRelaxedAtAnyMomentCountsApart) {

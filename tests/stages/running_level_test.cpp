@@ -25,6 +25,28 @@ TEST(LevelRules, CountdownRowsAndFileNumbersFollowTheLevel) {
         << row[0];
 }
 
+TEST(LevelRules, ARowPaysDoubleAlongTheChainUpToTheTopOfTheMoneyRange) {
+  constexpr int32_t Top = std::numeric_limits<int32_t>::max();
+  std::vector<int32_t> chains;
+  for (int32_t chain = -3; chain <= 80; ++chain) chains.push_back(chain);
+  for (int32_t chain : {127, 1000, Top - 1, Top}) chains.push_back(chain);
+  int32_t lastPayout = 0, lastMultiplier = 1;
+  for (int32_t chain : chains) {
+    const int32_t payout = RowPayout(chain), multiplier = ChainMultiplier(chain);
+    // While 100 << chain fits 32 bits it is paid exactly; from then on the top of the range.
+    const int64_t doubled = chain <= 0 ? 100 : chain < 32 ? int64_t{100} << chain : int64_t{Top} + 1;
+    EXPECT_EQ(payout, std::min<int64_t>(doubled, Top)) << chain;
+    if (doubled <= Top) {
+      EXPECT_EQ(multiplier, doubled / 100) << chain;
+    }
+    EXPECT_LE(int64_t{multiplier} * 100, payout) << "the shown multiplier never promises more, " << chain;
+    EXPECT_GE(payout, lastPayout) << chain;
+    EXPECT_GE(multiplier, lastMultiplier) << chain;
+    lastPayout = payout;
+    lastMultiplier = multiplier;
+  }
+}
+
 TEST_F(RunningStageTest, PendingMoneyOf12345IsPaidInSevenChunks) {
   Play(1, {});
   std::vector<int32_t> paid;

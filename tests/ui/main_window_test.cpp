@@ -12,6 +12,7 @@
 
 #include <QTest>
 
+#include "display/picture.h"
 #include "frame/errors.h"
 #include "frame/paths.h"
 #include "players/players.h"
@@ -235,6 +236,7 @@ TEST_F(MainWindowTest, AnUnreadableRosterIsReportedMovedAsideAndNeverOverwritten
   TGameApplication::SetErrorDisplay([&](const std::string& message) { shown.push_back(message); });
   {
     TfrmMain window;
+    QCoreApplication::processEvents();  // the start-up message
     window.close();
   }
   TGameApplication::SetErrorDisplay(nullptr);
@@ -318,6 +320,38 @@ TEST_F(MainWindowTest, MissingSoundsAndLevelFilesAreReportedAndPlayStartsAnyway)
   };
   EXPECT_TRUE(mentioned("wav/rotate.wav") && mentioned("mp3/start.mp3") && mentioned("dat/a00"));
   EXPECT_TRUE(mentioned("bmp/ibt01.bmp") && mentioned("bmp/ibt00.bmp"));
+}
+
+TEST_F(MainWindowTest, EveryPictureThatFailsIsNamedOnceFirstInTheStartUpMessage) {
+  MakeRoster({"Ann"}, 0);
+  // A gem picture whose header claims 60000 x 60000 pixels; the folder holds no other picture.
+  auto le32 = [](uint32_t value) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+    return bytes;
+  };
+  const std::string header = "BM" + le32(0) + le32(0) + le32(54) + le32(40) + le32(60000) + le32(60000) +
+                             std::string("\x01\x00\x18\x00", 4) + std::string(24, '\0');
+  dir.WriteBytes("bmp/hexagon01.bmp", header + std::string(40, '\0'));
+  auto times = [&](const std::string& text) {
+    size_t count = 0;
+    for (const std::string& message : errors)
+      for (size_t at = message.find(text); at != std::string::npos; at = message.find(text, at + 1)) ++count;
+    return count;
+  };
+  TfrmMain window;
+  QCoreApplication::processEvents();
+  ASSERT_EQ(errors.size(), 1u) << "one message at start";
+  EXPECT_EQ(times("[" + GamePath("bmp/hexagon01.bmp") + "]: the picture is too large (60000 x 60000)."), 1u) << errors[0];
+  EXPECT_EQ(times("[" + GamePath("bmp/ibt01.bmp") + "]"), 1u) << "two buttons share the picture";
+  EXPECT_EQ(times("[" + GamePath("dat/c00") + "]"), 1u) << "the high-score background";
+  EXPECT_EQ(times("wav/rotate.wav"), 1u);
+  // A picture failing later is named in a message of its own, once however often it is loaded.
+  dir.WriteBytes("bmp/later.bmp", "not a picture");
+  for (int i = 0; i < 2; ++i) LoadPicture("bmp/later.bmp");
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[1], "Cannot load picture [" + GamePath("bmp/later.bmp") + "]: the file is not a picture.");
 }
 
 TEST_F(MainWindowTest, AFirstStartWithoutPlayersInsistsOnOneThenShowsTheTitle) {
