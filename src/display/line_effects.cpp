@@ -294,7 +294,7 @@ void TDSPE_Spark::Draw() {
       anyAlive = true;
     }
   }
-  if (!anyAlive) delete this;
+  if (!anyAlive) End();
 }
 
 TDSPLook TDSPE_Spark::Look() const {
@@ -398,7 +398,7 @@ void TDSPE_Lightning::Draw() {
       for (const QLineF& segment : segments_) canvas.drawLine(segment);
     }
   }
-  if (finite_ && bolts_ >= boltLimit_) delete this;
+  if (finite_ && bolts_ >= boltLimit_) End();
 }
 
 TDSPLook TDSPE_Lightning::Look() const {

@@ -1,8 +1,8 @@
 #pragma once
 // Display elements drawn with a pen: the pulsing hexagon cursor, the countdown ring, spark
 // bursts, the rising plume and lightning bolts. Each is heap-allocated and registers with its
-// surface; a spark burst without respawn and a finite lightning free themselves (delete this)
-// at the end of their own Draw.
+// surface; a spark burst without respawn and a finite lightning end themselves in their own
+// Draw (the surface frees them once that frame is out).
 
 #include <cstdint>
 #include <vector>
@@ -115,7 +115,7 @@ class TDSPE_Spark : public TDSPElem {
               int32_t count, int32_t penWidth, bool respawn, bool unused = true);
 
   void Update(int64_t now) override;
-  // May free the element: touch nothing of it after calling.
+  // Ends the element (TDSPElem::End) on its last frame.
   void Draw() override;
   TDSPLook Look() const override;
 
@@ -171,7 +171,7 @@ class TDSPE_Lightning : public TDSPElem {
   ~TDSPE_Lightning() override;
 
   void Update(int64_t now) override;
-  // May free the element: touch nothing of it after calling.
+  // Ends the element (TDSPElem::End) on its last frame.
   void Draw() override;
   // Bolts may wander anywhere on the surface.
   TDSPLook Look() const override;
