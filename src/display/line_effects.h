@@ -67,8 +67,10 @@ class TDSPE_Arc : public TDSPElem {
   // The pixels the ring may touch at its present place.
   QRect Area() const;
   TDSPLook Look() const override;
-  // A ring that only grew or shrank differs only in the quarters of the circle its two ends
-  // lie in: Qt strokes a ring as one curve per quarter, and only the last one changes.
+  // A ring that only grew or shrank differs only in the quarters of the circle its end passed
+  // over: Qt strokes a ring as one curve per quarter, and only the curves from the old end to
+  // the new one change. A jump back to full changes every quarter on the way, not only the two
+  // the ends lie in.
   QRegion Difference(const TDSPLook& before, const TDSPLook& now) const override;
 
   static constexpr float kBoxSize = 200;
