@@ -91,19 +91,35 @@ void TDSP::EditBackgroundPixels(Work work) {
 void TDSP::AddElem(TDSPElem* elem) {
   auto position = std::find_if(elems_.begin(), elems_.end(),
                                [&](const TDSPElem* e) { return e->Layer < elem->Layer; });
+  const auto index = static_cast<int>(position - elems_.begin());
   elems_.insert(position, elem);
+  // A walk visits it when it lies above the element being visited (which stood at next_ + 1).
+  if (walking_ && index <= next_ + 1) ++next_;
 }
 
 void TDSP::RemoveElem(TDSPElem* elem) {
+  std::erase(ended_, elem);
   auto position = std::find(elems_.begin(), elems_.end(), elem);
   if (position == elems_.end()) return;
   // Its last picture stays in the frame until that part is composed again.
   if (elem->shown_) changed_ += elem->shownLook_.Area;
+  const auto index = static_cast<int>(position - elems_.begin());
   elems_.erase(position);
+  // The elements a walk has still to visit moved down one place.
+  if (walking_ && index <= next_) --next_;
+}
+
+void TDSP::EndElem(TDSPElem* elem) {
+  if (std::find(ended_.begin(), ended_.end(), elem) == ended_.end()) ended_.push_back(elem);
 }
 
 void TDSP::Render(int64_t now) {
   UpdateElems(now);
+  ComposeChanges();
+  FreeEnded();
+}
+
+void TDSP::ComposeChanges() {
   bool restless = false;
   const QRegion changed = TakeChanges(restless);
   if (changed.isEmpty() && !restless) return;
@@ -131,24 +147,30 @@ void TDSP::Render(int64_t now) {
   if (window_ && !composed.isEmpty()) window_->PresentFrame(backBuffer_, left_, top_, changed);
 }
 
-// Positions are walked from the count taken at the start. Elements may create or free other
-// elements (or themselves) from Update, Draw and their callbacks, which shifts positions, so
-// each position is checked against the list as it is now: an element may then be skipped or
-// visited twice in that pass, but never touched after it was freed.
+// Elements may make or free other elements (or themselves) from Update, Draw and their
+// callbacks; AddElem and RemoveElem keep next_ on the element due next, so nothing is visited
+// out of turn and nothing is touched after it was freed.
+template <typename Visit>
+void TDSP::WalkElems(Visit visit) {
+  walking_ = true;
+  for (next_ = static_cast<int>(elems_.size()) - 1; next_ >= 0;) visit(elems_[next_--]);
+  walking_ = false;
+}
+
 void TDSP::UpdateElems(int64_t now) {
-  const int count = static_cast<int>(elems_.size());
-  for (int n = count - 1; n >= 0; --n)
-    if (n < static_cast<int>(elems_.size())) elems_[n]->Update(now);
+  WalkElems([now](TDSPElem* elem) { elem->Update(now); });
 }
 
 void TDSP::DrawElems() {
-  const int count = static_cast<int>(elems_.size());
-  for (int n = count - 1; n >= 0; --n) {
-    if (n >= static_cast<int>(elems_.size())) continue;
-    TDSPElem* elem = elems_[n];
+  WalkElems([](TDSPElem* elem) {
     // An element made while the frame is drawn has had no update yet: it starts next frame.
     if (elem->Visible && elem->shown_) elem->Draw();
-  }
+  });
+}
+
+void TDSP::FreeEnded() {
+  // Each destructor takes its element off the list.
+  while (!ended_.empty()) delete ended_.front();
 }
 
 QRegion TDSP::TakeChanges(bool& restless) {

@@ -61,12 +61,15 @@ class TDSP {
   // Called by the element constructor and destructor only.
   void AddElem(TDSPElem* elem);
   void RemoveElem(TDSPElem* elem);
+  // Called by TDSPElem::End only.
+  void EndElem(TDSPElem* elem);
 
   // One frame: every element updated from the lowest layer up; then, where any element or the
   // background changed since the last frame, the background copied and every element drawn
-  // from the lowest layer up, and that part of the frame handed to the window. A frame in
-  // which nothing changed is neither composed nor handed on (restless elements are still
-  // drawn, into nothing, so that effects end on time).
+  // from the lowest layer up, and that part of the frame handed to the window; last, the
+  // elements that ended while drawn are freed. A frame in which nothing changed is neither
+  // composed nor handed on (restless elements are still drawn, into nothing, so that effects
+  // end on time).
   void Render(int64_t now);
 
   // Draws the element once into the background picture, which keeps it until reloaded.
@@ -99,10 +102,20 @@ class TDSP {
  private:
   void LoadBackground();
   void OpenBackgroundPainter();
+  // Composes and hands on the part of the frame that changed, if any.
+  void ComposeChanges();
+  // Calls visit(elem) for each element from the lowest layer up. Elements made or freed on the
+  // way (by visit or anything it calls) shift none out of turn: each one there at the start is
+  // visited once unless freed before its turn, and one made on the way is visited when it lies
+  // above the one being visited.
+  template <typename Visit>
+  void WalkElems(Visit visit);
   // Updates every element, lowest layer first.
   void UpdateElems(int64_t now);
   // Draws every visible element that was there when the changes were taken, lowest layer first.
   void DrawElems();
+  // Frees the elements that ended; their reports may make, end or free others.
+  void FreeEnded();
   // The part of the frame that differs from the one composed last; every element's look is
   // taken as composed from here on. restless tells whether any element must be drawn anyway.
   QRegion TakeChanges(bool& restless);
@@ -127,14 +140,21 @@ class TDSP {
   QPainter* target_ = nullptr;
   // Highest layer first.
   std::vector<TDSPElem*> elems_;
+  // While WalkElems runs: the position in elems_ of the next element it visits.
+  bool walking_ = false;
+  int next_ = 0;
+  // Ended, to be freed once the frame is out; still in elems_ until then.
+  std::vector<TDSPElem*> ended_;
   // Changes not tied to a present element: freed elements, background edits. The first frame
   // is composed whole.
   QRegion changed_;
 };
 
 // Base of every display element. Registers with its surface on creation and unregisters on
-// destruction. Some kinds free themselves at the end of their own Draw (their effect is over);
-// a creator must not free those again.
+// destruction. Some kinds end themselves in their own Draw (their effect is over): the surface
+// frees them once that frame is out, so a frame is drawn with the elements it began with, and
+// whatever their end reports make or free shows from the next frame on. A creator must not
+// free those again once their end is reported.
 class TDSPElem {
  public:
   TDSPElem(TDSP* dsp, int32_t layer, bool visible = true);
@@ -158,6 +178,11 @@ class TDSPElem {
   float X = 0;
   float Y = 0;
   bool Visible;
+
+ protected:
+  // Has the surface free the element at the end of the frame being rendered (or of the next,
+  // when called outside one).
+  void End() { DSP->EndElem(this); }
 
  private:
   friend class TDSP;

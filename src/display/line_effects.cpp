@@ -178,9 +178,9 @@ QRegion TDSPE_Arc::Difference(const TDSPLook& before, const TDSPLook& now) const
   const bool onlySpan = !before.Area.isEmpty() && before.Area == now.Area && before.State[0] == now.State[0] &&
                         before.State[1] == now.State[1] && before.State[2] == now.State[2];
   if (!onlySpan) return TDSPElem::Difference(before, now);
-  // The quarter of the ring's box holding an end at span sixteenths of a degree from the
-  // start, with room for the flat cap and the join into it; an end within two degrees of a
-  // quarter's edge takes the neighbouring quarter as well.
+  // The quarters of the ring's box that the end passed over on its way from one span to the
+  // other, each with room for the flat cap and the join into it. An end within two degrees of
+  // a quarter's edge takes the neighbouring quarter as well.
   const QRect box = now.Area;
   const QPoint centre = box.center();
   constexpr int kRoom = 14;
@@ -190,12 +190,13 @@ QRegion TDSPE_Arc::Difference(const TDSPLook& before, const TDSPLook& now) const
     return QRect(QPoint(right ? centre.x() - kRoom : box.left(), up ? box.top() : centre.y() - kRoom),
                  QPoint(right ? box.right() : centre.x() + kRoom, up ? centre.y() + kRoom : box.bottom()));
   };
-  auto ends = [&](double span) {
-    const double degrees = 88 + span / 16;
-    return QRegion(quarter(static_cast<int>(std::floor((degrees - 2) / 90)))) +
-           quarter(static_cast<int>(std::floor((degrees + 2) / 90)));
-  };
-  return ends(before.State[3]) + ends(now.State[3]);
+  auto endDegrees = [](double span) { return 88 + span / 16; };
+  const auto [least, most] = std::minmax(before.State[3], now.State[3]);
+  const int first = static_cast<int>(std::floor((endDegrees(least) - 2) / 90));
+  const int last = std::min(static_cast<int>(std::floor((endDegrees(most) + 2) / 90)), first + 3);
+  QRegion changed;
+  for (int index = first; index <= last; ++index) changed += quarter(index);
+  return changed;
 }
 
 void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {
@@ -294,7 +295,7 @@ void TDSPE_Spark::Draw() {
       anyAlive = true;
     }
   }
-  if (!anyAlive) delete this;
+  if (!anyAlive) End();
 }
 
 TDSPLook TDSPE_Spark::Look() const {
@@ -398,7 +399,7 @@ void TDSPE_Lightning::Draw() {
       for (const QLineF& segment : segments_) canvas.drawLine(segment);
     }
   }
-  if (finite_ && bolts_ >= boltLimit_) delete this;
+  if (finite_ && bolts_ >= boltLimit_) End();
 }
 
 TDSPLook TDSPE_Lightning::Look() const {

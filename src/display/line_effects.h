@@ -1,8 +1,8 @@
 #pragma once
 // Display elements drawn with a pen: the pulsing hexagon cursor, the countdown ring, spark
 // bursts, the rising plume and lightning bolts. Each is heap-allocated and registers with its
-// surface; a spark burst without respawn and a finite lightning free themselves (delete this)
-// at the end of their own Draw.
+// surface; a spark burst without respawn and a finite lightning end themselves in their own
+// Draw (the surface frees them once that frame is out).
 
 #include <cstdint>
 #include <vector>
@@ -67,8 +67,10 @@ class TDSPE_Arc : public TDSPElem {
   // The pixels the ring may touch at its present place.
   QRect Area() const;
   TDSPLook Look() const override;
-  // A ring that only grew or shrank differs only in the quarters of the circle its two ends
-  // lie in: Qt strokes a ring as one curve per quarter, and only the last one changes.
+  // A ring that only grew or shrank differs only in the quarters of the circle its end passed
+  // over: Qt strokes a ring as one curve per quarter, and only the curves from the old end to
+  // the new one change. A jump back to full changes every quarter on the way, not only the two
+  // the ends lie in.
   QRegion Difference(const TDSPLook& before, const TDSPLook& now) const override;
 
   static constexpr float kBoxSize = 200;
@@ -115,7 +117,7 @@ class TDSPE_Spark : public TDSPElem {
               int32_t count, int32_t penWidth, bool respawn, bool unused = true);
 
   void Update(int64_t now) override;
-  // May free the element: touch nothing of it after calling.
+  // Ends the element (TDSPElem::End) on its last frame.
   void Draw() override;
   TDSPLook Look() const override;
 
@@ -171,7 +173,7 @@ class TDSPE_Lightning : public TDSPElem {
   ~TDSPE_Lightning() override;
 
   void Update(int64_t now) override;
-  // May free the element: touch nothing of it after calling.
+  // Ends the element (TDSPElem::End) on its last frame.
   void Draw() override;
   // Bolts may wander anywhere on the surface.
   TDSPLook Look() const override;

@@ -152,7 +152,7 @@ void TDSPE_FlashBmp::Update(int64_t now) {
 void TDSPE_FlashBmp::Draw() {
   TDSPE_Static::Draw();
   const bool finished = fadeIn_ ? Alpha() == 1 : Alpha() < 0.01f;
-  if (finished) delete this;
+  if (finished) End();
 }
 
 TDSPLook TDSPE_FlashBmp::Look() const {
@@ -347,7 +347,7 @@ void TDSPE_Startlight::Draw() {
   const qreal shrink = 1 - scale_;
   DSP->Canvas().drawImage(QPointF(X + shrink * width_ / 2, Y + shrink * height_ / 2), scratch_);
   // Ends on the frame it shrinks to nothing for the second time.
-  if (zeroCount_ > 1) delete this;
+  if (zeroCount_ > 1) End();
 }
 
 TDSPLook TDSPE_Startlight::Look() const {

@@ -3,8 +3,8 @@
 // strings, the spinning star and plain text.
 //
 // Every element is heap-allocated: the constructor registers it with its surface, the
-// destructor unregisters it, and the fading picture and the star free themselves (delete this)
-// at the end of their own Draw. Picture preparation (masks, tints, colour keys, the star's
+// destructor unregisters it, and the fading picture and the star end themselves in their own
+// Draw (the surface frees them once that frame is out). Picture preparation (masks, tints, colour keys, the star's
 // alpha) happens once at construction; a picture that fails to load is 0 x 0 and draws
 // nothing.
 
@@ -93,7 +93,7 @@ class TDSPE_FlashBmp : public TDSPE_Static {
   ~TDSPE_FlashBmp() override;
 
   void Update(int64_t now) override;
-  // May free the element: touch nothing of it after calling.
+  // Ends the element (TDSPElem::End) on its last frame.
   void Draw() override;
   // Restless: it ends in its Draw.
   TDSPLook Look() const override;
@@ -221,7 +221,7 @@ class TDSPE_Startlight : public TDSPElem {
   ~TDSPE_Startlight() override;
 
   void Update(int64_t now) override;
-  // May free the element: touch nothing of it after calling.
+  // Ends the element (TDSPElem::End) on its last frame.
   void Draw() override;
   TDSPLook Look() const override;
 

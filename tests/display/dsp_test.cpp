@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "display/dsp.h"
@@ -133,6 +136,51 @@ TEST_F(DspTest, CallbacksMayCreateAndFreeOtherElementsDuringThePass) {
   dsp.Render(0);
   EXPECT_EQ(dsp.Elems().size(), 2u);
   dsp.Render(0);
+}
+
+// Whatever an element's hook makes or frees during a pass, every element there when the pass
+// began is visited once, unless freed before its turn. One made while updating is updated in
+// that pass when it lies above the element that made it; one made while drawing is drawn from
+// the next frame on.
+TEST_F(DspTest, APassVisitsEachElementOnceWhateverHooksMakeOrFree) {
+  using TNames = std::vector<std::string>;
+  struct TCase {
+    std::string action;  // of a hook on b (layer 3): "make N" makes one on layer N, "free X" frees X
+    TNames updated;      // with the hook in b's Update
+    TNames drawn;        // with the hook in b's Draw
+  };
+  const TNames all{"a", "b", "c"};
+  const TCase cases[] = {
+      {"make 6", {"a", "b", "c", "new"}, all}, {"make 4", {"a", "b", "new", "c"}, all},
+      {"make 3", all, all},                    {"make 0", all, all},
+      {"free a", all, all},                    {"free c", {"a", "b"}, {"a", "b"}},
+      {"free b", all, all},
+  };
+  for (const TCase& c : cases)
+    for (bool inDraw : {false, true}) {
+      SCOPED_TRACE(c.action + (inDraw ? " while drawing" : " while updating"));
+      TNames visits;  // outlives the surface, whose leftover elements log their end
+      TDSP local(nullptr, 40, 50, 0, 0, "dat/x00", 1000);
+      std::map<std::string, TBlock*> blocks;
+      for (auto [name, layer] : {std::pair{"a", 1}, {"b", 3}, {"c", 5}})
+        blocks[name] = new TBlock(&local, layer, Red, &visits, name);
+      bool done = false;
+      (inDraw ? blocks["b"]->onDraw : blocks["b"]->onUpdate) = [&] {
+        if (std::exchange(done, true)) return;
+        if (c.action.starts_with("make")) {
+          new TBlock(&local, std::stoi(c.action.substr(5)), Red, &visits, "new");
+        } else {
+          delete blocks[c.action.substr(5)];
+        }
+      };
+      local.Render(0);
+      // The visits of the pass the hook ran in.
+      const std::string pass = inDraw ? ".draw" : ".update";
+      TNames visited;
+      for (const std::string& visit : visits)
+        if (visit.ends_with(pass)) visited.push_back(visit.substr(0, visit.size() - pass.size()));
+      EXPECT_EQ(visited, inDraw ? c.drawn : c.updated);
+    }
 }
 
 TEST_F(DspTest, DestroyingTheSurfaceFreesEveryElementLastPositionFirst) {

@@ -1,12 +1,15 @@
-// A surface that composes only what changed: a frame in which nothing changed is neither
-// composed nor handed on, and whatever changes, the frame shown is the one a full composition
-// would give.
+// A surface that composes only what changed and sends only that: a frame in which nothing
+// changed is neither composed nor handed on, and whatever changes, a screen that keeps only
+// the parts sent shows exactly the frame a full composition would give, after every frame.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <functional>
-#include <random>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -24,12 +27,23 @@ namespace {
 constexpr int64_t kFrequency = 1000;
 constexpr int kWidth = 160, kHeight = 120;
 
-class TCapture : public TFramePresenter {
+// A screen that gets nothing but the changed parts of each frame, as the X blitter sends them.
+// What was never sent stays transparent, which no frame is (its background is opaque).
+class TKeptScreen : public TFramePresenter {
  public:
-  void PresentFrame(const QImage&, int, int, const QRegion& area) override {
+  void PresentFrame(const QImage& frame, int, int, const QRegion& area) override {
+    if (shown.size() != frame.size()) {
+      shown = QImage(frame.size(), frame.format());
+      shown.fill(Qt::transparent);
+    }
+    for (const QRect& part : area & frame.rect())
+      for (int y = part.top(); y <= part.bottom(); ++y)
+        std::memcpy(shown.scanLine(y) + part.left() * 4, frame.constScanLine(y) + part.left() * 4,
+                    static_cast<size_t>(part.width()) * 4);
     changed = area;
     ++frames;
   }
+  QImage shown;
   QRegion changed;
   int frames = 0;
 };
@@ -53,29 +67,83 @@ std::string FirstDifference(const QImage& a, const QImage& b) {
   return "nowhere";
 }
 
-// One of each element kind that keeps a look, on one surface.
+// The elements of one surface that edits reach: one of each kind that keeps a look, made by
+// Build, and extras that edits and callbacks make and free.
 struct TScene {
-  explicit TScene(TDSP* dsp) {
-    pictures = {new TDSPE_Static(dsp, 4, "bmp/pic.bmp", 10, 10, 1),
-                TDSPE_Static::CreateKeyed(dsp, 6, "bmp/pic.bmp", 50, 20, 0.5f, 0xFF00FF00)};
-    digits = TDSPE_String::CreateMasked(dsp, 7, "bmp/num.bmp", "bmp/num.bmp", 30, 60, 5);
+  void Build(TDSP& dsp) {
+    pictures = {new TDSPE_Static(&dsp, 4, "bmp/pic.bmp", 10, 10, 1),
+                TDSPE_Static::CreateKeyed(&dsp, 6, "bmp/pic.bmp", 50, 20, 0.5f, 0xFF00FF00)};
+    digits = TDSPE_String::CreateMasked(&dsp, 7, "bmp/num.bmp", "bmp/num.bmp", 30, 60, 5);
     digits->Text = "*12";
-    strip = new TDSPE_Animation(dsp, 5, "bmp/strip.bmp", 90, 40, 3, kFrequency / 20);
-    outline = new TDSPE_Flash(dsp, 3, 0x80FFFF00, kFrequency / 10);
+    strip = new TDSPE_Animation(&dsp, 5, "bmp/strip.bmp", 90, 40, 3, kFrequency / 20);
+    outline = new TDSPE_Flash(&dsp, 3, 0x80FFFF00, kFrequency / 10);
     outline->X = outline->Y = 60;
-    ring = new TDSPE_Arc(dsp, 2, 70);
+    ring = new TDSPE_Arc(&dsp, 2, 70);
     ring->X = -40;
     ring->Y = -60;
-    text = new TDSPE_Text(dsp, 8, "DejaVu Sans", 12, 0xFFFFFFFF, "Hi", 100, 80);
-    all = {pictures[0], pictures[1], digits, strip, outline, ring, text};
+    text = new TDSPE_Text(&dsp, 8, "DejaVu Sans", 12, 0xFFFFFFFF, "Hi", 100, 80);
+    fixed = {pictures[0], pictures[1], digits, strip, outline, ring, text};
   }
+  // Frees the extra at index % count, if there is any.
+  void FreeExtra(size_t index) {
+    if (extras.empty()) return;
+    const auto position = extras.begin() + static_cast<std::ptrdiff_t>(index % extras.size());
+    TDSPElem* elem = *position;
+    extras.erase(position);
+    delete elem;
+  }
+  TDSPElem* Element(size_t index) const {
+    return index < fixed.size() ? fixed[index] : extras[(index - fixed.size()) % extras.size()];
+  }
+  size_t Count() const { return fixed.size() + extras.size(); }
+
   std::vector<TDSPE_Static*> pictures;
-  TDSPE_String* digits;
-  TDSPE_Animation* strip;
-  TDSPE_Flash* outline;
-  TDSPE_Arc* ring;
-  TDSPE_Text* text;
-  std::vector<TDSPElem*> all;
+  TDSPE_String* digits = nullptr;
+  TDSPE_Animation* strip = nullptr;
+  TDSPE_Flash* outline = nullptr;
+  TDSPE_Arc* ring = nullptr;
+  TDSPE_Text* text = nullptr;
+  std::vector<TDSPElem*> fixed;
+  std::vector<TDSPElem*> extras;
+  // Bolts that never end.
+  std::vector<TDSPElem*> bolts;
+  int ended = 0;  // fades finished
+};
+
+// One scene on two surfaces: one that composes only what changed, seen through a screen that
+// keeps only what was sent, and one composed whole every frame. Edits and frames go to both
+// alike, with the same random numbers.
+class TTwins {
+ public:
+  explicit TTwins(uint32_t seed) : pick_(seed) { new TAlwaysNew(&whole_, -100); }
+
+  // edit(surface, scene) on each surface, both times from the same random state.
+  template <typename Edit>
+  void Both(Edit edit) {
+    const uint32_t seed = pick_();
+    RandomSeed(seed);
+    edit(resting_, scenes_[0]);
+    RandomSeed(seed);
+    edit(whole_, scenes_[1]);
+  }
+  // A frame at now on both surfaces: passes when the screen shows the whole frame.
+  ::testing::AssertionResult Frame(int64_t now) {
+    Both([now](TDSP& dsp, TScene&) { dsp.Render(now); });
+    if (screen_.shown == whole_.BackBuffer()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the screen differs from the whole frame first at "
+                                         << FirstDifference(screen_.shown, whole_.BackBuffer());
+  }
+  // A choice of 0..n-1 for the test's own decisions, apart from the game's random numbers.
+  int Below(int n) { return static_cast<int>(pick_() % static_cast<uint32_t>(std::max(n, 1))); }
+  const TScene& Scene() const { return scenes_[0]; }
+
+ private:
+  std::mt19937 pick_;
+  // Outlive the surfaces, whose elements' callbacks reach them.
+  std::array<TScene, 2> scenes_;
+  TKeptScreen screen_;
+  TDSP resting_{&screen_, kWidth, kHeight, 0, 0, "dat/x00", kFrequency};
+  TDSP whole_{nullptr, kWidth, kHeight, 0, 0, "dat/x00", kFrequency};
 };
 
 class RestTest : public ::testing::Test {
@@ -88,6 +156,11 @@ class RestTest : public ::testing::Test {
     QImage picture = SolidPicture(12, 9, 0xFFFF8000);
     picture.setPixel(3, 3, 0xFF00FF00);
     SavePicture(picture, dir.File("bmp/pic.bmp"));
+    QImage big(50, 40, QImage::Format_ARGB32);
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 50; ++x) big.setPixel(x, y, qRgb(200 - x * 3, 60 + y * 4, 120));
+    SavePicture(big, dir.File("bmp/big.bmp"));
+    SavePicture(SolidPicture(kWidth, kHeight, 0xFF2080C0), dir.File("bmp/veil.bmp"));
     QImage strip(18, 6, QImage::Format_ARGB32);
     for (int x = 0; x < 18; ++x)
       for (int y = 0; y < 6; ++y) strip.setPixel(x, y, x % 6 == y ? 0xFF000000 : qRgb(40 * (x / 6) + 60, 200, 90));
@@ -102,7 +175,7 @@ class RestTest : public ::testing::Test {
 };
 
 TEST_F(RestTest, AnUnchangedFrameIsNotSentAndASmallChangeSendsOnlyItsArea) {
-  TCapture window;
+  TKeptScreen window;
   TDSP dsp(&window, kWidth, kHeight, 0, 0, "dat/x00", kFrequency);
   auto* picture = new TDSPE_Static(&dsp, 1, "bmp/pic.bmp", 10, 10, 1);
   dsp.Render(1);
@@ -132,7 +205,7 @@ TEST_F(RestTest, AnUnchangedFrameIsNotSentAndASmallChangeSendsOnlyItsArea) {
 }
 
 TEST_F(RestTest, EffectsThatShowNothingStillEndOnTime) {
-  TCapture window;
+  TKeptScreen window;
   TDSP dsp(&window, kWidth, kHeight, 0, 0, "dat/x00", kFrequency);
   std::vector<std::string> ended;
   auto* fade = new TDSPE_FlashBmp(&dsp, 1, "bmp/missing.bmp", 5, 5, 0, true, 0.1f);
@@ -147,55 +220,141 @@ TEST_F(RestTest, EffectsThatShowNothingStillEndOnTime) {
   EXPECT_EQ(window.frames, 1) << "nothing was ever shown but the first frame";
 }
 
-// Random edits of every kind, applied alike to a resting surface and to one composed whole
-// every frame: after every frame both show exactly the same picture.
-TEST_F(RestTest, WhateverChangesTheFrameEqualsAFullComposition) {
-  TDSP resting(nullptr, kWidth, kHeight, 0, 0, "dat/x00", kFrequency);
-  TDSP whole(nullptr, kWidth, kHeight, 0, 0, "dat/x00", kFrequency);
-  new TAlwaysNew(&whole, -100);
-  TScene a(&resting), b(&whole);
-  // The same edit on both surfaces (anything random is picked before).
-  auto both = [&](const std::function<void(TDSP&, TScene&)>& edit) {
-    edit(resting, a);
-    edit(whole, b);
-  };
-  RandomSeed(5);
-  std::mt19937 pick(99);
-  auto below = [&](int n) { return static_cast<int>(pick() % static_cast<unsigned>(n)); };
+// The countdown ring, centred on the surface so that each quarter shows part of it, jumping
+// between ends in every quarter (both ways round), then counting down and dropping back to
+// full from every point, brightening now and then as the hurry-up does.
+TEST_F(RestTest, TheRingOnScreenIsWholeAfterEveryJumpAndDrop) {
+  TTwins twins(1);
+  twins.Both([](TDSP& dsp, TScene& s) {
+    s.ring = new TDSPE_Arc(&dsp, 2, 100);
+    s.ring->X = -20;
+    s.ring->Y = -40;
+  });
   int64_t now = kFrequency;
-  for (int frame = 0; frame < 400; ++frame) {
-    const int element = below(static_cast<int>(a.all.size()));
-    const float x = static_cast<float>(below(200) - 20) + 0.25f * below(4), y = static_cast<float>(below(150) - 15);
-    const int edit = below(12);
-    switch (edit) {
-      case 0: both([&](TDSP&, TScene& s) { s.all[element]->X = x, s.all[element]->Y = y; }); break;
-      case 1: both([&](TDSP&, TScene& s) { s.all[element]->Visible = !s.all[element]->Visible; }); break;
+  auto show = [&](float percent, uint8_t alpha) {
+    twins.Both([&](TDSP&, TScene& s) { s.ring->Percent = percent, s.ring->Alpha = alpha; });
+    return twins.Frame(now += 17);
+  };
+  const float ends[] = {100, 97, 80, 70, 55, 45, 30, 20, 5, 0.5f, 0, -5, -30, -45, -55, -80, -100, 130};
+  for (float from : ends)
+    for (float to : ends) {
+      ASSERT_TRUE(show(from, 30)) << "at " << from << " %";
+      ASSERT_TRUE(show(to, 30)) << "jumping from " << from << " % to " << to << " %";
+    }
+  for (float left = 100; left >= 0; left -= 0.5f) {
+    const auto alpha = static_cast<uint8_t>(static_cast<int>(left) % 9 == 0 ? 80 : 30);
+    ASSERT_TRUE(show(left, alpha)) << "counting down at " << left << " %";
+    ASSERT_TRUE(show(100, 30)) << "dropping at " << left << " %";
+  }
+}
+
+// A fade whose end makes an element on some layer, or frees one, among translucent pictures on
+// layers 1, 3 and 5 (so a picture drawn twice or not at all shows). In the frame the fade ends
+// a veil over everything appears, so that frame is sent whole and anything it got wrong would
+// stay on screen.
+TEST_F(RestTest, FadesEndingMakeOrFreeElementsOnAnyLayerAndTheScreenStaysWhole) {
+  struct TCase {
+    int fadeLayer;
+    bool make;  // else free
+    int layer;  // of the element made or freed
+  };
+  std::vector<TCase> cases;
+  for (int fadeLayer : {0, 2, 4, 6}) {
+    for (int layer = 0; layer <= 6; ++layer) cases.push_back({fadeLayer, true, layer});
+    for (int layer : {1, 3, 5}) cases.push_back({fadeLayer, false, layer});
+  }
+  for (const TCase& c : cases) {
+    SCOPED_TRACE("fade on layer " + std::to_string(c.fadeLayer) + (c.make ? " making" : " freeing") +
+                 " an element on layer " + std::to_string(c.layer));
+    TTwins twins(7);
+    twins.Both([&](TDSP& dsp, TScene& s) {
+      for (int layer : {1, 3, 5})
+        s.extras.push_back(new TDSPE_Static(&dsp, layer, "bmp/big.bmp", 8.0f * layer, 6.0f * layer, 0.5f));
+      s.pictures = {new TDSPE_Static(&dsp, 9, "bmp/veil.bmp", 0, 0, 0.3f)};
+      s.pictures[0]->Visible = false;
+      auto* fade = new TDSPE_FlashBmp(&dsp, c.fadeLayer, "bmp/pic.bmp", 30, 25, 0, true, 0.045f);
+      fade->OnFinish = [&dsp, &s, c](int32_t) {
+        ++s.ended;
+        if (c.make) {
+          s.extras.push_back(new TDSPE_Static(&dsp, c.layer, "bmp/big.bmp", 70, 50, 0.5f));
+          return;
+        }
+        const auto freed = std::find_if(s.extras.begin(), s.extras.end(),
+                                        [&](const TDSPElem* e) { return e->Layer == c.layer; });
+        s.FreeExtra(static_cast<size_t>(freed - s.extras.begin()));
+      };
+    });
+    // The fade starts on the first frame and ends on the sixth, 0.05 s later.
+    for (int frame = 0; frame < 9; ++frame) {
+      if (frame == 5) twins.Both([](TDSP&, TScene& s) { s.pictures[0]->Visible = true; });
+      ASSERT_TRUE(twins.Frame(kFrequency + 10 * frame)) << "frame " << frame;
+      ASSERT_EQ(twins.Scene().ended, frame < 5 ? 0 : 1) << "frame " << frame;
+    }
+  }
+}
+
+// Random edits of every kind, made alike on both surfaces, frame after frame: fades whose end
+// makes or frees elements on any layer, boxes that spark or vanish when they hit a wall,
+// sparks, plumes, bolts and stars, moves, hides, opacity, text and ring changes, and
+// background work.
+class TRandomMix {
+ public:
+  explicit TRandomMix(TTwins& twins) : twins_(twins) {}
+
+  void Edit() {
+    // A bolt that never ends makes every frame whole while it lasts: it lasts a frame or two.
+    if (!twins_.Scene().bolts.empty() && twins_.Below(2) == 0)
+      Both([](TDSP&, TScene& s) {
+        delete s.bolts.back();
+        s.bolts.pop_back();
+      });
+    const int layer = twins_.Below(12) - 1;
+    const float x = static_cast<float>(twins_.Below(200) - 20) + 0.25f * static_cast<float>(twins_.Below(4));
+    const float y = static_cast<float>(twins_.Below(150) - 15);
+    const int element = twins_.Below(64);
+    const int choice = twins_.Below(20);
+    lastEdit = choice;
+    switch (choice) {
+      case 0:
+        Both([&](TDSP&, TScene& s) {
+          TDSPElem* e = s.Element(element % s.Count());
+          e->X = x, e->Y = y;
+        });
+        break;
+      case 1:
+        Both([&](TDSP&, TScene& s) {
+          TDSPElem* e = s.Element(element % s.Count());
+          e->Visible = !e->Visible;
+        });
+        break;
       case 2: {
-        const float alpha = 0.1f * static_cast<float>(below(11));
-        both([&](TDSP&, TScene& s) { s.pictures[1]->SetAlpha(alpha); });
+        const float alpha = 0.1f * static_cast<float>(twins_.Below(11));
+        Both([&](TDSP&, TScene& s) { s.pictures[1]->SetAlpha(alpha); });
         break;
       }
       case 3: {
-        const std::string text = std::to_string(below(1000)) + (below(2) ? "*" : "");
-        both([&](TDSP&, TScene& s) { s.digits->Text = text; });
+        const std::string text = std::to_string(twins_.Below(1000)) + (twins_.Below(2) ? "*" : "");
+        Both([&](TDSP&, TScene& s) { s.digits->Text = text; });
         break;
       }
       case 4: {
-        const float percent = static_cast<float>(below(240) - 120);
-        const auto alpha = static_cast<uint8_t>(below(2) ? 30 : 80);
-        both([&](TDSP&, TScene& s) { s.ring->Percent = percent, s.ring->Alpha = alpha; });
+        const float percent = static_cast<float>(twins_.Below(240) - 120);
+        const auto alpha = static_cast<uint8_t>(twins_.Below(2) ? 30 : 80);
+        Both([&](TDSP&, TScene& s) { s.ring->Percent = percent, s.ring->Alpha = alpha; });
         break;
       }
       case 5: {
-        const TARGB color = below(2) ? 0x64FFFF00 : 0x96FF0000;
-        both([&](TDSP&, TScene& s) { s.outline->SetColor(color); });
+        const TARGB color = twins_.Below(2) ? 0x64FFFF00 : 0x96FF0000;
+        Both([&](TDSP&, TScene& s) { s.outline->SetColor(color); });
         break;
       }
-      case 6: both([&](TDSP& dsp, TScene& s) { dsp.DrawElemOnBackground(s.pictures[0]); }); break;
-      case 7: both([&](TDSP& dsp, TScene&) { dsp.DrawMaskedOnBackground("bmp/pic.bmp", "bmp/pic.bmp", QRectF(x, y, 7, 5)); }); break;
+      case 6: Both([&](TDSP& dsp, TScene& s) { dsp.DrawElemOnBackground(s.pictures[0]); }); break;
+      case 7:
+        Both([&](TDSP& dsp, TScene&) { dsp.DrawMaskedOnBackground("bmp/pic.bmp", "bmp/pic.bmp", QRectF(x, y, 7, 5)); });
+        break;
       case 8: {
-        const int which = below(4);
-        both([&](TDSP& dsp, TScene&) {
+        const int which = twins_.Below(4);
+        Both([&](TDSP& dsp, TScene&) {
           if (which == 0) dsp.SaveBackground();
           if (which == 1) dsp.GrayBackground();
           if (which == 2) dsp.BlendSavedBackground(0.4f);
@@ -203,27 +362,97 @@ TEST_F(RestTest, WhateverChangesTheFrameEqualsAFullComposition) {
         });
         break;
       }
-      case 9: {
-        const bool fadeIn = below(2);
-        both([&](TDSP& dsp, TScene&) { new TDSPE_FlashBmp(&dsp, 9, "bmp/pic.bmp", x, y, 0, fadeIn, 0.05f); });
+      case 9:
+      case 10: Fade(layer, x, y, element); break;
+      case 11: {
+        const QString text = twins_.Below(2) ? "Hi" : "Low";
+        Both([&](TDSP&, TScene& s) { s.text->Text = text; });
         break;
       }
-      case 10: {
-        const QString text = below(2) ? "Hi" : "Low";
-        both([&](TDSP&, TScene& s) { s.text->Text = text; });
+      case 12: {
+        const bool respawn = twins_.Below(4) == 0;
+        Both([&](TDSP& dsp, TScene& s) {
+          auto* sparks = new TDSPE_Spark(&dsp, layer, 0xFFFF6464, x, y, 60, -20, 40, 12, 2, respawn);
+          if (respawn) s.extras.push_back(sparks);
+        });
         break;
       }
-      default: break;  // time alone moves the strip and the outline's pen
+      case 13: Box(layer, x, y); break;
+      case 14: {
+        const bool finite = twins_.Below(3) != 0;
+        Both([&](TDSP& dsp, TScene& s) {
+          auto* bolt =
+              new TDSPE_Lightning(&dsp, layer, 0xFFDCDCFF, x, y, x + 80, y + 10, 1, 3, 6, 7, 6, nullptr, finite);
+          if (!finite) s.bolts.push_back(bolt);
+        });
+        break;
+      }
+      case 15:
+        Both([&](TDSP& dsp, TScene&) { new TDSPE_Startlight(&dsp, layer, "bmp/pic.bmp", QPointF(x, y)); });
+        break;
+      case 16:
+        Both([&](TDSP& dsp, TScene& s) { s.extras.push_back(new TDSPE_Temp(&dsp, layer, 0xFF80FF80, x, y, 30, 8, 2)); });
+        break;
+      case 17: Both([&](TDSP&, TScene& s) { s.FreeExtra(static_cast<size_t>(element)); }); break;
+      default: break;  // time alone moves the strip, the outline's pen and every effect
     }
-    now += kFrequency / 60 + below(20);
-    const int seed = below(1000);
-    RandomSeed(seed);
-    resting.Render(now);
-    RandomSeed(seed);
-    whole.Render(now);
-    ASSERT_EQ(resting.BackBuffer(), whole.BackBuffer())
-        << "frame " << frame << " after edit " << edit << " of element " << element << ", first at "
-        << FirstDifference(resting.BackBuffer(), whole.BackBuffer());
+  }
+  int lastEdit = -1;
+
+ private:
+  template <typename Edit>
+  void Both(Edit edit) {
+    twins_.Both(edit);
+  }
+
+  // A fade in or out whose end makes a picture on another layer, or frees an extra.
+  void Fade(int layer, float x, float y, int element) {
+    const bool fadeIn = twins_.Below(2);
+    const bool make = twins_.Below(2);
+    const int otherLayer = twins_.Below(12) - 1;
+    const float duration = 0.03f * static_cast<float>(twins_.Below(4));
+    Both([=](TDSP& dsp, TScene& s) {
+      auto* fade = new TDSPE_FlashBmp(&dsp, layer, "bmp/big.bmp", x, y, 0, fadeIn, duration);
+      fade->OnFinish = [&dsp, &s, make, otherLayer, x, y, element](int32_t) {
+        if (make) {
+          s.extras.push_back(new TDSPE_Static(&dsp, otherLayer, "bmp/big.bmp", y, x, 0.5f));
+        } else {
+          s.FreeExtra(static_cast<size_t>(element));
+        }
+      };
+    });
+  }
+
+  // A box that sparks when it hits a wall, and now and then vanishes there.
+  void Box(int layer, float x, float y) {
+    const int sparkLayer = twins_.Below(12) - 1;
+    Both([=](TDSP& dsp, TScene& s) {
+      auto* box = new TDSPE_Bounce(&dsp, layer, "bmp/strip.bmp", x, y, 3, kFrequency / 20, 150);
+      box->OnMove = [&dsp, &s, sparkLayer](TDSPE_Bounce* moved, bool hitEdge) {
+        if (!hitEdge) return;
+        new TDSPE_Spark(&dsp, sparkLayer, 0xFFFFFF00, moved->X, moved->Y, 50, 0, 0, 6, 1, false);
+        if (Random(3) != 0) return;
+        const auto self = std::find(s.extras.begin(), s.extras.end(), moved);
+        if (self != s.extras.end()) s.FreeExtra(static_cast<size_t>(self - s.extras.begin()));
+      };
+      s.extras.push_back(box);
+    });
+  }
+
+  TTwins& twins_;
+};
+
+TEST_F(RestTest, WhateverChangesTheScreenEqualsAFullComposition) {
+  for (uint32_t seed : {99u, 5u, 2026u, 31337u}) {
+    TTwins twins(seed);
+    twins.Both([](TDSP& dsp, TScene& s) { s.Build(dsp); });
+    TRandomMix mix(twins);
+    int64_t now = kFrequency;
+    for (int frame = 0; frame < 600; ++frame) {
+      mix.Edit();
+      now += kFrequency / 60 + twins.Below(20);
+      ASSERT_TRUE(twins.Frame(now)) << "seed " << seed << ", frame " << frame << " after edit " << mix.lastEdit;
+    }
   }
 }
 
