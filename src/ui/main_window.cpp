@@ -78,6 +78,25 @@ QLabel* StatusLabel(QWidget* parent, const QRect& place, int pixelHeight, const 
   return label;
 }
 
+// Laid over the play field while the Pause button holds the game: the frozen field dimmed under
+// "Paused". Painted when shown, like any widget; the game makes no frames meanwhile.
+class TPauseCover : public QWidget {
+ public:
+  explicit TPauseCover(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0, 0, 0, 150));
+    painter.setFont(TahomaFont(36, true));
+    painter.setPen(Qt::white);
+    painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Paused"));
+  }
+};
+
 QLabel* PictureLabel(QWidget* parent, const QRect& place, const QImage& picture) {
   auto* label = new QLabel(parent);
   label->setGeometry(place);
@@ -139,6 +158,8 @@ TfrmMain::TfrmMain(QWidget* parent)
 
   pb_ = new TPlayField(this);
   pb_->setGeometry(221, 20, 400, 500);
+  pauseCover_ = new TPauseCover(this);
+  pauseCover_->setGeometry(pb_->geometry());
   CreateLabels();
   FormCreate();
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
@@ -148,15 +169,19 @@ TfrmMain::TfrmMain(QWidget* parent)
 TfrmMain::~TfrmMain() { FormDestroy(); }
 
 void TfrmMain::CreateLabels() {
-  lPlayerName = StatusLabel(this, QRect(53, 118, 115, 13), 11, QStringLiteral("Anonymous Player"));
-  lLevel = StatusLabel(this, QRect(102, 155, 76, 18), 12, QStringLiteral("1"));
-  lMoney = StatusLabel(this, QRect(98, 192, 80, 18), 12, QStringLiteral("$0"));
-  lUnitPrice = StatusLabel(this, QRect(127, 230, 51, 18), 12, QStringLiteral("$0"));
-  lEff = StatusLabel(this, QRect(126, 267, 51, 18), 12, QStringLiteral("0"));
-  lTitle = StatusLabel(this, QRect(53, 332, 115, 13), 11, QStringLiteral("Excellent"));
+  // Empty, without medals or rank, until a player is chosen.
+  lPlayerName = StatusLabel(this, QRect(53, 118, 115, 13), 11, QString());
+  lLevel = StatusLabel(this, QRect(102, 155, 76, 18), 12, QString());
+  lMoney = StatusLabel(this, QRect(98, 192, 80, 18), 12, QString());
+  lUnitPrice = StatusLabel(this, QRect(127, 230, 51, 18), 12, QString());
+  lEff = StatusLabel(this, QRect(126, 267, 51, 18), 12, QString());
+  lTitle = StatusLabel(this, QRect(53, 332, 115, 13), 11, QString());
   const QImage medal(QStringLiteral(":/pictures/medal.png"));
   const int medalTops[] = {152, 188, 225, 262};
-  for (int i = 0; i < 4; ++i) Medals[i] = PictureLabel(this, QRect(21, medalTops[i], 24, 31), medal);
+  for (int i = 0; i < 4; ++i) {
+    Medals[i] = PictureLabel(this, QRect(21, medalTops[i], 24, 31), medal);
+    Medals[i]->hide();
+  }
   imgNextHexSet = PictureLabel(this, QRect(320, 531, 16, 12), QImage());
 }
 
@@ -222,6 +247,7 @@ void TfrmMain::CreateStages() {
   running->OnLevelError = [this](const std::string& message) { ShowLoadErrors(message); };
   running->OnRowsCleared = [this](int32_t) { progress_->update(); };
   running->OnPassRows = [this](int32_t) { progress_->update(); };
+  running->OnLeave = [this] { progress_->update(); };
   new TGmStage_Clearup(stageList_.get());
   new TGmStage_Editor(stageList_.get());
   std::string errors;
@@ -342,7 +368,7 @@ void TfrmMain::UpdateMedal(int32_t Category) {
   Medals[Category]->setVisible(shown);
   int visible = 0;
   for (const QLabel* medal : Medals) visible += !medal->isHidden();
-  lTitle->setText(QString::fromLatin1(RankTitles[visible]));
+  lTitle->setText(Players.Current() ? QString::fromLatin1(RankTitles[visible]) : QString());
 }
 
 void TfrmMain::RefreshHighScores() {
@@ -422,6 +448,7 @@ void TfrmMain::WithGamePaused(const std::function<void()>& dialog) {
 void TfrmMain::PlayerClick() {
   if (!stageList_) return;
   while (stageList_->IsPaused()) stageList_->Resume();
+  pauseCover_->hide();
   // An inactive pause undone here must not be undone again at the next activation.
   inactivePause_ = false;
   WithGamePaused([this] {
@@ -469,6 +496,7 @@ void TfrmMain::PauseClick() {
     stageList_->Resume();
   else
     PauseGame();
+  pauseCover_->setVisible(stageList_->IsPaused());
 }
 
 void TfrmMain::QuitClick() { close(); }
