@@ -109,7 +109,15 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
                           float(a.blueF() * (1 - t) + b.blueF() * t));
 }
 
-void PaintPaper(QImage& image, uint64_t seed, bool periodic, bool burnEdges) {
+// The three colours a texture is mixed from: its base, what its pale blotches and what its dark
+// ones tend to.
+struct TPaperColours {
+  QColor base, pale, dark;
+};
+const TPaperColours ParchmentColours{palette::Parchment, QColor(250, 242, 215), palette::MidBrown};
+const TPaperColours LeatherColours{QColor(78, 50, 28), QColor(98, 66, 38), QColor(44, 26, 12)};
+
+void PaintPaper(QImage& image, uint64_t seed, bool periodic, bool burnEdges, const TPaperColours& colours) {
   const int w = image.width(), h = image.height();
   const TValueNoise coarse(w, h, 32, seed), fine(w, h, 8, seed + 1), grain(w, h, 2, seed + 2);
   for (int y = 0; y < h; ++y) {
@@ -123,8 +131,8 @@ void PaintPaper(QImage& image, uint64_t seed, bool periodic, bool burnEdges) {
         const double edge = std::min({x, y, w - 1 - x, h - 1 - y}) / 40.0;
         shade += 0.75 * std::max(0.0, 1.0 - edge) * std::max(0.0, 1.0 - edge);
       }
-      const QColor c = shade < 0 ? Mix(palette::Parchment, QColor(250, 242, 215), -shade)
-                                 : Mix(palette::Parchment, palette::MidBrown, shade * 0.8);
+      const QColor c = shade < 0 ? Mix(colours.base, colours.pale, -shade)
+                                 : Mix(colours.base, colours.dark, shade * 0.8);
       line[x] = c.rgb();
     }
   }
@@ -132,10 +140,10 @@ void PaintPaper(QImage& image, uint64_t seed, bool periodic, bool burnEdges) {
 }  // namespace
 
 void PaintParchment(QImage& image, uint64_t seed, bool burnEdges) {
-  PaintPaper(image, seed, false, burnEdges);
+  PaintPaper(image, seed, false, burnEdges, ParchmentColours);
 }
 
-void PaintPeriodicParchment(QImage& image, uint64_t seed) { PaintPaper(image, seed, true, false); }
+void PaintPeriodicLeather(QImage& image, uint64_t seed) { PaintPaper(image, seed, true, false, LeatherColours); }
 
 void DrawBevel(QPainter& painter, const QRectF& rect, double width, const QColor& base) {
   const QRectF inner = rect.adjusted(width, width, -width, -width);

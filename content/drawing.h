@@ -57,9 +57,11 @@ void DrawOutlinedText(QPainter& painter, const QString& text, const QFont& font,
 QImage WhiteOnBlack(int width, int height, const QPainterPath& shape, bool smooth = true);
 
 // Paper texture: a base colour with soft blotches and fibres; darkens towards the edges when
-// burnEdges is set. Periodic textures tile seamlessly (used for the dialog tile).
+// burnEdges is set.
 void PaintParchment(QImage& image, uint64_t seed, bool burnEdges);
-void PaintPeriodicParchment(QImage& image, uint64_t seed);
+// The same grain in dark brown leather, tiling seamlessly: the dialog tile, dark enough for the
+// light text written on it.
+void PaintPeriodicLeather(QImage& image, uint64_t seed);
 
 // A bevelled frame of the given width inside rect, light on top-left, dark on bottom-right.
 void DrawBevel(QPainter& painter, const QRectF& rect, double width, const QColor& base);

@@ -29,7 +29,8 @@ const char* const Body = R"(
 <p>a puzzle of falling gems</p>
 <nav><a href="#play">How to play</a><a href="#controls">Controls</a><a href="#scoring">Scoring</a>
 <a href="#countdown">Countdown</a><a href="#boxes">Boxes</a><a href="#levels">Levels and map</a>
-<a href="#players">Players</a><a href="#options">Options</a><a href="#editor">Level editor</a></nav>
+<a href="#players">Players</a><a href="#options">Options</a><a href="#editor">Level editor</a>
+<a href="#about">About</a></nav>
 
 <h2 id="play">How to play</h2>
 <p>The board holds 18 rows of 12 hexagonal cells. You hold a set of four gems of one colour that

@@ -6,16 +6,17 @@
 #include "pictures.h"
 
 namespace {
+// Dark enough for the light grey caption the buttons write on it.
 QImage ButtonFace(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   QPainter painter(&image);
   SetSmooth(painter, true);
   QLinearGradient face(0, 0, 0, height);
-  face.setColorAt(0, QColor(196, 160, 104));
-  face.setColorAt(0.5, palette::Tan);
-  face.setColorAt(1, QColor(122, 88, 48));
+  face.setColorAt(0, QColor(110, 78, 44));
+  face.setColorAt(0.5, QColor(90, 62, 34));
+  face.setColorAt(1, QColor(62, 42, 22));
   painter.fillRect(image.rect(), face);
-  DrawBevel(painter, QRectF(1, 1, width - 2, height - 2), 2, palette::Tan);
+  DrawBevel(painter, QRectF(1, 1, width - 2, height - 2), 2, QColor(96, 66, 38));
   painter.setPen(QPen(palette::DarkBrown, 1));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(0.5, 0.5, width - 1, height - 1));
@@ -24,7 +25,7 @@ QImage ButtonFace(int width, int height) {
 
 QImage DialogTile() {
   QImage image(64, 64, QImage::Format_RGB32);
-  PaintPeriodicParchment(image, 0xC09);
+  PaintPeriodicLeather(image, 0xC09);
   return image;
 }
 

@@ -15,8 +15,8 @@ run_suite() {
   ctest --test-dir "$dir" --output-on-failure -j"$jobs"
 }
 
-echo "== Normal build"
-run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRILLOR_BENCH=ON
+echo "== Normal build (a compiler warning fails it)"
+run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRILLOR_BENCH=ON -DBRILLOR_WERROR=ON
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -25,6 +25,10 @@ std::string HexagonBitmapFile(uint8_t Code);
 // The same gem with the shape of its colour on it: "bmp/symbols/hexagonNN.bmp"; empty for an
 // empty cell. CodeFromBitmapFile reads it back like the plain picture.
 std::string SymbolGemFile(uint8_t Code);
+// The picture a gem is shown with: the symbol one when symbols on gems are on, else the plain.
+inline std::string GemPictureFile(uint8_t Code, bool Symbols) {
+  return Symbols ? SymbolGemFile(Code) : HexagonBitmapFile(Code);
+}
 // The plain-gem mask for 0-4, the chip mask for 10-24, empty otherwise.
 std::string HexagonMaskFile(uint8_t Code);
 // Recovers the code from a picture name made by HexagonBitmapFile: the two digits after

@@ -387,19 +387,29 @@ void TDSPE_Lightning::Update(int64_t now) {
 void TDSPE_Lightning::Draw() {
   QPainter& canvas = DSP->Canvas();
   for (int32_t bolt = 0; bolt < bolts_; ++bolt) {
-    pen_.setColor(QColor::fromRgba(WithAlpha(Color, Random(255))));
+    pen_.setColor(QColor::fromRgba(WithAlpha(Color, MinAlpha + Random(255 - MinAlpha))));
     pen_.setWidthF(PickPenWidth());
-    canvas.setPen(pen_);
     WalkBolt(segments_);
-    // Qt draws a one-pixel pen's joined segments without repeating the pixel they share, which
-    // would make a translucent bolt lighter at its joints: thin pens go segment by segment.
-    if (pen_.widthF() > 1) {
-      canvas.drawLines(segments_.data(), static_cast<int>(segments_.size()));
-    } else {
-      for (const QLineF& segment : segments_) canvas.drawLine(segment);
+    if (qAlpha(Halo) > 0) {
+      QPen halo = pen_;
+      halo.setColor(QColor::fromRgba(Halo));
+      halo.setWidthF(pen_.widthF() + 2);
+      DrawSegments(canvas, halo);
     }
+    DrawSegments(canvas, pen_);
   }
   if (finite_ && bolts_ >= boltLimit_) End();
+}
+
+void TDSPE_Lightning::DrawSegments(QPainter& canvas, const QPen& pen) {
+  canvas.setPen(pen);
+  // Qt draws a one-pixel pen's joined segments without repeating the pixel they share, which
+  // would make a translucent bolt lighter at its joints: thin pens go segment by segment.
+  if (pen.widthF() > 1) {
+    canvas.drawLines(segments_.data(), static_cast<int>(segments_.size()));
+  } else {
+    for (const QLineF& segment : segments_) canvas.drawLine(segment);
+  }
 }
 
 TDSPLook TDSPE_Lightning::Look() const {

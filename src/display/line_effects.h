@@ -162,7 +162,8 @@ class TDSPE_Temp : public TDSPElem {
 };
 
 // Random lightning bolts from x = X (y near Y) to x = EndX (y near TargetY), Bolts of them per
-// frame, each with a random translucency and a pen width in MinWidth..MaxWidth. A finite one
+// frame, each with a random translucency of at least MinAlpha and a pen width in
+// MinWidth..MaxWidth, laid on a darker Halo two pixels wider when the halo is not transparent. A finite one
 // starts with no bolts, adds three every tenth of a second, frees itself once it reaches the
 // bolt count it was made with and reports OnFinish(Y) from its destructor.
 class TDSPE_Lightning : public TDSPElem {
@@ -195,9 +196,12 @@ class TDSPE_Lightning : public TDSPElem {
   TARGB Color;
   float EndX;
   float TargetY;
+  uint8_t MinAlpha = 0;
+  TARGB Halo = 0;
 
  private:
   qreal PickPenWidth() const;
+  void DrawSegments(QPainter& canvas, const QPen& pen);
 
   int64_t lastStep_ = 0;
   QPen pen_;

@@ -46,8 +46,8 @@ int ReplaceFile(const std::string& path, std::string_view bytes) {
 
 // Without this a power cut soon after the rename can bring back the old directory entry.
 void SyncFolderOf(const std::string& path) {
-  std::string folder = std::filesystem::path(path).parent_path().string();
-  if (folder.empty()) folder = ".";
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  const std::filesystem::path folder = parent.empty() ? std::filesystem::path(".") : parent;
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);

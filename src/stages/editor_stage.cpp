@@ -50,11 +50,8 @@ void TGmStage_Editor::Init() {
                                       QStringLiteral("Editor"), 0, 400);
   Info->Visible = false;
   GemSprites.clear();
-  for (uint8_t code : GemStampCodes) {
-    GemSprites.emplace_back(
-        TDSPE_Static::CreateMasked(dsp, 0, HexagonBitmapFile(code), HexagonMaskFile(code), 0, 0));
-    GemSprites.back()->Visible = false;
-  }
+  symbolsShown_ = !Owner->More.Symbols;
+  ApplyGemPictures();
   Params = std::make_unique<TStageParam>();
   Board = std::make_unique<TGmCells>();
   FileName.clear();
@@ -68,10 +65,28 @@ void TGmStage_Editor::Enter() {
   Cursor->Visible = true;
   Info->Visible = true;
   Brush->SetVisible(true);
+  ApplyGemPictures();
   TDSP& dsp = *Owner->DSP;
   dsp.ReloadBackground();
   dsp.SaveBackground();
   Redraw();
+}
+
+void TGmStage_Editor::Resume() {
+  if (ApplyGemPictures() && Owner->CurrentStage == this) Redraw();
+}
+
+bool TGmStage_Editor::ApplyGemPictures() {
+  if (Owner->More.Symbols == symbolsShown_) return false;
+  symbolsShown_ = Owner->More.Symbols;
+  GemSprites.clear();
+  for (uint8_t code : GemStampCodes) {
+    GemSprites.emplace_back(TDSPE_Static::CreateMasked(Owner->DSP.get(), 0, GemPictureFile(code, symbolsShown_),
+                                                       HexagonMaskFile(code), 0, 0));
+    GemSprites.back()->Visible = false;
+  }
+  SetBrush(BrushCode());
+  return true;
 }
 
 void TGmStage_Editor::Leave() {
@@ -123,7 +138,8 @@ void TGmStage_Editor::SetBrush(uint8_t Code) {
   Brush->ClearSet();
   if (Code == CellEmpty) return;
   std::unique_ptr<TDSPElem> sprite(TDSPE_Static::CreateMasked(Owner->DSP.get(), BrushSpriteLayer,
-                                                              HexagonBitmapFile(Code), HexagonMaskFile(Code), 0, 0));
+                                                              GemPictureFile(Code, symbolsShown_),
+                                                              HexagonMaskFile(Code), 0, 0));
   sprite->Visible = Brush->Visible;
   Brush->AddCell(0, 0, std::move(sprite));
 }

@@ -32,7 +32,8 @@ class TGmStage_Editor : public TGmStage {
   void Enter() override;
   void Leave() override;
   void Pause() override {}
-  void Resume() override {}
+  // The "More..." options may have changed meanwhile: the gems follow the symbols choice.
+  void Resume() override;
 
   // Clean background, flow arrows, end-cell markers (as of the last opened file), then gems.
   void Redraw();
@@ -84,15 +85,21 @@ class TGmStage_Editor : public TGmStage {
   // The board and, in its MoveMatrix, the flow being edited.
   std::unique_ptr<TGmCells> Board;
   std::vector<std::unique_ptr<TDSPE_Static>> GemSprites;
+  // The gem pictures carry symbols, as in play.
+  bool SymbolsShown() const { return symbolsShown_; }
 
   static constexpr TARGB CursorColor = MakeARGB(0x80, 0xFF, 0xFF, 0xFF);
   static constexpr TARGB SelectionColor = MakeARGB(0xFF, 0xFF, 0x64, 0x64);
 
  private:
+  // The gems and the brush in the picture set the options ask for; true when it changed.
+  bool ApplyGemPictures();
   void Stamp(uint8_t Code, TPointF At);
   void DrawArrow(const TGmPoint& From, const TGmPoint& To);
   void PaintCell(int32_t Row, int32_t Col, TPointF At);
   void LinkOrSelect(int32_t Row, int32_t Col, TPointF At);
+
+  bool symbolsShown_ = false;
 };
 
 // The six parameter fields in their order: PassRows, AutoDropSec, BreakgrdCnt, LaserPower,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <deque>
 
 #include "board/gm_cells.h"
@@ -17,7 +18,9 @@ constexpr size_t MaxCyclesListed = 5;
 using TCellLinks = std::array<std::vector<int32_t>, BoardCellCount>;
 
 std::string CellName(int32_t Index) {
-  return "(" + std::to_string(Index / BoardCols) + "," + std::to_string(Index % BoardCols) + ")";
+  char name[32];
+  std::snprintf(name, sizeof name, "(%d,%d)", static_cast<int>(Index / BoardCols), static_cast<int>(Index % BoardCols));
+  return name;
 }
 
 std::string CellList(const std::vector<int32_t>& Cells, const char* Separator) {

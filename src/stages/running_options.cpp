@@ -26,7 +26,7 @@ void TGmStage_Running::ApplyMoreOptions() {
 }
 
 std::string TGmStage_Running::GemPictureFile(uint8_t Code) const {
-  return symbolsShown_ ? SymbolGemFile(Code) : HexagonBitmapFile(Code);
+  return ::GemPictureFile(Code, symbolsShown_);
 }
 
 void TGmStage_Running::ApplyGemPictures() {

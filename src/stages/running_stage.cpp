@@ -52,6 +52,9 @@ void TGmStage_Running::CreateElements() {
   LaserGunLeft->Visible = LaserGunRight->Visible = false;
   AimBeam = std::make_unique<TDSPE_Lightning>(dsp, 5, LaserColor, 15, 0, dsp->Width() - 15, 0, 1, 2, 1, 7, 2,
                                               nullptr, false);
+  // Seen over every cell: never faint, and edged in dark over light gems and arrows.
+  AimBeam->MinAlpha = AimBeamMinAlpha;
+  AimBeam->Halo = AimBeamHalo;
   AimBeam->Visible = false;
   ChainText.reset(TDSPE_String::CreateMasked(dsp, 11, GamePath("bmp/num.bmp"), GamePath("bmp/nummask.bmp"), 0,
                                              0, 25));
@@ -158,6 +161,7 @@ void TGmStage_Running::Leave() {
   ChainText->Visible = false;
   ShowHeldSet(false);
   trial_.reset();
+  OnLeave();
 }
 
 void TGmStage_Running::Pause() {

@@ -38,6 +38,8 @@ class TGmStage_Running : public TGmStage {
 
   // The laser's beam and bolt.
   static constexpr TARGB LaserColor = MakeARGB(255, 220, 220, 255);
+  static constexpr uint8_t AimBeamMinAlpha = 200;
+  static constexpr TARGB AimBeamHalo = MakeARGB(170, 24, 12, 40);
 
   std::string ClassName() const override { return "TGmStage_Running"; }
   // Sounds that cannot be loaded are raised as one error after everything else is made: the
@@ -130,6 +132,8 @@ class TGmStage_Running : public TGmStage {
   int32_t PendingMoney = 0;
   TEvent<int32_t> OnRowsCleared;
   TEvent<int32_t> OnPassRows;
+  // The stage was left: what shows the level's progress shows it no longer.
+  TNotifyEvent OnLeave;
   // Level files that are missing or damaged, one line each; the level is played with what
   // could be read.
   TEvent<const std::string&> OnLevelError;

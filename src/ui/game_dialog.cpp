@@ -3,6 +3,7 @@
 #include <QChildEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPalette>
 
 #include "ui/fonts.h"
 #include "frame/errors.h"
@@ -22,6 +23,9 @@ TGameDialog::TGameDialog(QWidget* owner, int width, int height, const char* tile
   if (tileFile) {
     background_ = new TBkgPaintBox(this);
     background_->LoadPicture(tileFile);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, QColor::fromRgb(DialogTextColor));
+    setPalette(colours);
   }
   installEventFilter(this);
 }
@@ -29,6 +33,7 @@ TGameDialog::TGameDialog(QWidget* owner, int width, int height, const char* tile
 void TGameDialog::SetModalRunner(TModalRunner runner) { ModalRunner() = std::move(runner); }
 
 int TGameDialog::ShowModal() {
+  BeforeShow();
   if (ModalRunner()) return ModalRunner()(*this);
   const int result = exec();
   return result == mrOK ? mrOK : mrCancel;

@@ -14,6 +14,8 @@
 enum TModalResult : int { mrNone = 0, mrOK = 1, mrCancel = 2 };
 
 inline constexpr const char* DialogTileFile = "dat/c09";
+// Text written straight on the dark tile; lighter panels set their own.
+inline constexpr QRgb DialogTextColor = 0xFFEEE0BC;
 inline constexpr const char* DialogButtonFile = "bmp/ibt00.bmp";
 
 class TGameDialog : public QDialog {
@@ -39,6 +41,8 @@ class TGameDialog : public QDialog {
  protected:
   // A button with the dialog face, caption and action, at (left, top).
   TImgBtn* AddButton(const QString& caption, int left, int top, std::function<void()> onClick);
+  // Brings what the window shows up to date each time it is shown.
+  virtual void BeforeShow() {}
   // Enter and Return reach the window first (and are swallowed) when OnEnter is set.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;

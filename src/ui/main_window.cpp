@@ -86,6 +86,25 @@ QLabel* StatusLabel(QWidget* parent, const QRect& place, int pixelHeight, const 
   return label;
 }
 
+// Laid over the play field while the Pause button holds the game: the frozen field dimmed under
+// "Paused". Painted when shown, like any widget; the game makes no frames meanwhile.
+class TPauseCover : public QWidget {
+ public:
+  explicit TPauseCover(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0, 0, 0, 150));
+    painter.setFont(TahomaFont(36, true));
+    painter.setPen(Qt::white);
+    painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Paused"));
+  }
+};
+
 QLabel* PictureLabel(QWidget* parent, const QRect& place, const QImage& picture) {
   auto* label = new QLabel(parent);
   label->setGeometry(place);
@@ -148,6 +167,8 @@ TfrmMain::TfrmMain(QWidget* parent, std::unique_ptr<TPlayerFiles> files)
 
   pb_ = new TPlayField(this);
   pb_->setGeometry(221, 20, 400, 500);
+  pauseCover_ = new TPauseCover(this);
+  pauseCover_->setGeometry(pb_->geometry());
   CreateLabels();
   // Pictures that failed before this window are not its to name.
   TakePictureFailures();
@@ -160,15 +181,19 @@ TfrmMain::TfrmMain(QWidget* parent, std::unique_ptr<TPlayerFiles> files)
 TfrmMain::~TfrmMain() { FormDestroy(); }
 
 void TfrmMain::CreateLabels() {
-  lPlayerName = StatusLabel(this, QRect(53, 118, 115, 13), 11, QStringLiteral("Anonymous Player"));
-  lLevel = StatusLabel(this, QRect(102, 155, 76, 18), 12, QStringLiteral("1"));
-  lMoney = StatusLabel(this, QRect(98, 192, 80, 18), 12, QStringLiteral("$0"));
-  lUnitPrice = StatusLabel(this, QRect(127, 230, 51, 18), 12, QStringLiteral("$0"));
-  lEff = StatusLabel(this, QRect(126, 267, 51, 18), 12, QStringLiteral("0"));
-  lTitle = StatusLabel(this, QRect(53, 332, 115, 13), 11, QStringLiteral("Excellent"));
+  // Empty, without medals or rank, until a player is chosen.
+  lPlayerName = StatusLabel(this, QRect(53, 118, 115, 13), 11, QString());
+  lLevel = StatusLabel(this, QRect(102, 155, 76, 18), 12, QString());
+  lMoney = StatusLabel(this, QRect(98, 192, 80, 18), 12, QString());
+  lUnitPrice = StatusLabel(this, QRect(127, 230, 51, 18), 12, QString());
+  lEff = StatusLabel(this, QRect(126, 267, 51, 18), 12, QString());
+  lTitle = StatusLabel(this, QRect(53, 332, 115, 13), 11, QString());
   const QImage medal(QStringLiteral(":/pictures/medal.png"));
   const int medalTops[] = {152, 188, 225, 262};
-  for (int i = 0; i < 4; ++i) Medals[i] = PictureLabel(this, QRect(21, medalTops[i], 24, 31), medal);
+  for (int i = 0; i < 4; ++i) {
+    Medals[i] = PictureLabel(this, QRect(21, medalTops[i], 24, 31), medal);
+    Medals[i]->hide();
+  }
   imgNextHexSet = PictureLabel(this, QRect(320, 531, 16, 12), QImage());
 }
 
@@ -222,6 +247,7 @@ void TfrmMain::CreateStages() {
   running->OnLevelError = [this](const std::string& message) { ShowLoadErrors(message); };
   running->OnRowsCleared = [this](int32_t) { progress_->update(); };
   running->OnPassRows = [this](int32_t) { progress_->update(); };
+  running->OnLeave = [this] { progress_->update(); };
   new TGmStage_Clearup(stageList_.get());
   new TGmStage_Editor(stageList_.get());
   for (int32_t index = 0; index < stageList_->Count(); ++index) {
@@ -341,7 +367,7 @@ void TfrmMain::UpdateMedal(int32_t Category) {
   Medals[Category]->setVisible(shown);
   int visible = 0;
   for (const QLabel* medal : Medals) visible += !medal->isHidden();
-  lTitle->setText(QString::fromLatin1(RankTitles[visible]));
+  lTitle->setText(Players.Current() ? QString::fromLatin1(RankTitles[visible]) : QString());
 }
 
 void TfrmMain::RefreshHighScores() {
@@ -441,6 +467,7 @@ void TfrmMain::WithGamePaused(const std::function<void()>& dialog) {
 void TfrmMain::PlayerClick() {
   if (!stageList_) return;
   while (stageList_->IsPaused()) stageList_->Resume();
+  pauseCover_->hide();
   // An inactive pause undone here must not be undone again at the next activation.
   inactivePause_ = false;
   WithGamePaused([this] {
@@ -488,6 +515,7 @@ void TfrmMain::PauseClick() {
     stageList_->Resume();
   else
     PauseGame();
+  pauseCover_->setVisible(stageList_->IsPaused());
 }
 
 void TfrmMain::QuitClick() { close(); }

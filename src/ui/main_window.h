@@ -87,6 +87,8 @@ class TfrmMain : public QWidget {
   TfrmTop10* Top10Window() const { return frmTop10_; }
   TfrmOptions* OptionsWindow() const { return frmOptions_; }
   TLevelProgressBox* ProgressBox() const { return progress_; }
+  // Shown over the play field while the Pause button holds the game.
+  QWidget* PauseCover() const { return pauseCover_; }
   // The level editor's tool window (hidden until asked for) and the file dialog of its "Open",
   // made when first needed (a file dialog reads its folder as it is made).
   TfrmEditor* EditorWindow() const { return frmEditor_; }
@@ -162,6 +164,7 @@ class TfrmMain : public QWidget {
   QImage background_;
   std::array<QImage, ThumbnailCount> thumbnails_;
   TPlayField* pb_ = nullptr;
+  QWidget* pauseCover_ = nullptr;
   TLevelProgressBox* progress_ = nullptr;
   std::vector<TImgBtn*> buttons_;
   std::unique_ptr<TPlayerFiles> files_;

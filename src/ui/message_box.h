@@ -18,4 +18,9 @@ class TfrmMessageBox : public TGameDialog {
   bool Ask(const QString& text);
 
   QLabel* lMsg;
+  // Line pitch of the message, in percent of the font's.
+  static constexpr int LineHeightPercent = 130;
+
+ private:
+  QString text_;
 };

@@ -25,6 +25,9 @@ TfrmPlayers::TfrmPlayers(QWidget* owner, TfrmMessageBox* messageBox, TfrmInput* 
   QPalette colours = lbPlayers->palette();
   colours.setColor(QPalette::Base, QColor(174, 142, 90));
   colours.setColor(QPalette::Text, Qt::black);
+  // The chosen row in the dark brown of the window's frame, its name in white.
+  colours.setColor(QPalette::Highlight, QColor(70, 40, 20));
+  colours.setColor(QPalette::HighlightedText, Qt::white);
   lbPlayers->setPalette(colours);
   AddButton(QStringLiteral("New"), 24, 204, [this] { NewClick(); });
   AddButton(QStringLiteral("Delete"), 104, 204, [this] { DeleteClick(); });

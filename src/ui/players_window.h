@@ -44,6 +44,10 @@ class TfrmPlayers : public TGameDialog {
   void SetRecordShown(bool shown);
   std::array<QLabel*, 2> lRecord;
 
+ protected:
+  // The records change in play: the panel is filled afresh each time the window opens.
+  void BeforeShow() override { ShowSelectedRecord(); }
+
  private:
   void AddRow(const std::string& name);
   void CreateRecordPanel();

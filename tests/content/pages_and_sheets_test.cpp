@@ -1,6 +1,9 @@
 // The help page, the resource list for the executable and the review sheets.
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -18,6 +21,25 @@ TEST(HelpPage, CoversEveryTopicAPlayerLooksFor) {
     EXPECT_NE(page.find(topic), std::string::npos) << topic;
   EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
   EXPECT_NE(page.find("</html>"), std::string::npos);
+}
+
+// The navigation at the top leads to every section, in the page's order, and to nothing else.
+TEST(HelpPage, TheNavigationLinksEverySectionInOrder) {
+  const std::string page = HelpPageHtml();
+  const size_t navStart = page.find("<nav>"), navEnd = page.find("</nav>");
+  ASSERT_LT(navStart, navEnd);
+  auto collect = [&](const std::string& marker, size_t from, size_t to) {
+    std::vector<std::string> names;
+    for (size_t at = page.find(marker, from); at < to; at = page.find(marker, at + 1)) {
+      const size_t start = at + marker.size();
+      names.push_back(page.substr(start, page.find('"', start) - start));
+    }
+    return names;
+  };
+  const std::vector<std::string> links = collect("<a href=\"#", navStart, navEnd);
+  const std::vector<std::string> sections = collect("<h2 id=\"", navEnd, page.size());
+  EXPECT_EQ(links, sections);
+  EXPECT_NE(std::find(links.begin(), links.end(), "about"), links.end()) << "the About button's section";
 }
 
 TEST(HelpPage, CarriesItsPicturesInsideItself) {

@@ -145,6 +145,37 @@ TEST_F(EditorStageTest, ARightClickPaintsTheBrushAndAnEmptyBrushErasesWithARedra
   EXPECT_EQ(editor->Board->FilledCount, 0);
 }
 
+// The board and the brush show the gems as play shows them: with symbols while they are on,
+// from entering the editor and from the resume after the options were changed in a pause.
+TEST_F(EditorStageTest, GemsArePaintedWithSymbolsWhenPlayShowsThem) {
+  constexpr uint32_t SymbolGreenGem = 0xFF00C0C0;
+  SavePicture(SolidPicture(36, 36, SymbolGreenGem), dir.File("bmp/symbols/hexagon02.bmp"));
+  editor->SetBrush(Green);
+  Click(mbRight, 8, 3);
+  ASSERT_EQ(ArrowPixel(8, 3), GreenGem);
+  const struct {
+    bool symbols;
+    bool byEntering;
+    uint32_t shown;
+  } cases[] = {{true, true, SymbolGreenGem}, {false, false, GreenGem}, {true, false, SymbolGreenGem}};
+  for (const auto& c : cases) {
+    list->More.Symbols = c.symbols;
+    if (c.byEntering) {
+      list->SetCurrentStage(editor);
+    } else {
+      list->Pause();
+      list->Resume();
+    }
+    EXPECT_EQ(ArrowPixel(8, 3), c.shown) << "symbols " << c.symbols;
+    EXPECT_EQ(editor->Brush->Count(), 1) << "the brush is kept";
+    const auto* brush = dynamic_cast<const TDSPE_Static*>(editor->Brush->Sprite(0));
+    ASSERT_NE(brush, nullptr);
+    EXPECT_EQ(brush->FileName(), GemPictureFile(Green, c.symbols));
+    Click(mbRight, 9, 4);
+    EXPECT_EQ(ArrowPixel(9, 4), c.shown) << "a newly painted gem";
+  }
+}
+
 TEST_F(EditorStageTest, ClearingTheSelectedCellEmptiesItsSourcesAndTheirArrowsGo) {
   Click(mbLeft, 4, 4);
   Click(mbLeft, 5, 4);

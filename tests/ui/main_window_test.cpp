@@ -23,7 +23,9 @@
 #include "ui/message_box.h"
 #include "ui/players_window.h"
 #include "ui/mouse_routing.h"
+#include "stages/running_stage.h"
 #include "support/fake_time.h"
+#include "support/pictures.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -356,7 +358,14 @@ TEST_F(MainWindowTest, EveryPictureThatFailsIsNamedOnceFirstInTheStartUpMessage)
 
 TEST_F(MainWindowTest, AFirstStartWithoutPlayersInsistsOnOneThenShowsTheTitle) {
   TfrmMain window;
-  EXPECT_EQ(window.lPlayerName->text(), QStringLiteral("Anonymous Player"));
+  // Nothing is shown for a player nobody has chosen yet: no name, no figures, no medal, no rank.
+  for (const QLabel* label : {window.lPlayerName, window.lLevel, window.lMoney, window.lUnitPrice, window.lEff,
+                              window.lTitle})
+    EXPECT_EQ(label->text(), QString()) << label->geometry().y();
+  for (const QLabel* medal : window.Medals) EXPECT_TRUE(medal->isHidden());
+  for (int32_t category = 0; category < 4; ++category) window.UpdateMedal(category);
+  EXPECT_EQ(window.lTitle->text(), QString()) << "no rank without a player";
+  SaveShot(window.grab().toImage(), "first_start_panel");
   script = {Answer(mrCancel), Answer(mrOK),
             [&window](TGameDialog&) {
               window.PlayersWindow()->NewClick();
@@ -495,6 +504,76 @@ TEST_F(MainWindowTest, TheProgressBarSplitsAtTheRoundedShareAndStaysInItsBox) {
   Activate(window);
   EXPECT_EQ(window.ProgressBox()->Fraction(), 0.f) << "no level is played at the title";
   EXPECT_EQ(window.ProgressBox()->geometry(), QRect(344, 534, 193, 6));
+}
+
+// Counts the paintings a widget receives.
+class TPaintCounter : public QObject {
+ public:
+  explicit TPaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+};
+
+TEST_F(MainWindowTest, TheProgressBarIsPaintedEmptyOnceTheLevelIsLeft) {
+  MakeRoster({"Ann"}, 0);
+  TfrmMain window;
+  Activate(window);
+  auto* running = dynamic_cast<TGmStage_Running*>(window.StageList()->FindStage("TGmStage_Running"));
+  ASSERT_NE(running, nullptr);
+  for (const char* leftFor : {"TGmStage_Start", "TGmStage_Clearup"}) {
+    window.StageList()->SetCurrentStage(running);
+    running->StageParam->PassRows = 10;
+    running->RowsCleared = 6;
+    running->OnRowsCleared(6);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window.ProgressBox()->Fraction(), 0.6f);
+    TPaintCounter counter(window.ProgressBox());
+    window.StageList()->SwitchToStage(leftFor);
+    QCoreApplication::processEvents();
+    EXPECT_GE(counter.paints, 1) << "painted again after leaving for " << leftFor;
+    EXPECT_EQ(window.ProgressBox()->Fraction(), 0.f);
+  }
+}
+
+// The Pause button's pause is shown: the field dimmed under "Paused", painted once and left
+// alone (no frames) until the button is pressed again.
+TEST_F(MainWindowTest, ThePauseButtonsPauseIsShownOverTheFieldUntilPlayGoesOn) {
+  MakeRoster({"Ann"}, 0);
+  TfrmMain window;
+  Activate(window);
+  QImage frame(400, 500, QImage::Format_ARGB32_Premultiplied);
+  frame.fill(QColor(200, 200, 200));
+  window.PlayField()->PresentFrame(frame, 221, 20, QRegion(frame.rect()));
+  EXPECT_TRUE(window.PauseCover()->isHidden());
+  TPaintCounter counter(window.PauseCover());
+  window.PauseClick();
+  ASSERT_TRUE(window.StageList()->IsPaused());
+  EXPECT_TRUE(window.PauseCover()->isVisible());
+  EXPECT_EQ(window.PauseCover()->geometry(), window.PlayField()->geometry());
+  const int frames = window.StageList()->FrameCount;
+  QTest::qWait(300);
+  EXPECT_EQ(counter.paints, 1) << "drawn once";
+  EXPECT_EQ(window.StageList()->FrameCount, frames) << "no frames while paused";
+  const QImage shown = window.grab().toImage();
+  SaveShot(shown, "paused");
+  const QColor corner = shown.pixelColor(221 + 5, 20 + 5);
+  EXPECT_LT(corner.lightness(), 120) << "the field is dimmed";
+  int white = 0;
+  for (int y = 250; y < 290; ++y)
+    for (int x = 321; x < 521; ++x) white += shown.pixelColor(x, y).lightness() > 240;
+  EXPECT_GT(white, 100) << "\"Paused\" is written over the middle of the field";
+  window.PauseClick();
+  EXPECT_FALSE(window.StageList()->IsPaused());
+  EXPECT_TRUE(window.PauseCover()->isHidden());
+  window.PauseClick();
+  script = {Answer(mrCancel)};
+  window.PlayerClick();  // the player list resumes play and takes the sign away
+  EXPECT_TRUE(window.PauseCover()->isHidden());
 }
 
 TEST_F(MainWindowTest, ButtonsSitInTheirPlacesAndHelpThatCannotOpenIsReported) {

@@ -103,6 +103,29 @@ TEST_F(MorePageTest, ThePlayersWindowShowsTheSelectedPlayersRecord) {
   EXPECT_EQ(players.lRecord[0]->text(), QString());
 }
 
+// Figures earned since the selection last changed, or read after the list was filled, show as
+// soon as the window opens again.
+TEST_F(MorePageTest, TheRecordPanelShowsTheFiguresOfTheMomentEachTimeTheWindowOpens) {
+  Players.Items(Players.Add(std::make_unique<TPlayer>()))->SetName("Ann");
+  Players.SetCurrentIndex(0);
+  TfrmMessageBox messageBox(nullptr);
+  TfrmInput input(nullptr, &messageBox);
+  TfrmPlayers players(nullptr, &messageBox, &input);
+  players.FillList();
+  QString shownAtOpen;
+  TGameDialog::SetModalRunner([&](TGameDialog&) {
+    shownAtOpen = players.lRecord[0]->text() + QLatin1Char('\n') + players.lRecord[1]->text();
+    return int(mrCancel);
+  });
+  for (int32_t games : {5, 6}) {
+    Players.Items(0)->Record.GamesPlayed = games;
+    Players.Items(0)->Record.RowsCleared = games * 10;
+    players.ShowModal();
+    EXPECT_TRUE(shownAtOpen.contains(QStringLiteral("Games: %1").arg(games))) << shownAtOpen.toStdString();
+    EXPECT_TRUE(shownAtOpen.contains(QStringLiteral("Rows: %1").arg(games * 10))) << shownAtOpen.toStdString();
+  }
+}
+
 TEST_F(MorePageTest, ANewWindowSizeIsAnnouncedOnceForTheNextStartAndWarnsWhenTooLarge) {
   TGameApplication::SetErrorDisplay([](const std::string&) {});
   std::vector<QString> notices;
