@@ -146,16 +146,21 @@ for package in brillor brillor-data; do
     apt_get purge "$package" >/dev/null
   fi
 done
-trap 'apt_get purge brillor brillor-data >/dev/null 2>&1 || true' EXIT
+trap '"${as_root[@]}" dpkg --purge brillor brillor-data >/dev/null 2>&1 || true' EXIT
 apt_get install "$brillor" "$data" >"$out/apt-install.log" 2>&1 || { cat "$out/apt-install.log"; fail "apt-get install"; }
 installed=$(dpkg-query -L brillor brillor-data)
 INSTALLED_PREFIX=/usr SHOT_DIR=$out bash tests/e2e/installed_game_test.sh
 apt_get remove brillor brillor-data >/dev/null
 # Files (not the folders other packages share) must all be gone after remove, and purge must
-# forget both packages.
+# forget both packages. Without configuration files, remove already leaves nothing to purge
+# (and apt-get then no longer knows the packages).
 left=$(while read -r path; do [ -e "$path" ] && [ ! -d "$path" ] && echo "$path"; done <<<"$installed" || true)
 [ -z "$left" ] || fail "left after apt-get remove: $left"
-apt_get purge brillor brillor-data >/dev/null
+if known brillor || known brillor-data; then
+  apt_get purge brillor brillor-data >/dev/null
+else
+  echo "after apt-get remove dpkg keeps nothing of either package: nothing to purge"
+fi
 for package in brillor brillor-data; do
   ! known "$package" || fail "$package is still known to dpkg after purge"
 done
