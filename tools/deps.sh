@@ -10,7 +10,8 @@ packages=(
   fonts-wine fonts-liberation2
   xvfb xauth xdotool x11-utils imagemagick
   alsa-utils lame sox
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream
+  dpkg-dev debhelper fakeroot lintian devscripts file ccache
   clang libclang-rt-14-dev
 )
 

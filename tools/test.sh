@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: first the normal build, then
 # the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer, then every file
-# reader's fuzz harness for 20 seconds.
+# reader's fuzz harness for 20 seconds, and last the Debian packages, built twice, linted,
+# installed, played and removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -27,3 +28,6 @@ echo "All tests passed in both builds."
 
 echo "== Fuzzing the file readers"
 bash tools/fuzz.sh 20
+
+echo "== Debian packages"
+bash tests/e2e/package_test.sh

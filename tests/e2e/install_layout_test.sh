@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a player or a distribution gets:
 # the command, the data without any player file, one id for the desktop entry, the icons and
-# the AppStream data, both validators, and the command-line answers given without a display.
+# the AppStream data, both validators, the command-line answers given without a display and a
+# manual page that names every option.
 set -euo pipefail
 : "${BUILD_DIR:?}"
 
@@ -60,6 +61,7 @@ grep -qxF "Exec=\"$spaced/games/brillor\"" "$spaced/share/applications/$id.deskt
 desktop-file-validate "$spaced/share/applications/$id.desktop" || fail "desktop-file-validate with a spaced prefix"
 echo "== appstreamcli validate --no-net"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+! grep -n 'example' "$metainfo" || fail "a placeholder address in the AppStream data"
 
 echo "== command line"
 game="$prefix/games/brillor"
@@ -74,4 +76,16 @@ cat "$work/out"
 [ "$(run --help)" = 0 ] && grep -q -- "--editor .*tool window" "$work/out" || fail "--help: $(cat "$work/out" "$work/err")"
 [ "$(run --no-such-option)" = 2 ] && grep -q "unknown option '--no-such-option'" "$work/err" || fail "unknown option: $(cat "$work/err")"
 cat "$work/err"
+
+echo "== manual page"
+manual="$prefix/share/man/man6/brillor.6"
+[ -f "$manual" ] || fail "no manual page share/man/man6/brillor.6"
+grep -q '^\.TH BRILLOR 6 .*"Brillor I [0-9.]*"' "$manual" || fail "the manual page has no title line of section 6"
+run --help >/dev/null
+options=$(grep -E '^ +-' "$work/out" | grep -oE -- '--?[a-z]+' | sort -u)
+described=$(sed -n '/^\.SH OPTIONS/,/^\.SH [^O]/p' "$manual" | sed 's/\\-/-/g')
+for option in $options; do
+  grep -qE -- "(^|[ \"])$option([ \"]|\$)" <<<"$described" || fail "the manual page does not describe $option"
+done
+echo "describes $(echo $options)"
 echo "install layout: all checks passed"

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and plays the installed game under Xvfb as an
-# ordinary user who cannot write that prefix: the settings and the roster must land in the
-# user's $XDG_DATA_HOME/brillor/dat (and in ~/.local/share/brillor/dat when it is unset), never
-# in the install.
+# Plays an installed game under Xvfb as an ordinary user who cannot write the install: the
+# settings and the roster must land in the user's $XDG_DATA_HOME/brillor/dat (and in
+# ~/.local/share/brillor/dat when it is unset), never in the install. The install is the build
+# installed into a temporary prefix (BUILD_DIR), or one already made (INSTALLED_PREFIX, /usr for
+# the Debian packages).
 set -euo pipefail
-: "${BUILD_DIR:?}" "${WM_CLOSE:?}" "${SHOT_DIR:=.}"
+: "${SHOT_DIR:=.}"
+[ -n "${BUILD_DIR:-}" ] || [ -n "${INSTALLED_PREFIX:-}" ] || { echo "FAIL: set BUILD_DIR or INSTALLED_PREFIX" >&2; exit 1; }
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
   export INSIDE_XVFB=1
@@ -18,8 +20,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null || true; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 chmod 755 "$work"
-prefix="$work/prefix"
-cmake --install "$BUILD_DIR" --prefix "$prefix" >/dev/null
+if [ -n "${INSTALLED_PREFIX:-}" ]; then
+  prefix=$INSTALLED_PREFIX
+else
+  prefix="$work/prefix"
+  cmake --install "$BUILD_DIR" --prefix "$prefix" >/dev/null
+fi
 touch "$work/installed"
 home="$work/home"
 mkdir -p "$home/runtime"
@@ -33,7 +39,7 @@ if [ "$(id -u)" -eq 0 ]; then
   chown -R 65534:65534 "$home"
 else
   as_player=()
-  chmod -R a-w "$prefix"
+  [ -n "${INSTALLED_PREFIX:-}" ] || chmod -R a-w "$prefix"
 fi
 # A sanitizer build's leak suppressions must be readable by the player too.
 if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]*) ]]; then
@@ -71,6 +77,6 @@ play_and_quit "XDG_DATA_HOME set" XDG_DATA_HOME="$home/data"
 check_player_files "$home/data/brillor/dat"
 play_and_quit "XDG_DATA_HOME unset" -u XDG_DATA_HOME
 check_player_files "$home/.local/share/brillor/dat"
-strays=$(find "$prefix" -newer "$work/installed" -type f)
+strays=$(find "$prefix/games/brillor" "$prefix/share/games/brillor" -newer "$work/installed" -type f)
 [ -z "$strays" ] || fail "the game wrote into its install: $strays"
 echo "installed game: all checks passed"
