@@ -9,9 +9,16 @@ bash tools/deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
+# Compiled objects are reused through ccache, also by a fresh checkout in another folder.
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR=$PWD
+fi
+
 run_suite() {
   local dir=$1; shift
-  cmake -S . -B "$dir" "$@"
+  cmake -S . -B "$dir" "${launcher[@]}" "$@"
   cmake --build "$dir" -j"$jobs"
   ctest --test-dir "$dir" --output-on-failure -j"$jobs"
 }
