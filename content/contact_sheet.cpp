@@ -7,6 +7,7 @@
 #include "board/gm_cells.h"
 #include "board/stage_param.h"
 #include "display/picture.h"
+#include "frame/asset_names.h"
 #include "frame/paths.h"
 #include "generator.h"
 #include "pictures.h"
@@ -78,7 +79,7 @@ QImage LevelOneField() {
   board.MoveMatrix.LoadFromStream(params);
   std::ifstream layout(GamePath(LayoutFileName(LayoutFileCount - 1)), std::ios::binary);
   board.LoadFromStream(layout);
-  QImage field = Drawable(LoadPicture("dat/x00"));
+  QImage field = Drawable(LoadPicture(Asset::FieldBackground));
   QPainter painter(&field);
   for (int row = 0; row < BoardRows; ++row)
     for (int col = 0; col < BoardCols; ++col)
@@ -88,7 +89,7 @@ QImage LevelOneField() {
         if (!arrow.empty()) DrawMasked(painter, arrow, arrow, FieldCellTopLeft(source.Row, source.Col) + QPointF(9, 9));
       }
   for (const TGmPoint& end : board.MoveMatrix.EndCells())
-    DrawMasked(painter, "dat/c08", "dat/c08", FieldCellTopLeft(end.Row, end.Col) + QPointF(9, 9));
+    DrawMasked(painter, Asset::EndMarker, Asset::EndMarker, FieldCellTopLeft(end.Row, end.Col) + QPointF(9, 9));
   for (int row = 0; row < BoardRows; ++row)
     for (int col = 0; col < BoardCols; ++col) {
       const uint8_t code = board.GetCell(row, col);
@@ -98,11 +99,11 @@ QImage LevelOneField() {
 }
 // The title page and the level map the way their stages layer them, for judging the art whole.
 QImage Page(const std::string& ink, bool withFlag) {
-  QImage page = Drawable(LoadPicture("bmp/lambskin.bmp"));
+  QImage page = Drawable(LoadPicture(Asset::Lambskin));
   QPainter painter(&page);
   painter.drawImage(0, 0, TintFromMask(LoadPicture(ink), 0xFF462814));
-  if (withFlag) painter.drawImage(240, 10, KeyOut(LoadPicture("bmp/levelflag.bmp"), 0xFFA99168));
-  painter.drawImage(withFlag ? 224 : 115, withFlag ? 470 : 437, KeyOut(LoadPicture("dat/y00"), 0xFF000000));
+  if (withFlag) painter.drawImage(240, 10, KeyOut(LoadPicture(Asset::LevelFlag), 0xFFA99168));
+  painter.drawImage(withFlag ? 224 : 115, withFlag ? 470 : 437, KeyOut(LoadPicture(Asset::Prompt), 0xFF000000));
   return page;
 }
 }  // namespace
@@ -117,9 +118,9 @@ void WriteContactSheets(const TContentFolder& game, const TContentFolder& sheets
   // The game's file names (ArrowFile, HexagonBitmapFile) come back with the program directory
   // in front; only an absolute directory keeps them from being prefixed twice.
   SetProgramDir(std::filesystem::absolute(game.Root()).string());
-  all.push_back({"(title page as shown)", Page("dat/c01", false)});
-  all.push_back({"(level map as shown)", Page("bmp/map.bmp", true)});
-  all.push_back({"(constellation as shown)", Page("bmp/orion.bmp", false)});
+  all.push_back({"(title page as shown)", Page(Asset::Title, false)});
+  all.push_back({"(level map as shown)", Page(Asset::Map, true)});
+  all.push_back({"(constellation as shown)", Page(Asset::Constellation, false)});
   sheets.WritePng("pictures.png", PictureSheet(Magnified(all)));
   sheets.WritePng("level1_field.png", LevelOneField());
   SetProgramDir(previousDir);

@@ -9,6 +9,7 @@
 #include <QByteArray>
 
 #include "display/picture.h"
+#include "frame/asset_names.h"
 #include "pictures.h"
 
 namespace {
@@ -31,7 +32,7 @@ class TPictureShelf {
   }
   QImage Gem(int code) const {
     return Masked(QString::asprintf("bmp/hexagon%2.2d.bmp", code).toStdString(),
-                  code < 10 ? "bmp/hexagonmask0.bmp" : "bmp/hexagonmask1.bmp");
+                  code < 10 ? Asset::PlainGemMask : Asset::ChipGemMask);
   }
 
  private:
@@ -48,7 +49,7 @@ QImage FieldCrop(const QImage& field, const QRect& part, int scale) {
   return field.copy(part).scaled(part.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-QImage Field() { return Drawable(Shelf().Get("dat/x00")); }
+QImage Field() { return Drawable(Shelf().Get(Asset::FieldBackground)); }
 
 void DrawGem(QPainter& painter, int row, int col, int code) {
   painter.drawImage(FieldCellTopLeft(row, col), Shelf().Gem(code));
@@ -77,7 +78,7 @@ QImage HelpFlowPicture() {
   // Gems above, empty cells whose arrows lead down to the ringed end cells.
   for (int col = 0; col < 4; ++col) DrawGem(painter, 0, col, col + 1);
   for (int col = 0; col < 4; ++col) DrawMarker(painter, 1, col, col % 2 ? "dat/c07" : "dat/c05");
-  for (int col = 0; col < 4; ++col) DrawMarker(painter, 2, col, "dat/c08");
+  for (int col = 0; col < 4; ++col) DrawMarker(painter, 2, col, Asset::EndMarker);
   painter.end();
   return FieldCrop(field, QRect(0, 0, 150, 92), 2);
 }
@@ -111,7 +112,7 @@ QImage HelpClearedRowPicture() {
   for (int col = 0; col < 12; ++col) DrawGem(painter, 8, col, gems[col]);
   // The flash as it brightens over the row; its first cell sits 2 right and 1 down of the gem's.
   painter.setOpacity(0.55);
-  painter.drawImage(FieldCellTopLeft(8, 0) + QPointF(2, 1), KeyOut(Shelf().Get("dat/y01"), Black));
+  painter.drawImage(FieldCellTopLeft(8, 0) + QPointF(2, 1), KeyOut(Shelf().Get(Asset::RowFlash), Black));
   painter.end();
   return FieldCrop(field, QRect(0, 8 * 27 - 6, 400, 48), 1);
 }

@@ -15,6 +15,7 @@
 
 #include "audio_files.h"
 #include "content_random.h"
+#include "frame/asset_names.h"
 #include "sounds.h"
 
 namespace {
@@ -298,15 +299,15 @@ TStereo Render(const TPiece& piece) {
 using enum TPart;
 const std::vector<TPiece>& Pieces() {
   static const std::vector<TPiece> pieces{
-      {"mp3/start.mp3", 100, 48, false, {0, 5, 3, 4}, {3, 4, 2, 5}, {5, 3, 1, 4}, {Intro, A, B, A, Bridge, A, B, Return},
+      {Asset::MusicTitle, 100, 48, false, {0, 5, 3, 4}, {3, 4, 2, 5}, {5, 3, 1, 4}, {Intro, A, B, A, Bridge, A, B, Return},
        8, TChordLayer::Arpeggio, TLead::Bell, TLead::Flute, true, false, 0x5717},
-      {"mp3/Running.mp3", 128, 45, true, {0, 5, 2, 6}, {3, 0, 3, 4}, {5, 6, 2, 4}, {Intro, A, B, A, Bridge, B, Return},
+      {Asset::MusicRunning, 128, 45, true, {0, 5, 2, 6}, {3, 0, 3, 4}, {5, 6, 2, 4}, {Intro, A, B, A, Bridge, B, Return},
        12, TChordLayer::Arpeggio, TLead::Reed, TLead::Bell, true, true, 0x2A11},
-      {"mp3/failed.mp3", 72, 50, true, {0, 3, 6, 4}, {5, 3, 0, 4}, {2, 5, 3, 4}, {Intro, A, B, A, Bridge, Return},
+      {Asset::MusicFailed, 72, 50, true, {0, 3, 6, 4}, {5, 3, 0, 4}, {2, 5, 3, 4}, {Intro, A, B, A, Bridge, Return},
        8, TChordLayer::Pad, TLead::Flute, TLead::Bell, false, false, 0xFA11},
-      {"mp3/clearup.mp3", 108, 53, false, {0, 3, 1, 4}, {5, 1, 3, 4}, {3, 2, 5, 4}, {Intro, A, B, A, Bridge, A, B, Return},
+      {Asset::MusicMap, 108, 53, false, {0, 3, 1, 4}, {5, 1, 3, 4}, {3, 2, 5, 4}, {Intro, A, B, A, Bridge, A, B, Return},
        8, TChordLayer::Arpeggio, TLead::Flute, TLead::Bell, true, false, 0xC1EA},
-      {"mp3/about.mp3", 88, 43, false, {0, 2, 3, 4}, {5, 2, 3, 0}, {3, 4, 5, 4}, {Intro, A, B, A, Bridge, B, Return},
+      {Asset::MusicAbout, 88, 43, false, {0, 2, 3, 4}, {5, 2, 3, 0}, {3, 4, 5, 4}, {Intro, A, B, A, Bridge, B, Return},
        8, TChordLayer::Pad, TLead::Bell, TLead::Flute, false, false, 0xAB07},
   };
   return pieces;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "frame/asset_names.h"
 #include "pictures.h"
 
 namespace {
@@ -305,25 +306,25 @@ QImage PandorasBox(TBoxKind kind) {
 
 std::vector<TNamedPicture> FieldPictures() {
   std::vector<TNamedPicture> pictures;
-  pictures.push_back({"dat/x00", FieldBackground()});
+  pictures.push_back({Asset::FieldBackground, FieldBackground()});
   // Direction d is drawn by picture c(d + 2): left, right, upper right, lower left, upper left,
   // lower right.
   const double angles[6] = {180, 0, -60, 120, -120, 60};
   for (int d = 0; d < 6; ++d)
     pictures.push_back({QString::asprintf("dat/c%2.2d", d + 2).toStdString(), FlowArrow(angles[d])});
-  pictures.push_back({"dat/c08", EndMarker()});
-  pictures.push_back({"bmp/arrow06.bmp", EditorEndMarker()});
-  pictures.push_back({"dat/y01", RowFlash()});
+  pictures.push_back({Asset::EndMarker, EndMarker()});
+  pictures.push_back({Asset::EditorEndMarker, EditorEndMarker()});
+  pictures.push_back({Asset::RowFlash, RowFlash()});
   const TMaskedPicture gameOver = GameOver();
-  pictures.push_back({"dat/x01", gameOver.picture});
-  pictures.push_back({"dat/x02", gameOver.mask});
-  pictures.push_back({"bmp/Timeout.bmp", TimeoutStamp()});
-  pictures.push_back({"bmp/starlight.bmp", Starlight()});
-  pictures.push_back({"bmp/lasergun0.bmp", LaserGun(false)});
-  pictures.push_back({"bmp/lasergun1.bmp", LaserGun(true)});
+  pictures.push_back({Asset::GameOver, gameOver.picture});
+  pictures.push_back({Asset::GameOverMask, gameOver.mask});
+  pictures.push_back({Asset::TimeoutStamp, TimeoutStamp()});
+  pictures.push_back({Asset::Starlight, Starlight()});
+  pictures.push_back({Asset::LaserGunLeft, LaserGun(false)});
+  pictures.push_back({Asset::LaserGunRight, LaserGun(true)});
   const TMaskedPicture chain = ChainNumbers();
-  pictures.push_back({"bmp/num.bmp", chain.picture});
-  pictures.push_back({"bmp/nummask.bmp", chain.mask});
+  pictures.push_back({Asset::ChainDigits, chain.picture});
+  pictures.push_back({Asset::ChainDigitsMask, chain.mask});
   pictures.push_back({"bmp/PandorasBox00.bmp", PandorasBox(TBoxKind::ClearGems)});
   pictures.push_back({"bmp/PandorasBox01.bmp", PandorasBox(TBoxKind::Breakground)});
   pictures.push_back({"bmp/PandorasBox02.bmp", PandorasBox(TBoxKind::Laser)});

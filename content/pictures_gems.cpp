@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "frame/asset_names.h"
 #include "pictures.h"
 
 namespace {
@@ -207,7 +208,7 @@ std::vector<TNamedPicture> GemPictures() {
   plain.closeSubpath();
   chip.addPolygon(ChamferedHexagon(GemCentre, 18, 3.0));
   chip.closeSubpath();
-  pictures.push_back({"bmp/hexagonmask0.bmp", WhiteOnBlack(GemSize, GemSize, plain)});
-  pictures.push_back({"bmp/hexagonmask1.bmp", WhiteOnBlack(GemSize, GemSize, chip)});
+  pictures.push_back({Asset::PlainGemMask, WhiteOnBlack(GemSize, GemSize, plain)});
+  pictures.push_back({Asset::ChipGemMask, WhiteOnBlack(GemSize, GemSize, chip)});
   return pictures;
 }

@@ -6,6 +6,7 @@
 
 #include "content_random.h"
 #include "board/map_path.h"
+#include "frame/asset_names.h"
 #include "pictures.h"
 
 namespace {
@@ -306,15 +307,15 @@ std::vector<TNamedPicture> MapPictures() {
   QPainterPath small = Disc(QPointF(6, 6), 3.2);
   small.addPath(Ring(QPointF(6, 6), 4.8, 1.4));
   return {
-      {"bmp/lambskin.bmp", Lambskin()},
-      {"dat/c01", WhiteOnBlack(PageWidth, PageHeight, TitleArt())},
-      {"bmp/map.bmp", WhiteOnBlack(PageWidth, PageHeight, MapArt())},
-      {"bmp/orion.bmp", WhiteOnBlack(PageWidth, PageHeight, ConstellationArt())},
-      {"bmp/levelflag.bmp", LevelFlag()},
-      {"bmp/num2.bmp", FlagDigits()},
-      {"bmp/mappointbig.bmp", WhiteOnBlack(18, 20, Star(QPointF(9, 10.5), 9, 3.8, 5))},
-      {"bmp/mappointsmall.bmp", WhiteOnBlack(12, 12, small)},
-      {"bmp/mappoint.bmp", BlinkingPoint()},
-      {"dat/y00", Prompt()},
+      {Asset::Lambskin, Lambskin()},
+      {Asset::Title, WhiteOnBlack(PageWidth, PageHeight, TitleArt())},
+      {Asset::Map, WhiteOnBlack(PageWidth, PageHeight, MapArt())},
+      {Asset::Constellation, WhiteOnBlack(PageWidth, PageHeight, ConstellationArt())},
+      {Asset::LevelFlag, LevelFlag()},
+      {Asset::FlagDigits, FlagDigits()},
+      {Asset::MapPointBig, WhiteOnBlack(18, 20, Star(QPointF(9, 10.5), 9, 3.8, 5))},
+      {Asset::MapPointSmall, WhiteOnBlack(12, 12, small)},
+      {Asset::MapPointBlink, BlinkingPoint()},
+      {Asset::Prompt, Prompt()},
   };
 }

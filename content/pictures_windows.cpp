@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "frame/asset_names.h"
 #include "pictures.h"
 
 namespace {
@@ -217,10 +218,10 @@ QImage MainBackground() {
 }  // namespace
 
 std::vector<TNamedPicture> WindowPictures() {
-  return {{"bmp/ibt00.bmp", ButtonFace(72, 24)},  {"bmp/ibt01.bmp", ButtonFace(70, 30)},
-          {"bmp/ibt02.bmp", ButtonFace(70, 30)},  {"bmp/ibt03.bmp", ButtonFace(70, 30)},
-          {"bmp/ibt04.bmp", ButtonFace(70, 30)},  {"bmp/ibt05.bmp", ButtonFace(145, 30)},
-          {"dat/c00", HighScoreBackground()},     {"dat/c09", DialogTile()}};
+  return {{Asset::DialogButton, ButtonFace(72, 24)},  {Asset::ButtonPlayerQuit, ButtonFace(70, 30)},
+          {Asset::ButtonScoresPause, ButtonFace(70, 30)},  {Asset::ButtonSetting, ButtonFace(70, 30)},
+          {Asset::ButtonHelp, ButtonFace(70, 30)},  {Asset::ButtonAbout, ButtonFace(145, 30)},
+          {Asset::HighScoreBackground, HighScoreBackground()},     {Asset::DialogTile, DialogTile()}};
 }
 
 std::vector<TNamedPicture> ResourcePictures() {

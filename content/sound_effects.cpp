@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "audio_files.h"
+#include "frame/asset_names.h"
 #include "sounds.h"
 
 namespace {
@@ -140,18 +141,18 @@ TNamedSound Finished(std::string file, TSamples samples, bool trim, double quiet
 }  // namespace
 
 std::vector<TNamedSound> SoundEffects() {
-  return {Finished("wav/rotate.wav", Rotate(), true),
-          Finished("wav/drop.wav", Drop(), true),
-          Finished("wav/CannotDrop.wav", CannotDrop(), true, 7),
-          Finished("wav/clearline.wav", ClearLine(), true),
-          Finished("wav/luo.wav", LevelStart(), true),
-          Finished("wav/hurryup.wav", HurryUp(), true, 3),
-          Finished("wav/breakup.wav", Breakup(), true),
-          Finished("wav/laser.wav", Laser(), false, 5),
-          Finished("wav/laserbreakout.wav", LaserBreakout(), true),
-          Finished("wav/PBox.wav", PandorasBox(), true),
-          Finished("wav/Boom.wav", Boom(), true),
-          Finished("wav/coin.wav", Coin(), true)};
+  return {Finished(Asset::SoundRotate, Rotate(), true),
+          Finished(Asset::SoundDrop, Drop(), true),
+          Finished(Asset::SoundCannotDrop, CannotDrop(), true, 7),
+          Finished(Asset::SoundClearLine, ClearLine(), true),
+          Finished(Asset::SoundStart, LevelStart(), true),
+          Finished(Asset::SoundHurryUp, HurryUp(), true, 3),
+          Finished(Asset::SoundBreakup, Breakup(), true),
+          Finished(Asset::SoundLaser, Laser(), false, 5),
+          Finished(Asset::SoundLaserBreakout, LaserBreakout(), true),
+          Finished(Asset::SoundBox, PandorasBox(), true),
+          Finished(Asset::SoundBoom, Boom(), true),
+          Finished(Asset::SoundCoin, Coin(), true)};
 }
 
 void WriteSoundEffects(const TContentFolder& game) {

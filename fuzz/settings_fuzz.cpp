@@ -7,7 +7,7 @@
 #include "audio/dxs.h"
 #include "audio/mci_player.h"
 #include "frame/settings.h"
-#include "frame/stage_list.h"
+#include "stages/stage_list.h"
 #include "fuzz_support.h"
 
 namespace {

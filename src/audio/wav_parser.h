@@ -72,7 +72,6 @@ class TRiffChunkDataExtractor {
 
   int64_t ReadData(void* buffer, int64_t capacity) { return Parser->ReadChunkData(ChunkInfo, buffer, capacity); }
   std::vector<char> ReadData() { return Parser->ReadChunkData(ChunkInfo); }
-  uint32_t DataSize() const { return ChunkInfo.cksize; }
 
   std::unique_ptr<TWavParser> Parser;
   TFourCC ChunkId;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "frame/asset_names.h"
 #include "frame/paths.h"
 
 std::string HexagonBitmapFile(uint8_t Code) {
@@ -19,8 +20,8 @@ std::string SymbolGemFile(uint8_t Code) {
 }
 
 std::string HexagonMaskFile(uint8_t Code) {
-  if (IsPlainGem(Code)) return GamePath("bmp/hexagonmask0.bmp");
-  if (IsChipGem(Code)) return GamePath("bmp/hexagonmask1.bmp");
+  if (IsPlainGem(Code)) return GamePath(Asset::PlainGemMask);
+  if (IsChipGem(Code)) return GamePath(Asset::ChipGemMask);
   return {};
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "display/picture.h"
+#include "frame/argb.h"
 
 inline constexpr uint8_t CellEmpty = 255;
 

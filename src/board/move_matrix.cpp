@@ -56,14 +56,6 @@ void TMoveMatrix::SetSourceAt(int32_t Row, int32_t Col, int32_t K, const TGmPoin
   if (TGmPoint* entry = SourceEntry(Row, Col, K)) *entry = Point;
 }
 
-void TMoveMatrix::SetSourceRow(int32_t Row, int32_t Col, int32_t K, int32_t SourceRow) {
-  if (TGmPoint* entry = SourceEntry(Row, Col, K)) entry->Row = SourceRow;
-}
-
-void TMoveMatrix::SetSourceCol(int32_t Row, int32_t Col, int32_t K, int32_t SourceCol) {
-  if (TGmPoint* entry = SourceEntry(Row, Col, K)) entry->Col = SourceCol;
-}
-
 void TMoveMatrix::ClearSources(int32_t Row, int32_t Col) {
   if (TGmPointDynAry* list = SourceList(Row, Col)) list->clear();
 }

@@ -26,8 +26,6 @@ class TMoveMatrix {
   int32_t SourceRow(int32_t Row, int32_t Col, int32_t K) const { return SourceAt(Row, Col, K).Row; }
   int32_t SourceCol(int32_t Row, int32_t Col, int32_t K) const { return SourceAt(Row, Col, K).Col; }
   void SetSourceAt(int32_t Row, int32_t Col, int32_t K, const TGmPoint& Point);
-  void SetSourceRow(int32_t Row, int32_t Col, int32_t K, int32_t SourceRow);
-  void SetSourceCol(int32_t Row, int32_t Col, int32_t K, int32_t SourceCol);
   void ClearSources(int32_t Row, int32_t Col);
 
   int32_t TargetCount(int32_t Row, int32_t Col) const;

@@ -87,8 +87,6 @@ class TDSP {
 
   int32_t Width() const { return width_; }
   int32_t Height() const { return height_; }
-  int32_t Left() const { return left_; }
-  int32_t Top() const { return top_; }
   int64_t Frequency() const { return frequency_; }
   const std::string& BackgroundFile() const { return backgroundFile_; }
   const QImage& Background() const { return background_; }

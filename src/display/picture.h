@@ -10,12 +10,8 @@
 #include <QImage>
 #include <QPen>
 
-// A colour as 32-bit ARGB: alpha in bits 24-31, then red, green, blue. Alpha 255 is opaque.
-using TARGB = uint32_t;
+#include "frame/argb.h"
 
-constexpr TARGB MakeARGB(uint8_t a, uint8_t r, uint8_t g, uint8_t b) {
-  return (TARGB(a) << 24) | (TARGB(r) << 16) | (TARGB(g) << 8) | TARGB(b);
-}
 
 // No game picture comes near this many pixels a side; a header claiming more is damaged.
 inline constexpr int MaxPictureSide = 4096;

@@ -64,10 +64,6 @@ class TPlayerFiles {
   std::string Save(const TPlayers& roster, const TSettings& settings, const TMoreOptions& more,
                    TSave which = TSave::Changed);
 
-  // False when the roster could neither be read nor kept aside: the roster and the records are
-  // then never written, so what may still be recovered from them stays as it is.
-  bool RosterSaveable() const { return rosterSaveable_; }
-
   static std::string LockPath();
 
  private:
@@ -85,6 +81,8 @@ class TPlayerFiles {
 
   std::unique_ptr<QLockFile> lock_;
   int64_t lockHolder_ = 0;
+  // False when the roster could neither be read nor kept aside: the roster and the records are
+  // then never written, so what may still be recovered from them stays as it is.
   bool rosterSaveable_ = true;
   bool recordsSaveable_ = true;
   // What each file holds, as last read or written.

@@ -1,8 +1,10 @@
 #include "stages/clearup_stage.h"
 
 #include "display/line_effects.h"
+#include "frame/asset_names.h"
 #include "players/players.h"
 #include "stages/stage_music.h"
+#include "stages/running_stage.h"
 
 namespace {
 constexpr float GlowSpeed = 10;
@@ -37,14 +39,14 @@ TGmStage_Clearup::~TGmStage_Clearup() {
 
 void TGmStage_Clearup::Init() {
   std::string errors;
-  Music = LoadStageMusic("mp3/clearup.mp3", errors);
+  Music = LoadStageMusic(Asset::MusicMap, errors);
   TDSP* dsp = Owner->DSP.get();
-  Backdrop = std::make_unique<TDSPE_Static>(dsp, 50, "bmp/lambskin.bmp", 0, 0, 1.0f);
-  Map.reset(TDSPE_Static::CreateTinted(dsp, 51, "bmp/map.bmp", InkColor));
-  Constellation.reset(TDSPE_Static::CreateTinted(dsp, 51, "bmp/orion.bmp", InkColor));
-  LevelFlag.reset(TDSPE_Static::CreateKeyed(dsp, 52, "bmp/levelflag.bmp", 240, 10, 1.0f, MakeARGB(255, 169, 145, 104)));
-  TensText = std::make_unique<TDSPE_String>(dsp, 53, "bmp/num2.bmp", 310, 47, 1.0f, DigitKey, DigitCellWidth);
-  OnesText = std::make_unique<TDSPE_String>(dsp, 53, "bmp/num2.bmp", OnesTextX, 38, 1.0f, DigitKey, DigitCellWidth);
+  Backdrop = std::make_unique<TDSPE_Static>(dsp, 50, Asset::Lambskin, 0, 0, 1.0f);
+  Map.reset(TDSPE_Static::CreateTinted(dsp, 51, Asset::Map, InkColor));
+  Constellation.reset(TDSPE_Static::CreateTinted(dsp, 51, Asset::Constellation, InkColor));
+  LevelFlag.reset(TDSPE_Static::CreateKeyed(dsp, 52, Asset::LevelFlag, 240, 10, 1.0f, MakeARGB(255, 169, 145, 104)));
+  TensText = std::make_unique<TDSPE_String>(dsp, 53, Asset::FlagDigits, 310, 47, 1.0f, DigitKey, DigitCellWidth);
+  OnesText = std::make_unique<TDSPE_String>(dsp, 53, Asset::FlagDigits, OnesTextX, 38, 1.0f, DigitKey, DigitCellWidth);
   for (TDSPElem* elem : std::initializer_list<TDSPElem*>{Backdrop.get(), Map.get(), Constellation.get(),
                                                           LevelFlag.get(), TensText.get(), OnesText.get()})
     elem->Visible = false;
@@ -95,7 +97,7 @@ void TGmStage_Clearup::Pause() { WithMusic(Music, &TMCIPlayer::Pause); }
 void TGmStage_Clearup::Resume() { WithMusic(Music, &TMCIPlayer::Resume); }
 
 void TGmStage_Clearup::MapMouse(uint8_t Kind, TShiftState, int32_t, float, float) {
-  if (Kind == MouseDown) Owner->SwitchToStage("TGmStage_Running");
+  if (Kind == MouseDown) Owner->SwitchTo<TGmStage_Running>();
 }
 
 void TGmStage_Clearup::ConstellationMouse(uint8_t Kind, TShiftState, int32_t, float, float) {
@@ -108,7 +110,7 @@ void TGmStage_Clearup::ConstellationMouse(uint8_t Kind, TShiftState, int32_t, fl
 void TGmStage_Clearup::MarkPassedPoint(int32_t Point) {
   const TMapPoint& at = PointAt(Point);
   TDSP* dsp = Owner->DSP.get();
-  const char* file = at.Big ? "bmp/mappointbig.bmp" : "bmp/mappointsmall.bmp";
+  const char* file = at.Big ? Asset::MapPointBig : Asset::MapPointSmall;
   auto* marker = TDSPE_Static::CreateTinted(dsp, 54, file, InkColor);
   marker->X = static_cast<float>(at.Big ? at.X - 9 : at.X - 6);
   marker->Y = static_cast<float>(at.Big ? at.Y - 10 : at.Y - 6);
@@ -128,7 +130,7 @@ void TGmStage_Clearup::ShowLevelNumber(int32_t Level) {
 
 void TGmStage_Clearup::ShowCurrentPoint(int32_t Point) {
   const TMapPoint& at = PointAt(Point);
-  auto* blink = TDSPE_Animation::CreateTinted(Owner->DSP.get(), 54, "bmp/mappoint.bmp", InkColor, PointFrames,
+  auto* blink = TDSPE_Animation::CreateTinted(Owner->DSP.get(), 54, Asset::MapPointBlink, InkColor, PointFrames,
                                               Owner->Clock->SecondsToTicks(PointFrameSeconds));
   blink->X = static_cast<float>(at.X - 8);
   blink->Y = static_cast<float>(at.Y - 7);

@@ -13,7 +13,7 @@
 #include "audio/mci_player.h"
 #include "board/map_path.h"
 #include "display/picture_elements.h"
-#include "frame/stage_list.h"
+#include "stages/stage_list.h"
 #include "stages/fading_prompt.h"
 
 // The point (1..46) of a level: levels 1..46 are points 1..46, level 47 is point 1 again.
@@ -30,7 +30,8 @@ class TGmStage_Clearup : public TGmStage {
   explicit TGmStage_Clearup(TGmStageList* owner);
   ~TGmStage_Clearup() override;
 
-  std::string ClassName() const override { return "TGmStage_Clearup"; }
+  static constexpr const char* StageName = "TGmStage_Clearup";
+  std::string ClassName() const override { return StageName; }
   // Missing music leaves the map silent; the failure is raised once everything is made.
   void Init() override;
   void Enter() override;

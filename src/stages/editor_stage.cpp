@@ -9,6 +9,7 @@
 
 #include "board/cell_codes.h"
 #include "board/hex_grid.h"
+#include "frame/asset_names.h"
 #include "frame/errors.h"
 #include "frame/paths.h"
 #include "frame/safe_file.h"
@@ -119,7 +120,7 @@ void TGmStage_Editor::Redraw() {
     for (int32_t col = 0; col < BoardCols; ++col)
       for (int32_t k = 0; k < flow.SourceCount(row, col); ++k)
         DrawArrow(flow.SourceAt(row, col, k), MakeGmPoint(row, col));
-  const std::string endMarker = GamePath("bmp/arrow06.bmp");
+  const std::string endMarker = GamePath(Asset::EditorEndMarker);
   for (const TGmPoint& end : flow.EndCells())
     dsp.DrawMaskedOnBackground(endMarker, endMarker, ArrowRect(Grid->CellToPixel(end.Row, end.Col)));
   for (int32_t row = 0; row < BoardRows; ++row)
@@ -267,7 +268,7 @@ std::string TGmStage_Editor::LoadLayout(const std::string& Name) {
 }
 
 void TGmStage_Editor::PlayTrial(const TStageParam& WithParams) {
-  auto* running = dynamic_cast<TGmStage_Running*>(Owner->FindStage("TGmStage_Running"));
+  auto* running = Owner->Find<TGmStage_Running>();
   if (!running) return;
   running->StartTrial({LevelBytes(WithParams), LayoutBytes(), ClassName()});
 }

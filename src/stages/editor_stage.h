@@ -20,14 +20,15 @@
 #include "board/stage_param.h"
 #include "display/line_effects.h"
 #include "display/picture_elements.h"
-#include "frame/stage_list.h"
+#include "stages/stage_list.h"
 
 class TGmStage_Editor : public TGmStage {
  public:
   explicit TGmStage_Editor(TGmStageList* owner);
   ~TGmStage_Editor() override;
 
-  std::string ClassName() const override { return "TGmStage_Editor"; }
+  static constexpr const char* StageName = "TGmStage_Editor";
+  std::string ClassName() const override { return StageName; }
   void Init() override;
   void Enter() override;
   void Leave() override;
@@ -85,8 +86,6 @@ class TGmStage_Editor : public TGmStage {
   // The board and, in its MoveMatrix, the flow being edited.
   std::unique_ptr<TGmCells> Board;
   std::vector<std::unique_ptr<TDSPE_Static>> GemSprites;
-  // The gem pictures carry symbols, as in play.
-  bool SymbolsShown() const { return symbolsShown_; }
 
   static constexpr TARGB CursorColor = MakeARGB(0x80, 0xFF, 0xFF, 0xFF);
   static constexpr TARGB SelectionColor = MakeARGB(0xFF, 0xFF, 0x64, 0x64);
@@ -99,6 +98,7 @@ class TGmStage_Editor : public TGmStage {
   void PaintCell(int32_t Row, int32_t Col, TPointF At);
   void LinkOrSelect(int32_t Row, int32_t Col, TPointF At);
 
+  // The gem pictures carry symbols, as in play.
   bool symbolsShown_ = false;
 };
 

@@ -8,10 +8,11 @@
 
 #include "display/dsp.h"
 #include "display/picture_elements.h"
+#include "frame/asset_names.h"
 
 class TFadingPrompt {
  public:
-  static constexpr const char* PictureFile = "dat/y00";
+  static constexpr const char* PictureFile = Asset::Prompt;
   static constexpr int32_t Layer = 100;
   static constexpr float FadeSeconds = 0.5f;
 

@@ -63,10 +63,10 @@ void TGmStage_Running::FinishPassedLevel() {
   RecordLevelPassed();
   if (TPlayer* player = Players.Current()) {
     if (player->Level() > 0 && player->Level() % MapPointCount == 0)
-      if (auto* map = dynamic_cast<TGmStage_Clearup*>(Owner->FindStage("TGmStage_Clearup")))
+      if (auto* map = Owner->Find<TGmStage_Clearup>())
         map->ShowConstellation = true;
     player->SetLevel(GrownFigure(player->Level(), 1));
     Owner->Autosave->Request();
   }
-  Owner->SwitchToStage("TGmStage_Clearup");
+  Owner->SwitchTo<TGmStage_Clearup>();
 }

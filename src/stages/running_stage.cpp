@@ -9,6 +9,7 @@
 #include "stages/gem_stamps.h"
 #include "stages/hex_shapes.h"
 #include "stages/stage_music.h"
+#include "stages/start_stage.h"
 
 namespace {
 constexpr int32_t HexagonSize = 18;
@@ -246,7 +247,7 @@ void TGmStage_Running::GameOverMouse(uint8_t Kind, TShiftState, int32_t, float, 
   if (trial_)
     EndTrial();
   else
-    Owner->SwitchToStage("TGmStage_Start");
+    Owner->SwitchTo<TGmStage_Start>();
 }
 
 void TGmStage_Running::SetRowsCleared(int32_t N) {

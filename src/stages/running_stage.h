@@ -26,7 +26,7 @@
 #include "display/picture_elements.h"
 #include "frame/clock.h"
 #include "frame/events.h"
-#include "frame/stage_list.h"
+#include "stages/stage_list.h"
 #include "stages/drop_preview.h"
 
 class TPlayer;
@@ -41,7 +41,8 @@ class TGmStage_Running : public TGmStage {
   static constexpr uint8_t AimBeamMinAlpha = 200;
   static constexpr TARGB AimBeamHalo = MakeARGB(170, 24, 12, 40);
 
-  std::string ClassName() const override { return "TGmStage_Running"; }
+  static constexpr const char* StageName = "TGmStage_Running";
+  std::string ClassName() const override { return StageName; }
   // Sounds that cannot be loaded are raised as one error after everything else is made: the
   // stage can still be played, with those sounds silent.
   void Init() override;

@@ -1,6 +1,8 @@
 #include "stages/start_stage.h"
 
+#include "frame/asset_names.h"
 #include "stages/stage_music.h"
+#include "stages/clearup_stage.h"
 
 TGmStage_Start::TGmStage_Start(TGmStageList* owner) : TGmStage(owner) {}
 
@@ -8,11 +10,11 @@ TGmStage_Start::~TGmStage_Start() = default;
 
 void TGmStage_Start::Init() {
   std::string errors;
-  Music = LoadStageMusic("mp3/start.mp3", errors);
+  Music = LoadStageMusic(Asset::MusicTitle, errors);
   TDSP* dsp = Owner->DSP.get();
-  Backdrop = std::make_unique<TDSPE_Static>(dsp, 98, "bmp/lambskin.bmp", 0, 0, 1.0f);
+  Backdrop = std::make_unique<TDSPE_Static>(dsp, 98, Asset::Lambskin, 0, 0, 1.0f);
   Backdrop->Visible = false;
-  Title.reset(TDSPE_Static::CreateTinted(dsp, 99, "dat/c01", TitleColor));
+  Title.reset(TDSPE_Static::CreateTinted(dsp, 99, Asset::Title, TitleColor));
   Title->Visible = false;
   Prompt = std::make_unique<TFadingPrompt>(dsp, 115, 437);
   OnMouse = [this](uint8_t kind, TShiftState shift, int32_t button, float x, float y) {
@@ -43,5 +45,5 @@ void TGmStage_Start::Pause() { WithMusic(Music, &TMCIPlayer::Pause); }
 void TGmStage_Start::Resume() { WithMusic(Music, &TMCIPlayer::Resume); }
 
 void TGmStage_Start::ClickMouse(uint8_t Kind, TShiftState, int32_t, float, float) {
-  if (Kind == MouseDown) Owner->SwitchToStage("TGmStage_Clearup");
+  if (Kind == MouseDown) Owner->SwitchTo<TGmStage_Clearup>();
 }

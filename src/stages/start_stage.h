@@ -8,7 +8,7 @@
 
 #include "audio/mci_player.h"
 #include "display/picture_elements.h"
-#include "frame/stage_list.h"
+#include "stages/stage_list.h"
 #include "stages/fading_prompt.h"
 
 class TGmStage_Start : public TGmStage {
@@ -18,7 +18,8 @@ class TGmStage_Start : public TGmStage {
   explicit TGmStage_Start(TGmStageList* owner);
   ~TGmStage_Start() override;
 
-  std::string ClassName() const override { return "TGmStage_Start"; }
+  static constexpr const char* StageName = "TGmStage_Start";
+  std::string ClassName() const override { return StageName; }
   // Missing music leaves the title silent; the failure is raised once everything is made.
   void Init() override;
   void Enter() override;

@@ -6,10 +6,11 @@
 #include <memory>
 
 #include "audio/mci_player.h"
+#include "frame/asset_names.h"
 
 class TAboutMusic {
  public:
-  static constexpr const char* FileName = "mp3/about.mp3";
+  static constexpr const char* FileName = Asset::MusicAbout;
 
   void Start();
   void Stop() { Player.reset(); }

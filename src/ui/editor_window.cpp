@@ -11,6 +11,7 @@
 #include "stages/editor_stage.h"
 #include "stages/level_check.h"
 #include "stages/running_stage.h"
+#include "stages/start_stage.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -82,12 +83,12 @@ void TfrmEditor::CreateBrushButtons() {
 
 TGmStage_Editor* TfrmEditor::Stage() const {
   TGmStageList* stages = Stages();
-  return stages ? dynamic_cast<TGmStage_Editor*>(stages->FindStage("TGmStage_Editor")) : nullptr;
+  return stages ? stages->Find<TGmStage_Editor>() : nullptr;
 }
 
 TGmStage_Running* TfrmEditor::Running() const {
   TGmStageList* stages = Stages();
-  return stages ? dynamic_cast<TGmStage_Running*>(stages->FindStage("TGmStage_Running")) : nullptr;
+  return stages ? stages->Find<TGmStage_Running>() : nullptr;
 }
 
 bool TfrmEditor::Editing() const {
@@ -242,6 +243,6 @@ void TfrmEditor::keyPressEvent(QKeyEvent* event) {
 
 void TfrmEditor::closeEvent(QCloseEvent* event) {
   // There is no other way out of the editor: closing its window goes back to the title.
-  if (Editing()) Stages()->SwitchToStage("TGmStage_Start");
+  if (Editing()) Stages()->SwitchTo<TGmStage_Start>();
   event->accept();
 }

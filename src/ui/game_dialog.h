@@ -9,14 +9,15 @@
 
 #include <QDialog>
 
+#include "frame/asset_names.h"
 #include "ui/image_button.h"
 
 enum TModalResult : int { mrNone = 0, mrOK = 1, mrCancel = 2 };
 
-inline constexpr const char* DialogTileFile = "dat/c09";
+inline constexpr const char* DialogTileFile = Asset::DialogTile;
 // Text written straight on the dark tile; lighter panels set their own.
 inline constexpr QRgb DialogTextColor = 0xFFEEE0BC;
-inline constexpr const char* DialogButtonFile = "bmp/ibt00.bmp";
+inline constexpr const char* DialogButtonFile = Asset::DialogButton;
 
 class TGameDialog : public QDialog {
   Q_OBJECT

@@ -1,6 +1,5 @@
 #include "ui/main_window.h"
 
-#include <sstream>
 #include <utility>
 
 #include <QApplication>
@@ -17,137 +16,32 @@
 #include <QTimer>
 
 #include "display/picture.h"
+#include "frame/asset_names.h"
 #include "frame/paths.h"
-#include "frame/rounding.h"
 #include "players/player_files.h"
 #include "players/players.h"
-#include "stages/clearup_stage.h"
-#include "stages/editor_stage.h"
-#include "stages/running_stage.h"
 #include "stages/start_stage.h"
 #include "ui/editor_window.h"
 #include "ui/fonts.h"
 #include "ui/game_application.h"
+#include "ui/game_stages.h"
 #include "ui/input_window.h"
 #include "ui/message_box.h"
 #include "ui/mouse_routing.h"
 #include "ui/options_window.h"
+#include "ui/pause_cover.h"
 #include "ui/players_window.h"
+#include "ui/progress_box.h"
 #include "ui/top10_window.h"
-#include "frame/errors.h"
 
 namespace {
-TShiftState ShiftOf(const QMouseEvent* event) {
-  TShiftState shift = 0;
-  const Qt::KeyboardModifiers modifiers = event->modifiers();
-  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
-  if (modifiers & Qt::AltModifier) shift |= ssAlt;
-  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
-  const Qt::MouseButtons buttons = event->buttons();
-  if (buttons & Qt::LeftButton) shift |= ssLeft;
-  if (buttons & Qt::RightButton) shift |= ssRight;
-  if (buttons & Qt::MiddleButton) shift |= ssMiddle;
-  return shift;
-}
-
-int32_t ButtonOf(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::RightButton: return mbRight;
-    case Qt::MiddleButton: return mbMiddle;
-    default: return mbLeft;
-  }
-}
-
-const char* const RankTitles[] = {"Beginner", "Practician", "Excellent Brillor", "Expert", "King Of Brillor"};
-
 TfrmMain::TUrlOpener& UrlOpener() {
   static TfrmMain::TUrlOpener opener;
   return opener;
 }
 
-// The pictures that failed to load since last asked, one line each, but those already in named.
-std::string UnnamedPictureFailures(const std::string& named) {
-  std::string lines;
-  for (const TPictureFailure& failure : TakePictureFailures())
-    if (named.find("[" + failure.Path + "]") == std::string::npos) AppendLine(lines, PictureFailureText(failure));
-  return lines;
-}
-
 QString Quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
-
-// A transparent label that lets the mouse through to the window.
-QLabel* StatusLabel(QWidget* parent, const QRect& place, int pixelHeight, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setGeometry(place);
-  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  label->setFont(TahomaFont(pixelHeight, true));
-  SetTextColor(label, QColor(255, 255, 0));
-  label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  return label;
-}
-
-// Laid over the play field while the Pause button holds the game: the frozen field dimmed under
-// "Paused". Painted when shown, like any widget; the game makes no frames meanwhile.
-class TPauseCover : public QWidget {
- public:
-  explicit TPauseCover(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), QColor(0, 0, 0, 150));
-    painter.setFont(TahomaFont(36, true));
-    painter.setPen(Qt::white);
-    painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Paused"));
-  }
-};
-
-QLabel* PictureLabel(QWidget* parent, const QRect& place, const QImage& picture) {
-  auto* label = new QLabel(parent);
-  label->setGeometry(place);
-  label->setPixmap(QPixmap::fromImage(picture));
-  label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  return label;
-}
 }  // namespace
-
-// ---- TLevelProgressBox ----
-
-TLevelProgressBox::TLevelProgressBox(QWidget* parent, const TGmStageList* stages)
-    : QWidget(parent), stages_(stages) {
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-int TLevelProgressBox::SplitAt(int width, float fraction) {
-  const double split = RoundHalfEven(static_cast<double>(width) * fraction);
-  // A level cleared past its target, or a damaged target, keeps the bar inside its box.
-  if (!(split > 0)) return 0;
-  return split > width ? width : static_cast<int>(split);
-}
-
-float TLevelProgressBox::Fraction() const {
-  const auto* running = stages_ ? dynamic_cast<const TGmStage_Running*>(stages_->CurrentStage) : nullptr;
-  if (!running || !running->StageParam || running->StageParam->PassRows <= 0) return 0;
-  return static_cast<float>(running->RowsCleared) / static_cast<float>(running->StageParam->PassRows);
-}
-
-void TLevelProgressBox::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const int W = width(), H = height();
-  const int p = SplitAt(W, Fraction());
-  // Outlined one pixel inside each part, as a filled rectangle with a border.
-  auto part = [&](int left, int right, QColor fill, QColor outline) {
-    if (right <= left) return;
-    painter.setPen(outline);
-    painter.setBrush(fill);
-    painter.drawRect(QRect(left, 0, right - left - 1, H - 1));
-  };
-  part(p, W, Qt::black, QColor(140, 120, 60));
-  part(0, p, QColor(170, 35, 35), QColor(170, 170, 35));
-}
 
 // ---- TfrmMain ----
 
@@ -162,14 +56,12 @@ TfrmMain::TfrmMain(QWidget* parent, std::unique_ptr<TPlayerFiles> files)
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   background_ = QImage(QStringLiteral(":/pictures/main_background.png"));
-  for (int i = 0; i < ThumbnailCount; ++i)
-    thumbnails_[i] = QImage(QStringLiteral(":/pictures/thumb%1.png").arg(i));
 
   pb_ = new TPlayField(this);
   pb_->setGeometry(221, 20, 400, 500);
   pauseCover_ = new TPauseCover(this);
   pauseCover_->setGeometry(pb_->geometry());
-  CreateLabels();
+  CreateStatusPanel(this);
   // Pictures that failed before this window are not its to name.
   TakePictureFailures();
   FormCreate();
@@ -180,25 +72,7 @@ TfrmMain::TfrmMain(QWidget* parent, std::unique_ptr<TPlayerFiles> files)
 
 TfrmMain::~TfrmMain() { FormDestroy(); }
 
-void TfrmMain::CreateLabels() {
-  // Empty, without medals or rank, until a player is chosen.
-  lPlayerName = StatusLabel(this, QRect(53, 118, 115, 13), 11, QString());
-  lLevel = StatusLabel(this, QRect(102, 155, 76, 18), 12, QString());
-  lMoney = StatusLabel(this, QRect(98, 192, 80, 18), 12, QString());
-  lUnitPrice = StatusLabel(this, QRect(127, 230, 51, 18), 12, QString());
-  lEff = StatusLabel(this, QRect(126, 267, 51, 18), 12, QString());
-  lTitle = StatusLabel(this, QRect(53, 332, 115, 13), 11, QString());
-  const QImage medal(QStringLiteral(":/pictures/medal.png"));
-  const int medalTops[] = {152, 188, 225, 262};
-  for (int i = 0; i < 4; ++i) {
-    Medals[i] = PictureLabel(this, QRect(21, medalTops[i], 24, 31), medal);
-    Medals[i]->hide();
-  }
-  imgNextHexSet = PictureLabel(this, QRect(320, 531, 16, 12), QImage());
-}
-
 void TfrmMain::FormCreate() {
-  BindRosterEvents();
   // The game still starts with damaged files; the player learns which copies he got in the
   // start-up message (what was recovered is on disk already).
   const TPlayerFilesLoad loaded = files_->Load(Players);
@@ -221,44 +95,9 @@ void TfrmMain::FormCreate() {
   stageList_->DSP->Render(stageList_->Clock->Now);
 }
 
-void TfrmMain::BindRosterEvents() {
-  Players.OnMoneyChange = [this](int32_t value) {
-    lMoney->setText(QStringLiteral("$%1").arg(value));
-    UpdateMedal(1);
-  };
-  Players.OnLevelChange = [this](int32_t value) {
-    lLevel->setText(QString::number(value));
-    UpdateMedal(0);
-  };
-  Players.OnUnitPriceChange = [this](int32_t value) {
-    lUnitPrice->setText(QStringLiteral("$%1").arg(value));
-    UpdateMedal(2);
-  };
-  Players.OnEfficiencyChange = [this](int32_t value) {
-    lEff->setText(QString::number(value));
-    UpdateMedal(3);
-  };
-  Players.OnNameChange = [this](const std::string& name) { lPlayerName->setText(QString::fromStdString(name)); };
-}
-
 void TfrmMain::CreateStages() {
-  new TGmStage_Start(stageList_.get());
-  auto* running = new TGmStage_Running(stageList_.get());
-  running->OnLevelError = [this](const std::string& message) { ShowLoadErrors(message); };
-  running->OnRowsCleared = [this](int32_t) { progress_->update(); };
-  running->OnPassRows = [this](int32_t) { progress_->update(); };
-  running->OnLeave = [this] { progress_->update(); };
-  new TGmStage_Clearup(stageList_.get());
-  new TGmStage_Editor(stageList_.get());
-  for (int32_t index = 0; index < stageList_->Count(); ++index) {
-    try {
-      stageList_->Stage(index)->Init();
-    } catch (const std::exception& error) {
-      // A stage whose music or sounds cannot be loaded is still whole, silent where the file is
-      // missing: say which, once for all stages, and play on.
-      NoteStartErrors(error.what());
-    }
-  }
+  NoteStartErrors(CreateGameStages(*stageList_, {[this](const std::string& message) { ShowLoadErrors(message); },
+                                                 [this] { progress_->update(); }}));
 }
 
 void TfrmMain::CreateButtons() {
@@ -270,13 +109,13 @@ void TfrmMain::CreateButtons() {
   };
   // The game has no web site: the last button opens the help page's About section.
   const TButtonPlace places[] = {
-      {"Player", "bmp/ibt01.bmp", 35, 389, &TfrmMain::PlayerClick},
-      {"High Scores", "bmp/ibt02.bmp", 109, 389, &TfrmMain::HighScoresClick},
-      {"Setting", "bmp/ibt03.bmp", 35, 425, &TfrmMain::SettingClick},
-      {"Help", "bmp/ibt04.bmp", 35, 461, &TfrmMain::HelpClick},
-      {"Pause", "bmp/ibt02.bmp", 109, 425, &TfrmMain::PauseClick},
-      {"Quit", "bmp/ibt01.bmp", 109, 461, &TfrmMain::QuitClick},
-      {"About Brillor I", "bmp/ibt05.bmp", 35, 497, &TfrmMain::AboutClick},
+      {"Player", Asset::ButtonPlayerQuit, 35, 389, &TfrmMain::PlayerClick},
+      {"High Scores", Asset::ButtonScoresPause, 109, 389, &TfrmMain::HighScoresClick},
+      {"Setting", Asset::ButtonSetting, 35, 425, &TfrmMain::SettingClick},
+      {"Help", Asset::ButtonHelp, 35, 461, &TfrmMain::HelpClick},
+      {"Pause", Asset::ButtonScoresPause, 109, 425, &TfrmMain::PauseClick},
+      {"Quit", Asset::ButtonPlayerQuit, 109, 461, &TfrmMain::QuitClick},
+      {"About Brillor I", Asset::ButtonAbout, 35, 497, &TfrmMain::AboutClick},
   };
   for (const TButtonPlace& place : places) {
     auto* button = new TImgBtn(this);
@@ -362,22 +201,9 @@ void TfrmMain::BeforeModalWindow() {
   if (stageList_) stageList_->Autosave->SaveBeforeModal();
 }
 
-void TfrmMain::UpdateMedal(int32_t Category) {
-  const bool shown = HighScores && Players.Current() && HighScores->Best(Category) == Players.Current();
-  Medals[Category]->setVisible(shown);
-  int visible = 0;
-  for (const QLabel* medal : Medals) visible += !medal->isHidden();
-  lTitle->setText(Players.Current() ? QString::fromLatin1(RankTitles[visible]) : QString());
-}
-
 void TfrmMain::RefreshHighScores() {
   frmTop10_->Refresh();
   for (int32_t category = 0; category < 4; ++category) UpdateMedal(category);
-}
-
-void TfrmMain::ShowNextHexSet(int32_t Index) {
-  if (Index < 0 || Index > ThumbnailCount - 1) Index = ThumbnailCount - 1;
-  imgNextHexSet->setPixmap(QPixmap::fromImage(thumbnails_[Index]));
 }
 
 void TfrmMain::ShowLoadErrors(const std::string& message) {
@@ -390,15 +216,11 @@ void TfrmMain::ShowLoadErrors(const std::string& message) {
   });
 }
 
-void TfrmMain::NoteStartErrors(const std::string& lines) {
-  std::istringstream stream(lines);
-  for (std::string line; std::getline(stream, line);)
-    if (startErrors_.find(line) == std::string::npos) AppendLine(startErrors_, line);
-}
+void TfrmMain::NoteStartErrors(const std::string& lines) { startErrors_.Note(lines); }
 
 void TfrmMain::ShowStartErrors() {
-  NoteStartErrors(UnnamedPictureFailures(startErrors_));
-  if (!startErrors_.empty()) ShowLoadErrors(std::exchange(startErrors_, {}));
+  const std::string lines = startErrors_.Take();
+  if (!lines.empty()) ShowLoadErrors(lines);
   // Failures come while a frame is drawn: they are named together once it is done.
   SetPictureFailureNotice([window = QPointer<TfrmMain>(this)] {
     if (window) QTimer::singleShot(0, window, [window] { window->NameLaterPictureFailures(); });
@@ -447,7 +269,7 @@ int TfrmMain::InsistOnAPlayer() {
 }
 
 void TfrmMain::ShowTitle() {
-  if (stageList_) stageList_->SwitchToStage("TGmStage_Start");
+  if (stageList_) stageList_->SwitchTo<TGmStage_Start>();
 }
 
 void TfrmMain::ChangePlayer(int32_t Row) {
@@ -583,7 +405,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
 void TfrmMain::mouseMoveEvent(QMouseEvent* event) {
   if (stageList_) {
     const QPoint at = event->position().toPoint();
-    RouteMouseMove(*stageList_, ShiftOf(event), at.x(), at.y());
+    RouteMouseMove(*stageList_, ShiftOf(*event), at.x(), at.y());
   }
   QWidget::mouseMoveEvent(event);
 }
@@ -591,7 +413,7 @@ void TfrmMain::mouseMoveEvent(QMouseEvent* event) {
 void TfrmMain::mousePressEvent(QMouseEvent* event) {
   if (stageList_) {
     const QPoint at = event->position().toPoint();
-    RouteMouseDown(*stageList_, ShiftOf(event), ButtonOf(event->button()), at.x(), at.y());
+    RouteMouseDown(*stageList_, ShiftOf(*event), ButtonOf(event->button()), at.x(), at.y());
   }
   QWidget::mousePressEvent(event);
 }

@@ -16,11 +16,14 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "frame/stage_list.h"
+#include "stages/stage_list.h"
 #include "players/player_files.h"
 #include "players/players.h"
 #include "ui/image_button.h"
 #include "ui/play_field.h"
+#include "ui/progress_box.h"
+#include "ui/start_errors.h"
+#include "ui/status_panel.h"
 
 class TfrmMessageBox;
 class TfrmInput;
@@ -31,25 +34,7 @@ class TGmStage_Running;
 class TfrmEditor;
 class QFileDialog;
 
-// The level's progress under the board: cleared rows against the rows the level needs.
-class TLevelProgressBox : public QWidget {
-  Q_OBJECT
- public:
-  TLevelProgressBox(QWidget* parent, const TGmStageList* stages);
-  // Where the done part ends for a fraction f of the width (rounded, halves to even; kept
-  // inside the box).
-  static int SplitAt(int width, float fraction);
-  // RowsCleared / PassRows while a level is played, else 0.
-  float Fraction() const;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  const TGmStageList* stages_;
-};
-
-class TfrmMain : public QWidget {
+class TfrmMain : public QWidget, public TStatusPanel {
   Q_OBJECT
  public:
   // files: the player's files, their lock taken; the window makes its own when none is given.
@@ -58,11 +43,6 @@ class TfrmMain : public QWidget {
 
   void PauseGame();
   void ResumeGame();
-  // Shows the category's medal when the current player is best in it, and the rank title that
-  // the number of medals earns.
-  void UpdateMedal(int32_t Category);
-  // Thumbnail of the next shape; an index outside the thumbnails shows the last (empty) one.
-  void ShowNextHexSet(int32_t Index);
 
   void PlayerClick();
   void HighScoresClick();
@@ -96,20 +76,6 @@ class TfrmMain : public QWidget {
   QFileDialog* sd = nullptr;
   const std::vector<TImgBtn*>& Buttons() const { return buttons_; }
 
-  // The high-score list the medals are judged by.
-  const TPlayers* HighScores = nullptr;
-
-  QLabel* lPlayerName;
-  QLabel* lLevel;
-  QLabel* lMoney;
-  QLabel* lUnitPrice;
-  QLabel* lEff;
-  QLabel* lTitle;
-  // Level, money, unit price, efficiency.
-  std::array<QLabel*, 4> Medals;
-  QLabel* imgNextHexSet;
-  static constexpr int ThumbnailCount = 10;
-
   static constexpr const char* ChoosePlayerNotice = "Please select a exists player or create a new player.";
 
  protected:
@@ -123,11 +89,9 @@ class TfrmMain : public QWidget {
  private:
   void FormCreate();
   void FormDestroy();
-  void CreateLabels();
   void CreateButtons();
   void CreateDialogs();
   void CreateEditorWindow();
-  void BindRosterEvents();
   // The title, the playing stage and the map, each made ready; load failures go into the
   // start-up message.
   void CreateStages();
@@ -162,7 +126,6 @@ class TfrmMain : public QWidget {
   int32_t startScale_ = 100;
 
   QImage background_;
-  std::array<QImage, ThumbnailCount> thumbnails_;
   TPlayField* pb_ = nullptr;
   QWidget* pauseCover_ = nullptr;
   TLevelProgressBox* progress_ = nullptr;
@@ -177,5 +140,5 @@ class TfrmMain : public QWidget {
   TfrmEditor* frmEditor_ = nullptr;
   bool firstActivation_ = true;
   bool inactivePause_ = false;
-  std::string startErrors_;
+  TStartErrors startErrors_;
 };

@@ -22,3 +22,24 @@ void RouteMouseDown(TGmStageList& stages, TShiftState shift, int32_t button, int
   if (x < BoardLeft || x > BoardRight || y < BoardTop || y > BoardBottom) return;
   Deliver(stages, MouseDown, shift, button, x, y);
 }
+
+TShiftState ShiftOf(const QMouseEvent& event) {
+  TShiftState shift = 0;
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
+  if (modifiers & Qt::AltModifier) shift |= ssAlt;
+  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
+  const Qt::MouseButtons buttons = event.buttons();
+  if (buttons & Qt::LeftButton) shift |= ssLeft;
+  if (buttons & Qt::RightButton) shift |= ssRight;
+  if (buttons & Qt::MiddleButton) shift |= ssMiddle;
+  return shift;
+}
+
+int32_t ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::RightButton: return mbRight;
+    case Qt::MiddleButton: return mbMiddle;
+    default: return mbLeft;
+  }
+}

@@ -4,7 +4,9 @@
 // shifted up and left by half a gem sprite, so a pointer position stands for the top-left
 // corner of the sprite under it.
 
-#include "frame/stage_list.h"
+#include <QMouseEvent>
+
+#include "stages/stage_list.h"
 
 // The board rectangle in window coordinates.
 inline constexpr int BoardLeft = 220, BoardTop = 18, BoardRight = 620, BoardBottom = 518;
@@ -13,3 +15,8 @@ inline constexpr int BoardLeft = 220, BoardTop = 18, BoardRight = 620, BoardBott
 void RouteMouseMove(TGmStageList& stages, TShiftState shift, int x, int y);
 // Button-downs are passed on only inside the board rectangle. Releases are never passed on.
 void RouteMouseDown(TGmStageList& stages, TShiftState shift, int32_t button, int x, int y);
+
+// The keys and buttons held during a mouse event, as the stages take them.
+TShiftState ShiftOf(const QMouseEvent& event);
+// The button of a press; any other than right or middle counts as left.
+int32_t ButtonOf(Qt::MouseButton button);

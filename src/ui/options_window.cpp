@@ -6,7 +6,7 @@
 
 #include "frame/paths.h"
 #include "frame/rounding.h"
-#include "frame/stage_list.h"
+#include "stages/stage_list.h"
 #include "ui/fonts.h"
 #include "ui/game_application.h"
 #include "ui/more_options_window.h"

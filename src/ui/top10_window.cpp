@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "display/picture.h"
+#include "frame/asset_names.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -23,7 +24,7 @@ QLabel* TableLabel(QWidget* parent, const QRect& place, Qt::Alignment alignment)
 
 TfrmTop10::TfrmTop10(QWidget* owner) : TGameDialog(owner, 405, 505, nullptr) {
   setFont(TahomaFont(11, false));
-  imgBkg_ = LoadPicture("dat/c00");
+  imgBkg_ = LoadPicture(Asset::HighScoreBackground);
   for (int32_t category = 0; category < CategoryCount; ++category) CreateTable(category);
   AddButton(QStringLiteral("OK"), 160, 460, [this] { Close(mrOK); });
   OnEnter = [this] { Close(mrOK); };

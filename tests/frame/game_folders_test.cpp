@@ -14,7 +14,6 @@
 #include "frame/paths.h"
 #include "players/player_files.h"
 #include "players/players.h"
-#include "frame/stage_list.h"
 #include "support/fake_time.h"
 #include "support/temp_dir.h"
 

@@ -5,7 +5,6 @@
 
 #include "frame/more_options.h"
 #include "frame/paths.h"
-#include "frame/stage_list.h"
 #include "support/fake_time.h"
 #include "support/temp_dir.h"
 

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "frame/paths.h"
-#include "frame/stage_list.h"
+#include "stages/stage_list.h"
 #include "players/players.h"
 #include "support/fake_time.h"
 #include "support/temp_dir.h"

@@ -48,7 +48,7 @@ class TGmStage {
   TGmStage(const TGmStage&) = delete;
   TGmStage& operator=(const TGmStage&) = delete;
 
-  // The class name stages switch to each other by ("TGmStage_Running").
+  // The class name stages switch to each other by ("TGmStage_Running"): each stage's StageName.
   virtual std::string ClassName() const = 0;
 
   virtual void Init() = 0;
@@ -86,6 +86,19 @@ class TGmStageList {
   TGmStage* FindStage(std::string_view name) const;
   // SetCurrentStage(FindStage(name)); nothing when no stage has that name.
   void SwitchToStage(std::string_view name);
+  // The first stage of type T, or null: how the game's own code finds a stage.
+  template <class T>
+  T* Find() const {
+    for (const auto& stage : stages_)
+      if (auto* found = dynamic_cast<T*>(stage.get())) return found;
+    return nullptr;
+  }
+  // Switches to the stage that goes by T's name (a stand-in of that name will do, as in tests);
+  // nothing when there is none.
+  template <class T>
+  void SwitchTo() {
+    SwitchToStage(T::StageName);
+  }
   void Pause();
   void Resume();
   bool IsPaused() const { return PauseDepth > 0; }

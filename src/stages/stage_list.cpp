@@ -1,9 +1,10 @@
-#include "frame/stage_list.h"
+#include "stages/stage_list.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "audio/mci_player.h"
+#include "frame/asset_names.h"
 #include "frame/paths.h"
 #include "players/players.h"
 
@@ -27,7 +28,7 @@ void TGmStage::Idle(bool& done) {
 
 TGmStageList::TGmStageList(TFramePresenter* window, TTimeSource& source) {
   Clock = std::make_unique<TTClock>(source);
-  DSP = std::make_unique<TDSP>(window, 400, 500, 221, 20, GamePath("dat/x00"), Clock->Frequency);
+  DSP = std::make_unique<TDSP>(window, 400, 500, 221, 20, GamePath(Asset::FieldBackground), Clock->Frequency);
   try {
     Sound = std::make_unique<TDXS>();
   } catch (const std::exception&) {
@@ -112,7 +113,7 @@ void TGmStageList::SecondTick() {
   if (FrameCount != LastFrameRate) OnFrameRate(FrameCount);
   LastFrameRate = FrameCount;
   FrameCount = 0;
-  if (CurrentStage && CurrentStage == FindStage("TGmStage_Running") && CurrentStage->Playing()) {
+  if (CurrentStage && CurrentStage->Playing()) {
     if (TPlayer* player = Players.Current()) player->AddPlaySecond();
     Autosave->PlaySecond();
   }

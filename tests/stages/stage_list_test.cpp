@@ -9,7 +9,7 @@
 
 #include "audio/mci_player.h"
 #include "frame/paths.h"
-#include "frame/stage_list.h"
+#include "stages/stage_list.h"
 #include "players/players.h"
 #include "support/fake_time.h"
 #include "support/temp_dir.h"
