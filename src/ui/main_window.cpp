@@ -26,14 +26,18 @@
 #include "stages/running_stage.h"
 #include "stages/start_stage.h"
 #include "ui/editor_window.h"
+#include "ui/fixed_size.h"
 #include "ui/fonts.h"
 #include "ui/game_application.h"
 #include "ui/input_window.h"
 #include "ui/message_box.h"
 #include "ui/mouse_routing.h"
+#include "ui/more_options_window.h"
 #include "ui/options_window.h"
+#include "ui/picture_scaling.h"
 #include "ui/players_window.h"
 #include "ui/top10_window.h"
+#include "ui/window_fit.h"
 #include "frame/errors.h"
 
 namespace {
@@ -156,7 +160,7 @@ TfrmMain::TfrmMain(QWidget* parent, std::unique_ptr<TPlayerFiles> files)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       files_(files ? std::move(files) : std::make_unique<TPlayerFiles>()) {
   setWindowTitle(QStringLiteral("Brillor I"));
-  setFixedSize(640, 560);
+  new TFixedSize(this, QSize(640, 560));
   setMouseTracking(true);
   setFont(TahomaFont(11, false));
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -238,7 +242,10 @@ void TfrmMain::BindRosterEvents() {
     lEff->setText(QString::number(value));
     UpdateMedal(3);
   };
-  Players.OnNameChange = [this](const std::string& name) { lPlayerName->setText(QString::fromStdString(name)); };
+  Players.OnNameChange = [this](const std::string& name) {
+    lPlayerName->setText(QString::fromStdString(name));
+    FitCaptions(this);
+  };
 }
 
 void TfrmMain::CreateStages() {
@@ -547,7 +554,7 @@ void TfrmMain::AboutClick() {
 
 void TfrmMain::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  SetPictureScaling(painter, devicePixelRatioF());
   if (background_.isNull())
     painter.fillRect(rect(), Qt::white);
   else
@@ -558,7 +565,12 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
   if (frmEditor_ && frmEditor_->MainWindowKey(*event)) return;
   switch (event->key()) {
     case Qt::Key_Space:
-      // Minimised, the application is inactive and the game pauses.
+      // The game holds at once, whatever the window system makes of the request; it goes on
+      // when the window is active again.
+      if (!firstActivation_ && !inactivePause_) {
+        inactivePause_ = true;
+        PauseGame();
+      }
       showMinimized();
       return;
     case Qt::Key_F1:
@@ -569,7 +581,18 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+void TfrmMain::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // Active again after another of the game's windows (the editor's tools) had the focus.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && inactivePause_ &&
+      QGuiApplication::applicationState() == Qt::ApplicationActive && !isMinimized()) {
+    inactivePause_ = false;
+    ResumeGame();
+  }
+}
+
 void TfrmMain::showEvent(QShowEvent* event) {
+  FitCaptions(this);
   QWidget::showEvent(event);
   // Shown while the application is already active (another of its windows had the focus),
   // no activation follows: the first one is made here.
@@ -589,6 +612,12 @@ void TfrmMain::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TfrmMain::mousePressEvent(QMouseEvent* event) {
+  // Still shown after Space (a window system that does not minimise): a click brings it back.
+  if (inactivePause_ && isActiveWindow()) {
+    inactivePause_ = false;
+    ResumeGame();
+    return;
+  }
   if (stageList_) {
     const QPoint at = event->position().toPoint();
     RouteMouseDown(*stageList_, ShiftOf(event), ButtonOf(event->button()), at.x(), at.y());
@@ -614,12 +643,15 @@ void TfrmMain::MoreOptionsChosen() {
   if (chosen == shownScale_) return;
   shownScale_ = chosen;
   QString text = QStringLiteral("The window will be %1 % of its size from the next start.").arg(chosen);
-  // This window has the size the game started with: the new one grows from it.
-  const QSize wanted(width() * chosen / startScale_, height() * chosen / startScale_);
   if (const QScreen* display = screen()) {
-    const QSize room = display->availableGeometry().size();
-    if (wanted.width() > room.width() || wanted.height() > room.height())
-      text += QStringLiteral("\nIt will be larger than this screen.");
+    const QSize room = display->availableGeometry().size() * display->devicePixelRatio();
+    if (!WindowScaleFits(chosen, room))
+      text += QStringLiteral("\nIt does not fit this screen: %1 % will be used.").arg(LargestScaleThatFits(chosen, room));
   }
   frmMessageBox_->ShowNotice(text);
+}
+
+void TfrmMain::SetScaleInUse(int32_t scale) {
+  startScale_ = scale;
+  frmOptions_->MorePage->SetScaleAtStart(stageList_->More.WindowScale, scale);
 }
