@@ -52,8 +52,11 @@ void TFixedSize::StatesApplied(Qt::WindowStates states) {
   if (states & Enlarged) {
     Release();
     giveUp_.stop();
-    // Back to the window's own size: asked now, applied by the window system's next answer.
-    window_->setWindowState(states & ~Enlarged);
+    // Back to the window's own size, asked once the window system's answer is taken in whole
+    // (asked while it is, the request would be measured against the state before it).
+    QTimer::singleShot(0, this, [this] {
+      if (window_->windowState() & Enlarged) window_->setWindowState(window_->windowState() & ~Enlarged);
+    });
   } else if (released_) {
     Restore();
   }

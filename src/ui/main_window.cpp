@@ -583,9 +583,11 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
 
 void TfrmMain::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  // Active again after another of the game's windows (the editor's tools) had the focus.
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && inactivePause_ &&
-      QGuiApplication::applicationState() == Qt::ApplicationActive && !isMinimized()) {
+  // Shown again after a minimise, or active again after another of the game's windows (the
+  // editor's tools) had the focus: the application itself may have stayed active meanwhile.
+  const bool shownOrActivated = event->type() == QEvent::WindowStateChange || event->type() == QEvent::ActivationChange;
+  if (shownOrActivated && inactivePause_ && isActiveWindow() && !isMinimized() &&
+      QGuiApplication::applicationState() == Qt::ApplicationActive) {
     inactivePause_ = false;
     ResumeGame();
   }
