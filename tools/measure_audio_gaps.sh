@@ -46,7 +46,10 @@ rm -f "$work/game/dat/b00" "$work/game/dat/b01" "$work/game/dat/options.txt"
 python3 "$here/write_roster.py" "$work/game/dat/b01" 1
 
 # Two compilers (or as many as asked), each compiling a large translation unit over and over.
-printf '#include <bits/stdc++.h>\nint main() { std::map<std::string, std::vector<int>> m; return (int)m.size(); }\n' >"$work/load.cpp"
+cat >"$work/load.cpp" <<'CPP'
+#include <bits/stdc++.h>
+int main() { std::map<std::string, std::vector<int>> m; return (int)m.size(); }
+CPP
 for _ in $(seq "$compilers"); do
   (while :; do g++ -O2 -std=c++20 -c "$work/load.cpp" -o /dev/null; done) >/dev/null 2>&1 &
   pids+=($!)
@@ -59,7 +62,8 @@ parec -d record.monitor --format=s16le --rate=44100 --channels=2 --raw >"$work/r
 recorder=$!
 pids+=($recorder)
 sleep 2
-latency=$(pactl list sink-inputs | awk '/Buffer Latency/ {b=$3} /Sink Latency/ {s=$3} END {printf "%.1f ms (buffer %.1f, sink %.1f)", (b + s) / 1000, b / 1000, s / 1000}')
+latency=$(pactl list sink-inputs | awk '/Buffer Latency/ {b=$3} /Sink Latency/ {s=$3}
+  END {printf "%.1f ms (buffer %.1f, sink %.1f)", (b + s) / 1000, b / 1000, s / 1000}')
 sleep $((seconds - 2))
 kill "$recorder"
 load=$(cut -d' ' -f1 /proc/loadavg)

@@ -79,7 +79,8 @@ void SetWindowFontFamily(const QString& family) { WindowFontFamily() = family; }
 
 QFont FittedFont(QFont font, const QString& text, int width) {
   if (font.pixelSize() <= 0) font.setPixelSize(QFontInfo(font).pixelSize());
-  while (font.pixelSize() > SmallestPixelHeight && TextWidth(font, text) > width) font.setPixelSize(font.pixelSize() - 1);
+  while (font.pixelSize() > SmallestPixelHeight && TextWidth(font, text) > width)
+    font.setPixelSize(font.pixelSize() - 1);
   return font;
 }
 

@@ -5,9 +5,10 @@
 // (Escape, the window manager) gives Cancel.
 //
 // Where the window system places windows itself and ignores where the game asks for them
-// (Wayland, and an X server within a Wayland desktop), a dialog is drawn inside the game's top-level window instead, centred, over a
-// cover that keeps the mouse and the keys from everything under it; elsewhere it is a
-// transient window of its own, placed centred over its owner.
+// (Wayland, and an X server within a Wayland desktop), a dialog is drawn inside the game's
+// top-level window instead, centred, over a cover that keeps the mouse and the keys from
+// everything under it; elsewhere it is a transient window of its own, placed centred over its
+// owner.
 
 #include <functional>
 #include <optional>

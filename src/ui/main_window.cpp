@@ -648,7 +648,8 @@ void TfrmMain::MoreOptionsChosen() {
   if (const QScreen* display = screen()) {
     const QSize room = display->availableGeometry().size() * display->devicePixelRatio();
     if (!WindowScaleFits(chosen, room))
-      text += QStringLiteral("\nIt does not fit this screen: %1 % will be used.").arg(LargestScaleThatFits(chosen, room));
+      text += QStringLiteral("\nIt does not fit this screen: %1 % will be used.")
+                  .arg(LargestScaleThatFits(chosen, room));
   }
   frmMessageBox_->ShowNotice(text);
 }

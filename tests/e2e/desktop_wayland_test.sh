@@ -32,7 +32,8 @@ if [ ! -S "$runtime/$WAYLAND_DISPLAY" ] || ! kill -0 "$weston" 2>/dev/null; then
   tail -5 "$runtime/weston.log"
   exit 0
 fi
-output=$(for _ in $(seq 50); do xwininfo -root -tree | awk '/"Weston Compositor/ {print $1; exit}' | grep . && break; sleep 0.2; done)
+weston_window() { xwininfo -root -tree | awk '/"Weston Compositor/ {print $1; exit}'; }
+output=$(for _ in $(seq 50); do weston_window | grep . && break; sleep 0.2; done)
 sleep 2
 
 shot() { import -window "$output" "$runtime/$1.png"; }

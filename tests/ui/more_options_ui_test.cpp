@@ -149,9 +149,8 @@ TEST_F(MorePageTest, ANewWindowSizeIsAnnouncedOnceForTheNextStartAndWarnsWhenToo
       if (!step.announced) continue;
       EXPECT_TRUE(notices[0].contains(QStringLiteral("%1 %").arg(step.scale)));
       const bool tooLarge = !WindowScaleFits(step.scale, room);
-      EXPECT_EQ(notices[0].contains(QStringLiteral("does not fit this screen: %1 %").arg(LargestScaleThatFits(step.scale, room))),
-                tooLarge)
-          << step.scale;
+      const QString fits = QStringLiteral("does not fit this screen: %1 %").arg(LargestScaleThatFits(step.scale, room));
+      EXPECT_EQ(notices[0].contains(fits), tooLarge) << step.scale;
     }
   }
   Players.FreePlayers();
