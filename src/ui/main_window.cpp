@@ -585,8 +585,9 @@ void TfrmMain::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   // Shown again after a minimise, or active again after another of the game's windows (the
   // editor's tools) had the focus: the application itself may have stayed active meanwhile.
-  const bool shownOrActivated = event->type() == QEvent::WindowStateChange || event->type() == QEvent::ActivationChange;
-  if (shownOrActivated && inactivePause_ && isActiveWindow() && !isMinimized() &&
+  // (The focus given is enough: the minimised state may be told after it.)
+  const bool shown = event->type() == QEvent::WindowStateChange && !isMinimized();
+  if ((shown || event->type() == QEvent::ActivationChange) && inactivePause_ && isActiveWindow() &&
       QGuiApplication::applicationState() == Qt::ApplicationActive) {
     inactivePause_ = false;
     ResumeGame();
