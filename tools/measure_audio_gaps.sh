@@ -29,7 +29,9 @@ work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 pids=()
+game=""
 cleanup() {
+  [ -n "$game" ] && kill -- -"$game" 2>/dev/null || true
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   [ -f "$XDG_RUNTIME_DIR/pulse/pid" ] && kill "$(cat "$XDG_RUNTIME_DIR/pulse/pid")" 2>/dev/null || true
   rm -rf "$work"
@@ -55,8 +57,9 @@ for _ in $(seq "$compilers"); do
   pids+=($!)
 done
 
-SDL_AUDIODRIVER=pulseaudio xvfb-run -a "$work/game/$(basename "$exe")" >/dev/null 2>&1 &
-pids+=($!)
+# In a process group of its own, so that the X server and the game end with it.
+SDL_AUDIODRIVER=pulseaudio setsid xvfb-run -a "$work/game/$(basename "$exe")" >/dev/null 2>&1 &
+game=$!
 sleep 5
 parec -d record.monitor --format=s16le --rate=44100 --channels=2 --raw >"$work/recording.raw" &
 recorder=$!
