@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   // Answered before Qt starts, so --help and --version work without a display.
   const TCommandLine commandLine = ParseCommandLine(argc, argv);
   if (const auto exitCode = AnswerWithoutWindow(commandLine, std::cout, std::cerr)) return *exitCode;
-  UseChosenWindowSize();
+  const int32_t windowScale = UseChosenWindowSize(argc, argv);
   TGameApplication app(argc, argv);
   TGameApplication::setApplicationName(QStringLiteral("Brillor I"));
   PresentToDesktop();
@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
   Randomize();
 
   TfrmMain frmMain(nullptr, std::move(files));
+  frmMain.SetScaleInUse(windowScale);
   CloseWindowOnQuitSignals(&frmMain);
   // A quit signal during a start-up message: the window saves as it goes.
   if (QuitSignalReceived()) return 0;

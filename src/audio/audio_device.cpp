@@ -1,9 +1,56 @@
 #include "audio/audio_device.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <utility>
 
+#include <unistd.h>
+
 namespace {
-constexpr Uint16 CallbackFrames = 1024;  // about 23 ms at 44100 Hz
+// About 46 ms at 44100 Hz: enough that a loaded desktop does not starve the sound server, short
+// enough that an effect is heard with its cause. SDL asks the server for about this much.
+constexpr Uint16 CallbackFrames = 2048;
+
+// While the audio drivers are tried, what they write to the error stream is held back: without
+// a sound server the sound library names each card it could not open, block after block, for
+// every driver SDL tries. Given back when done, its probing lines left out.
+class THeldErrorStream {
+ public:
+  THeldErrorStream() {
+    std::fflush(stderr);
+    held_ = std::tmpfile();
+    saved_ = held_ ? ::dup(STDERR_FILENO) : -1;
+    if (saved_ >= 0) ::dup2(::fileno(held_), STDERR_FILENO);
+  }
+  ~THeldErrorStream() {
+    if (saved_ < 0) {
+      if (held_) std::fclose(held_);
+      return;
+    }
+    std::fflush(stderr);
+    ::dup2(saved_, STDERR_FILENO);
+    ::close(saved_);
+    std::rewind(held_);
+    char line[1024];
+    while (std::fgets(line, sizeof line, held_))
+      if (std::string(line).rfind("ALSA lib ", 0) != 0) std::fputs(line, stderr);
+    std::fclose(held_);
+  }
+  THeldErrorStream(const THeldErrorStream&) = delete;
+  THeldErrorStream& operator=(const THeldErrorStream&) = delete;
+
+ private:
+  std::FILE* held_ = nullptr;
+  int saved_ = -1;
+};
+
+// Once a run: every sound and every music piece asks for the device again.
+void ReportNoDevice() {
+  static bool told = false;
+  if (std::exchange(told, true)) return;
+  std::fprintf(stderr, "Brillor I: no sound device (%s); the game plays without sound.\n", SDL_GetError());
+}
 
 std::weak_ptr<TAudioDevice>& SharedDevice() {
   static std::weak_ptr<TAudioDevice> device;
@@ -13,6 +60,13 @@ std::weak_ptr<TAudioDevice>& SharedDevice() {
 
 std::shared_ptr<TAudioDevice> TAudioDevice::Acquire() {
   if (std::shared_ptr<TAudioDevice> device = SharedDevice().lock()) return device;
+  std::shared_ptr<TAudioDevice> device = Open();
+  if (!device) ReportNoDevice();
+  return device;
+}
+
+std::shared_ptr<TAudioDevice> TAudioDevice::Open() {
+  const THeldErrorStream quiet;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
   SDL_AudioSpec wanted{};
   wanted.freq = DeviceRate;

@@ -41,6 +41,8 @@ class TAudioDevice {
  private:
   explicit TAudioDevice(SDL_AudioDeviceID id) : id_(id) {}
   static void Callback(void* device, Uint8* stream, int bytes);
+  // Opens the device; none when no driver gives one.
+  static std::shared_ptr<TAudioDevice> Open();
 
   SDL_AudioDeviceID id_;
   TMixer mixer_;

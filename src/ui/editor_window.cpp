@@ -49,6 +49,7 @@ TfrmEditor::TfrmEditor(QWidget* owner, TStagesSource stages, TDialogSource level
   eLevel->setGeometry(8, 392, 73, 21);
   Button4 = AddButton("SetLevel", 88, 390, 75, [this] { Button4Click(); });
   notice_ = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Brillor I"), text); };
+  FitCaptions(this);
 }
 
 QPushButton* TfrmEditor::AddButton(const char* caption, int left, int top, int width, std::function<void()> click) {
@@ -245,4 +246,6 @@ void TfrmEditor::closeEvent(QCloseEvent* event) {
   // There is no other way out of the editor: closing its window goes back to the title.
   if (Editing()) Stages()->SwitchTo<TGmStage_Start>();
   event->accept();
+  // The game's window takes the keys back; a window manager may otherwise leave them on none.
+  if (parentWidget()) parentWidget()->activateWindow();
 }

@@ -1,6 +1,11 @@
 #include "ui/game_dialog.h"
 
 #include <QChildEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QWheelEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
@@ -13,10 +18,67 @@ TGameDialog::TModalRunner& ModalRunner() {
   static TGameDialog::TModalRunner runner;
   return runner;
 }
+
+std::optional<bool>& ForcedInside() {
+  static std::optional<bool> inside;
+  return inside;
+}
+
+// Laid over the whole window under a dialog drawn inside it: the mouse reaches nothing below,
+// and a click on it leaves the keys with the dialog.
+class TModalCover : public QWidget {
+ public:
+  TModalCover(QWidget* window, std::function<void()> focusDialog)
+      : QWidget(window), focusDialog_(std::move(focusDialog)) {
+    setAttribute(Qt::WA_NoMousePropagation);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setGeometry(window->rect());
+    raise();
+    show();
+  }
+
+ protected:
+  void focusInEvent(QFocusEvent*) override { focusDialog_(); }
+  void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
+  void wheelEvent(QWheelEvent* event) override { event->accept(); }
+
+ private:
+  std::function<void()> focusDialog_;
+};
+
+// The window a dialog is drawn in: its owner's top-level window.
+QWidget* HostOf(QWidget* owner, bool inside) { return inside && owner ? owner->window() : owner; }
 }  // namespace
 
+bool TGameDialog::OpenInside(const QWidget* window) {
+  for (const QObject* child : window->children())
+    if (dynamic_cast<const TModalCover*>(child)) return true;
+  return false;
+}
+
+void TGameDialog::SetDrawnInside(std::optional<bool> inside) { ForcedInside() = inside; }
+
+bool TGameDialog::DrawnInside() {
+  if (ForcedInside()) return *ForcedInside();
+  // An X server inside a Wayland desktop (XWayland) is placed by the compositor too.
+  const QString platform = QGuiApplication::platformName();
+  return platform.startsWith(QLatin1String("wayland")) ||
+         (platform == QLatin1String("xcb") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+}
+
 TGameDialog::TGameDialog(QWidget* owner, int width, int height, const char* tileFile)
-    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
+    : QDialog(HostOf(owner, DrawnInside() && owner), Qt::Dialog | Qt::FramelessWindowHint),
+      inside_(DrawnInside() && owner) {
+  if (inside_) {
+    // A dialog is a window of its own whatever it is made with; this makes it a child widget,
+    // hidden until it is run.
+    setWindowFlags(Qt::Widget);
+    hide();
+  }
   setModal(true);
   setFixedSize(width, height);
   setFont(TahomaFont(12, true));
@@ -35,8 +97,33 @@ void TGameDialog::SetModalRunner(TModalRunner runner) { ModalRunner() = std::mov
 int TGameDialog::ShowModal() {
   BeforeShow();
   if (ModalRunner()) return ModalRunner()(*this);
-  const int result = exec();
+  const int result = inside_ ? RunInside() : exec();
+  // The game's window has the keys again (a window manager may leave the focus on none).
+  if (QWidget* window = !inside_ && parentWidget() ? parentWidget()->window() : nullptr) {
+    window->activateWindow();
+    if (!window->focusWidget()) window->setFocus(Qt::ActiveWindowFocusReason);
+  }
   return result == mrOK ? mrOK : mrCancel;
+}
+
+int TGameDialog::RunInside() {
+  QWidget* window = parentWidget();
+  const QPointer<QWidget> focused = window->focusWidget();
+  const QPointer<QWidget> cover = new TModalCover(window, [this] {
+    if (lastFocus_ && isAncestorOf(lastFocus_))
+      lastFocus_->setFocus(Qt::OtherFocusReason);
+    else
+      FocusFirstControl();
+  });
+  raise();
+  setFocusPolicy(Qt::StrongFocus);
+  const int result = exec();
+  delete cover.data();
+  if (focused)
+    focused->setFocus(Qt::OtherFocusReason);
+  else if (window)
+    window->setFocus(Qt::OtherFocusReason);
+  return result;
 }
 
 TImgBtn* TGameDialog::AddButton(const QString& caption, int left, int top, std::function<void()> onClick) {
@@ -58,6 +145,7 @@ void TGameDialog::WatchKeys(QObject* child) { child->installEventFilter(this); }
 
 bool TGameDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ChildAdded) WatchKeys(static_cast<QChildEvent*>(event)->child());
+  if (event->type() == QEvent::FocusIn && watched->isWidgetType()) lastFocus_ = static_cast<QWidget*>(watched);
   if (event->type() == QEvent::KeyPress && OnEnter) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -75,11 +163,35 @@ void TGameDialog::paintEvent(QPaintEvent*) {
 }
 
 void TGameDialog::showEvent(QShowEvent* event) {
+  FitCaptions(this);
   CentreOnOwner();
   QDialog::showEvent(event);
+  if (inside_) FocusFirstControl();
+}
+
+void TGameDialog::FocusFirstControl() {
+  // The first control that takes the keys has them, else the dialog itself.
+  QWidget* first = this;
+  for (QWidget* next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain())
+    if (isAncestorOf(next) && next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus)) {
+      first = next;
+      break;
+    }
+  first->setFocus(Qt::OtherFocusReason);
+}
+
+void TGameDialog::keyPressEvent(QKeyEvent* event) {
+  QDialog::keyPressEvent(event);
+  // Drawn inside the game's window, no key may go on to that window (Space would minimise it).
+  if (inside_) event->accept();
 }
 
 void TGameDialog::CentreOnOwner() {
+  if (inside_) {
+    const QWidget* window = parentWidget();
+    move((window->width() - width()) / 2, (window->height() - height()) / 2);
+    return;
+  }
   if (const QWidget* owner = parentWidget()) {
     const QPoint centre = owner->mapToGlobal(owner->rect().center());
     move(centre - QPoint(width() / 2, height() / 2));

@@ -3,11 +3,19 @@
 // one-pixel border, the tiled background "dat/c09" behind everything, centred on the window
 // that owns it, shown modally and ended with OK (1) or Cancel (2). Closing it any other way
 // (Escape, the window manager) gives Cancel.
+//
+// Where the window system places windows itself and ignores where the game asks for them
+// (Wayland, and an X server within a Wayland desktop), a dialog is drawn inside the game's
+// top-level window instead, centred, over a cover that keeps the mouse and the keys from
+// everything under it; elsewhere it is a transient window of its own, placed centred over its
+// owner.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include <QDialog>
+#include <QPointer>
 
 #include "frame/asset_names.h"
 #include "ui/image_button.h"
@@ -35,6 +43,15 @@ class TGameDialog : public QDialog {
   using TModalRunner = std::function<int(TGameDialog&)>;
   static void SetModalRunner(TModalRunner runner);
 
+  // Whether dialogs made from now on are drawn inside their owner's window; by default on
+  // window systems that place windows themselves. Tests force it either way; none restores.
+  static void SetDrawnInside(std::optional<bool> inside);
+  static bool DrawnInside();
+  bool Inside() const { return inside_; }
+  // Whether a dialog is open drawn inside window now (what draws straight to the window's
+  // screen pixels must leave them to Qt meanwhile).
+  static bool OpenInside(const QWidget* window);
+
   // Pictures that could not be loaded while the window was made, one line each; the buttons
   // keep a plain face and still work.
   const std::string& LoadErrors() const { return loadErrors_; }
@@ -48,12 +65,20 @@ class TGameDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
   std::function<void()> OnEnter;
 
  private:
   void CentreOnOwner();
   void WatchKeys(QObject* child);
+  // The modal loop of a dialog drawn inside its owner's window.
+  int RunInside();
+  void FocusFirstControl();
+
+  const bool inside_;
+  // The control that last had the keys, given them back after a click beside the dialog.
+  QPointer<QWidget> lastFocus_;
 
   TBkgPaintBox* background_ = nullptr;
   std::string loadErrors_;

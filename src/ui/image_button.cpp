@@ -45,7 +45,9 @@ void TImgBtn::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(150, 120, 80));
   else
     painter.drawImage(0, 0, Picture);
-  const QFont font = TahomaFont(11, true);
+  // Kept two pixels clear of the edges in whatever font draws it; the embossing reaches a pixel
+  // past the text on each side.
+  const QFont font = FittedFont(TahomaFont(11, true), Caption, w - 6);
   painter.setFont(font);
   const QFontMetrics metrics(font);
   const int x = (w - metrics.horizontalAdvance(Caption)) / 2;

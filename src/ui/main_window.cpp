@@ -22,17 +22,21 @@
 #include "players/players.h"
 #include "stages/start_stage.h"
 #include "ui/editor_window.h"
+#include "ui/fixed_size.h"
 #include "ui/fonts.h"
 #include "ui/game_application.h"
 #include "ui/game_stages.h"
 #include "ui/input_window.h"
 #include "ui/message_box.h"
 #include "ui/mouse_routing.h"
+#include "ui/more_options_window.h"
 #include "ui/options_window.h"
 #include "ui/pause_cover.h"
+#include "ui/picture_scaling.h"
 #include "ui/players_window.h"
 #include "ui/progress_box.h"
 #include "ui/top10_window.h"
+#include "ui/window_fit.h"
 
 namespace {
 TfrmMain::TUrlOpener& UrlOpener() {
@@ -50,7 +54,7 @@ TfrmMain::TfrmMain(QWidget* parent, std::unique_ptr<TPlayerFiles> files)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       files_(files ? std::move(files) : std::make_unique<TPlayerFiles>()) {
   setWindowTitle(QStringLiteral("Brillor I"));
-  setFixedSize(640, 560);
+  new TFixedSize(this, QSize(640, 560));
   setMouseTracking(true);
   setFont(TahomaFont(11, false));
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -369,7 +373,7 @@ void TfrmMain::AboutClick() {
 
 void TfrmMain::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  SetPictureScaling(painter, devicePixelRatioF());
   if (background_.isNull())
     painter.fillRect(rect(), Qt::white);
   else
@@ -380,7 +384,12 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
   if (frmEditor_ && frmEditor_->MainWindowKey(*event)) return;
   switch (event->key()) {
     case Qt::Key_Space:
-      // Minimised, the application is inactive and the game pauses.
+      // The game holds at once, whatever the window system makes of the request; it goes on
+      // when the window is active again.
+      if (!firstActivation_ && !inactivePause_) {
+        inactivePause_ = true;
+        PauseGame();
+      }
       showMinimized();
       return;
     case Qt::Key_F1:
@@ -391,7 +400,21 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+void TfrmMain::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // Shown again after a minimise, or active again after another of the game's windows (the
+  // editor's tools) had the focus: the application itself may have stayed active meanwhile.
+  // (The focus given is enough: the minimised state may be told after it.)
+  const bool shown = event->type() == QEvent::WindowStateChange && !isMinimized();
+  if ((shown || event->type() == QEvent::ActivationChange) && inactivePause_ && isActiveWindow() &&
+      QGuiApplication::applicationState() == Qt::ApplicationActive) {
+    inactivePause_ = false;
+    ResumeGame();
+  }
+}
+
 void TfrmMain::showEvent(QShowEvent* event) {
+  FitCaptions(this);
   QWidget::showEvent(event);
   // Shown while the application is already active (another of its windows had the focus),
   // no activation follows: the first one is made here.
@@ -411,6 +434,12 @@ void TfrmMain::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TfrmMain::mousePressEvent(QMouseEvent* event) {
+  // Still shown after Space (a window system that does not minimise): a click brings it back.
+  if (inactivePause_ && isActiveWindow()) {
+    inactivePause_ = false;
+    ResumeGame();
+    return;
+  }
   if (stageList_) {
     const QPoint at = event->position().toPoint();
     RouteMouseDown(*stageList_, ShiftOf(*event), ButtonOf(event->button()), at.x(), at.y());
@@ -436,12 +465,16 @@ void TfrmMain::MoreOptionsChosen() {
   if (chosen == shownScale_) return;
   shownScale_ = chosen;
   QString text = QStringLiteral("The window will be %1 % of its size from the next start.").arg(chosen);
-  // This window has the size the game started with: the new one grows from it.
-  const QSize wanted(width() * chosen / startScale_, height() * chosen / startScale_);
   if (const QScreen* display = screen()) {
-    const QSize room = display->availableGeometry().size();
-    if (wanted.width() > room.width() || wanted.height() > room.height())
-      text += QStringLiteral("\nIt will be larger than this screen.");
+    const QSize room = display->availableGeometry().size() * display->devicePixelRatio();
+    if (!WindowScaleFits(chosen, room))
+      text += QStringLiteral("\nIt does not fit this screen: %1 % will be used.")
+                  .arg(LargestScaleThatFits(chosen, room));
   }
   frmMessageBox_->ShowNotice(text);
+}
+
+void TfrmMain::SetScaleInUse(int32_t scale) {
+  startScale_ = scale;
+  frmOptions_->MorePage->SetScaleAtStart(stageList_->More.WindowScale, scale);
 }

@@ -56,6 +56,8 @@ class TfrmMain : public QWidget, public TStatusPanel {
   using TUrlOpener = std::function<bool(const QUrl&)>;
   static void SetUrlOpener(TUrlOpener opener);
   static QUrl HelpPageUrl(const QString& section = QString());
+  // The window size in use (per cent), when the one chosen did not fit the screen.
+  void SetScaleInUse(int32_t scale);
   // Call after pausing for a modal window: the roster is saved while the game stands still.
   void BeforeModalWindow();
 
@@ -85,6 +87,7 @@ class TfrmMain : public QWidget, public TStatusPanel {
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void FormCreate();

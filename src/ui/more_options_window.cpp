@@ -62,9 +62,9 @@ void TfrmMoreOptions::CreateScaleChoice(int top) {
     rbScale[i]->setFocusPolicy(Qt::NoFocus);
     group->addButton(rbScale[i], static_cast<int>(i));
   }
-  auto* hint = new QLabel(QStringLiteral("Used from the next start"), panel);
-  hint->setGeometry(29, 38, 206, 16);
-  hint->setFont(TahomaFont(11, false));
+  lScaleNote = new QLabel(panel);
+  lScaleNote->setGeometry(29, 38, 206, 16);
+  lScaleNote->setFont(TahomaFont(11, false));
   rbScale[0]->setChecked(true);
 }
 
@@ -74,6 +74,14 @@ void TfrmMoreOptions::Prepare(const TMoreOptions& options) {
   cbPreview->setChecked(options.DropPreview);
   cbRecords->setChecked(options.ShowRecords);
   for (size_t i = 0; i < rbScale.size(); ++i) rbScale[i]->setChecked(TMoreOptions::Scales[i] == options.WindowScale);
+  const bool shrunk = options.WindowScale == chosenAtStart_ && inUse_ < chosenAtStart_;
+  lScaleNote->setText(shrunk ? QStringLiteral("Too large for this screen: %1 % used").arg(inUse_)
+                             : QStringLiteral("Used from the next start"));
+}
+
+void TfrmMoreOptions::SetScaleAtStart(int32_t chosen, int32_t inUse) {
+  chosenAtStart_ = chosen;
+  inUse_ = inUse;
 }
 
 TMoreOptions TfrmMoreOptions::Choices() const {

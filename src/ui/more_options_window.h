@@ -6,6 +6,7 @@
 #include <array>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 
 #include "frame/more_options.h"
@@ -18,6 +19,9 @@ class TfrmMoreOptions : public TGameDialog {
 
   // Shows the given choices.
   void Prepare(const TMoreOptions& options);
+  // The size chosen when the game started and the one used, smaller when the chosen one did
+  // not fit the screen; the page says so while that choice stands.
+  void SetScaleAtStart(int32_t chosen, int32_t inUse);
   // The choices as they stand in the window.
   TMoreOptions Choices() const;
 
@@ -26,8 +30,12 @@ class TfrmMoreOptions : public TGameDialog {
   QCheckBox* cbPreview;
   QCheckBox* cbRecords;
   std::array<QRadioButton*, 3> rbScale;
+  QLabel* lScaleNote;
 
  private:
   QCheckBox* AddChoice(const QString& caption, const QString& hint, int top);
   void CreateScaleChoice(int top);
+
+  int32_t chosenAtStart_ = 100;
+  int32_t inUse_ = 100;
 };

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "ui/game_dialog.h"
+#include "ui/picture_scaling.h"
 #include "ui/x11_blit.h"
 
 namespace {
@@ -34,7 +36,8 @@ void TPlayField::PresentFrame(const QImage& frame, int, int, const QRegion& chan
 }
 
 TX11Blit* TPlayField::DirectBlit(const QImage& frame) {
-  const bool fits = isVisible() && devicePixelRatioF() == 1.0 && size() == frame.size();
+  const bool fits = isVisible() && devicePixelRatioF() == 1.0 && size() == frame.size() &&
+                    !TGameDialog::OpenInside(window());
   if (!fits) {
     // Qt paints from here on; its window image must hold the whole frame again.
     if (blit_ && windowImageStale_) update();
@@ -70,7 +73,7 @@ void TPlayField::paintEvent(QPaintEvent* event) {
     return;
   }
   painter.setCompositionMode(QPainter::CompositionMode_Source);
-  // A larger window size or a high-density screen scales the frame here: smoothly.
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  // A larger window size or a high-density screen scales the frame here.
+  SetPictureScaling(painter, devicePixelRatioF());
   for (const QRect& part : event->region()) painter.drawImage(part, *frame_, part);
 }

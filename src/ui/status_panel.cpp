@@ -63,7 +63,11 @@ void TStatusPanel::BindRosterEvents() {
     lEff->setText(QString::number(value));
     UpdateMedal(3);
   };
-  Players.OnNameChange = [this](const std::string& name) { lPlayerName->setText(QString::fromStdString(name)); };
+  Players.OnNameChange = [this](const std::string& name) {
+    lPlayerName->setText(QString::fromStdString(name));
+    // A long name in a wider font shrinks to its box.
+    FitCaptions(lPlayerName->window());
+  };
 }
 
 void TStatusPanel::UpdateMedal(int32_t Category) {

@@ -237,3 +237,26 @@ TEST_F(PlayerFilesTest, OneGameHoldsTheFolderAndALockLeftByAKilledGameIsTakenOve
 }
 
 }  // namespace
+
+namespace {
+
+// A game that ends without saving (killed, or its display gone) must leave no empty settings
+// file behind: the first start writes nothing until there is something to save.
+TEST(SettingsFile, AFirstStartWritesNoSettingsFileUntilItSavesAWholeOne) {
+  TTempProgramDir dir;
+  TPlayers roster;
+  {
+    TPlayerFiles files;
+    files.Load(roster);
+    EXPECT_FALSE(std::filesystem::exists(PlayerPath(SettingsFileName))) << "nothing written at start";
+    TSettings settings;
+    settings.MusicVolume = 700;
+    EXPECT_EQ(files.Save(roster, settings, TMoreOptions{}), "");
+  }
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(PlayerPath(SettingsFileName), bytes));
+  ASSERT_EQ(bytes.size(), SettingsFileSize);
+  EXPECT_EQ(SettingsFromBytes(bytes)->MusicVolume, 700);
+}
+
+}  // namespace

@@ -617,3 +617,25 @@ TEST_F(MainWindowTest, PlayFieldShowsThePresentedFrame) {
 }
 
 }  // namespace
+
+namespace {
+
+// Space holds the game at once, whether or not the window system minimises the window (here it
+// does not); a click on the window still shown brings play back, and only then does the board
+// take clicks again.
+TEST_F(MainWindowTest, SpaceHoldsTheGameByItselfAndAClickOnTheWindowStillShownResumes) {
+  MakeRoster({"Ann"}, 0);
+  TfrmMain window;
+  Activate(window);
+  window.activateWindow();
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(window.isActiveWindow());
+  ASSERT_FALSE(window.StageList()->IsPaused());
+  QTest::keyClick(&window, Qt::Key_Space);
+  EXPECT_TRUE(window.StageList()->IsPaused()) << "paused by Space itself";
+  QTest::keyClick(&window, Qt::Key_Space);
+  QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, QPoint(400, 300));
+  EXPECT_FALSE(window.StageList()->IsPaused()) << "one click undoes the one pause, however often Space was pressed";
+}
+
+}  // namespace

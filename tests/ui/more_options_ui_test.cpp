@@ -12,6 +12,7 @@
 #include "ui/game_application.h"
 #include "ui/input_window.h"
 #include "ui/main_window.h"
+#include "ui/window_fit.h"
 #include "ui/message_box.h"
 #include "ui/more_options_window.h"
 #include "ui/options_window.h"
@@ -147,12 +148,38 @@ TEST_F(MorePageTest, ANewWindowSizeIsAnnouncedOnceForTheNextStartAndWarnsWhenToo
       ASSERT_EQ(notices.size(), step.announced ? 1u : 0u) << step.scale;
       if (!step.announced) continue;
       EXPECT_TRUE(notices[0].contains(QStringLiteral("%1 %").arg(step.scale)));
-      const bool tooLarge = 640 * step.scale / 100 > room.width() || 560 * step.scale / 100 > room.height();
-      EXPECT_EQ(notices[0].contains(QStringLiteral("larger than this screen")), tooLarge) << step.scale;
+      const bool tooLarge = !WindowScaleFits(step.scale, room);
+      const QString fits = QStringLiteral("does not fit this screen: %1 %").arg(LargestScaleThatFits(step.scale, room));
+      EXPECT_EQ(notices[0].contains(fits), tooLarge) << step.scale;
     }
   }
   Players.FreePlayers();
   TGameApplication::SetErrorDisplay(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// The page names the size in use while the choice that did not fit the screen stands.
+TEST(MorePageScaleNote, ASizeTooLargeForTheScreenIsNamedWithTheSizeInUse) {
+  const struct {
+    int32_t chosenAtStart, inUse, shown;
+    const char* note;
+  } cases[] = {
+      {150, 100, 150, "Too large for this screen: 100 % used"},
+      {200, 150, 200, "Too large for this screen: 150 % used"},
+      {150, 100, 200, "Used from the next start"},
+      {150, 150, 150, "Used from the next start"},
+  };
+  for (const auto& c : cases) {
+    TfrmMoreOptions page(nullptr);
+    page.SetScaleAtStart(c.chosenAtStart, c.inUse);
+    TMoreOptions options;
+    options.WindowScale = c.shown;
+    page.Prepare(options);
+    EXPECT_EQ(page.lScaleNote->text().toStdString(), c.note) << c.chosenAtStart << " " << c.inUse << " " << c.shown;
+  }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "support/temp_dir.h"
 #include "ui/game_application.h"
 #include "ui/main_window.h"
+#include "ui/window_fit.h"
 
 namespace {
 
@@ -24,11 +25,29 @@ TEST(WindowScale, EachSizeGivesItsFactorAndFullSizeNone) {
     int32_t scale;
     std::optional<std::string> factor;
   } cases[] = {{100, std::nullopt}, {150, "1.5"}, {200, "2"}, {175, std::nullopt}};
-  for (const auto& c : cases) {
-    TMoreOptions options;
-    options.WindowScale = c.scale;
-    EXPECT_EQ(ScaleFactorFor(options), c.factor) << c.scale;
-  }
+  for (const auto& c : cases) EXPECT_EQ(ScaleFactorFor(c.scale), c.factor) << c.scale;
+}
+
+// A size whose window (and title bar) does not fit the screen's free area gives way to the
+// largest one that does; the smallest is used on any screen.
+TEST(WindowScale, TheLargestSizeThatFitsTheScreenIsUsed) {
+  const struct {
+    const char* screen;
+    int32_t chosen;
+    QSize room;
+    int32_t used;
+  } cases[] = {
+      {"netbook, 150 %", 150, {1024, 600}, 100},
+      {"netbook with a panel, 100 %", 100, {1024, 570}, 100},
+      {"full HD, 200 %", 200, {1920, 1050}, 150},
+      {"full HD, 150 %", 150, {1920, 1050}, 150},
+      {"just high enough for 150 %", 150, {960, 840 + TitleBarRoom}, 150},
+      {"one row short of 150 %", 150, {960, 839 + TitleBarRoom}, 100},
+      {"one column short of 200 %", 200, {1279, 2000}, 150},
+      {"4K, 200 %", 200, {3840, 2100}, 200},
+      {"4K, 100 %", 100, {3840, 2100}, 100},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LargestScaleThatFits(c.chosen, c.room), c.used) << c.screen;
 }
 
 using TMouseCall = std::tuple<uint8_t, int32_t, float, float>;

@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# The game as a native Wayland client of weston (QT_QPA_PLATFORM=wayland). Weston runs on its X11
+# backend inside Xvfb, a display nobody sees, so that the pointer can be moved and clicked: its
+# headless backend has no input at all. The game starts and draws changing frames; the first
+# player list and the options window open centred over the main window; a click on the maximise
+# button of the title bar Qt draws leaves the game running at its own size, its files intact;
+# Quit saves the settings.
+set -euo pipefail
+: "${BRILLOR_EXE:?}" "${SHOT_DIR:=.}"
+
+source "$(dirname "$0")/find_window.sh"
+rerun_inside_xvfb "$@"
+command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 0; }
+[ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ] ||
+  ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+  { echo "SKIP: Qt's Wayland platform (qt6-wayland) is not installed"; exit 0; }
+
+copy_game_to_work
+exe="$work/$(basename "$BRILLOR_EXE")"
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+trap 'kill -9 ${pid:-} 2>/dev/null || true; kill ${weston:-} 2>/dev/null || true; rm -rf "$work" "$runtime"' EXIT
+export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wl-brillor
+# No on-screen keyboard: it would open over the window for the name input and stay.
+printf '[core]\nidle-time=0\n[input-method]\npath=\n' >"$runtime/weston.ini"
+weston --config="$runtime/weston.ini" --backend=x11-backend.so --use-pixman --width=1000 --height=740 \
+  --socket=$WAYLAND_DISPLAY >"$runtime/weston.log" 2>&1 &
+weston=$!
+for _ in $(seq 50); do [ -S "$runtime/$WAYLAND_DISPLAY" ] && break; sleep 0.1; done
+if [ ! -S "$runtime/$WAYLAND_DISPLAY" ] || ! kill -0 "$weston" 2>/dev/null; then
+  echo "SKIP: weston cannot start here:"
+  tail -5 "$runtime/weston.log"
+  exit 0
+fi
+weston_window() { xwininfo -root -tree | awk '/"Weston Compositor/ {print $1; exit}'; }
+output=$(for _ in $(seq 50); do weston_window | grep . && break; sleep 0.2; done)
+sleep 2
+
+shot() { import -window "$output" "$runtime/$1.png"; }
+# The box "WxH+X+Y" of the pixels that differ between two shots, weston's panel (its clock) left
+# out.
+changed_box() {
+  convert "$runtime/$1.png" "$runtime/$2.png" -fill black -draw 'rectangle 0,0 9999,31' \
+    -compose difference -composite -colorspace gray \
+    -threshold 0 -format '%@' info:
+}
+# The centre "x y" of a dialog W pixels wide in a shot: the rows that hold a run of about W
+# pixels of the dialogs' frame colour are its top and bottom edges.
+dialog_centre() {
+  convert "$runtime/$1.png" -depth 8 ppm:- | python3 -c '
+import sys
+width = int(sys.argv[1])
+data = sys.stdin.buffer.read()
+fields, at = [], 0
+while len(fields) < 4:
+    while data[at:at + 1].isspace(): at += 1
+    end = at
+    while not data[end:end + 1].isspace(): end += 1
+    fields.append(data[at:end]); at = end
+at += 1
+w, h = int(fields[1]), int(fields[2])
+frame = bytes((70, 40, 20))
+rows = []
+for y in range(h):
+    line = data[at + 3 * w * y: at + 3 * w * (y + 1)]
+    run = start = 0
+    for x in range(w + 1):
+        if x < w and line[3 * x:3 * x + 3] == frame:
+            if run == 0: start = x
+            run += 1
+        else:
+            if width - 4 <= run <= width: rows.append((y, start, run))
+            run = 0
+if not rows: sys.exit("no dialog %d pixels wide" % width)
+top, bottom = rows[0], rows[-1]
+print(top[1] + top[2] // 2, (top[0] + bottom[0]) // 2)
+' "$2"
+}
+# Fails unless the dialog W pixels wide is within 3 pixels of the main window's centre.
+expect_centred() {
+  local dx dy
+  read -r dx dy <<<"$(dialog_centre "$1" "$2")" || fail "no $3 in the shot"
+  [ $(( (dx - mx) * (dx - mx) + (dy - my) * (dy - my) )) -le 9 ] ||
+    fail "the $3 is centred at $dx,$dy, the main window at $mx,$my"
+  echo "$3 centred over the main window ($dx,$dy)"
+}
+click_at() { xdotool mousemove --window "$output" "$1" "$2" click 1; }
+# The pointer out of the way, where no window is, so that shots compare the windows alone.
+park() { xdotool mousemove --window "$output" 995 735; sleep 0.3; }
+
+park
+shot desktop
+rm -f "$work/dat/b00" "$work/dat/b01" "$work/dat/b01.bak"
+QT_QPA_PLATFORM=wayland "$exe" 2>"$runtime/game.log" &
+pid=$!
+sleep 4
+kill -0 "$pid" 2>/dev/null || { cat "$runtime/game.log"; fail "the game did not start under Wayland"; }
+shot first
+# The window with its title bar: every pixel it covers differs from the bare desktop.
+window_box=$(changed_box desktop first)
+read -r fw fh fx fy <<<"$(awk -F'[x+]' '{print $1, $2, $3, $4}' <<<"$window_box")"
+echo "main window with its title bar: $window_box"
+[ "$fw" -ge 640 ] && [ "$fw" -le 660 ] || fail "the window is $fw wide, not about 646"
+# Qt's title bar is 30 pixels high, its other borders 3.
+mx=$((fx + 3 + 320)) my=$((fy + 30 + 280))
+expect_centred first 330 "first player list"
+cp "$runtime/first.png" "$SHOT_DIR/e2e-wayland-players.png"
+
+# A player named with the keyboard, as a first start asks.
+read -r px py <<<"$(dialog_centre first 330)"
+click_at $((px - 165 + 60)) $((py - 127 + 216))
+sleep 1
+xdotool type --delay 30 "Wendy"
+xdotool key Return
+sleep 0.7
+xdotool key Return
+sleep 1.5
+kill -0 "$pid" 2>/dev/null || { cat "$runtime/game.log"; fail "the game ended after the player was chosen"; }
+
+# Frames change: the title moves.
+shot title1
+sleep 0.7
+shot title2
+[ -n "$(changed_box title1 title2 | grep -v '^0x0')" ] || fail "the title did not move"
+echo "frames change"
+
+# The maximise button of Qt's title bar: 40 pixels left of the frame's right edge.
+click_at $((fx + fw - 40)) $((fy + 15))
+sleep 2
+kill -0 "$pid" 2>/dev/null || { cat "$runtime/game.log"; fail "the maximise button ended the game"; }
+grep -i 'protocol error' "$runtime/game.log" && fail "a protocol error was reported"
+park
+shot after_maximise
+box_after=$(changed_box desktop after_maximise)
+read -r aw ah _ _ <<<"$(awk -F'[x+]' '{print $1, $2, $3, $4}' <<<"$box_after")"
+cp "$runtime/after_maximise.png" "$SHOT_DIR/e2e-wayland-after-maximise.png"
+[ "$aw" -eq "$fw" ] && [ "$ah" -eq "$fh" ] || fail "after maximise the window is ${aw}x$ah, not ${fw}x$fh"
+echo "the maximise button left the game running at its own size"
+[ "$(stat -c %s "$work/dat/b01")" -gt 0 ] || fail "the roster is empty after maximise"
+[ ! -e "$work/dat/b00" ] || [ "$(stat -c %s "$work/dat/b00")" -eq 9 ] || fail "dat/b00 is not whole after maximise"
+
+# The options window (the Setting button), closed with Enter.
+click_at $((mx - 320 + 60)) $((my - 280 + 435))
+sleep 1.5
+shot options
+expect_centred options 287 "options window"
+cp "$runtime/options.png" "$SHOT_DIR/e2e-wayland-options.png"
+xdotool key Return
+sleep 0.7
+
+# Quit saves.
+click_at $((mx - 320 + 130)) $((my - 280 + 471))
+game_ended_within 10 || fail "Quit did not end the game"
+wait "$pid" || fail "the game exited with status $?"
+[ "$(stat -c %s "$work/dat/b00")" -eq 9 ] || fail "the settings were not saved"
+python3 - "$work/dat/b01" <<'PY' || fail "the player was not saved"
+import sys
+data = open(sys.argv[1], "rb").read()
+assert b"Wendy" in data, data[:64]
+PY
+echo "Quit saved the settings and the player"
+echo "PASS"
