@@ -35,6 +35,8 @@ class TMixer {
   void Add(TMixVoice* voice);
   void Remove(TMixVoice* voice);
   int32_t VoiceCount() const { return static_cast<int32_t>(voices_.size()); }
+  // True while any voice plays.
+  bool AnyPlaying() const;
 
   // Overwrites frames of interleaved stereo output with the sum of the playing voices, which
   // move on. A voice played once stops at its end and goes back to its start; a looping voice
