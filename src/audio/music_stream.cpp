@@ -120,7 +120,7 @@ bool TMusicStream::Decode() {
 void TMusicStream::Work() {
   std::unique_lock<std::mutex> lock(mutex_);
   while (!stopping_) {
-    if (Room() >= ChunkFrames && Fill(ChunkFrames)) continue;
+    if (playing_ && Room() >= ChunkFrames && Fill(ChunkFrames)) continue;
     if (playing_) {
       wake_.wait_for(lock, Nap);
     } else {
