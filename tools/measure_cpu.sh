@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Measures how much of one core the running game takes, from /proc/PID/stat, under its own
-# Xvfb (whose share is measured too: that is the cost of showing our frames).
+# Measures how much of one core the running game takes (all its threads), from /proc/PID/stat,
+# under its own Xvfb (whose share is measured too: that is the cost of showing our frames), and
+# how often the game's threads are switched in and out (context switches a second: each one is
+# a wake-up, which a laptop's battery counts).
 #
 #   tools/measure_cpu.sh [options] [path/to/brillor]
 #     -s SECONDS   length of each measurement (default 20)
@@ -18,6 +20,8 @@
 #     -f           keep the player files (settings, roster) of the game's folder, and give it a
 #                  roster of one level-1 player when it has none, so it opens straight on its
 #                  title instead of asking for a player
+#     -a           play through a PulseAudio server of its own on a null sink (instead of SDL's
+#                  silent driver) and measure the server's share too
 #
 # The game runs from a scratch copy of its folder, so the player files of the build are left
 # alone. Frames are paced as in normal play (BRILLOR_UNCAPPED is cleared).
@@ -25,10 +29,12 @@
 # Examples: resting at the title (with a roster), then in the level behind title and map:
 #   tools/measure_cpu.sh -f -p 200,250
 #   tools/measure_cpu.sh -f -k "click 1 sleep 1.5 click 1"
+# and paused there (the Pause button, in window coordinates):
+#   tools/measure_cpu.sh -f -k 'click 1 sleep 1.5 click 1 sleep 1 mousemove --window $window 130 440 click 1'
 set -euo pipefail
 
-seconds=20 runs=3 settle=4 mouse=0 probe="" keys="" keep=0
-while getopts "s:r:w:mp:k:f" option; do
+seconds=20 runs=3 settle=4 mouse=0 probe="" keys="" keep=0 pulse=0
+while getopts "s:r:w:mp:k:fa" option; do
   case $option in
     s) seconds=$OPTARG ;;
     r) runs=$OPTARG ;;
@@ -37,7 +43,8 @@ while getopts "s:r:w:mp:k:f" option; do
     p) probe=$OPTARG ;;
     k) keys=$OPTARG ;;
     f) keep=1 ;;
-    *) sed -n '2,28p' "$0"; exit 2 ;;
+    a) pulse=1 ;;
+    *) sed -n '2,35p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -46,9 +53,10 @@ game=${1:-$(dirname "$0")/../build/test/game/brillor}
 
 work=$(mktemp -d)
 display=":$((90 + RANDOM % 400))"
-xvfb_pid="" game_pid=""
+xvfb_pid="" game_pid="" pulse_pid=""
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -66,11 +74,24 @@ xvfb_pid=$!
 export DISPLAY=$display
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 unset QT_QPA_PLATFORM BRILLOR_UNCAPPED
-export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+if [ "$pulse" = 1 ]; then
+  # A server of our own, in our own runtime folder, with one null sink.
+  export XDG_RUNTIME_DIR=$work/runtime PULSE_RUNTIME_PATH=$work/runtime/pulse
+  mkdir -p "$PULSE_RUNTIME_PATH" && chmod 700 "$XDG_RUNTIME_DIR"
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit -L module-null-sink \
+    -L "module-native-protocol-unix socket=$PULSE_RUNTIME_PATH/native" >/dev/null 2>&1 &
+  pulse_pid=$!
+  export PULSE_SERVER=unix:$PULSE_RUNTIME_PATH/native SDL_AUDIODRIVER=pulseaudio
+  for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
+else
+  export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+fi
 
 ticks_per_second=$(getconf CLK_TCK)
 # utime + stime of a process, in clock ticks.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# Context switches of all the threads of a process so far.
+switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { print n + 0 }'; }
 now() { date +%s.%N; }
 # The colour of one screen pixel.
 pixel() { import -silent -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1 | awk '{ print $3 }'; }
@@ -122,17 +143,23 @@ measure_once() {
     xdotool $(mouse_script "$left" "$top") &
     mover=$!
   fi
-  local game0 x0 game1 x1
-  game0=$(cpu_ticks "$game_pid") x0=$(cpu_ticks "$xvfb_pid")
+  local game0 x0 game1 x1 sw0 sw1 p0=0 p1=0
+  game0=$(cpu_ticks "$game_pid") x0=$(cpu_ticks "$xvfb_pid") sw0=$(switches "$game_pid")
+  [ -n "$pulse_pid" ] && p0=$(cpu_ticks "$pulse_pid")
   sleep "$seconds"
-  game1=$(cpu_ticks "$game_pid") x1=$(cpu_ticks "$xvfb_pid")
+  game1=$(cpu_ticks "$game_pid") x1=$(cpu_ticks "$xvfb_pid") sw1=$(switches "$game_pid")
+  [ -n "$pulse_pid" ] && p1=$(cpu_ticks "$pulse_pid")
   [ -n "$mover" ] && { kill "$mover" 2>/dev/null || true; wait "$mover" 2>/dev/null || true; }
-  local game_share x_share resident
+  local game_share x_share pulse_share rate resident
   game_share=$(echo "scale=2; 100 * ($game1 - $game0) / $ticks_per_second / $seconds" | bc)
   x_share=$(echo "scale=2; 100 * ($x1 - $x0) / $ticks_per_second / $seconds" | bc)
+  pulse_share=$(echo "scale=2; 100 * ($p1 - $p0) / $ticks_per_second / $seconds" | bc)
+  rate=$(echo "scale=1; ($sw1 - $sw0) / $seconds" | bc)
   resident=$(awk '/^VmRSS/ { printf "%.0f", $2 / 1024 }' "/proc/$game_pid/status")
-  printf ', game %s %% of a core, X server %s %%, resident %s MiB\n' "$game_share" "$x_share" "$resident"
-  echo "$game_share $x_share" >>"$work/shares"
+  printf ', game %s %% of a core, X server %s %%' "$game_share" "$x_share"
+  [ -n "$pulse_pid" ] && printf ', sound server %s %%' "$pulse_share"
+  printf ', %s context switches a second, resident %s MiB\n' "$rate" "$resident"
+  echo "$game_share $x_share $rate $pulse_share" >>"$work/shares"
   kill "$game_pid"
   wait "$game_pid" 2>/dev/null || true
   game_pid=""
@@ -142,7 +169,8 @@ for run in $(seq "$runs"); do
   printf 'run %d: ' "$run"
   measure_once
 done
-sort -n -k1 "$work/shares" | awk '{ g[NR] = $1; x[NR] = $2 } END {
-  m = int((NR + 1) / 2)
-  printf "median of %d runs over %s s: game %.2f %% of a core, X server %.2f %%\n", NR, secs, g[m], x[m]
-}' secs="$seconds"
+# Each figure's own median.
+median() { cut -d' ' -f"$1" "$work/shares" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+printf 'median of %d runs over %s s: game %.2f %% of a core, X server %.2f %%' "$runs" "$seconds" "$(median 1)" "$(median 2)"
+[ "$pulse" = 1 ] && printf ', sound server %.2f %%' "$(median 4)"
+printf ', %.1f context switches a second\n' "$(median 3)"

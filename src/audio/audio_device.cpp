@@ -5,6 +5,9 @@
 #include <string>
 #include <utility>
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include <unistd.h>
 
 namespace {
@@ -78,6 +81,7 @@ std::shared_ptr<TAudioDevice> TAudioDevice::Open() {
   // its id afterwards; the device starts paused.
   std::shared_ptr<TAudioDevice> device(new TAudioDevice(0));
   wanted.userdata = device.get();
+  device->wanted_ = wanted;
   SDL_AudioSpec obtained{};
   device->id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
   if (device->id_ == 0) return nullptr;  // the destructor quits the subsystem again
@@ -97,7 +101,42 @@ void TAudioDevice::Callback(void* device, Uint8* stream, int bytes) {
                                                  bytes / static_cast<int>(sizeof(int16_t) * DeviceChannels));
 }
 
-void TAudioDevice::SetOutputPaused(bool paused) { SDL_PauseAudioDevice(id_, paused ? 1 : 0); }
+void TAudioDevice::SetOutputPaused(bool paused) {
+  pausedByHand_ = paused;
+  FitOutput();
+}
+
+bool TAudioDevice::AnyPlaying() {
+  TLock lock(*this);
+  return mixer_.AnyPlaying();
+}
+
+void TAudioDevice::FitOutput() {
+  const bool wanted = !pausedByHand_ && AnyPlaying();
+  if (wanted && id_ == 0) {
+    SDL_AudioSpec obtained{};
+    id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted_, &obtained, 0);
+    if (id_ != 0) SDL_PauseAudioDevice(id_, 0);
+  } else if (!wanted && id_ != 0) {
+    SDL_CloseAudioDevice(id_);
+    id_ = 0;
+  }
+}
+
+void TAudioDevice::VoiceStarted() { FitOutput(); }
+
+void TAudioDevice::VoiceStopped() {
+  FitOutput();
+  if (id_ == 0 || checkPending_ || !QCoreApplication::instance()) return;
+  // Effects end by themselves in the callback: look again once they may have.
+  checkPending_ = true;
+  QTimer::singleShot(250, QCoreApplication::instance(), [weak = weak_from_this()] {
+    if (std::shared_ptr<TAudioDevice> device = weak.lock()) {
+      device->checkPending_ = false;
+      device->FitOutput();
+    }
+  });
+}
 
 void TAudioDevice::Render(int16_t* out, int32_t frames) {
   TLock lock(*this);
@@ -118,18 +157,33 @@ TAudioVoice::TAudioVoice(std::shared_ptr<TAudioDevice> device, std::unique_ptr<T
 }
 
 TAudioVoice::~TAudioVoice() {
-  TAudioDevice::TLock lock(*device_);
-  device_->Mixer().Remove(&voice_);
+  {
+    TAudioDevice::TLock lock(*device_);
+    device_->Mixer().Remove(&voice_);
+  }
+  device_->VoiceStopped();
 }
 
 void TAudioVoice::Play() {
-  TAudioDevice::TLock lock(*device_);
-  voice_.Playing = true;
+  {
+    TAudioDevice::TLock lock(*device_);
+    voice_.Playing = true;
+  }
+  if (stream_) stream_->SetPlaying(true);
+  device_->VoiceStarted();
 }
 
 void TAudioVoice::Halt() {
-  TAudioDevice::TLock lock(*device_);
-  voice_.Playing = false;
+  {
+    TAudioDevice::TLock lock(*device_);
+    voice_.Playing = false;
+  }
+  Stopped();
+}
+
+void TAudioVoice::Stopped() {
+  if (stream_) stream_->SetPlaying(false);
+  device_->VoiceStopped();
 }
 
 void TAudioVoice::Stop() {
@@ -144,6 +198,7 @@ void TAudioVoice::Stop() {
   } else {
     halt();
   }
+  Stopped();
 }
 
 void TAudioVoice::SetLooping(bool looping) {

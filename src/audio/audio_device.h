@@ -1,6 +1,8 @@
 #pragma once
 // The one sound output of the game: an SDL2 device whose callback runs the mixer. Effects and
-// music share it; it opens when the first of them asks and closes when the last lets go.
+// music share it; it opens when the first of them asks and closes when the last lets go. In
+// between it runs only while a voice plays: an SDL device keeps its thread waking even while
+// paused, so once nothing plays the output is closed, and opened again by the next voice to play.
 
 #include <cstdint>
 #include <memory>
@@ -9,7 +11,7 @@
 
 #include "audio/mixer.h"
 
-class TAudioDevice {
+class TAudioDevice : public std::enable_shared_from_this<TAudioDevice> {
  public:
   // The open device, or null when there is no sound output (no driver, no device).
   static std::shared_ptr<TAudioDevice> Acquire();
@@ -21,8 +23,13 @@ class TAudioDevice {
   // Holds off the callback while the game thread changes voices.
   class TLock {
    public:
-    explicit TLock(TAudioDevice& device) : id_(device.id_) { SDL_LockAudioDevice(id_); }
-    ~TLock() { SDL_UnlockAudioDevice(id_); }
+    // A closed output has no callback to hold off.
+    explicit TLock(TAudioDevice& device) : id_(device.id_) {
+      if (id_ != 0) SDL_LockAudioDevice(id_);
+    }
+    ~TLock() {
+      if (id_ != 0) SDL_UnlockAudioDevice(id_);
+    }
     TLock(const TLock&) = delete;
     TLock& operator=(const TLock&) = delete;
 
@@ -38,13 +45,28 @@ class TAudioDevice {
   void SetOutputPaused(bool paused);
   void Render(int16_t* out, int32_t frames);
 
+  // Called outside any TLock as voices start and stop: the output runs while a voice plays.
+  // A voice that ends by itself is noticed at the next stop, or a quarter of a second after a
+  // stop that found it still playing.
+  void VoiceStarted();
+  void VoiceStopped();
+  // True while the output runs (its callback mixes).
+  bool OutputRunning() const { return id_ != 0; }
+
  private:
   explicit TAudioDevice(SDL_AudioDeviceID id) : id_(id) {}
   static void Callback(void* device, Uint8* stream, int bytes);
   // Opens the device; none when no driver gives one.
   static std::shared_ptr<TAudioDevice> Open();
+  // Opens or closes the output as the voices and SetOutputPaused want it.
+  void FitOutput();
+  bool AnyPlaying();
 
   SDL_AudioDeviceID id_;
+  // What the output was opened with, to open it again the same way.
+  SDL_AudioSpec wanted_{};
+  bool pausedByHand_ = false;
+  bool checkPending_ = false;
   TMixer mixer_;
 };
 
@@ -74,6 +96,9 @@ class TAudioVoice {
   int64_t Frames() const { return voice_.Frames(); }
 
  private:
+  // After the voice stopped playing: its decoding and the output may rest.
+  void Stopped();
+
   std::shared_ptr<TAudioDevice> device_;
   // Freed after the voice has left the mixer.
   std::unique_ptr<TMusicStream> stream_;

@@ -20,6 +20,10 @@ void TMixer::Add(TMixVoice* voice) {
 
 void TMixer::Remove(TMixVoice* voice) { voices_.erase(std::remove(voices_.begin(), voices_.end(), voice), voices_.end()); }
 
+bool TMixer::AnyPlaying() const {
+  return std::any_of(voices_.begin(), voices_.end(), [](const TMixVoice* voice) { return voice->Playing; });
+}
+
 void TMixer::Mix(int16_t* out, int32_t frames) {
   for (int32_t done = 0; done < frames; done += BlockFrames)
     MixBlock(out + static_cast<ptrdiff_t>(done) * DeviceChannels, std::min(BlockFrames, frames - done));

@@ -34,6 +34,8 @@ class TMixer {
   // The mixer only refers to its voices; their owners remove them before freeing them.
   void Add(TMixVoice* voice);
   void Remove(TMixVoice* voice);
+  // True while any voice plays.
+  bool AnyPlaying() const;
 
   // Overwrites frames of interleaved stereo output with the sum of the playing voices, which
   // move on. A voice played once stops at its end and goes back to its start; a looping voice

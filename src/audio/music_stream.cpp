@@ -4,9 +4,10 @@
 #include <chrono>
 
 namespace {
-// The worker tops the buffer up in pieces of this many frames, looking again this often.
+// The worker tops the buffer up in pieces of this many frames, looking again this often while
+// the piece plays (the buffer holds three times as long).
 constexpr int32_t ChunkFrames = 4096;
-constexpr auto Nap = std::chrono::milliseconds(100);
+constexpr auto Nap = std::chrono::milliseconds(500);
 }  // namespace
 
 std::unique_ptr<TMusicStream> TMusicStream::Open(std::string bytes) {
@@ -52,6 +53,15 @@ void TMusicStream::Rewind(const std::function<void()>& holdOutput) {
     passSourceFrames_ = 0;
     dry_ = false;
     Fill(BufferFrames);
+  }
+  wake_.notify_one();
+}
+
+void TMusicStream::SetPlaying(bool playing) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (playing_ == playing) return;
+    playing_ = playing;
   }
   wake_.notify_one();
 }
@@ -110,7 +120,11 @@ bool TMusicStream::Decode() {
 void TMusicStream::Work() {
   std::unique_lock<std::mutex> lock(mutex_);
   while (!stopping_) {
-    if (Room() >= ChunkFrames && Fill(ChunkFrames)) continue;
-    wake_.wait_for(lock, Nap);
+    if (playing_ && Room() >= ChunkFrames && Fill(ChunkFrames)) continue;
+    if (playing_) {
+      wake_.wait_for(lock, Nap);
+    } else {
+      wake_.wait(lock);
+    }
   }
 }

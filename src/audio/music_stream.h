@@ -1,7 +1,8 @@
 #pragma once
 // A piece of music decoded a little ahead of the mixer on a worker thread, so a piece holds
 // only its file and a buffer of about a second and a half, however long it plays, and nobody
-// waits for a whole piece to decode. The piece loops without a gap: at its end the decoder
+// waits for a whole piece to decode. The worker tops the buffer up twice a second while the
+// piece plays and sleeps while it does not. The piece loops without a gap: at its end the decoder
 // starts again from the first sample and the samples run on.
 //
 // The buffer has one writer (the worker) and one reader (the audio callback), which meet only
@@ -44,6 +45,9 @@ class TMusicStream {
   // Only from Rewind's holdOutput.
   void DropBuffered();
 
+  // The worker decodes ahead only while the piece plays; otherwise it sleeps until it does.
+  void SetPlaying(bool playing);
+
   // Frames in one pass of the piece, once the decoder has reached its end; 0 before.
   int64_t PassFrames() const { return passFrames_.load(std::memory_order_acquire); }
 
@@ -74,5 +78,6 @@ class TMusicStream {
   std::mutex mutex_;
   std::condition_variable wake_;
   bool stopping_ = false;
+  bool playing_ = false;
   std::thread worker_;
 };

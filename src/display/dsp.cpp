@@ -115,11 +115,41 @@ void TDSP::EndElem(TDSPElem* elem) {
 
 void TDSP::Render(int64_t now) {
   UpdateElems(now);
-  ComposeChanges();
+  const TPending pending = SurveyChanges();
+  fullRate_ = pending == TPending::Fast;
+  behind_ = pending == TPending::Slow && SlowChangesMayWait(now);
+  if (!behind_) ComposeChanges(now);
   FreeEnded();
 }
 
-void TDSP::ComposeChanges() {
+void TDSP::SetSlowFrameRate(double framesPerSecond) {
+  // Less half a frame at 60 a second, so a loop that wakes at the slow pace composes each time.
+  slowWait_ = framesPerSecond > 0 ? static_cast<int64_t>(static_cast<double>(frequency_) *
+                                                         (1 / framesPerSecond - 1.0 / 120))
+                                  : 0;
+}
+
+bool TDSP::SlowChangesMayWait(int64_t now) const {
+  return slowWait_ > 0 && composedOnce_ && now - lastComposed_ < slowWait_;
+}
+
+TDSP::TPending TDSP::SurveyChanges() {
+  TPending pending = changed_.isEmpty() ? TPending::Nothing : TPending::Fast;
+  looks_.clear();
+  for (TDSPElem* elem : elems_) {
+    looks_.push_back(elem->Visible ? elem->Look() : TDSPLook());
+    const TDSPLook& look = looks_.back();
+    if (look.Restless || (!elem->shown_ && !look.Area.isEmpty())) {
+      pending = TPending::Fast;
+    } else if (elem->shown_ && !(look == elem->shownLook_)) {
+      const bool slow = elem->SlowChange(elem->shownLook_, look);
+      pending = std::max(pending, slow ? TPending::Slow : TPending::Fast);
+    }
+  }
+  return pending;
+}
+
+void TDSP::ComposeChanges(int64_t now) {
   bool restless = false;
   const QRegion changed = TakeChanges(restless);
   if (changed.isEmpty() && !restless) return;
@@ -144,7 +174,10 @@ void TDSP::ComposeChanges() {
   }
   DrawElems();
   backPainter_->setClipping(false);
-  if (window_ && !composed.isEmpty()) window_->PresentFrame(backBuffer_, left_, top_, changed);
+  if (composed.isEmpty()) return;
+  lastComposed_ = now;
+  composedOnce_ = true;
+  if (window_) window_->PresentFrame(backBuffer_, left_, top_, changed);
 }
 
 // Elements may make or free other elements (or themselves) from Update, Draw and their
@@ -176,8 +209,9 @@ void TDSP::FreeEnded() {
 QRegion TDSP::TakeChanges(bool& restless) {
   QRegion changed = changed_;
   changed_ = QRegion();
-  for (TDSPElem* elem : elems_) {
-    const TDSPLook look = elem->Visible ? elem->Look() : TDSPLook();
+  for (size_t index = 0; index < elems_.size(); ++index) {
+    TDSPElem* elem = elems_[index];
+    const TDSPLook& look = looks_[index];
     restless = restless || look.Restless;
     if (!elem->shown_) {
       changed += look.Area;
@@ -264,3 +298,5 @@ TDSPLook TDSPElem::Look() const { return TDSPLook::Everywhere(); }
 QRegion TDSPElem::Difference(const TDSPLook& before, const TDSPLook& now) const {
   return QRegion(before.Area) + now.Area;
 }
+
+bool TDSPElem::SlowChange(const TDSPLook&, const TDSPLook&) const { return false; }

@@ -69,8 +69,18 @@ class TDSP {
   // from the lowest layer up, and that part of the frame handed to the window; last, the
   // elements that ended while drawn are freed. A frame in which nothing changed is neither
   // composed nor handed on (restless elements are still drawn, into nothing, so that effects
-  // end on time).
+  // end on time). Neither is a frame in which only slow changes wait, while the slow pace
+  // allows: they show with the next frame composed.
   void Render(int64_t now);
+
+  // Lets changes that elements call slow wait for up to 1 / framesPerSecond seconds since the
+  // last frame composed (0, the default: every change shows in the frame it is made in).
+  void SetSlowFrameRate(double framesPerSecond);
+  // True when the last frame rendered had something that wants the full pace: a change that is
+  // not slow, or an element that is drawn every frame.
+  bool FullRate() const { return fullRate_; }
+  // True when the last frame rendered left slow changes waiting.
+  bool Behind() const { return behind_; }
 
   // Draws the element once into the background picture, which keeps it until reloaded.
   void DrawElemOnBackground(TDSPElem* elem);
@@ -101,7 +111,13 @@ class TDSP {
   void LoadBackground();
   void OpenBackgroundPainter();
   // Composes and hands on the part of the frame that changed, if any.
-  void ComposeChanges();
+  void ComposeChanges(int64_t now);
+  // What changed since the frame last composed, with every element's look now taken into looks_:
+  // Fast when anything changed that is not slow or an element is drawn every frame.
+  enum class TPending { Nothing, Slow, Fast };
+  TPending SurveyChanges();
+  // True when slow changes may wait in a frame at now.
+  bool SlowChangesMayWait(int64_t now) const;
   // Calls visit(elem) for each element from the lowest layer up. Elements made or freed on the
   // way (by visit or anything it calls) shift none out of turn: each one there at the start is
   // visited once unless freed before its turn, and one made on the way is visited when it lies
@@ -114,8 +130,9 @@ class TDSP {
   void DrawElems();
   // Frees the elements that ended; their reports may make, end or free others.
   void FreeEnded();
-  // The part of the frame that differs from the one composed last; every element's look is
-  // taken as composed from here on. restless tells whether any element must be drawn anyway.
+  // The part of the frame that differs from the one composed last; every element's look (as
+  // surveyed) is taken as composed from here on. restless tells whether any element must be
+  // drawn anyway.
   QRegion TakeChanges(bool& restless);
   // area is in background pixels.
   void BackgroundChanged(const QRect& area);
@@ -146,6 +163,14 @@ class TDSP {
   // Changes not tied to a present element: freed elements, background edits. The first frame
   // is composed whole.
   QRegion changed_;
+  // Each element's look in this frame, in the order of elems_, taken by SurveyChanges.
+  std::vector<TDSPLook> looks_;
+  // Ticks slow changes may wait since the last frame composed (0: none), and when that was.
+  int64_t slowWait_ = 0;
+  int64_t lastComposed_ = 0;
+  bool composedOnce_ = false;
+  bool fullRate_ = true;
+  bool behind_ = false;
 };
 
 // Base of every display element. Registers with its surface on creation and unregisters on
@@ -170,6 +195,11 @@ class TDSPElem {
   // The pixels that may differ between two of its looks: both areas, unless the kind knows
   // better.
   virtual QRegion Difference(const TDSPLook& before, const TDSPLook& now) const;
+  // True when the change from one look to the other is slow: a small step of something that
+  // changes little and often (a ring running down, a long fade, a slow blink), which may show
+  // up to a slow frame late. Never for a move or anything the player does. Kinds that do not
+  // say show every change at once.
+  virtual bool SlowChange(const TDSPLook& before, const TDSPLook& now) const;
 
   int32_t Layer;
   TDSP* DSP;

@@ -120,6 +120,11 @@ QRect TDSPE_Flash::Area() const {
 
 TDSPLook TDSPE_Flash::Look() const { return {Area(), {X, Y, penWidth_, static_cast<double>(pen_.color().rgba())}}; }
 
+bool TDSPE_Flash::SlowChange(const TDSPLook& before, const TDSPLook& now) const {
+  return before.Area == now.Area && before.State[0] == now.State[0] && before.State[1] == now.State[1] &&
+         before.State[3] == now.State[3];
+}
+
 void TDSPE_Flash::DrawOutline(QPainter& painter) const {
   const float x = X;
   const float y = Y;
@@ -174,10 +179,14 @@ TDSPLook TDSPE_Arc::Look() const {
   return {Area(), {look.X, look.Y, static_cast<double>(look.Alpha), static_cast<double>(look.Span)}};
 }
 
+bool TDSPE_Arc::SlowChange(const TDSPLook& before, const TDSPLook& now) const {
+  return !before.Area.isEmpty() && before.Area == now.Area && before.State[0] == now.State[0] &&
+         before.State[1] == now.State[1] && before.State[2] == now.State[2];
+}
+
 QRegion TDSPE_Arc::Difference(const TDSPLook& before, const TDSPLook& now) const {
-  const bool onlySpan = !before.Area.isEmpty() && before.Area == now.Area && before.State[0] == now.State[0] &&
-                        before.State[1] == now.State[1] && before.State[2] == now.State[2];
-  if (!onlySpan) return TDSPElem::Difference(before, now);
+  // A change of span only is a slow one.
+  if (!SlowChange(before, now)) return TDSPElem::Difference(before, now);
   // The quarters of the ring's box that the end passed over on its way from one span to the
   // other, each with room for the flat cap and the join into it. An end within two degrees of
   // a quarter's edge takes the neighbouring quarter as well.

@@ -35,6 +35,8 @@ class TDSPE_Flash : public TDSPElem {
   // The pixels the outline may touch at its present place, with room for the widest pen.
   QRect Area() const;
   TDSPLook Look() const override;
+  // Only the pen's pulse, in the same place and colour.
+  bool SlowChange(const TDSPLook& before, const TDSPLook& now) const override;
 
   // Corners point up and down; 15.5884572 is 18 x sqrt(3) / 2.
   static constexpr float kRadius = 18;
@@ -72,6 +74,9 @@ class TDSPE_Arc : public TDSPElem {
   // the new one change. A jump back to full changes every quarter on the way, not only the two
   // the ends lie in.
   QRegion Difference(const TDSPLook& before, const TDSPLook& now) const override;
+  // Only the ring running down or up, in the same place and brightness: a brightening (the
+  // hurry-up's beat) is not slow.
+  bool SlowChange(const TDSPLook& before, const TDSPLook& now) const override;
 
   static constexpr float kBoxSize = 200;
   static constexpr float kPenWidth = 50;

@@ -8,10 +8,16 @@
 #include <QPainter>
 #include <QTransform>
 
+#include "frame/frame_pace.h"
 #include "frame/random.h"
 #include "frame/rounding.h"
 
 namespace {
+// Two looks of a picture (see TDSPE_Static::PartLook) in the same place.
+bool SamePlace(const TDSPLook& before, const TDSPLook& now) {
+  return before.Area == now.Area && before.State[0] == now.State[0] && before.State[1] == now.State[1];
+}
+
 // Opacities outside 0..1 are clamped; NaN counts as fully transparent.
 float ClampAlpha(float value) {
   if (std::isnan(value) || value < 0) return 0;
@@ -151,14 +157,17 @@ void TDSPE_FlashBmp::Update(int64_t now) {
 
 void TDSPE_FlashBmp::Draw() {
   TDSPE_Static::Draw();
-  const bool finished = fadeIn_ ? Alpha() == 1 : Alpha() < 0.01f;
-  if (finished) End();
+  if (Finished()) End();
 }
 
 TDSPLook TDSPE_FlashBmp::Look() const {
   TDSPLook look = TDSPE_Static::Look();
-  look.Restless = true;
+  look.Restless = Finished();
   return look;
+}
+
+bool TDSPE_FlashBmp::SlowChange(const TDSPLook& before, const TDSPLook& now) const {
+  return (SlowFade || duration_ >= 1) && SamePlace(before, now) && before.State[3] == now.State[3];
 }
 
 // ---- TDSPE_String ----
@@ -243,6 +252,11 @@ void TDSPE_Animation::Draw() {
 }
 
 TDSPLook TDSPE_Animation::Look() const { return PartLook(frameWidth_, Height(), frame_); }
+
+bool TDSPE_Animation::SlowChange(const TDSPLook& before, const TDSPLook& now) const {
+  const bool slowStrip = static_cast<double>(interval_) * SlowFrameRate >= static_cast<double>(DSP->Frequency());
+  return slowStrip && SamePlace(before, now) && before.State[2] == now.State[2];
+}
 
 // ---- TDSPE_Bounce ----
 

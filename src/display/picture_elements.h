@@ -85,7 +85,8 @@ class TDSPE_Static : public TDSPElem {
 };
 
 // A picture (black transparent) that fades in or out once over Duration seconds, then frees
-// itself and reports OnFinish(Tag) from its destructor.
+// itself and reports OnFinish(Tag) from its destructor. A fade of a second or more, or one made
+// SlowFade, changes slowly (see TDSPElem::SlowChange).
 class TDSPE_FlashBmp : public TDSPE_Static {
  public:
   TDSPE_FlashBmp(TDSP* dsp, int32_t layer, const std::string& fileName, float x, float y, int32_t tag,
@@ -95,14 +96,21 @@ class TDSPE_FlashBmp : public TDSPE_Static {
   void Update(int64_t now) override;
   // Ends the element (TDSPElem::End) on its last frame.
   void Draw() override;
-  // Restless: it ends in its Draw.
+  // Restless on its last frame: it ends in its Draw.
   TDSPLook Look() const override;
+  // Only the opacity, of a slow fade.
+  bool SlowChange(const TDSPLook& before, const TDSPLook& now) const override;
 
   bool FadeIn() const { return fadeIn_; }
   float Duration() const { return duration_; }
+  // The fade has reached its end.
+  bool Finished() const { return fadeIn_ ? Alpha() == 1 : Alpha() < 0.01f; }
 
   TEvent<int32_t> OnFinish;
   int32_t Tag;
+  // A fade shorter than a second that may still show at the slow pace: one of a prompt that
+  // keeps fading in and out, not an effect of something the player did.
+  bool SlowFade = false;
 
  private:
   static constexpr int64_t kNotStarted = -1;
@@ -152,6 +160,9 @@ class TDSPE_Animation : public TDSPE_Static {
   void Update(int64_t now) override;
   void Draw() override;
   TDSPLook Look() const override;
+  // Only the frame, in the same place, of a strip shown at most the slow pace's frames a second
+  // (a blink); a move is not slow.
+  bool SlowChange(const TDSPLook& before, const TDSPLook& now) const override;
 
   int32_t Frame() const { return frame_; }
   int32_t FrameWidth() const { return frameWidth_; }

@@ -1,5 +1,7 @@
 #include "frame/idle_loop.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -10,7 +12,7 @@ bool UncappedByEnvironment() {
 }
 }  // namespace
 
-TIdleLoop::TIdleLoop(QObject* parent) : QObject(parent) {
+TIdleLoop::TIdleLoop(TTimeSource& source, QObject* parent) : QObject(parent), source_(source) {
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] { RunFrame(); });
@@ -23,44 +25,60 @@ void TIdleLoop::Attach(std::function<void()> handler) {
     timer_.stop();
     return;
   }
-  if (!timer_.isActive()) timer_.start(0);
+  resting_ = false;
+  Hurry();
 }
 
 void TIdleLoop::Detach() { Attach(nullptr); }
 
 void TIdleLoop::SetFrameRateCap(double framesPerSecond) {
   if (UncappedByEnvironment()) return;
-  cap_ = framesPerSecond > 0 ? framesPerSecond : 0;
+  cap_ = framesPerSecond > 0 ? std::min(framesPerSecond, MostFrameRate) : 0;
+}
+
+int64_t TIdleLoop::Period(double framesPerSecond) const {
+  if (framesPerSecond <= 0) return 0;
+  return static_cast<int64_t>(std::llround(static_cast<double>(source_.Frequency()) / framesPerSecond));
+}
+
+void TIdleLoop::Hurry() {
+  if (!handler_) return;
+  const int64_t soonest = lastStart_ == 0 ? source_.Counter() : lastStart_ + Period(cap_);
+  if (!timer_.isActive() || soonest < nextFrame_) ScheduleAt(soonest);
 }
 
 void TIdleLoop::RunFrame() {
   timer_.stop();  // a frame run by hand replaces the one waiting on the timer
   if (!handler_) return;
-  const auto start = std::chrono::steady_clock::now();
+  const int64_t start = source_.Counter();
+  const int64_t due = nextFrame_;
+  lastStart_ = start;
+  resting_ = false;
   // The handler may detach or re-point the loop; a copy keeps the running one alive.
   std::function<void()> handler = handler_;
   try {
     handler();
   } catch (...) {
-    ScheduleNext();
+    ScheduleAt(start);
     throw;
   }
-  if (cap_ > 0) {
-    const auto period = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-        std::chrono::duration<double>(1.0 / cap_));
-    // Keep a steady cadence, but never try to catch up on frames missed while busy.
-    nextFrame_ = (nextFrame_ + period > start) ? nextFrame_ + period : start + period;
+  if (cap_ <= 0) {
+    ScheduleAt(start);
+    return;
   }
-  ScheduleNext();
+  const int64_t period = Period(resting_ && cap_ > SlowFrameRate ? SlowFrameRate : cap_);
+  // Keep a steady cadence, but never try to catch up on frames missed while busy, nor run ahead
+  // of a frame that came early.
+  int64_t next = due + period;
+  if (next <= start || next > start + period) next = start + period;
+  ScheduleAt(next);
 }
 
-void TIdleLoop::ScheduleNext() {
-  if (!handler_ || timer_.isActive()) return;
-  int delayMs = 0;
-  if (cap_ > 0) {
-    const auto wait = nextFrame_ - std::chrono::steady_clock::now();
-    delayMs = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(wait).count());
-    if (delayMs < 0) delayMs = 0;
-  }
-  timer_.start(delayMs);
+void TIdleLoop::ScheduleAt(int64_t due) {
+  if (!handler_) return;
+  nextFrame_ = due;
+  // Whole milliseconds, rounded up: a frame never comes before it is due.
+  const int64_t frequency = std::max<int64_t>(source_.Frequency(), 1);
+  const int64_t wait = (due - source_.Counter()) * 1000;
+  timer_.start(static_cast<int>(std::clamp<int64_t>((wait + frequency - 1) / frequency, 0, 1000)));
 }

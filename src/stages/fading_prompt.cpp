@@ -17,6 +17,7 @@ void TFadingPrompt::Stop() {
 void TFadingPrompt::MakePrompt() {
   Prompt = new TDSPE_FlashBmp(dsp_, Layer, PictureFile, x_, y_, 0, NextFadeIn, FadeSeconds);
   Prompt->OnFinish = [this](int32_t) { PromptFinished(); };
+  Prompt->SlowFade = true;
   Prompt->Visible = true;
 }
 

@@ -52,6 +52,8 @@ class TGmStage_Running : public TGmStage {
   void Resume() override;
   // A trial from the editor is not the player's game: its seconds are not counted.
   bool Playing() const override { return playing_ && !trial_; }
+  // From a little before each hurry-up beat until it has passed (running_pace.cpp).
+  bool WantsFullRate() const override;
 
   // Board drawing.
   void ShowCell(uint8_t Code, float X, float Y);

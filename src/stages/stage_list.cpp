@@ -38,7 +38,8 @@ TGmStageList::TGmStageList(TFramePresenter* window, TTimeSource& source) {
   SecondTimer->OnTimer = [this] { SecondTick(); };
   StageStack = std::make_unique<TObjectStack<TGmStage>>();
   Autosave = std::make_unique<TAutosave>(source, Players);
-  idleLoop_ = std::make_unique<TIdleLoop>();
+  idleLoop_ = std::make_unique<TIdleLoop>(source);
+  DSP->SetSlowFrameRate(SlowFrameRate);
 }
 
 TGmStageList::~TGmStageList() {
@@ -66,6 +67,8 @@ void TGmStageList::AttachIdle(TGmStage* stage) {
     bool done = false;
     stage->Idle(done);
     Autosave->FrameDone();
+    // While only slow things change, the loop may wake at the slow pace.
+    idleLoop_->SetResting(!DSP->FullRate() && !stage->WantsFullRate());
   });
 }
 

@@ -61,6 +61,10 @@ class TGmStage {
 
   // True while a game is under way (play seconds are counted then).
   virtual bool Playing() const { return false; }
+  // True while the stage needs the frames at the full pace for something still to come that no
+  // element shows yet (a beat about to fall due); otherwise the frame loop may rest while only
+  // slow things change.
+  virtual bool WantsFullRate() const { return false; }
 
   TGmStageList* Owner;
   TStageMouseEvent OnMouse;

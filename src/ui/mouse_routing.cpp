@@ -8,6 +8,7 @@ constexpr float HalfSprite = 18;
 void Deliver(TGmStageList& stages, uint8_t kind, TShiftState shift, int32_t button, int x, int y) {
   TGmStage* stage = stages.CurrentStage;
   if (!stage || !stage->OnMouse.Assigned()) return;
+  stages.IdleLoop().Hurry();
   stage->OnMouse(kind, shift, button, static_cast<float>(x - BoardLeft) - HalfSprite,
                  static_cast<float>(y - BoardTop) - HalfSprite);
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <thread>
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 #include "audio/audio_device.h"
@@ -143,5 +144,45 @@ TEST(DXSDeviceTest, AlsaSamplesPlayThroughTheRealCallback) {
   while (noise.Position() < 4410 && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   EXPECT_GE(noise.Position(), 4410);
+}
+
+// An SDL device's thread wakes even while paused, so the output closes once nothing plays and
+// opens again for the next voice; held by hand it stays closed. An effect that ends by itself
+// lets it close a moment later.
+TEST(DXSDeviceTest, TheOutputRunsOnlyWhileSomethingPlays) {
+  TTempProgramDir dir;
+  dir.WriteBytes("wav/ramp.wav", Wave16(Ramp()));
+  TDXS dxs;
+  TDXSElem first(&dxs, dir.File("wav/ramp.wav"), false), second(&dxs, dir.File("wav/ramp.wav"), false);
+  first.SetLoop(true);
+  second.SetLoop(true);
+  auto running = [&] { return dxs.Device->OutputRunning(); };
+  first.Play();
+  second.Play();
+  first.Stop();
+  EXPECT_TRUE(running()) << "one still plays";
+  second.Stop();
+  EXPECT_FALSE(running()) << "nothing plays";
+  first.Play();
+  ASSERT_TRUE(running()) << "woken by the next to play";
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (first.Position() == 0 && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  EXPECT_GT(first.Position(), 0) << "mixed by the callback again";
+
+  // Played once, the ramp ends by itself within a few milliseconds.
+  first.SetLoop(false);
+  second.Stop();
+  while (running() && std::chrono::steady_clock::now() < deadline) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_FALSE(running()) << "closed once the effect ended";
+
+  dxs.Device->SetOutputPaused(true);
+  first.Play();
+  EXPECT_FALSE(running()) << "held by hand";
+  dxs.Device->SetOutputPaused(false);
+  EXPECT_TRUE(running());
 }
 }  // namespace

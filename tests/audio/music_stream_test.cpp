@@ -81,11 +81,16 @@ TEST_F(MusicStreamTest, RewindStartsAgainFromTheFirstSample) {
   EXPECT_EQ(Take(*stream, 20000), Expected(0, 20000));
 }
 
-TEST_F(MusicStreamTest, TheWorkerKeepsUpAndEveryLoopIsSeamless) {
+// While the piece does not play the worker sleeps: what was taken is not made up until it plays.
+TEST_F(MusicStreamTest, TheWorkerKeepsUpWhilePlayingAndEveryLoopIsSeamless) {
   std::unique_ptr<TMusicStream> stream = TMusicStream::Open(mp3);
   ASSERT_TRUE(stream);
+  int64_t taken = static_cast<int64_t>(Take(*stream, TMusicStream::BufferFrames).size() / DeviceChannels);
+  EXPECT_EQ(taken, TMusicStream::BufferFrames) << "filled when opened";
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  EXPECT_TRUE(Take(*stream, 1024).empty()) << "not decoded ahead while not playing";
+  stream->SetPlaying(true);
   constexpr int64_t Wanted = 6 * PieceFrames;
-  int64_t taken = 0;
   // Faster than real time, in callback-sized blocks; waits for the worker when it falls behind.
   for (int waits = 0; taken < Wanted && waits < 5000;) {
     const std::vector<float> block = Take(*stream, 1024);

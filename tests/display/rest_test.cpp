@@ -1,6 +1,7 @@
 // A surface that composes only what changed and sends only that: a frame in which nothing
-// changed is neither composed nor handed on, and whatever changes, a screen that keeps only
-// the parts sent shows exactly the frame a full composition would give, after every frame.
+// changed is neither composed nor handed on, slow changes may wait for the slow pace, and
+// whatever changes, a screen that keeps only the parts sent shows exactly the frame a full
+// composition gives, after every frame (the one of the last frame that left nothing waiting).
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,9 @@
 #include "display/dsp.h"
 #include "display/line_effects.h"
 #include "display/picture_elements.h"
+#include "frame/frame_pace.h"
 #include "frame/random.h"
+#include "support/kept_screen.h"
 #include "support/pictures.h"
 #include "support/temp_dir.h"
 
@@ -26,27 +29,6 @@ namespace {
 
 constexpr int64_t kFrequency = 1000;
 constexpr int kWidth = 160, kHeight = 120;
-
-// A screen that gets nothing but the changed parts of each frame, as the X blitter sends them.
-// What was never sent stays transparent, which no frame is (its background is opaque).
-class TKeptScreen : public TFramePresenter {
- public:
-  void PresentFrame(const QImage& frame, int, int, const QRegion& area) override {
-    if (shown.size() != frame.size()) {
-      shown = QImage(frame.size(), frame.format());
-      shown.fill(Qt::transparent);
-    }
-    for (const QRect& part : area & frame.rect())
-      for (int y = part.top(); y <= part.bottom(); ++y)
-        std::memcpy(shown.scanLine(y) + part.left() * 4, frame.constScanLine(y) + part.left() * 4,
-                    static_cast<size_t>(part.width()) * 4);
-    changed = area;
-    ++frames;
-  }
-  QImage shown;
-  QRegion changed;
-  int frames = 0;
-};
 
 // Draws nothing, but its look is never the same: the surface it is on composes every frame
 // whole, as every surface did before it learned to rest.
@@ -110,12 +92,16 @@ struct TScene {
   int ended = 0;  // fades finished
 };
 
-// One scene on two surfaces: one that composes only what changed, seen through a screen that
-// keeps only what was sent, and one composed whole every frame. Edits and frames go to both
-// alike, with the same random numbers.
+// One scene on two surfaces: one that composes only what changed (letting slow changes wait
+// for the slow pace, unless that is 0), seen through a screen that keeps only what was sent,
+// and one composed whole every frame. Edits and frames go to both alike, with the same random
+// numbers.
 class TTwins {
  public:
-  explicit TTwins(uint32_t seed) : pick_(seed) { new TAlwaysNew(&whole_, -100); }
+  explicit TTwins(uint32_t seed, double slowFrameRate = SlowFrameRate) : pick_(seed) {
+    new TAlwaysNew(&whole_, -100);
+    resting_.SetSlowFrameRate(slowFrameRate);
+  }
 
   // edit(surface, scene) on each surface, both times from the same random state.
   template <typename Edit>
@@ -126,13 +112,21 @@ class TTwins {
     RandomSeed(seed);
     edit(whole_, scenes_[1]);
   }
-  // A frame at now on both surfaces: passes when the screen shows the whole frame.
+  // A frame at now on both surfaces: passes when the screen shows the whole frame, or while
+  // slow changes wait, the whole frame of the last frame that left nothing waiting.
   ::testing::AssertionResult Frame(int64_t now) {
     Both([now](TDSP& dsp, TScene&) { dsp.Render(now); });
-    if (screen_.shown == whole_.BackBuffer()) return ::testing::AssertionSuccess();
+    if (resting_.Behind()) {
+      ++framesBehind;
+    } else {
+      upToDate_ = whole_.BackBuffer().copy();
+    }
+    if (screen_.shown == upToDate_) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the screen differs from the whole frame first at "
-                                         << FirstDifference(screen_.shown, whole_.BackBuffer());
+                                         << FirstDifference(screen_.shown, upToDate_);
   }
+  // Frames that left slow changes waiting.
+  int framesBehind = 0;
   // A choice of 0..n-1 for the test's own decisions, apart from the game's random numbers.
   int Below(int n) { return static_cast<int>(pick_() % static_cast<uint32_t>(std::max(n, 1))); }
   const TScene& Scene() const { return scenes_[0]; }
@@ -144,6 +138,7 @@ class TTwins {
   TKeptScreen screen_;
   TDSP resting_{&screen_, kWidth, kHeight, 0, 0, "dat/x00", kFrequency};
   TDSP whole_{nullptr, kWidth, kHeight, 0, 0, "dat/x00", kFrequency};
+  QImage upToDate_;
 };
 
 class RestTest : public ::testing::Test {
@@ -220,11 +215,81 @@ TEST_F(RestTest, EffectsThatShowNothingStillEndOnTime) {
   EXPECT_EQ(window.frames, 1) << "nothing was ever shown but the first frame";
 }
 
+// With the slow pace at 20 frames a second, a slow change (the ring running down, an outline's
+// pulse, a long or a prompt's fade, a blink) waits when a frame was composed less than a slow
+// frame ago, and shows within one; anything else shows in the frame it is made in. A picture
+// moved at kick composes a frame just before each change.
+TEST_F(RestTest, SlowChangesWaitForTheSlowPaceAndEveryOtherChangeShowsAtOnce) {
+  struct TCase {
+    const char* name;
+    std::function<TDSPElem*(TDSP&)> make;
+    std::function<void(TDSPElem&)> change;  // besides what time does
+    int64_t kick, at;
+    bool slow;
+  };
+  auto ring = [](TDSP& dsp) { return new TDSPE_Arc(&dsp, 1, 70); };
+  auto outline = [](TDSP& dsp) {
+    auto* flash = new TDSPE_Flash(&dsp, 1, 0xFFFFFF00, 100);
+    flash->X = flash->Y = 50;
+    return flash;
+  };
+  auto fade = [](float seconds, bool prompt) {
+    return [=](TDSP& dsp) {
+      auto* flash = new TDSPE_FlashBmp(&dsp, 1, "bmp/big.bmp", 20, 20, 0, true, seconds);
+      flash->SlowFade = prompt;
+      return flash;
+    };
+  };
+  auto strip = [](int64_t interval) {
+    return [=](TDSP& dsp) { return new TDSPE_Animation(&dsp, 1, "bmp/strip.bmp", 90, 40, 3, interval); };
+  };
+  auto nothing = [](TDSPElem&) {};
+  const TCase cases[] = {
+      {"ring running down", ring, [](TDSPElem& e) { static_cast<TDSPE_Arc&>(e).Percent = 69; }, 1050, 1055, true},
+      {"ring brightening", ring, [](TDSPElem& e) { static_cast<TDSPE_Arc&>(e).Alpha = 80; }, 1050, 1055, false},
+      {"ring moving", ring, [](TDSPElem& e) { e.X += 1; }, 1050, 1055, false},
+      {"outline pulsing", outline, nothing, 1096, 1101, true},
+      {"outline following the mouse", outline, [](TDSPElem& e) { e.X += 31; }, 1050, 1055, false},
+      {"outline changing colour", outline,
+       [](TDSPElem& e) { static_cast<TDSPE_Flash&>(e).SetColor(0xFFFF0000); }, 1050, 1055, false},
+      {"picture moving", [](TDSP& dsp) { return new TDSPE_Static(&dsp, 1, "bmp/pic.bmp", 10, 10, 1); },
+       [](TDSPElem& e) { e.Y += 1; }, 1050, 1055, false},
+      {"prompt fading", fade(0.5f, true), nothing, 1050, 1055, true},
+      {"long fade", fade(1.5f, false), nothing, 1050, 1055, true},
+      {"short fade", fade(0.5f, false), nothing, 1050, 1055, false},
+      {"blink", strip(60), nothing, 1056, 1061, true},
+      {"quick strip", strip(30), nothing, 1056, 1087, false},
+      {"digits", [](TDSP& dsp) { return TDSPE_String::CreateMasked(&dsp, 1, "bmp/num.bmp", "bmp/num.bmp", 30, 60, 5); },
+       [](TDSPElem& e) { static_cast<TDSPE_String&>(e).Text = "7"; }, 1050, 1055, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TKeptScreen window;
+    TDSP dsp(&window, kWidth, kHeight, 0, 0, "dat/x00", kFrequency);
+    dsp.SetSlowFrameRate(20);
+    auto* kicker = new TDSPE_Static(&dsp, 0, "bmp/pic.bmp", 140, 100, 1);
+    TDSPElem* elem = c.make(dsp);
+    dsp.Render(1000);
+    kicker->X -= 1;
+    dsp.Render(c.kick);
+    ASSERT_EQ(window.frames, 2);
+    c.change(*elem);
+    dsp.Render(c.at);
+    EXPECT_EQ(window.frames, c.slow ? 2 : 3);
+    EXPECT_EQ(dsp.Behind(), c.slow);
+    EXPECT_EQ(dsp.FullRate(), !c.slow);
+    if (!c.slow) continue;
+    dsp.Render(c.kick + 45);
+    EXPECT_EQ(window.frames, 3) << "shown within a slow frame of the last";
+    EXPECT_FALSE(dsp.Behind());
+  }
+}
+
 // The countdown ring, centred on the surface so that each quarter shows part of it, jumping
 // between ends in every quarter (both ways round), then counting down and dropping back to
 // full from every point, brightening now and then as the hurry-up does.
 TEST_F(RestTest, TheRingOnScreenIsWholeAfterEveryJumpAndDrop) {
-  TTwins twins(1);
+  TTwins twins(1, 0);
   twins.Both([](TDSP& dsp, TScene& s) {
     s.ring = new TDSPE_Arc(&dsp, 2, 100);
     s.ring->X = -20;
@@ -291,6 +356,26 @@ TEST_F(RestTest, FadesEndingMakeOrFreeElementsOnAnyLayerAndTheScreenStaysWhole) 
       ASSERT_EQ(twins.Scene().ended, frame < 5 ? 0 : 1) << "frame " << frame;
     }
   }
+}
+
+// A calm scene: the ring running down, the outline pulsing, the strip blinking and a long fade,
+// with a picture moved now and then. Slow changes wait for the slow pace, and the screen is
+// whole after every frame.
+TEST_F(RestTest, WhileOnlySlowThingsChangeTheScreenIsWholeAfterEveryFrame) {
+  TTwins twins(3);
+  twins.Both([](TDSP& dsp, TScene& s) {
+    s.Build(dsp);
+    new TDSPE_FlashBmp(&dsp, 1, "bmp/big.bmp", 20, 30, 0, true, 3.0f);
+  });
+  int64_t now = kFrequency;
+  for (int frame = 0; frame < 300; ++frame) {
+    twins.Both([frame](TDSP&, TScene& s) {
+      s.ring->Percent = 100 - 0.3f * static_cast<float>(frame);
+      if (frame % 23 == 0) s.pictures[0]->X = static_cast<float>(frame % 50);
+    });
+    ASSERT_TRUE(twins.Frame(now += kFrequency / 60)) << "frame " << frame;
+  }
+  EXPECT_GT(twins.framesBehind, 150) << "two frames of three wait";
 }
 
 // Random edits of every kind, made alike on both surfaces, frame after frame: fades whose end
@@ -410,9 +495,12 @@ class TRandomMix {
     const bool fadeIn = twins_.Below(2);
     const bool make = twins_.Below(2);
     const int otherLayer = twins_.Below(12) - 1;
-    const float duration = 0.03f * static_cast<float>(twins_.Below(4));
+    // Short fades, and now and then a slow one (a second long, or a prompt's).
+    const float duration = twins_.Below(4) ? 0.03f * static_cast<float>(twins_.Below(4)) : 1.0f;
+    const bool prompt = twins_.Below(4) == 0;
     Both([=](TDSP& dsp, TScene& s) {
-      auto* fade = new TDSPE_FlashBmp(&dsp, layer, "bmp/big.bmp", x, y, 0, fadeIn, duration);
+      auto* fade = new TDSPE_FlashBmp(&dsp, layer, "bmp/big.bmp", x, y, 0, fadeIn, prompt ? 0.3f : duration);
+      fade->SlowFade = prompt;
       fade->OnFinish = [&dsp, &s, make, otherLayer, x, y, element](int32_t) {
         if (make) {
           s.extras.push_back(new TDSPE_Static(&dsp, otherLayer, "bmp/big.bmp", y, x, 0.5f));

@@ -34,7 +34,7 @@ RunningStageTest::RunningStageTest() {
   dir.WriteBytes("mp3/failed.mp3", "");
   dir.WriteBytes("mp3/start.mp3", "");
   dir.WriteBytes("mp3/clearup.mp3", "");
-  list = std::make_unique<TGmStageList>(nullptr, time);
+  list = std::make_unique<TGmStageList>(&screen, time);
   stage = new TGmStage_Running(list.get());
   stage->OnLevelError = [this](const std::string& message) { levelErrors.push_back(message); };
   stage->Init();

@@ -13,6 +13,7 @@
 #include "stages/running_stage.h"
 #include "stages/start_stage.h"
 #include "support/fake_time.h"
+#include "support/kept_screen.h"
 #include "support/temp_dir.h"
 
 // The last rows of the board, top to bottom: '.' empty, '0'..'4' plain gems, 'a'..'e' chips,
@@ -53,6 +54,8 @@ class RunningStageTest : public ::testing::Test {
 
   TTempProgramDir dir;
   TFakeTimeSource time;
+  // Where the frames go.
+  TKeptScreen screen;
   std::unique_ptr<TGmStageList> list;
   TGmStage_Running* stage = nullptr;
   // Where a lost game and a passed level lead.
