@@ -1,163 +1,116 @@
+// The running stage's elements, sounds and music, its six stage operations, the pointer, and
+// the board and held set on the field.
+
 #include "stages/running_stage.h"
+
+#include <algorithm>
 
 #include "board/cell_codes.h"
 #include "board/hex_grid.h"
-#include "frame/errors.h"
 #include "frame/paths.h"
-#include "frame/random.h"
-#include "players/players.h"
 #include "stages/gem_stamps.h"
-#include "stages/hex_shapes.h"
 #include "stages/stage_music.h"
 
 namespace {
-constexpr int32_t HexagonSize = 18;
-const TPointF BoardOrigin{4, 0};
+const TARGB OutlineFree = MakeARGB(100, 255, 255, 0);
+const TARGB OutlineBlocked = MakeARGB(150, 255, 0, 0);
+constexpr int32_t TurnsPerCircle = 6;
+// Half the width of a hexagon of size 18, and how far a row's reference lies above its middle.
+constexpr float HalfHexWidth = 15.5884572f;
+constexpr float RowReferenceOffset = 10;
+
+const char* const SoundFiles[] = {"wav/rotate.wav", "wav/drop.wav",  "wav/CannotDrop.wav", "wav/clearline.wav",
+                                  "wav/luo.wav",    "wav/hurryup.wav", "wav/breakup.wav",  "wav/laser.wav",
+                                  "wav/laserbreakout.wav", "wav/PBox.wav", "wav/Boom.wav",  "wav/coin.wav"};
 }  // namespace
 
 TGmStage_Running::TGmStage_Running(TGmStageList* owner) : TGmStage(owner) {}
 
 TGmStage_Running::~TGmStage_Running() {
-  // The surface outlives the stage: effects still running must not report to it afterwards.
+  // The surface outlives the stage: effects still running must not outlive it here.
   CancelRunningEffects();
 }
 
 void TGmStage_Running::Init() {
   CreateElements();
-  CreateTimers();
+  CreateTimersAndEvents();
   std::string loadErrors = CreateSounds();
-  CreateMusic(loadErrors);
-  Busy = false;
-  HurryArmed = true;
-  Paused = false;
-  Board = std::make_unique<TGmCells>();
-  StageParam = std::make_unique<TStageParam>();
+  musicRunning_ = LoadStageMusic("mp3/Running.mp3", loadErrors);
+  musicFailed_ = LoadStageMusic("mp3/failed.mp3", loadErrors);
+  OnMouse = [this](uint8_t kind, TShiftState, int32_t button, float x, float y) { Mouse(kind, button, x, y); };
   MouseX = MouseY = 0;
-  PendingMoney = 0;
-  LevelPassed = false;
   playing_ = false;
   RaiseLoadErrors(loadErrors);
 }
 
 void TGmStage_Running::CreateElements() {
   TDSP* dsp = Owner->DSP.get();
-  Geometry = std::make_unique<THexaSet>(HexagonSize, BoardOrigin);
-  HexSet = std::make_unique<THexaSet>(HexagonSize, BoardOrigin);
-  CountdownRing = std::make_unique<TDSPE_Arc>(dsp, 3, 100);
+  HexSet = std::make_unique<THexaSet>(FieldHexSize, FieldOrigin);
+  CountdownRing = std::make_unique<TDSPE_Arc>(dsp, LayerCountdown, 100);
   CountdownRing->X = CountdownRing->Y = 100;
   CountdownRing->Visible = false;
-  LaserGunLeft.reset(TDSPE_Static::CreateKeyed(dsp, 5, GamePath("bmp/lasergun0.bmp"), 0, 0, 1, 0));
-  LaserGunRight.reset(
-      TDSPE_Static::CreateKeyed(dsp, 5, GamePath("bmp/lasergun1.bmp"), dsp->Width() - 15, 0, 1, 0));
+  LaserGunLeft.reset(TDSPE_Static::CreateKeyed(dsp, LayerEffects, GamePath("bmp/lasergun0.bmp"), 0, 0, 1, 0));
+  LaserGunRight.reset(TDSPE_Static::CreateKeyed(dsp, LayerEffects, GamePath("bmp/lasergun1.bmp"),
+                                                dsp->Width() - 15, 0, 1, 0));
   LaserGunLeft->Visible = LaserGunRight->Visible = false;
-  AimBeam = std::make_unique<TDSPE_Lightning>(dsp, 5, LaserColor, 15, 0, dsp->Width() - 15, 0, 1, 2, 1, 7, 2,
-                                              nullptr, false);
+  AimBeam = std::make_unique<TDSPE_Lightning>(dsp, LayerEffects, LaserColor, 15, 0, dsp->Width() - 15, 0, 1, 2, 1, 7,
+                                              2, nullptr, false);
   // Seen over every cell: never faint, and edged in dark over light gems and arrows.
   AimBeam->MinAlpha = AimBeamMinAlpha;
   AimBeam->Halo = AimBeamHalo;
   AimBeam->Visible = false;
-  ChainText.reset(TDSPE_String::CreateMasked(dsp, 11, GamePath("bmp/num.bmp"), GamePath("bmp/nummask.bmp"), 0,
-                                             0, 25));
+  ChainText.reset(TDSPE_String::CreateMasked(dsp, LayerChainText, GamePath("bmp/num.bmp"),
+                                             GamePath("bmp/nummask.bmp"), 0, 0, 25));
   ChainText->Visible = false;
-  GameOverPicture.reset(TDSPE_Static::CreateMasked(dsp, 12, GamePath("dat/x01"), GamePath("dat/x02"), 40, 200));
+  GameOverPicture.reset(
+      TDSPE_Static::CreateMasked(dsp, LayerGameOver, GamePath("dat/x01"), GamePath("dat/x02"), 40, 200));
   GameOverPicture->Visible = false;
   LoadCellPictures();
-  CreatePreviewElements();
-}
-
-void TGmStage_Running::LoadCellPictures() {
-  TDSP* dsp = Owner->DSP.get();
-  CellPictures.clear();
-  for (uint8_t code : GemStampCodes) {
-    CellPictures.emplace_back(
-        TDSPE_Static::CreateMasked(dsp, 0, GemPictureFile(code), HexagonMaskFile(code), 0, 0));
-    CellPictures.back()->Visible = false;
-  }
-}
-
-void TGmStage_Running::CreateTimers() {
-  TTClock& clock = *Owner->Clock;
-  DropTimer = std::make_unique<TTTimer>(clock, false, clock.SecondsToTicks(5));
-  DropTimer->OnTimer = [this] { OnDropTimer(); };
-  DropTimer->OnProgress = [this](float fraction) { DropProgress(fraction); };
-  SparkleTimer = std::make_unique<TTTimer>(clock, false, clock.SecondsToTicks(5));
-  SparkleTimer->OnTimer = [this] { Sparkle(); };
-  CoinTimer = std::make_unique<TTTimer>(clock, false, clock.SecondsToTicks(0.1f));
-  CoinTimer->OnTimer = [this] { CoinTick(); };
+  Preview.Create(dsp);
 }
 
 std::string TGmStage_Running::CreateSounds() {
-  TDXS* dxs = Owner->Sound.get();
   std::string errors;
-  auto load = [dxs, &errors](const char* file) {
-    const std::string path = GamePath(file);
+  for (size_t i = 0; i < sounds_.size(); ++i) {
+    const std::string path = GamePath(SoundFiles[i]);
     try {
-      return std::make_unique<TDXSElem>(dxs, path, false);
+      sounds_[i] = std::make_unique<TDXSElem>(Owner->Sound.get(), path, false);
     } catch (const std::exception& error) {
       NoteLoadError(errors, error, path);
-      return std::make_unique<TDXSElem>(nullptr, path, false);
+      sounds_[i] = std::make_unique<TDXSElem>(nullptr, path, false);
     }
-  };
-  SoundRotate = load("wav/rotate.wav");
-  SoundDrop = load("wav/drop.wav");
-  SoundCannotDrop = load("wav/CannotDrop.wav");
-  SoundClearLine = load("wav/clearline.wav");
-  SoundStart = load("wav/luo.wav");
-  SoundHurryUp = load("wav/hurryup.wav");
-  SoundBreakup = load("wav/breakup.wav");
-  SoundLaser = load("wav/laser.wav");
-  SoundLaser->SetLoop(true);
-  SoundLaserBreakout = load("wav/laserbreakout.wav");
-  SoundBox = load("wav/PBox.wav");
-  SoundBoom = load("wav/Boom.wav");
-  SoundCoin = load("wav/coin.wav");
+  }
+  Sound(TPlaySound::Laser).SetLoop(true);
   return errors;
-}
-
-void TGmStage_Running::CreateMusic(std::string& errors) {
-  MusicRunning = LoadStageMusic("mp3/Running.mp3", errors);
-  MusicFailed = LoadStageMusic("mp3/failed.mp3", errors);
 }
 
 void TGmStage_Running::Enter() {
   ApplyGemPictures();
-  SoundStart->Play();
-  WithMusic(MusicRunning, &TMCIPlayer::Rewind);
-  WithMusic(MusicRunning, &TMCIPlayer::Play);
+  Sound(TPlaySound::Start).Play();
+  WithMusic(musicRunning_, &TMCIPlayer::Rewind);
+  WithMusic(musicRunning_, &TMCIPlayer::Play);
   SetupLevel();
-  Owner->SetNextHexSet(Random(DealtShapeCount));
-  NewHexSet();
-  OnMouse = [this](uint8_t kind, TShiftState shift, int32_t button, float x, float y) {
-    PlayMouse(kind, shift, button, x, y);
-  };
+  Round->BoxesAllowed = BoxesAllowed();
+  Round->Begin();
   ShowHeldSet(true);
-  DropTimer->SetEnabled(true);
-  SparkleTimer->SetEnabled(true);
-  CoinTimer->SetEnabled(true);
   CountdownRing->Visible = true;
-  SetRowsCleared(0);
-  Chain = 0;
-  Busy = false;
-  LevelPassed = false;
   playing_ = true;
   RecordLevelStart();
   ApplyPace();
 }
 
 void TGmStage_Running::Leave() {
-  WithMusic(MusicRunning, &TMCIPlayer::Stop);
-  WithMusic(MusicFailed, &TMCIPlayer::Stop);
+  WithMusic(musicRunning_, &TMCIPlayer::Stop);
+  WithMusic(musicFailed_, &TMCIPlayer::Stop);
   playing_ = false;
-  DropTimer->SetEnabled(false);
-  SparkleTimer->SetEnabled(false);
-  CoinTimer->SetEnabled(false);
+  Round->Stop();
   CountdownRing->Visible = false;
   GameOverPicture->Visible = false;
-  DestroyBoxes();
-  // A clear or laser cut short must not finish on a stage that is no longer played, and the
-  // laser's looping sound and guns must not outlive it.
+  // A clear or shot cut short must not show on, and the laser's looping sound and guns must
+  // not outlive it.
   CancelRunningEffects();
-  HideLaser();
+  LaserGunLeft->Visible = LaserGunRight->Visible = AimBeam->Visible = false;
+  Sound(TPlaySound::Laser).Stop();
   ChainText->Visible = false;
   ShowHeldSet(false);
   trial_.reset();
@@ -165,24 +118,89 @@ void TGmStage_Running::Leave() {
 }
 
 void TGmStage_Running::Pause() {
-  Paused = true;
-  for (TMCIPlayer* music : {MusicRunning.get(), MusicFailed.get()})
+  Round->SetPaused(true);
+  for (TMCIPlayer* music : {musicRunning_.get(), musicFailed_.get()})
     if (music && music->Mode() == MusicPlaying) music->Pause();
   for (auto& box : Boxes) box->Pause();
 }
 
 void TGmStage_Running::Resume() {
-  Paused = false;
-  for (TMCIPlayer* music : {MusicRunning.get(), MusicFailed.get()})
+  Round->SetPaused(false);
+  for (TMCIPlayer* music : {musicRunning_.get(), musicFailed_.get()})
     if (music && music->Mode() == MusicPaused) music->Resume();
   for (auto& box : Boxes) box->Resume();
   ApplyMoreOptions();
 }
 
-void TGmStage_Running::ShowCell(uint8_t Code, float X, float Y) {
-  TDSPE_Static* picture = CellPictures[GemStampIndex(Code)].get();
-  picture->X = X;
-  picture->Y = Y;
+void TGmStage_Running::Idle(bool& done) {
+  TGmStage::Idle(done);
+  Round->AfterFrame(Owner->Clock->Now);
+}
+
+void TGmStage_Running::Restart(TPlaySound Which) {
+  Sound(Which).Stop();
+  Sound(Which).Play();
+}
+
+// ---- The pointer ----
+
+void TGmStage_Running::Mouse(uint8_t Kind, int32_t Button, float X, float Y) {
+  switch (Round->Mode) {
+    case TPlayMode::Aiming: LaserMouse(Kind, Button, Y); break;
+    case TPlayMode::Lost: GameOverMouse(Kind); break;
+    default: PlayMouse(Kind, Button, X, Y); break;
+  }
+}
+
+void TGmStage_Running::PlayMouse(uint8_t Kind, int32_t Button, float X, float Y) {
+  if (Kind == MouseMove) {
+    MouseX = X;
+    MouseY = Y;
+    MoveHeldSet(HeldSetOrigin(X, Y));
+  } else if (Button == mbLeft) {
+    if (!Round->TryDrop()) Restart(TPlaySound::CannotDrop);
+  } else if (Button == mbRight) {
+    // Five steps one way are one step the other way.
+    Round->Turn(Owner->RotateMode != 0 ? 1 : TurnsPerCircle - 1);
+    PlaceHeldSet();
+    Restart(TPlaySound::Rotate);
+  }
+}
+
+void TGmStage_Running::LaserMouse(uint8_t Kind, int32_t Button, float Y) {
+  if (Kind == MouseMove) {
+    const float y = std::clamp(Y, 0.0f, static_cast<float>(Owner->DSP->Height()));
+    LaserGunLeft->Y = LaserGunRight->Y = y - 15;
+    AimBeam->Y = AimBeam->TargetY = y;
+  } else if (Button == mbLeft) {
+    FireLaser(Y);
+  }
+}
+
+void TGmStage_Running::FireLaser(float Y) {
+  AimBeam->Visible = false;
+  // The two rows the beam's band crosses.
+  const THexGeometry field = FieldGeometry();
+  int32_t rowA = 0, rowB = 0, col = 0;
+  field.PixelToCell(0, Y - HalfHexWidth - RowReferenceOffset, rowA, col);
+  field.PixelToCell(0, Y + HalfHexWidth - RowReferenceOffset, rowB, col);
+  Round->FireLaser(rowA, rowB);
+}
+
+void TGmStage_Running::GameOverMouse(uint8_t Kind) {
+  if (Kind != MouseDown) return;
+  if (trial_)
+    EndTrial();
+  else
+    Owner->SwitchToStage("TGmStage_Start");
+}
+
+// ---- The board and the held set ----
+
+void TGmStage_Running::ShowCell(uint8_t Code, TPointF At) {
+  TDSPE_Static* picture = cellPictures_[GemStampIndex(Code)].get();
+  picture->X = At.X;
+  picture->Y = At.Y;
   picture->Visible = true;
   Owner->DSP->DrawElemOnBackground(picture);
   picture->Visible = false;
@@ -190,23 +208,23 @@ void TGmStage_Running::ShowCell(uint8_t Code, float X, float Y) {
 
 void TGmStage_Running::RedrawBoard() {
   Owner->DSP->BlendSavedBackground(1);
+  const THexGeometry field = FieldGeometry();
   for (int32_t row = 0; row < BoardRows; ++row)
     for (int32_t col = 0; col < BoardCols; ++col) {
-      const uint8_t code = Board->GetCell(row, col);
-      if (code == CellEmpty) continue;
-      const TPointF p = Geometry->CellToPixel(row, col);
-      ShowCell(code, p.X, p.Y);
+      const uint8_t code = Round->Board.GetCell(row, col);
+      if (code != CellEmpty) ShowCell(code, field.CellToPixel(row, col));
     }
   UpdatePreview();
 }
 
 void TGmStage_Running::DrawArrows() {
   TDSP& dsp = *Owner->DSP;
+  const THexGeometry field = FieldGeometry();
   auto stamp = [&](const std::string& file, const TGmPoint& at) {
-    const TPointF p = Geometry->CellToPixel(at.Row, at.Col);
+    const TPointF p = field.CellToPixel(at.Row, at.Col);
     dsp.DrawMaskedOnBackground(file, file, QRectF(p.X + 9, p.Y + 9, 24, 24));
   };
-  const TMoveMatrix& flow = Board->MoveMatrix;
+  const TMoveMatrix& flow = Round->Board.MoveMatrix;
   for (int32_t row = 0; row < BoardRows; ++row)
     for (int32_t col = 0; col < BoardCols; ++col)
       for (int32_t k = 0; k < flow.SourceCount(row, col); ++k) {
@@ -218,40 +236,35 @@ void TGmStage_Running::DrawArrows() {
   for (const TGmPoint& end : flow.EndCells()) stamp(endMarker, end);
 }
 
-void TGmStage_Running::GameOver() {
-  playing_ = false;
-  RecordGameOver();
-  Owner->Autosave->Request();
-  WithMusic(MusicRunning, &TMCIPlayer::Stop);
-  WithMusic(MusicFailed, &TMCIPlayer::Rewind);
-  WithMusic(MusicFailed, &TMCIPlayer::Play);
-  Busy = true;
-  DestroyBoxes();
-  DropTimer->SetEnabled(false);
-  SparkleTimer->SetEnabled(false);
-  ShowHeldSet(false);
-  OnMouse = [this](uint8_t kind, TShiftState shift, int32_t button, float x, float y) {
-    GameOverMouse(kind, shift, button, x, y);
-  };
-  GameOverPicture->Visible = true;
-  CountdownRing->Visible = false;
-  TDSP& dsp = *Owner->DSP;
-  dsp.SaveBackground();
-  dsp.GrayBackground();
-  dsp.BlendSavedBackground(0.4f);
+void TGmStage_Running::RebuildHeldSet(bool NewSet) {
+  // New pictures are placed under the set's origin as they are added.
+  HexSet->ClearSet();
+  if (NewSet) Outlines.clear();
+  TDSP* dsp = Owner->DSP.get();
+  for (const THeldGem& gem : Round->Held.Gems) {
+    std::unique_ptr<TDSPElem> sprite(TDSPE_Static::CreateMasked(dsp, LayerHeldSet, GemPictureFile(gem.Code),
+                                                                HexagonMaskFile(gem.Code), 0, 0));
+    sprite->Visible = HexSet->Visible;
+    HexSet->AddCell(gem.Cell.Row, gem.Cell.Col, std::move(sprite));
+    if (NewSet)
+      Outlines.push_back(
+          std::make_unique<TDSPE_Flash>(dsp, LayerOutline, OutlineFree, Owner->Clock->SecondsToTicks(0.2f)));
+  }
+  UpdateOutlines();
 }
 
-void TGmStage_Running::GameOverMouse(uint8_t Kind, TShiftState, int32_t, float, float) {
-  if (Kind != MouseDown) return;
-  if (trial_)
-    EndTrial();
-  else
-    Owner->SwitchToStage("TGmStage_Start");
+void TGmStage_Running::PlaceHeldSet() {
+  for (int32_t i = 0; i < Round->Held.Count(); ++i)
+    HexSet->MoveCell(i, Round->Held.Gems[i].Cell.Row, Round->Held.Gems[i].Cell.Col);
+  UpdateOutlines();
 }
 
-void TGmStage_Running::SetRowsCleared(int32_t N) {
-  RowsCleared = N;
-  OnRowsCleared(N);
+void TGmStage_Running::MoveHeldSet(TPointF Origin) {
+  HexSet->SetOrigin(Origin);
+  TGmPoint anchor;
+  FieldGeometry().PixelToCell(Origin, anchor.Row, anchor.Col);
+  Round->MoveTo(anchor);
+  UpdateOutlines();
 }
 
 void TGmStage_Running::ShowHeldSet(bool Visible) {
@@ -259,20 +272,49 @@ void TGmStage_Running::ShowHeldSet(bool Visible) {
   UpdateOutlines();
 }
 
-void TGmStage_Running::Restart(TDXSElem& Sound) {
-  Sound.Stop();
-  Sound.Play();
+void TGmStage_Running::UpdateOutlines() {
+  const THexGeometry field = FieldGeometry();
+  const auto count = std::min<size_t>(Outlines.size(), Round->Held.Gems.size());
+  for (size_t i = 0; i < count; ++i) {
+    const TGmPoint cell = Round->Held.CellOf(static_cast<int32_t>(i));
+    const TPointF p = field.CellToPixel(cell.Row, cell.Col);
+    TDSPE_Flash& outline = *Outlines[i];
+    outline.SetColor(Round->Board.IsBlocked(cell.Row, cell.Col) ? OutlineBlocked : OutlineFree);
+    outline.X = p.X + 18;
+    outline.Y = p.Y + 18;
+    outline.Visible = HexSet->Visible;
+  }
+  UpdatePreview();
 }
 
+TPointF TGmStage_Running::HeldSetOrigin(float X, float Y) const {
+  if (!Owner->More.DropPreview) return {X, Y};
+  const THexGeometry field = FieldGeometry();
+  int32_t row = 0, col = 0;
+  field.PixelToCell(X, Y, row, col);
+  return field.CellToPixel(row, col);
+}
+
+void TGmStage_Running::UpdatePreview() {
+  // The stage calls here while it is still being made.
+  if (!Preview.Made() || !Round) return;
+  const bool active =
+      Owner->More.DropPreview && playing_ && HexSet->Visible && HexSet->Count() > 0 && !Round->Busy();
+  Preview.Update(active, Round->CanDrop(), !RelaxedPace(), Round->Board, Round->Held.Landing(), Round->Chain,
+                 *HexSet);
+}
+
+namespace {
+template <typename Effect>
+void EndEffect(Effect*& effect) {
+  if (!effect) return;
+  effect->OnFinish = nullptr;
+  delete effect;
+  effect = nullptr;
+}
+}  // namespace
+
 void TGmStage_Running::CancelRunningEffects() {
-  if (RowFlash) {
-    RowFlash->OnFinish = nullptr;
-    delete RowFlash;
-    RowFlash = nullptr;
-  }
-  if (LaserBolt) {
-    LaserBolt->OnFinish = nullptr;
-    delete LaserBolt;
-    LaserBolt = nullptr;
-  }
+  EndEffect(rowFlash_);
+  EndEffect(laserBolt_);
 }

@@ -1,17 +1,14 @@
 #pragma once
-// The stage in which a level is played. The player holds a hex set that follows the mouse,
-// turns it with the right button and drops it with the left; complete rows clear in chains for
-// money while the board flows into the gaps; a countdown drops the set by itself and loses the
-// game when no place is left; boxes released by clears blast a colour, drop chip gems or give a
-// laser. Clearing the level's rows passes it once the money is paid out.
-//
-// Modes: Holding (PlayMouse, not Busy), Clearing (PlayMouse, Busy), Aiming (LaserMouse, Busy),
-// Firing (PlayMouse, Busy), Lost (GameOverMouse, Busy).
+// The stage in which a level is played: the view of a round of play (play/play_round.h). It
+// shows the board, the held set under the pointer with its outlines, the countdown ring, the
+// row flashes, the boxes and the laser, plays the sounds and music, turns the pointer into the
+// round's cells, and reports to the player.
 //
 // The stage owns every element it makes that does not end by itself. Effects that end by
-// themselves and report to the stage (the row flash, the laser bolt) are tracked so that
-// leaving the stage or destroying it cancels them without a report.
+// themselves (the row flash, the laser bolt) are tracked so that leaving the stage or
+// destroying it takes them off the field.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -19,17 +16,36 @@
 
 #include "audio/dxs.h"
 #include "audio/mci_player.h"
-#include "board/gm_cells.h"
 #include "board/hexa_set.h"
-#include "board/stage_param.h"
 #include "display/line_effects.h"
 #include "display/picture_elements.h"
-#include "frame/clock.h"
 #include "frame/events.h"
 #include "frame/stage_list.h"
+#include "play/play_round.h"
 #include "stages/drop_preview.h"
 
 class TPlayer;
+
+// The running stage's sounds, in the order they are loaded.
+enum class TPlaySound : uint8_t {
+  Rotate, Drop, CannotDrop, ClearLine, Start, HurryUp, Breakup, Laser, LaserBreakout, Box, Boom, Coin, Count
+};
+
+// What the running stage draws on, bottom to top.
+enum TPlayLayer : int32_t {
+  LayerCells = 0,
+  LayerCountdown = 3,
+  LayerOutline = 3,
+  LayerPreviewRows = 4,
+  LayerEffects = 5,
+  LayerSparks = 6,
+  LayerBoxes = 7,
+  LayerHeldSet = 10,
+  LayerChainText = 11,
+  LayerPreviewText = 11,
+  LayerGameOver = 12,
+  LayerTimeout = 49,
+};
 
 class TGmStage_Running : public TGmStage {
  public:
@@ -49,61 +65,19 @@ class TGmStage_Running : public TGmStage {
   void Leave() override;
   void Pause() override;
   void Resume() override;
+  // The frame, then the round's spans that run by the frames shown.
+  void Idle(bool& done) override;
   // A trial from the editor is not the player's game: its seconds are not counted.
   bool Playing() const override { return playing_ && !trial_; }
 
-  // Board drawing.
-  void ShowCell(uint8_t Code, float X, float Y);
+  TDXSElem& Sound(TPlaySound Which) const { return *sounds_[static_cast<size_t>(Which)]; }
+  // Draws the round's board into the background again.
   void RedrawBoard();
-  void DrawArrows();
 
-  // Holding, turning, dropping and clearing.
-  void NewHexSet();
-  void ClearHeldSet();
-  void BuildHexSet(int32_t Shape);
-  void UpdateOutlines();
-  void RotateStep();
-  void PlayMouse(uint8_t Kind, TShiftState Shift, int32_t Button, float X, float Y);
-  bool CanDrop() const;
-  void DropHexSet();
-  void StartRowClear(int32_t Row);
-  void RowClearDone(int32_t Row);
-
-  // The countdown, the automatic drop and the sparkles.
-  void DropProgress(float Fraction);
-  void OnDropTimer();
-  void AutoDrop();
-  // Each cell is tried once per automatic drop, so a flow with a cycle cannot trap the search.
-  bool SearchDrop(const TGmPoint& Cell);
-  void ShowTimeout(TPointF P);
-  void KeepInsideField(TDSPE_Static& Picture) const;
-  void Sparkle();
-
-  // Boxes and the laser.
-  void SpawnBox(int32_t Row);
-  void BoxMoved(TDSPE_Bounce* Box, bool HitEdge);
-  void ClearGems();
-  void Breakground(int32_t N);
-  void StartLaser();
-  void LaserMouse(uint8_t Kind, TShiftState Shift, int32_t Button, float X, float Y);
-  void FireLaser(float Y);
-  void LaserDone();
-  void EndLaser();
-  void DestroyBoxes();
-
-  // Level set-up, payout and the end of a game.
-  void SetupLevel();
-  void CoinTick();
-  void SetRowsCleared(int32_t N);
-  void GameOver();
-  void GameOverMouse(uint8_t Kind, TShiftState Shift, int32_t Button, float X, float Y);
-
-  std::unique_ptr<TTTimer> SparkleTimer;
-  std::unique_ptr<TTTimer> DropTimer;
-  std::unique_ptr<TTTimer> CoinTimer;
-  bool HurryArmed = true;
+  std::unique_ptr<TPlayRound> Round;
+  // The held set's gem pictures, following the pointer, and one outline per gem marking the
+  // cell under it.
   std::unique_ptr<THexaSet> HexSet;
-  std::unique_ptr<THexaSet> Geometry;
   std::vector<std::unique_ptr<TDSPE_Flash>> Outlines;
   std::unique_ptr<TDSPE_Static> LaserGunLeft;
   std::unique_ptr<TDSPE_Static> LaserGunRight;
@@ -111,25 +85,10 @@ class TGmStage_Running : public TGmStage {
   std::unique_ptr<TDSPE_Lightning> AimBeam;
   std::unique_ptr<TDSPE_String> ChainText;
   std::unique_ptr<TDSPE_Static> GameOverPicture;
-  std::vector<std::unique_ptr<TDSPE_Static>> CellPictures;
-
-  std::unique_ptr<TDXSElem> SoundRotate, SoundDrop, SoundCannotDrop, SoundClearLine, SoundStart, SoundHurryUp,
-      SoundBreakup, SoundLaser, SoundLaserBreakout, SoundBox, SoundBoom, SoundCoin;
-  // Absent when its file could not be loaded.
-  std::unique_ptr<TMCIPlayer> MusicRunning;
-  std::unique_ptr<TMCIPlayer> MusicFailed;
-
-  std::unique_ptr<TGmCells> Board;
-  std::unique_ptr<TStageParam> StageParam;
-  bool Busy = false;
-  bool Paused = false;
-  bool LevelPassed = false;
+  // Boxes on the field; each one's Tag is its box in the round.
+  std::vector<std::unique_ptr<TDSPE_Bounce>> Boxes;
   float MouseX = 0;
   float MouseY = 0;
-  int32_t RowsCleared = 0;
-  int32_t Chain = 0;
-  std::vector<std::unique_ptr<TDSPE_Bounce>> Boxes;
-  int32_t PendingMoney = 0;
   TEvent<int32_t> OnRowsCleared;
   TEvent<int32_t> OnPassRows;
   // The stage was left: what shows the level's progress shows it no longer.
@@ -152,77 +111,90 @@ class TGmStage_Running : public TGmStage {
   void EndTrial();
   bool InTrial() const { return trial_ != nullptr; }
 
-  // The row flash and the laser bolt while they run (they free themselves).
-  TDSPE_FlashBmp* RowFlash = nullptr;
-  TDSPE_Lightning* LaserBolt = nullptr;
-
   // ---- The "More..." options (running_options.cpp) ----
   // Brings the gem pictures and the pace in line with the options; called on entering and on
   // every resume, since the options are changed while the game is paused.
   void ApplyMoreOptions();
-  // The gem picture of a code in the set the options choose.
-  std::string GemPictureFile(uint8_t Code) const;
-  bool SymbolsShown() const { return symbolsShown_; }
-  bool RelaxedPace() const { return Owner->More.RelaxedPace; }
-  // The current player's record: a game begins on the first level after a lost one (or the
-  // start), a level played relaxed at any moment counts as a relaxed level.
-  void RecordLevelStart();
-  void RecordRowCleared();
-  void RecordLevelPassed();
-  void RecordGameOver();
   // The drop preview: rows, payout and the small ring follow the held set, the board and the
   // countdown. Hidden while the option is off, the set cannot be dropped, or nothing is held.
-  void UpdatePreview();
-  // Where the held set goes for a pointer at (X, Y): with the preview its gems sit on the cells
-  // they would land in.
-  TPointF HeldSetOrigin(float X, float Y) const;
-  TDropForecast Forecast;
-  std::unique_ptr<TDSPE_RowGlow> PreviewRows;
-  std::unique_ptr<TDSPE_Caption> PreviewMoney;
-  std::unique_ptr<TDSPE_SetRing> PreviewRing;
+  TDropPreview Preview;
 
  private:
   void CreateElements();
-  void CreateTimers();
+  void CreateTimersAndEvents();
+  void ConnectRowEvents();
+  void ConnectBoxEvents();
   // A sound that cannot be loaded stays silent so that the stage is still whole; returns the
   // failures, one line each, which Init raises once everything is made.
   std::string CreateSounds();
-  // Loads both pieces of music; a piece that cannot be loaded is left out and its error noted.
-  void CreateMusic(std::string& errors);
-  void ShowHeldSet(bool Visible);
-  // The board cell under the sprite of held element Index.
-  TGmPoint CellUnderElement(int32_t Index) const;
   // Stops (and so rewinds) the effect first, so it starts again from its beginning.
-  static void Restart(TDXSElem& Sound);
-  // Ends a row flash or laser bolt still running, without its report.
+  void Restart(TPlaySound Which);
+  void Mouse(uint8_t Kind, int32_t Button, float X, float Y);
+  void PlayMouse(uint8_t Kind, int32_t Button, float X, float Y);
+  void LaserMouse(uint8_t Kind, int32_t Button, float Y);
+  void GameOverMouse(uint8_t Kind);
+
+  // The board and the held set on the field.
+  void ShowCell(uint8_t Code, TPointF At);
+  void DrawArrows();
+  // A new set gets new outlines; the options' gem pictures keep them.
+  void RebuildHeldSet(bool NewSet);
+  // The pictures follow the round's gems (after a turn), or the pointer.
+  void PlaceHeldSet();
+  void MoveHeldSet(TPointF Origin);
+  void ShowHeldSet(bool Visible);
+  // The held set's pictures over the round's gems; its outlines over the cells under them.
+  void UpdateOutlines();
+  // Where the held set goes for a pointer at (X, Y): with the preview its gems sit on the
+  // cells they would land in.
+  TPointF HeldSetOrigin(float X, float Y) const;
+  void UpdatePreview();
+
+  // Events of the round.
+  void ShowRowClearing(int32_t Row, int32_t Multiplier);
+  void ShowRowCleared(int32_t Payout);
+  void ShowTimeout(TPointF P);
+  void Countdown(float Fraction);
+  void ReleaseBox(const TBox& Box, int32_t Row);
+  void BoxMoved(TDSPE_Bounce* Box, bool HitEdge);
+  void ShowBlast(const std::vector<THeldGem>& Cells);
+  void FireLaser(float Y);
+  void ShowGameOver();
+  // Ends a row flash or laser bolt still running.
   void CancelRunningEffects();
-  void HideLaser();
-  void PayChunk();
   void FinishPassedLevel();
-  // Shows the level read by SetupLevel; errors (one line each) are reported after.
+
+  // The level (running_level.cpp): read from the player's files or the trial's bytes.
+  void SetupLevel();
   void PresentLevel(const std::string& errors);
-  // Reads the trial's files; returns their problems like the file readers do.
   std::string LoadTrialLevel();
   // The player that play reports to: nobody during a trial.
   TPlayer* ReportedPlayer() const;
   bool BoxesAllowed() const;
 
-  bool playing_ = false;
-  std::vector<bool> searched_;
-  std::unique_ptr<TTrialLevel> trial_;
-
-  // ---- The "More..." options (running_options.cpp) ----
+  // The options and the player's record (running_options.cpp).
   void LoadCellPictures();
   void ApplyGemPictures();
-  // Gives the held set's gems the pictures of the current set, keeping cells and position.
-  void RepaintHeldSet();
   void ApplyPace();
-  void CreatePreviewElements();
-  std::vector<THeldGem> HeldGems() const;
-  void PlacePreviewCaption();
-  void PlacePreviewRing();
+  std::string GemPictureFile(uint8_t Code) const;
+  bool RelaxedPace() const { return Owner->More.RelaxedPace; }
+  void RecordLevelStart();
+  void RecordRowCleared(int32_t Payout);
+  void RecordLevelPassed();
+
+  std::array<std::unique_ptr<TDXSElem>, static_cast<size_t>(TPlaySound::Count)> sounds_;
+  // Absent when its file could not be loaded.
+  std::unique_ptr<TMCIPlayer> musicRunning_;
+  std::unique_ptr<TMCIPlayer> musicFailed_;
+  // Templates that draw cells into the background, one per entry of GemStampCodes.
+  std::vector<std::unique_ptr<TDSPE_Static>> cellPictures_;
+  // The row flash and the laser bolt while they run (they free themselves).
+  TDSPE_FlashBmp* rowFlash_ = nullptr;
+  TDSPE_Lightning* laserBolt_ = nullptr;
+  bool hurryArmed_ = true;
+  bool playing_ = false;
+  std::unique_ptr<TTrialLevel> trial_;
   bool symbolsShown_ = false;
-  bool relaxedApplied_ = false;
   bool newGame_ = true;
   bool levelRelaxed_ = false;
   int64_t levelMoney_ = 0;

@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "frame/random.h"
-#include "stages/level_rules.h"
+#include "play/level_rules.h"
 #include "support/pictures.h"
 
 namespace {
@@ -97,20 +97,18 @@ void RunningStageTest::RunFor(double seconds, double step) {
 }
 
 void RunningStageTest::MoveTo(int32_t row, int32_t col) {
-  const TPointF p = stage->Geometry->CellToPixel(row, col);
+  const TPointF p = FieldGeometry().CellToPixel(row, col);
   stage->OnMouse(MouseMove, 0, mbLeft, p.X, p.Y);
 }
 
 void RunningStageTest::Hold(int32_t shape) {
-  stage->ClearHeldSet();
-  stage->BuildHexSet(shape);
-  stage->UpdateOutlines();
+  stage->Round->Hold(shape);
 }
 
 std::string RunningStageTest::RowText(int32_t row) const {
   std::string text;
   for (int32_t col = 0; col < BoardCols; ++col) {
-    const uint8_t code = stage->Board->GetCell(row, col);
+    const uint8_t code = stage->Round->Board.GetCell(row, col);
     text += code < Letters.size() ? Letters[code] : '.';
   }
   return text;

@@ -39,7 +39,7 @@ class RunningStageTest : public ::testing::Test {
   // Holds an unturned shape of the table instead of the dealt one.
   void Hold(int32_t shape);
   std::string RowText(int32_t row) const;
-  int32_t Earned() const { return stage->PendingMoney + player->Money(); }
+  int32_t Earned() const { return stage->Round->PendingMoney + player->Money(); }
   template <typename Kind>
   std::vector<Kind*> ElemsOf() const {
     std::vector<Kind*> found;

@@ -1,4 +1,4 @@
-#include "stages/level_rules.h"
+#include "play/level_rules.h"
 
 #include <algorithm>
 #include <limits>
