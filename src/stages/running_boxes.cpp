@@ -72,7 +72,7 @@ void TGmStage_Running::ReleaseBox(const TBox& Box, int32_t Row) {
 
 void TGmStage_Running::BoxMoved(TDSPE_Bounce* Box, bool HitEdge) {
   if (HitEdge) Restart(TPlaySound::Box);
-  if (!HexSet->Visible || !Round->CanCatch()) return;
+  if (!HeldView->Visible() || !Round->CanCatch()) return;
   // Caught when it comes near the pointer.
   if (std::hypot(MouseX - Box->X, MouseY - Box->Y) >= CatchDistance) return;
   Round->CatchBox(Box->Tag);

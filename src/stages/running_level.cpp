@@ -50,7 +50,7 @@ void TGmStage_Running::PresentLevel(const std::string& errors) {
   OnPassRows(Round->Param.PassRows);
   TDSP& dsp = *Owner->DSP;
   dsp.ReloadBackground();
-  DrawArrows();
+  BoardView->DrawArrows(Round->Board.MoveMatrix);
   dsp.SaveBackground();
   RedrawBoard();
   // The level is still played with what could be read; the player learns what is wrong.

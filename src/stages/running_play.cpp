@@ -20,14 +20,15 @@ void TGmStage_Running::CreateTimersAndEvents() {
   round.OnNewSet = [this] { RebuildHeldSet(true); };
   round.OnSetDropped = [this](const std::vector<THeldGem>& gems) {
     Restart(TPlaySound::Drop);
-    for (const THeldGem& gem : gems) ShowCell(gem.Code, FieldGeometry().CellToPixel(gem.Cell.Row, gem.Cell.Col));
+    for (const THeldGem& gem : gems)
+      BoardView->ShowCell(gem.Code, FieldGeometry().CellToPixel(gem.Cell.Row, gem.Cell.Col));
   };
   round.OnRowClearing = [this](int32_t row, int32_t multiplier) { ShowRowClearing(row, multiplier); };
   round.OnRowCleared = [this](int32_t, int32_t payout) { ShowRowCleared(payout); };
   round.OnRowsCleared = [this](int32_t rows) { OnRowsCleared(rows); };
   round.OnCountdown = [this](float fraction) { Countdown(fraction); };
   round.OnTimedOut = [this](std::optional<TGmPoint> at) {
-    ShowTimeout(at ? FieldGeometry().CellToPixel(at->Row, at->Col) : HexSet->Origin);
+    ShowTimeout(at ? FieldGeometry().CellToPixel(at->Row, at->Col) : HeldView->Set.Origin);
     // The set is held where it was before the search.
     PlaceHeldSet();
   };
@@ -62,7 +63,7 @@ void TGmStage_Running::ShowRowClearing(int32_t Row, int32_t Multiplier) {
 
 void TGmStage_Running::ShowRowCleared(int32_t Payout) {
   ChainText->Visible = false;
-  RecordRowCleared(Payout);
+  record_.RowCleared(Payout, Round->Chain);
   if (TPlayer* player = ReportedPlayer()) player->SetClearCount(GrownFigure(player->ClearCount(), 1));
   RedrawBoard();
 }
@@ -95,7 +96,7 @@ void TGmStage_Running::ShowTimeout(TPointF P) {
 
 void TGmStage_Running::ShowGameOver() {
   playing_ = false;
-  newGame_ = true;
+  record_.GameLost();
   Owner->Autosave->Request();
   WithMusic(musicRunning_, &TMCIPlayer::Stop);
   WithMusic(musicFailed_, &TMCIPlayer::Rewind);
@@ -115,7 +116,7 @@ void TGmStage_Running::FinishPassedLevel() {
     EndTrial();
     return;
   }
-  RecordLevelPassed();
+  record_.LevelPassed();
   if (TPlayer* player = Players.Current()) {
     if (player->Level() > 0 && player->Level() % MapPointCount == 0)
       if (auto* map = dynamic_cast<TGmStage_Clearup*>(Owner->FindStage("TGmStage_Clearup")))

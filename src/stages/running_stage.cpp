@@ -1,19 +1,15 @@
 // The running stage's elements, sounds and music, its six stage operations, the pointer, and
-// the board and held set on the field.
+// the held set on the field.
 
 #include "stages/running_stage.h"
 
 #include <algorithm>
 
-#include "board/cell_codes.h"
 #include "board/hex_grid.h"
 #include "frame/paths.h"
-#include "stages/gem_stamps.h"
 #include "stages/stage_music.h"
 
 namespace {
-const TARGB OutlineFree = MakeARGB(100, 255, 255, 0);
-const TARGB OutlineBlocked = MakeARGB(150, 255, 0, 0);
 constexpr int32_t TurnsPerCircle = 6;
 // Half the width of a hexagon of size 18, and how far a row's reference lies above its middle.
 constexpr float HalfHexWidth = 15.5884572f;
@@ -45,7 +41,8 @@ void TGmStage_Running::Init() {
 
 void TGmStage_Running::CreateElements() {
   TDSP* dsp = Owner->DSP.get();
-  HexSet = std::make_unique<THexaSet>(FieldHexSize, FieldOrigin);
+  BoardView = std::make_unique<TBoardView>(dsp);
+  HeldView = std::make_unique<THeldSetView>(dsp, Owner->Clock->SecondsToTicks(0.2f));
   CountdownRing = std::make_unique<TDSPE_Arc>(dsp, LayerCountdown, 100);
   CountdownRing->X = CountdownRing->Y = 100;
   CountdownRing->Visible = false;
@@ -65,7 +62,7 @@ void TGmStage_Running::CreateElements() {
   GameOverPicture.reset(
       TDSPE_Static::CreateMasked(dsp, LayerGameOver, GamePath("dat/x01"), GamePath("dat/x02"), 40, 200));
   GameOverPicture->Visible = false;
-  LoadCellPictures();
+  BoardView->LoadPictures(Owner->More.Symbols);
   Preview.Create(dsp);
 }
 
@@ -95,7 +92,7 @@ void TGmStage_Running::Enter() {
   ShowHeldSet(true);
   CountdownRing->Visible = true;
   playing_ = true;
-  RecordLevelStart();
+  record_.LevelStarted();
   ApplyPace();
 }
 
@@ -197,70 +194,23 @@ void TGmStage_Running::GameOverMouse(uint8_t Kind) {
 
 // ---- The board and the held set ----
 
-void TGmStage_Running::ShowCell(uint8_t Code, TPointF At) {
-  TDSPE_Static* picture = cellPictures_[GemStampIndex(Code)].get();
-  picture->X = At.X;
-  picture->Y = At.Y;
-  picture->Visible = true;
-  Owner->DSP->DrawElemOnBackground(picture);
-  picture->Visible = false;
-}
-
 void TGmStage_Running::RedrawBoard() {
-  Owner->DSP->BlendSavedBackground(1);
-  const THexGeometry field = FieldGeometry();
-  for (int32_t row = 0; row < BoardRows; ++row)
-    for (int32_t col = 0; col < BoardCols; ++col) {
-      const uint8_t code = Round->Board.GetCell(row, col);
-      if (code != CellEmpty) ShowCell(code, field.CellToPixel(row, col));
-    }
+  BoardView->Redraw(Round->Board);
   UpdatePreview();
 }
 
-void TGmStage_Running::DrawArrows() {
-  TDSP& dsp = *Owner->DSP;
-  const THexGeometry field = FieldGeometry();
-  auto stamp = [&](const std::string& file, const TGmPoint& at) {
-    const TPointF p = field.CellToPixel(at.Row, at.Col);
-    dsp.DrawMaskedOnBackground(file, file, QRectF(p.X + 9, p.Y + 9, 24, 24));
-  };
-  const TMoveMatrix& flow = Round->Board.MoveMatrix;
-  for (int32_t row = 0; row < BoardRows; ++row)
-    for (int32_t col = 0; col < BoardCols; ++col)
-      for (int32_t k = 0; k < flow.SourceCount(row, col); ++k) {
-        const TGmPoint source = flow.SourceAt(row, col, k);
-        const std::string arrow = ArrowFile(source, MakeGmPoint(row, col));
-        if (!arrow.empty()) stamp(arrow, source);
-      }
-  const std::string endMarker = GamePath("dat/c08");
-  for (const TGmPoint& end : flow.EndCells()) stamp(endMarker, end);
-}
-
 void TGmStage_Running::RebuildHeldSet(bool NewSet) {
-  // New pictures are placed under the set's origin as they are added.
-  HexSet->ClearSet();
-  if (NewSet) Outlines.clear();
-  TDSP* dsp = Owner->DSP.get();
-  for (const THeldGem& gem : Round->Held.Gems) {
-    std::unique_ptr<TDSPElem> sprite(TDSPE_Static::CreateMasked(dsp, LayerHeldSet, GemPictureFile(gem.Code),
-                                                                HexagonMaskFile(gem.Code), 0, 0));
-    sprite->Visible = HexSet->Visible;
-    HexSet->AddCell(gem.Cell.Row, gem.Cell.Col, std::move(sprite));
-    if (NewSet)
-      Outlines.push_back(
-          std::make_unique<TDSPE_Flash>(dsp, LayerOutline, OutlineFree, Owner->Clock->SecondsToTicks(0.2f)));
-  }
+  HeldView->Rebuild(Round->Held, NewSet, BoardView->Symbols());
   UpdateOutlines();
 }
 
 void TGmStage_Running::PlaceHeldSet() {
-  for (int32_t i = 0; i < Round->Held.Count(); ++i)
-    HexSet->MoveCell(i, Round->Held.Gems[i].Cell.Row, Round->Held.Gems[i].Cell.Col);
+  HeldView->Place(Round->Held);
   UpdateOutlines();
 }
 
 void TGmStage_Running::MoveHeldSet(TPointF Origin) {
-  HexSet->SetOrigin(Origin);
+  HeldView->Set.SetOrigin(Origin);
   TGmPoint anchor;
   FieldGeometry().PixelToCell(Origin, anchor.Row, anchor.Col);
   Round->MoveTo(anchor);
@@ -268,22 +218,12 @@ void TGmStage_Running::MoveHeldSet(TPointF Origin) {
 }
 
 void TGmStage_Running::ShowHeldSet(bool Visible) {
-  HexSet->SetVisible(Visible);
+  HeldView->Set.SetVisible(Visible);
   UpdateOutlines();
 }
 
 void TGmStage_Running::UpdateOutlines() {
-  const THexGeometry field = FieldGeometry();
-  const auto count = std::min<size_t>(Outlines.size(), Round->Held.Gems.size());
-  for (size_t i = 0; i < count; ++i) {
-    const TGmPoint cell = Round->Held.CellOf(static_cast<int32_t>(i));
-    const TPointF p = field.CellToPixel(cell.Row, cell.Col);
-    TDSPE_Flash& outline = *Outlines[i];
-    outline.SetColor(Round->Board.IsBlocked(cell.Row, cell.Col) ? OutlineBlocked : OutlineFree);
-    outline.X = p.X + 18;
-    outline.Y = p.Y + 18;
-    outline.Visible = HexSet->Visible;
-  }
+  HeldView->Outline(Round->Held, Round->Board);
   UpdatePreview();
 }
 
@@ -298,10 +238,9 @@ TPointF TGmStage_Running::HeldSetOrigin(float X, float Y) const {
 void TGmStage_Running::UpdatePreview() {
   // The stage calls here while it is still being made.
   if (!Preview.Made() || !Round) return;
-  const bool active =
-      Owner->More.DropPreview && playing_ && HexSet->Visible && HexSet->Count() > 0 && !Round->Busy();
-  Preview.Update(active, Round->CanDrop(), !RelaxedPace(), Round->Board, Round->Held.Landing(), Round->Chain,
-                 *HexSet);
+  const THexaSet& set = HeldView->Set;
+  const bool active = Owner->More.DropPreview && playing_ && set.Visible && set.Count() > 0 && !Round->Busy();
+  Preview.Update(active, Round->CanDrop(), !RelaxedPace(), Round->Board, Round->Held.Landing(), Round->Chain, set);
 }
 
 namespace {

@@ -16,35 +16,22 @@
 
 #include "audio/dxs.h"
 #include "audio/mci_player.h"
-#include "board/hexa_set.h"
 #include "display/line_effects.h"
 #include "display/picture_elements.h"
 #include "frame/events.h"
 #include "frame/stage_list.h"
 #include "play/play_round.h"
+#include "stages/board_view.h"
 #include "stages/drop_preview.h"
+#include "stages/held_set_view.h"
+#include "stages/play_layers.h"
+#include "stages/play_record.h"
 
 class TPlayer;
 
 // The running stage's sounds, in the order they are loaded.
 enum class TPlaySound : uint8_t {
   Rotate, Drop, CannotDrop, ClearLine, Start, HurryUp, Breakup, Laser, LaserBreakout, Box, Boom, Coin, Count
-};
-
-// What the running stage draws on, bottom to top.
-enum TPlayLayer : int32_t {
-  LayerCells = 0,
-  LayerCountdown = 3,
-  LayerOutline = 3,
-  LayerPreviewRows = 4,
-  LayerEffects = 5,
-  LayerSparks = 6,
-  LayerBoxes = 7,
-  LayerHeldSet = 10,
-  LayerChainText = 11,
-  LayerPreviewText = 11,
-  LayerGameOver = 12,
-  LayerTimeout = 49,
 };
 
 class TGmStage_Running : public TGmStage {
@@ -75,10 +62,8 @@ class TGmStage_Running : public TGmStage {
   void RedrawBoard();
 
   std::unique_ptr<TPlayRound> Round;
-  // The held set's gem pictures, following the pointer, and one outline per gem marking the
-  // cell under it.
-  std::unique_ptr<THexaSet> HexSet;
-  std::vector<std::unique_ptr<TDSPE_Flash>> Outlines;
+  std::unique_ptr<TBoardView> BoardView;
+  std::unique_ptr<THeldSetView> HeldView;
   std::unique_ptr<TDSPE_Static> LaserGunLeft;
   std::unique_ptr<TDSPE_Static> LaserGunRight;
   std::unique_ptr<TDSPE_Arc> CountdownRing;
@@ -134,16 +119,12 @@ class TGmStage_Running : public TGmStage {
   void LaserMouse(uint8_t Kind, int32_t Button, float Y);
   void GameOverMouse(uint8_t Kind);
 
-  // The board and the held set on the field.
-  void ShowCell(uint8_t Code, TPointF At);
-  void DrawArrows();
-  // A new set gets new outlines; the options' gem pictures keep them.
+  // The held set on the field: new pictures (a new set also gets new outlines), pictures
+  // following the round's gems after a turn, or the pointer; outlines and preview after each.
   void RebuildHeldSet(bool NewSet);
-  // The pictures follow the round's gems (after a turn), or the pointer.
   void PlaceHeldSet();
   void MoveHeldSet(TPointF Origin);
   void ShowHeldSet(bool Visible);
-  // The held set's pictures over the round's gems; its outlines over the cells under them.
   void UpdateOutlines();
   // Where the held set goes for a pointer at (X, Y): with the preview its gems sit on the
   // cells they would land in.
@@ -172,30 +153,20 @@ class TGmStage_Running : public TGmStage {
   TPlayer* ReportedPlayer() const;
   bool BoxesAllowed() const;
 
-  // The options and the player's record (running_options.cpp).
-  void LoadCellPictures();
+  // The options (running_options.cpp).
   void ApplyGemPictures();
   void ApplyPace();
-  std::string GemPictureFile(uint8_t Code) const;
   bool RelaxedPace() const { return Owner->More.RelaxedPace; }
-  void RecordLevelStart();
-  void RecordRowCleared(int32_t Payout);
-  void RecordLevelPassed();
 
   std::array<std::unique_ptr<TDXSElem>, static_cast<size_t>(TPlaySound::Count)> sounds_;
   // Absent when its file could not be loaded.
   std::unique_ptr<TMCIPlayer> musicRunning_;
   std::unique_ptr<TMCIPlayer> musicFailed_;
-  // Templates that draw cells into the background, one per entry of GemStampCodes.
-  std::vector<std::unique_ptr<TDSPE_Static>> cellPictures_;
   // The row flash and the laser bolt while they run (they free themselves).
   TDSPE_FlashBmp* rowFlash_ = nullptr;
   TDSPE_Lightning* laserBolt_ = nullptr;
   bool hurryArmed_ = true;
   bool playing_ = false;
   std::unique_ptr<TTrialLevel> trial_;
-  bool symbolsShown_ = false;
-  bool newGame_ = true;
-  bool levelRelaxed_ = false;
-  int64_t levelMoney_ = 0;
+  TPlayRecordKeeper record_;
 };

@@ -65,7 +65,7 @@ TEST_F(RunningStageTest, WithThePreviewOffNothingIsShownAndTheSetFollowsThePoint
     const TPointF cell = FieldGeometry().CellToPixel(17, 5);
     // Nearer (17, 5) than any other cell, but not on it.
     stage->OnMouse(MouseMove, 0, mbLeft, cell.X + 6, cell.Y - 5);
-    const TDSPElem& gem = *stage->HexSet->Sprite(0);
+    const TDSPElem& gem = *stage->HeldView->Set.Sprite(0);
     EXPECT_EQ(gem.X, preview ? cell.X : cell.X + 6) << preview;
     EXPECT_EQ(gem.Y, preview ? cell.Y : cell.Y - 5) << preview;
     EXPECT_EQ(stage->Preview.Rows->Visible, preview);
@@ -83,8 +83,8 @@ TEST_F(RunningStageTest, ThePreviewTurnedOnInAPauseSeatsTheSetAndShowsAtOnce) {
   list->Pause();
   list->More.DropPreview = true;
   list->Resume();
-  EXPECT_EQ(stage->HexSet->Sprite(0)->X, cell.X);
-  EXPECT_EQ(stage->HexSet->Sprite(0)->Y, cell.Y);
+  EXPECT_EQ(stage->HeldView->Set.Sprite(0)->X, cell.X);
+  EXPECT_EQ(stage->HeldView->Set.Sprite(0)->Y, cell.Y);
   EXPECT_TRUE(stage->Preview.Rows->Visible);
   EXPECT_EQ(stage->Preview.Forecast.Money, 100);
 }

@@ -75,7 +75,7 @@ TEST_F(RunningStageTest, TheSymbolSetIsLoadedForTheBoardAndTheHeldSet) {
     Play(1, {{"...........d"}});
     const TPointF chip = FieldGeometry().CellToPixel(17, 11);
     EXPECT_EQ(PixelARGB(list->DSP->Background(), chip.X + 18, chip.Y + 18), c.shown) << c.symbols;
-    const auto* held = static_cast<const TDSPE_Static*>(stage->HexSet->Sprite(0));
+    const auto* held = static_cast<const TDSPE_Static*>(stage->HeldView->Set.Sprite(0));
     EXPECT_EQ(held->FileName().find("/symbols/") != std::string::npos, c.symbols);
     list->SetCurrentStage(title);
   }
@@ -89,15 +89,15 @@ TEST_F(RunningStageTest, SymbolsTurnedOnInAPauseRepaintTheBoardAndTheHeldSetInPl
   Hold(9);
   MoveTo(8, 5);
   std::vector<TPointF> before;
-  for (int32_t i = 0; i < stage->HexSet->Count(); ++i) before.push_back({stage->HexSet->Sprite(i)->X, stage->HexSet->Sprite(i)->Y});
+  for (int32_t i = 0; i < stage->HeldView->Set.Count(); ++i) before.push_back({stage->HeldView->Set.Sprite(i)->X, stage->HeldView->Set.Sprite(i)->Y});
   list->Pause();
   list->More.Symbols = true;
   list->Resume();
   const TPointF chip = FieldGeometry().CellToPixel(17, 11);
   EXPECT_EQ(PixelARGB(list->DSP->Background(), chip.X + 18, chip.Y + 18), SymbolColour);
-  ASSERT_EQ(stage->HexSet->Count(), static_cast<int32_t>(before.size()));
-  for (int32_t i = 0; i < stage->HexSet->Count(); ++i) {
-    const auto* sprite = static_cast<const TDSPE_Static*>(stage->HexSet->Sprite(i));
+  ASSERT_EQ(stage->HeldView->Set.Count(), static_cast<int32_t>(before.size()));
+  for (int32_t i = 0; i < stage->HeldView->Set.Count(); ++i) {
+    const auto* sprite = static_cast<const TDSPE_Static*>(stage->HeldView->Set.Sprite(i));
     EXPECT_NE(sprite->FileName().find("/symbols/hexagon04.bmp"), std::string::npos);
     EXPECT_EQ(sprite->X, before[i].X);
     EXPECT_EQ(sprite->Y, before[i].Y);

@@ -43,7 +43,7 @@ TEST_F(RunningBoxTest, TheLaserIsAimedAndFiredWithThePointer) {
   CatchBox(TBoxKind::Laser);
   EXPECT_TRUE(stage->LaserGunLeft->Visible);
   EXPECT_TRUE(stage->AimBeam->Visible);
-  EXPECT_FALSE(stage->HexSet->Visible);
+  EXPECT_FALSE(stage->HeldView->Set.Visible);
   // A beam through the upper part of row 16 takes rows 15 and 16.
   stage->OnMouse(MouseMove, 0, mbLeft, 0, 15 * 27 + 23.5f);
   EXPECT_EQ(stage->LaserGunLeft->Y, 15 * 27 + 23.5f - 15);
@@ -52,7 +52,7 @@ TEST_F(RunningBoxTest, TheLaserIsAimedAndFiredWithThePointer) {
   EXPECT_FALSE(stage->AimBeam->Visible);
   RunFor(1.5);
   EXPECT_FALSE(stage->LaserGunLeft->Visible);
-  EXPECT_TRUE(stage->HexSet->Visible);
+  EXPECT_TRUE(stage->HeldView->Set.Visible);
   EXPECT_EQ(ElemsOf<TDSPE_Lightning>().size(), 1u) << "only the aiming beam is left, hidden";
 
   Play(2, {FullOfChips});
@@ -82,7 +82,7 @@ TEST_F(RunningBoxTest, LeavingWhileAimingOrFiringLeavesNoBoxNoLaserAndNoLateRefi
   EXPECT_EQ(ElemsOf<TDSPE_Lightning>().size(), 1u) << "the bolt is gone";
   RunFor(1.5);
   EXPECT_FALSE(stage->Round->DropTimer->Enabled()) << "the cancelled bolt restarts nothing";
-  EXPECT_FALSE(stage->HexSet->Visible);
+  EXPECT_FALSE(stage->HeldView->Set.Visible);
 }
 
 }  // namespace

@@ -40,16 +40,16 @@ TEST_F(RunningStageTest, TheHeldPicturesTurnWithTheSetAndASecondTierChipShowsAsA
       << "a second-tier chip shows as a chip of its colour";
   MoveTo(8, 5);
   Hold(0);
-  const auto start = SpritePositions(*stage->HexSet);
+  const auto start = SpritePositions(stage->HeldView->Set);
   list->RotateMode = 0;
   Click(mbRight);
-  const auto clockwise = SpritePositions(*stage->HexSet);
+  const auto clockwise = SpritePositions(stage->HeldView->Set);
   EXPECT_NE(clockwise, start);
   for (int i = 0; i < 5; ++i) Click(mbRight);
-  EXPECT_EQ(SpritePositions(*stage->HexSet), start);
+  EXPECT_EQ(SpritePositions(stage->HeldView->Set), start);
   list->RotateMode = 1;
   for (int i = 0; i < 5; ++i) Click(mbRight);
-  EXPECT_EQ(SpritePositions(*stage->HexSet), clockwise);
+  EXPECT_EQ(SpritePositions(stage->HeldView->Set), clockwise);
 }
 
 TEST_F(RunningStageTest, WhilePausedALeftClickOnlyPlaysTheCannotDropSound) {
@@ -107,7 +107,7 @@ TEST_F(RunningStageTest, TheTimeoutStampShowsWhereTheSetLandedWhollyInsideTheFie
     // Where it landed, moved only as far as the field's edges need.
     EXPECT_EQ(stamp.X, std::clamp(landed.X - 20, 0.0f, float(list->DSP->Width() - stamp.Width())));
     EXPECT_EQ(stamp.Y, landed.Y);
-    EXPECT_EQ(stage->HexSet->Origin, FieldGeometry().CellToPixel(c.mouse.Row, c.mouse.Col))
+    EXPECT_EQ(stage->HeldView->Set.Origin, FieldGeometry().CellToPixel(c.mouse.Row, c.mouse.Col))
         << "the new set is back under the mouse";
     RunFor(2.1);  // the stamp fades out before the next case
   }
@@ -123,7 +123,7 @@ TEST_F(RunningStageTest, AFullBoardLosesAtTheEndOfTheCountdownAndAClickGoesToThe
   RunFor(0.15);
   EXPECT_FALSE(stage->Playing());
   EXPECT_TRUE(stage->GameOverPicture->Visible);
-  EXPECT_FALSE(stage->HexSet->Visible);
+  EXPECT_FALSE(stage->HeldView->Set.Visible);
   EXPECT_TRUE(stage->Boxes.empty());
   EXPECT_TRUE(ElemsOf<TDSPE_Bounce>().empty());
   stage->Round->PendingMoney = 150;
