@@ -35,9 +35,7 @@ void TGmStage_Running::ConnectBoxEvents() {
     RedrawBoard();
   };
   round.OnLaserReady = [this] {
-    LaserGunLeft->Visible = LaserGunRight->Visible = true;
-    AimBeam->Visible = true;
-    AimBeam->Y = AimBeam->TargetY = LaserGunLeft->Y + 15;
+    Laser->Ready();
     ShowHeldSet(false);
     Sound(TPlaySound::Laser).Play();
   };
@@ -45,14 +43,11 @@ void TGmStage_Running::ConnectBoxEvents() {
     RedrawBoard();
     Sound(TPlaySound::Laser).Stop();
     Sound(TPlaySound::LaserBreakout).Play();
-    // The round keeps the shot's time; the bolt shows it.
-    laserBolt_ = new TDSPE_Lightning(Owner->DSP.get(), LayerEffects, LaserColor, AimBeam->X, AimBeam->Y,
-                                     AimBeam->EndX, AimBeam->TargetY, 1, 2, 1, 7, ShotBolts, nullptr, true);
-    laserBolt_->OnFinish = [this](float) { laserBolt_ = nullptr; };
+    Laser->Fire();
   };
   round.OnLaserDone = [this] {
     RedrawBoard();
-    LaserGunLeft->Visible = LaserGunRight->Visible = false;
+    Laser->Done();
     ShowHeldSet(true);
   };
 }

@@ -1,10 +1,6 @@
 // Setting up a level from the current player's level number, or from the editor's bytes for a
 // trial, which reports nothing to the player.
 
-#include <algorithm>
-
-#include "frame/errors.h"
-#include "frame/paths.h"
 #include "play/level_rules.h"
 #include "players/players.h"
 #include "stages/running_stage.h"
@@ -16,33 +12,11 @@ constexpr const char* TrialName = "(level being edited)";
 
 void TGmStage_Running::SetupLevel() {
   if (trial_) {
-    PresentLevel(LoadTrialLevel());
+    PresentLevel(LoadEditedLevel(TrialName, trial_->LevelBytes, trial_->LayoutBytes, Round->Board, Round->Param));
     return;
   }
-  const TPlayer* player = Players.Current();
-  if (!player) return;
-  const int32_t level = player->Level();
-  TGmCells& board = Round->Board;
-  TStageParam& param = Round->Param;
-  std::string errors = LoadLevelParamFile(LevelPath(LevelParamFileName(LevelParamNumber(level))), board, param);
-  param.AutoDropSec = AutoDropSecForLevel(level);
-  param.PassRows = PassRowsForLevel(level);
-  board.ClearCells();
-  AppendLine(errors, LoadLayoutFile(LevelPath(LayoutFileName(LayoutNumber(level))), board));
-  PresentLevel(errors);
-}
-
-std::string TGmStage_Running::LoadTrialLevel() {
-  TGmCells& board = Round->Board;
-  TStageParam& param = Round->Param;
-  std::string errors = LoadLevelParamBytes(TrialName, trial_->LevelBytes, board, param);
-  // A countdown of no time would drop a piece every frame, and a level of no rows would pass
-  // before it begins.
-  param.AutoDropSec = std::max(param.AutoDropSec, 1);
-  param.PassRows = std::max(param.PassRows, 1);
-  board.ClearCells();
-  AppendLine(errors, LoadLayoutBytes(TrialName, trial_->LayoutBytes, board));
-  return errors;
+  if (const TPlayer* player = Players.Current())
+    PresentLevel(LoadPlayerLevel(player->Level(), Round->Board, Round->Param));
 }
 
 void TGmStage_Running::PresentLevel(const std::string& errors) {

@@ -23,7 +23,10 @@ void TGmStage_Running::CreateTimersAndEvents() {
     for (const THeldGem& gem : gems)
       BoardView->ShowCell(gem.Code, FieldGeometry().CellToPixel(gem.Cell.Row, gem.Cell.Col));
   };
-  round.OnRowClearing = [this](int32_t row, int32_t multiplier) { ShowRowClearing(row, multiplier); };
+  round.OnRowClearing = [this](int32_t row, int32_t multiplier) {
+    RowClear->Show(row, multiplier);
+    Restart(TPlaySound::ClearLine);
+  };
   round.OnRowCleared = [this](int32_t, int32_t payout) { ShowRowCleared(payout); };
   round.OnRowsCleared = [this](int32_t rows) { OnRowsCleared(rows); };
   round.OnCountdown = [this](float fraction) { Countdown(fraction); };
@@ -45,24 +48,8 @@ void TGmStage_Running::CreateTimersAndEvents() {
   ConnectBoxEvents();
 }
 
-void TGmStage_Running::ShowRowClearing(int32_t Row, int32_t Multiplier) {
-  const TPointF p = FieldGeometry().CellToPixel(Row, 0);
-  // Appended: g++ 12 warns falsely (-Wrestrict) about "literal" + std::to_string.
-  std::string text(1, '*');
-  text += std::to_string(Multiplier);
-  ChainText->Text = std::move(text);
-  ChainText->X = p.X + 10;
-  ChainText->Y = p.Y;
-  ChainText->Visible = true;
-  // The row's flash fades in while the row clears; the round keeps the time.
-  rowFlash_ = new TDSPE_FlashBmp(Owner->DSP.get(), LayerEffects, GamePath("dat/y01"), p.X + 2, p.Y + 1, Row, true,
-                                 RowClearSeconds);
-  rowFlash_->OnFinish = [this](int32_t) { rowFlash_ = nullptr; };
-  Restart(TPlaySound::ClearLine);
-}
-
 void TGmStage_Running::ShowRowCleared(int32_t Payout) {
-  ChainText->Visible = false;
+  RowClear->Done();
   record_.RowCleared(Payout, Round->Chain);
   if (TPlayer* player = ReportedPlayer()) player->SetClearCount(GrownFigure(player->ClearCount(), 1));
   RedrawBoard();

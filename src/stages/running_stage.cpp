@@ -3,34 +3,24 @@
 
 #include "stages/running_stage.h"
 
-#include <algorithm>
-
 #include "board/hex_grid.h"
 #include "frame/paths.h"
 #include "stages/stage_music.h"
 
 namespace {
 constexpr int32_t TurnsPerCircle = 6;
-// Half the width of a hexagon of size 18, and how far a row's reference lies above its middle.
-constexpr float HalfHexWidth = 15.5884572f;
-constexpr float RowReferenceOffset = 10;
-
-const char* const SoundFiles[] = {"wav/rotate.wav", "wav/drop.wav",  "wav/CannotDrop.wav", "wav/clearline.wav",
-                                  "wav/luo.wav",    "wav/hurryup.wav", "wav/breakup.wav",  "wav/laser.wav",
-                                  "wav/laserbreakout.wav", "wav/PBox.wav", "wav/Boom.wav",  "wav/coin.wav"};
 }  // namespace
 
 TGmStage_Running::TGmStage_Running(TGmStageList* owner) : TGmStage(owner) {}
 
-TGmStage_Running::~TGmStage_Running() {
-  // The surface outlives the stage: effects still running must not outlive it here.
-  CancelRunningEffects();
-}
+TGmStage_Running::~TGmStage_Running() = default;
 
 void TGmStage_Running::Init() {
   CreateElements();
   CreateTimersAndEvents();
-  std::string loadErrors = CreateSounds();
+  // Sounds and music that cannot be loaded are raised as one error after everything else is
+  // made: the stage can still be played, with them silent.
+  std::string loadErrors = sounds_.Load(Owner->Sound.get());
   musicRunning_ = LoadStageMusic("mp3/Running.mp3", loadErrors);
   musicFailed_ = LoadStageMusic("mp3/failed.mp3", loadErrors);
   OnMouse = [this](uint8_t kind, TShiftState, int32_t button, float x, float y) { Mouse(kind, button, x, y); };
@@ -46,39 +36,13 @@ void TGmStage_Running::CreateElements() {
   CountdownRing = std::make_unique<TDSPE_Arc>(dsp, LayerCountdown, 100);
   CountdownRing->X = CountdownRing->Y = 100;
   CountdownRing->Visible = false;
-  LaserGunLeft.reset(TDSPE_Static::CreateKeyed(dsp, LayerEffects, GamePath("bmp/lasergun0.bmp"), 0, 0, 1, 0));
-  LaserGunRight.reset(TDSPE_Static::CreateKeyed(dsp, LayerEffects, GamePath("bmp/lasergun1.bmp"),
-                                                dsp->Width() - 15, 0, 1, 0));
-  LaserGunLeft->Visible = LaserGunRight->Visible = false;
-  AimBeam = std::make_unique<TDSPE_Lightning>(dsp, LayerEffects, LaserColor, 15, 0, dsp->Width() - 15, 0, 1, 2, 1, 7,
-                                              2, nullptr, false);
-  // Seen over every cell: never faint, and edged in dark over light gems and arrows.
-  AimBeam->MinAlpha = AimBeamMinAlpha;
-  AimBeam->Halo = AimBeamHalo;
-  AimBeam->Visible = false;
-  ChainText.reset(TDSPE_String::CreateMasked(dsp, LayerChainText, GamePath("bmp/num.bmp"),
-                                             GamePath("bmp/nummask.bmp"), 0, 0, 25));
-  ChainText->Visible = false;
+  Laser = std::make_unique<TLaserView>(dsp);
+  RowClear = std::make_unique<TRowClearView>(dsp);
   GameOverPicture.reset(
       TDSPE_Static::CreateMasked(dsp, LayerGameOver, GamePath("dat/x01"), GamePath("dat/x02"), 40, 200));
   GameOverPicture->Visible = false;
   BoardView->LoadPictures(Owner->More.Symbols);
   Preview.Create(dsp);
-}
-
-std::string TGmStage_Running::CreateSounds() {
-  std::string errors;
-  for (size_t i = 0; i < sounds_.size(); ++i) {
-    const std::string path = GamePath(SoundFiles[i]);
-    try {
-      sounds_[i] = std::make_unique<TDXSElem>(Owner->Sound.get(), path, false);
-    } catch (const std::exception& error) {
-      NoteLoadError(errors, error, path);
-      sounds_[i] = std::make_unique<TDXSElem>(nullptr, path, false);
-    }
-  }
-  Sound(TPlaySound::Laser).SetLoop(true);
-  return errors;
 }
 
 void TGmStage_Running::Enter() {
@@ -105,10 +69,9 @@ void TGmStage_Running::Leave() {
   GameOverPicture->Visible = false;
   // A clear or shot cut short must not show on, and the laser's looping sound and guns must
   // not outlive it.
-  CancelRunningEffects();
-  LaserGunLeft->Visible = LaserGunRight->Visible = AimBeam->Visible = false;
+  RowClear->Cancel();
+  Laser->Hide();
   Sound(TPlaySound::Laser).Stop();
-  ChainText->Visible = false;
   ShowHeldSet(false);
   trial_.reset();
   OnLeave();
@@ -132,11 +95,6 @@ void TGmStage_Running::Resume() {
 void TGmStage_Running::Idle(bool& done) {
   TGmStage::Idle(done);
   Round->AfterFrame(Owner->Clock->Now);
-}
-
-void TGmStage_Running::Restart(TPlaySound Which) {
-  Sound(Which).Stop();
-  Sound(Which).Play();
 }
 
 // ---- The pointer ----
@@ -166,22 +124,11 @@ void TGmStage_Running::PlayMouse(uint8_t Kind, int32_t Button, float X, float Y)
 
 void TGmStage_Running::LaserMouse(uint8_t Kind, int32_t Button, float Y) {
   if (Kind == MouseMove) {
-    const float y = std::clamp(Y, 0.0f, static_cast<float>(Owner->DSP->Height()));
-    LaserGunLeft->Y = LaserGunRight->Y = y - 15;
-    AimBeam->Y = AimBeam->TargetY = y;
+    Laser->Aim(Y);
   } else if (Button == mbLeft) {
-    FireLaser(Y);
+    const auto [rowA, rowB] = TLaserView::RowsAt(Y);
+    Round->FireLaser(rowA, rowB);
   }
-}
-
-void TGmStage_Running::FireLaser(float Y) {
-  AimBeam->Visible = false;
-  // The two rows the beam's band crosses.
-  const THexGeometry field = FieldGeometry();
-  int32_t rowA = 0, rowB = 0, col = 0;
-  field.PixelToCell(0, Y - HalfHexWidth - RowReferenceOffset, rowA, col);
-  field.PixelToCell(0, Y + HalfHexWidth - RowReferenceOffset, rowB, col);
-  Round->FireLaser(rowA, rowB);
 }
 
 void TGmStage_Running::GameOverMouse(uint8_t Kind) {
@@ -241,19 +188,4 @@ void TGmStage_Running::UpdatePreview() {
   const THexaSet& set = HeldView->Set;
   const bool active = Owner->More.DropPreview && playing_ && set.Visible && set.Count() > 0 && !Round->Busy();
   Preview.Update(active, Round->CanDrop(), !RelaxedPace(), Round->Board, Round->Held.Landing(), Round->Chain, set);
-}
-
-namespace {
-template <typename Effect>
-void EndEffect(Effect*& effect) {
-  if (!effect) return;
-  effect->OnFinish = nullptr;
-  delete effect;
-  effect = nullptr;
-}
-}  // namespace
-
-void TGmStage_Running::CancelRunningEffects() {
-  EndEffect(rowFlash_);
-  EndEffect(laserBolt_);
 }

@@ -126,7 +126,7 @@ TEST_F(RunningStageTest, TheStageAndThePreviewPayTheSameAtAnyChainLength) {
     const TDropForecast forecast = stage->Preview.Forecast;
     EXPECT_EQ(forecast.Money, payout) << chain;
     Click(mbLeft);
-    EXPECT_EQ(stage->ChainText->Text, "*" + std::to_string(forecast.FirstMultiplier)) << chain;
+    EXPECT_EQ(stage->RowClear->ChainText->Text, "*" + std::to_string(forecast.FirstMultiplier)) << chain;
     RunFor(0.6);
     ASSERT_EQ(stage->Round->RowsCleared, 1) << chain;
     EXPECT_EQ(int64_t{stage->Round->PendingMoney} + player->Money(), payout) << chain;

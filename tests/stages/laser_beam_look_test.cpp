@@ -47,10 +47,10 @@ TEST_F(RunningStageTest, TheAimingBeamStandsOutOverEmptyCellsAsOverGems) {
     for (const auto& [row, worst] : rows) {
       const float y = FieldGeometry().CellToPixel(row, 0).Y + 18;
       stage->OnMouse(MouseMove, 0, mbLeft, 200, y);
-      stage->AimBeam->Visible = false;
+      stage->Laser->AimBeam->Visible = false;
       RunFor(0.05);
       const QImage without = list->DSP->BackBuffer().convertToFormat(QImage::Format_RGB32);
-      stage->AimBeam->Visible = true;
+      stage->Laser->AimBeam->Visible = true;
       RunFor(0.05);
       const QImage with = list->DSP->BackBuffer().convertToFormat(QImage::Format_RGB32);
       if (frame == 0) SaveShot(with, "aiming_beam_row" + std::to_string(row));

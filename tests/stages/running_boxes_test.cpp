@@ -41,17 +41,17 @@ TEST_F(RunningBoxTest, ABoxComesInAwayFromTheMouseAndIsCaughtUnderIt) {
 TEST_F(RunningBoxTest, TheLaserIsAimedAndFiredWithThePointer) {
   Play(2, {{"111111111111", "222222222222", "333333333333", "444444444444", "aaaaaaaaaaaa", "bbbbbbbbbbbb"}});
   CatchBox(TBoxKind::Laser);
-  EXPECT_TRUE(stage->LaserGunLeft->Visible);
-  EXPECT_TRUE(stage->AimBeam->Visible);
+  EXPECT_TRUE(stage->Laser->GunLeft->Visible);
+  EXPECT_TRUE(stage->Laser->AimBeam->Visible);
   EXPECT_FALSE(stage->HeldView->Set.Visible);
   // A beam through the upper part of row 16 takes rows 15 and 16.
   stage->OnMouse(MouseMove, 0, mbLeft, 0, 15 * 27 + 23.5f);
-  EXPECT_EQ(stage->LaserGunLeft->Y, 15 * 27 + 23.5f - 15);
+  EXPECT_EQ(stage->Laser->GunLeft->Y, 15 * 27 + 23.5f - 15);
   stage->OnMouse(MouseDown, 0, mbLeft, 0, 15 * 27 + 23.5f);
   EXPECT_EQ(RowText(15) + RowText(16), Empty + Empty);
-  EXPECT_FALSE(stage->AimBeam->Visible);
+  EXPECT_FALSE(stage->Laser->AimBeam->Visible);
   RunFor(1.5);
-  EXPECT_FALSE(stage->LaserGunLeft->Visible);
+  EXPECT_FALSE(stage->Laser->GunLeft->Visible);
   EXPECT_TRUE(stage->HeldView->Set.Visible);
   EXPECT_EQ(ElemsOf<TDSPE_Lightning>().size(), 1u) << "only the aiming beam is left, hidden";
 
@@ -68,7 +68,7 @@ TEST_F(RunningBoxTest, LeavingWhileAimingOrFiringLeavesNoBoxNoLaserAndNoLateRefi
   CatchBox(TBoxKind::Laser);
   stage->Leave();
   EXPECT_TRUE(ElemsOf<TDSPE_Bounce>().empty());
-  EXPECT_FALSE(stage->LaserGunLeft->Visible || stage->AimBeam->Visible);
+  EXPECT_FALSE(stage->Laser->GunLeft->Visible || stage->Laser->AimBeam->Visible);
   EXPECT_FALSE(stage->Sound(TPlaySound::Laser).IsPlaying());
   list->SetCurrentStage(stage);
   Hold(9);
