@@ -2,9 +2,7 @@
 // countdown with its automatic drop, sparkles, payments and the end of a game.
 
 #include <algorithm>
-#include <string>
 
-#include "board/cell_codes.h"
 #include "frame/paths.h"
 #include "frame/rounding.h"
 #include "play/level_rules.h"

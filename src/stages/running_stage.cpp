@@ -13,8 +13,6 @@ constexpr int32_t TurnsPerCircle = 6;
 
 TGmStage_Running::TGmStage_Running(TGmStageList* owner) : TGmStage(owner) {}
 
-TGmStage_Running::~TGmStage_Running() = default;
-
 void TGmStage_Running::Init() {
   CreateElements();
   CreateTimersAndEvents();
@@ -24,8 +22,6 @@ void TGmStage_Running::Init() {
   musicRunning_ = LoadStageMusic("mp3/Running.mp3", loadErrors);
   musicFailed_ = LoadStageMusic("mp3/failed.mp3", loadErrors);
   OnMouse = [this](uint8_t kind, TShiftState, int32_t button, float x, float y) { Mouse(kind, button, x, y); };
-  MouseX = MouseY = 0;
-  playing_ = false;
   RaiseLoadErrors(loadErrors);
 }
 

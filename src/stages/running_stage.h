@@ -2,19 +2,14 @@
 // The stage in which a level is played: the view of a round of play (play/play_round.h). It
 // shows the board, the held set under the pointer with its outlines, the countdown ring, the
 // row flashes, the boxes and the laser, plays the sounds and music, turns the pointer into the
-// round's cells, and reports to the player.
-//
-// The stage owns every element it makes that does not end by itself. Effects that end by
-// themselves (the row flash, the laser bolt) are tracked by their views, so that leaving the
-// stage or destroying it takes them off the field.
+// round's cells, and reports to the player. Effects that end by themselves (the row flash, the
+// laser bolt) are tracked by their parts, so that leaving the stage takes them off the field.
 
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "audio/mci_player.h"
-#include "display/line_effects.h"
 #include "display/picture_elements.h"
 #include "frame/events.h"
 #include "frame/stage_list.h"
@@ -33,7 +28,6 @@ class TPlayer;
 class TGmStage_Running : public TGmStage {
  public:
   explicit TGmStage_Running(TGmStageList* owner);
-  ~TGmStage_Running() override;
 
   std::string ClassName() const override { return "TGmStage_Running"; }
   void Init() override;
@@ -65,15 +59,12 @@ class TGmStage_Running : public TGmStage {
   TEvent<int32_t> OnPassRows;
   // The stage was left: what shows the level's progress shows it no longer.
   TNotifyEvent OnLeave;
-  // Level files that are missing or damaged, one line each; the level is played with what
-  // could be read.
+  // Level files missing or damaged, one line each; the level is played with what was read.
   TEvent<const std::string&> OnLevelError;
 
-  // ---- Trial play from the level editor ----
-  // The level is handed over as the bytes of its two files and played without touching the
-  // player: no money, cleared rows, level or play time is reported, and boxes come from the
-  // first level on. A passed or lost trial, EndTrial and leaving the stage end it; the first
-  // three go back to ReturnStage.
+  // Trial play of the editor's level, handed over as the bytes of its two files: nothing is
+  // reported to the player and boxes come from the first level on. A passed or lost trial,
+  // EndTrial and leaving end it; the first three go back to ReturnStage.
   struct TTrialLevel {
     std::string LevelBytes;
     std::string LayoutBytes;
@@ -83,12 +74,9 @@ class TGmStage_Running : public TGmStage {
   void EndTrial();
   bool InTrial() const { return trial_ != nullptr; }
 
-  // ---- The "More..." options (running_options.cpp) ----
-  // Brings the gem pictures and the pace in line with the options; called on entering and on
-  // every resume, since the options are changed while the game is paused.
+  // The gem pictures and the pace as the options say (changed while the game is paused).
   void ApplyMoreOptions();
-  // The drop preview: rows, payout and the small ring follow the held set, the board and the
-  // countdown. Hidden while the option is off, the set cannot be dropped, or nothing is held.
+  // Hidden while the option is off, the set cannot be dropped, or nothing is held.
   TDropPreview Preview;
 
  private:
@@ -113,7 +101,6 @@ class TGmStage_Running : public TGmStage {
   TPointF HeldSetOrigin(float X, float Y) const;
   void UpdatePreview();
 
-  // Events of the round.
   void ShowRowCleared(int32_t Payout);
   void ShowTimeout(TPointF P);
   void Countdown(float Fraction);
@@ -123,14 +110,12 @@ class TGmStage_Running : public TGmStage {
   void ShowGameOver();
   void FinishPassedLevel();
 
-  // The level (running_level.cpp): read from the player's files or the trial's bytes.
   void SetupLevel();
   void PresentLevel(const std::string& errors);
   // The player that play reports to: nobody during a trial.
   TPlayer* ReportedPlayer() const;
   bool BoxesAllowed() const;
 
-  // The options (running_options.cpp).
   void ApplyGemPictures();
   void ApplyPace();
   bool RelaxedPace() const { return Owner->More.RelaxedPace; }
