@@ -4,13 +4,14 @@
 #include "board/hex_grid.h"
 #include "frame/paths.h"
 #include "stages/gem_stamps.h"
+#include "stages/play_layers.h"
 
 void TBoardView::LoadPictures(bool symbols) {
   symbols_ = symbols;
   pictures_.clear();
   for (uint8_t code : GemStampCodes) {
     pictures_.emplace_back(
-        TDSPE_Static::CreateMasked(dsp_, 0, GemPictureFile(code, symbols), HexagonMaskFile(code), 0, 0));
+        TDSPE_Static::CreateMasked(dsp_, LayerCells, GemPictureFile(code, symbols), HexagonMaskFile(code), 0, 0));
     pictures_.back()->Visible = false;
   }
 }

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 
 #include "board/hex_grid.h"
+#include "stages/play_layers.h"
 
 namespace {
 constexpr float GemHalf = 18;
@@ -99,9 +100,9 @@ void TDSPE_SetRing::Draw() {
 // ---- TDropPreview ----
 
 void TDropPreview::Create(TDSP* dsp) {
-  Rows = std::make_unique<TDSPE_RowGlow>(dsp, 4);
-  Ring = std::make_unique<TDSPE_SetRing>(dsp, 11);
-  Money = std::make_unique<TDSPE_Caption>(dsp, 11);
+  Rows = std::make_unique<TDSPE_RowGlow>(dsp, LayerPreviewRows);
+  Ring = std::make_unique<TDSPE_SetRing>(dsp, LayerPreviewText);
+  Money = std::make_unique<TDSPE_Caption>(dsp, LayerPreviewText);
 }
 
 void TDropPreview::Update(bool active, bool canDrop, bool ringShown, const TGmCells& board,

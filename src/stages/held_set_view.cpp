@@ -4,12 +4,11 @@
 
 #include "board/cell_codes.h"
 #include "display/picture_elements.h"
+#include "stages/play_layers.h"
 
 namespace {
 const TARGB OutlineFree = MakeARGB(100, 255, 255, 0);
 const TARGB OutlineBlocked = MakeARGB(150, 255, 0, 0);
-constexpr int32_t GemLayer = 10;
-constexpr int32_t OutlineLayer = 3;
 }  // namespace
 
 THeldSetView::THeldSetView(TDSP* dsp, int64_t outlinePulse)
@@ -20,11 +19,11 @@ void THeldSetView::Rebuild(const THeldSet& Held, bool NewSet, bool Symbols) {
   Set.ClearSet();
   if (NewSet) Outlines.clear();
   for (const THeldGem& gem : Held.Gems) {
-    std::unique_ptr<TDSPElem> sprite(TDSPE_Static::CreateMasked(dsp_, GemLayer, GemPictureFile(gem.Code, Symbols),
+    std::unique_ptr<TDSPElem> sprite(TDSPE_Static::CreateMasked(dsp_, LayerHeldSet, GemPictureFile(gem.Code, Symbols),
                                                                 HexagonMaskFile(gem.Code), 0, 0));
     sprite->Visible = Set.Visible;
     Set.AddCell(gem.Cell.Row, gem.Cell.Col, std::move(sprite));
-    if (NewSet) Outlines.push_back(std::make_unique<TDSPE_Flash>(dsp_, OutlineLayer, OutlineFree, outlinePulse_));
+    if (NewSet) Outlines.push_back(std::make_unique<TDSPE_Flash>(dsp_, LayerOutline, OutlineFree, outlinePulse_));
   }
 }
 

@@ -35,9 +35,7 @@ TEST_F(RunningStageTest, TheAimingBeamStandsOutOverEmptyCellsAsOverGems) {
 #ifndef BRILLOR_WITH_CONTENT
   GTEST_SKIP() << "built without the content generator";
 #else
-  std::vector<TNamedPicture> pictures = FieldPictures();
-  for (const TNamedPicture& picture : GemPictures()) pictures.push_back(picture);
-  for (const TNamedPicture& picture : pictures) SavePicture(picture.image, dir.File(picture.file));
+  WriteGeneratedPictures();
   list->More.Symbols = true;  // the generated gems, with their symbols
   Play(2, {{"012340123401", "123401234012"}});
   stage->Round->StartLaser();

@@ -6,6 +6,10 @@
 #include "play/level_rules.h"
 #include "support/pictures.h"
 
+#ifdef BRILLOR_WITH_CONTENT
+#include "pictures.h"
+#endif
+
 namespace {
 const std::string Letters = "01234.....abcde.....ABCDE";
 
@@ -76,6 +80,17 @@ void RunningStageTest::WriteLevel(int32_t level, const TLevelSetup& setup) {
   param.SaveToStream(params);
   std::ofstream layout(dir.File(LayoutFileName(LayoutNumber(level))), std::ios::binary);
   board.SaveToStream(layout);
+}
+
+bool RunningStageTest::WriteGeneratedPictures() {
+#ifdef BRILLOR_WITH_CONTENT
+  std::vector<TNamedPicture> pictures = FieldPictures();
+  for (const TNamedPicture& picture : GemPictures()) pictures.push_back(picture);
+  for (const TNamedPicture& picture : pictures) SavePicture(picture.image, dir.File(picture.file));
+  return true;
+#else
+  return false;
+#endif
 }
 
 void RunningStageTest::Play(int32_t level, const TLevelSetup& setup) {

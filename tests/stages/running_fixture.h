@@ -30,6 +30,8 @@ class RunningStageTest : public ::testing::Test {
   ~RunningStageTest() override;
 
   void WriteLevel(int32_t level, const TLevelSetup& setup);
+  // The field's and the gems' pictures as the game ships them; false when built without them.
+  bool WriteGeneratedPictures();
   // Writes the level, makes a player at it current and enters the stage.
   void Play(int32_t level, const TLevelSetup& setup);
   void RunFor(double seconds, double step = 0.05);

@@ -16,10 +16,6 @@
 #include "running_fixture.h"
 #include "support/pictures.h"
 
-#ifdef BRILLOR_WITH_CONTENT
-#include "pictures.h"
-#endif
-
 namespace {
 
 struct TCheckpoint {
@@ -110,12 +106,7 @@ class RecordedGame : public RunningStageTest {
 };
 
 TEST_F(RecordedGame, TheSameScriptGivesTheSameFrames) {
-#ifndef BRILLOR_WITH_CONTENT
-  GTEST_SKIP() << "built without the content generator";
-#else
-  std::vector<TNamedPicture> pictures = FieldPictures();
-  for (const TNamedPicture& picture : GemPictures()) pictures.push_back(picture);
-  for (const TNamedPicture& picture : pictures) SavePicture(picture.image, dir.File(picture.file));
+  if (!WriteGeneratedPictures()) GTEST_SKIP() << "built without the content generator";
   const std::string full = "012340123401";
 
   // Level 2: two full rows and a row with a chip wait for the first drop to set off a chain.
@@ -205,7 +196,6 @@ TEST_F(RecordedGame, TheSameScriptGivesTheSameFrames) {
     EXPECT_EQ(got_[i].first, Expected[i].Label);
     EXPECT_EQ(got_[i].second, Expected[i].Digest) << "frames differ from " << got_[i].first << " on";
   }
-#endif
 }
 
 }  // namespace
