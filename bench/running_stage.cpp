@@ -52,9 +52,8 @@ struct RunningGame {
   }
 
   void Hold(int32_t shape, int32_t row, int32_t col) {
-    stage->ClearHeldSet();
-    stage->BuildHexSet(shape);
-    const TPointF p = stage->Geometry->CellToPixel(row, col);
+    stage->Round->Hold(shape);
+    const TPointF p = FieldGeometry().CellToPixel(row, col);
     stage->OnMouse(MouseMove, 0, mbLeft, p.X, p.Y);
   }
 
@@ -76,22 +75,22 @@ void BM_DropClearingThreeRowChain(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     // Rows 15 and 16 complete, row 17 short of one gem: the drop clears all three in a chain.
-    stage.Board->ClearCells();
+    stage.Round->Board.ClearCells();
     for (int32_t row = 15; row < BoardRows; ++row)
       for (int32_t col = 0; col < BoardCols; ++col)
-        if (row < 17 || col != 5) stage.Board->SetCell(row, col, static_cast<uint8_t>((row + col) % 5));
+        if (row < 17 || col != 5) stage.Round->Board.SetCell(row, col, static_cast<uint8_t>((row + col) % 5));
     stage.RedrawBoard();
     // Keeps the level from passing, so every drop plays the same level, and keeps released
     // boxes from being caught (a laser would wait for its shot).
-    stage.SetRowsCleared(0);
-    stage.DestroyBoxes();
+    stage.Round->SetRowsCleared(0);
+    stage.Round->DestroyBoxes();
     game.Hold(9, 17, 5);
     state.ResumeTiming();
     stage.OnMouse(MouseDown, 0, mbLeft, stage.MouseX, stage.MouseY);
-    while (stage.Busy) game.Frame(0.5);
-    benchmark::DoNotOptimize(stage.RowsCleared);
+    while (stage.Round->Busy()) game.Frame(0.5);
+    benchmark::DoNotOptimize(stage.Round->RowsCleared);
   }
-  state.counters["rows"] = stage.RowsCleared;
+  state.counters["rows"] = stage.Round->RowsCleared;
 }
 BENCHMARK(BM_DropClearingThreeRowChain)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
@@ -99,14 +98,14 @@ void BM_FrameDuringLaserWithFiveBoxes(benchmark::State& state) {
   if (!HaveGameFiles(state)) return;
   RunningGame game;
   TGmStage_Running& stage = *game.stage;
-  while (stage.Boxes.size() < 5) stage.SpawnBox(8);
+  while (stage.Boxes.size() < 5) stage.Round->SpawnBox(8);
   auto fire = [&] {
-    stage.StartLaser();
+    stage.Round->StartLaser();
     stage.OnMouse(MouseDown, 0, mbLeft, 0, 250);
   };
   fire();
   for (auto _ : state) {
-    if (!stage.LaserBolt) {
+    if (stage.Round->Mode != TPlayMode::Firing) {
       state.PauseTiming();
       fire();
       state.ResumeTiming();

@@ -9,7 +9,7 @@
 #include "board/gm_cells.h"
 #include "board/stage_param.h"
 #include "fuzz_support.h"
-#include "stages/level_rules.h"
+#include "play/level_rules.h"
 
 namespace {
 int32_t Occupied(const TGmCells& board) {

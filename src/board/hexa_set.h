@@ -14,13 +14,8 @@
 #include <memory>
 #include <vector>
 
+#include "board/hex_geometry.h"
 #include "display/dsp.h"
-
-struct TPointF {
-  float X = 0;
-  float Y = 0;
-  friend bool operator==(const TPointF&, const TPointF&) = default;
-};
 
 struct THexaElem {
   THexaElem(int32_t row, int32_t col) : Row(row), Col(col) {}
@@ -41,20 +36,13 @@ class THexaElemList {
   std::vector<std::unique_ptr<THexaElem>> items_;
 };
 
-class THexaSet {
+class THexaSet : public THexGeometry {
  public:
   THexaSet(int32_t HexSize, TPointF Origin);
   ~THexaSet();
   THexaSet(const THexaSet&) = delete;
   THexaSet& operator=(const THexaSet&) = delete;
 
-  TPointF CellToPixel(int32_t Row, int32_t Col) const;
-  // The cell whose reference point is nearest in the grid's own sense (rows first, then
-  // columns; halves go to the even neighbour).
-  void PixelToCell(TPointF Point, int32_t& Row, int32_t& Col) const;
-  void PixelToCell(float X, float Y, int32_t& Row, int32_t& Col) const { PixelToCell(TPointF{X, Y}, Row, Col); }
-  // Turns (Row, Col) 60 degrees about the pivot: anticlockwise on screen, since Y grows down.
-  void RotateCell(int32_t PivotRow, int32_t PivotCol, int32_t& Row, int32_t& Col) const;
   // Turns every cell about the pivot and moves its sprite along.
   void Rotate(int32_t PivotRow, int32_t PivotCol);
   // A new origin places every sprite again; the same origin leaves them alone.
@@ -66,6 +54,8 @@ class THexaSet {
   // only when this returns true. The sprite's visibility stays the caller's.
   bool AddCell(int32_t Row, int32_t Col, std::unique_ptr<TDSPElem>&& Sprite);
   THexaElem* FindCell(int32_t Row, int32_t Col) const;
+  // Moves element Index to the cell and its sprite along.
+  void MoveCell(int32_t Index, int32_t Row, int32_t Col);
   bool ContainsCell(int32_t Row, int32_t Col) const { return FindCell(Row, Col) != nullptr; }
   // The sprite of element Index; null outside 0..Count-1 or for a cell added without one.
   TDSPElem* Sprite(int32_t Index) const { return Index >= 0 && Index < Count() ? sprites_[Index].get() : nullptr; }
@@ -73,8 +63,6 @@ class THexaSet {
   void ClearSet();
   void SetVisible(bool Value);
 
-  int32_t HexSize;
-  TPointF Origin;
   THexaElemList Elems;
   bool Visible = true;
 

@@ -7,10 +7,8 @@
 #include <QFontMetricsF>
 #include <QPainterPath>
 
-#include "board/cell_codes.h"
 #include "board/hex_grid.h"
-#include "frame/saturating.h"
-#include "stages/level_rules.h"
+#include "stages/play_layers.h"
 
 namespace {
 constexpr float GemHalf = 18;
@@ -32,24 +30,6 @@ QFont CaptionFont() {
   return font;
 }
 }  // namespace
-
-TDropForecast ForecastDrop(const TGmCells& board, const std::vector<THeldGem>& held, int32_t chain) {
-  auto codeAt = [&](int32_t row, int32_t col) {
-    for (const THeldGem& gem : held)
-      if (gem.Cell.Row == row && gem.Cell.Col == col && board.GetCell(row, col) == CellEmpty) return gem.Code;
-    return board.GetCell(row, col);
-  };
-  TDropForecast forecast;
-  forecast.FirstMultiplier = ChainMultiplier(chain);
-  for (int32_t row = 0; row < BoardRows; ++row) {
-    bool full = true;
-    for (int32_t col = 0; col < BoardCols && full; ++col) full = IsPlainGem(codeAt(row, col));
-    if (!full) continue;
-    forecast.Money += RowPayout(SaturatingAdd(chain, static_cast<int32_t>(forecast.Rows.size())));
-    forecast.Rows.push_back(row);
-  }
-  return forecast;
-}
 
 QString ForecastCaption(const TDropForecast& forecast) {
   return QStringLiteral("+$%1 x%2").arg(forecast.Money).arg(forecast.FirstMultiplier);
@@ -115,4 +95,65 @@ void TDSPE_SetRing::Draw() {
   canvas.setPen(QPen(tint, 3 + 3 * (1 - left), Qt::SolidLine, Qt::RoundCap));
   canvas.drawArc(box, 90 * 16, static_cast<int>(std::lround(left * 360 * 16)));
   canvas.restore();
+}
+
+// ---- TDropPreview ----
+
+void TDropPreview::Create(TDSP* dsp) {
+  Rows = std::make_unique<TDSPE_RowGlow>(dsp, LayerPreviewRows);
+  Ring = std::make_unique<TDSPE_SetRing>(dsp, LayerPreviewText);
+  Money = std::make_unique<TDSPE_Caption>(dsp, LayerPreviewText);
+}
+
+void TDropPreview::Update(bool active, bool canDrop, bool ringShown, const TGmCells& board,
+                          const std::vector<THeldGem>& landing, int32_t chain, const THexaSet& set) {
+  Forecast = active && canDrop ? ForecastDrop(board, landing, chain) : TDropForecast();
+  const THexGeometry field = FieldGeometry();
+  Rows->Cells.clear();
+  for (int32_t row : Forecast.Rows)
+    for (int32_t col = 0; col < BoardCols; ++col) {
+      const TPointF p = field.CellToPixel(row, col);
+      Rows->Cells.emplace_back(p.X, p.Y);
+    }
+  Rows->Visible = Money->Visible = !Forecast.Rows.empty();
+  Money->Text = ForecastCaption(Forecast);
+  // Measuring the caption's text costs more than the rest of a mouse move: only when shown.
+  if (Money->Visible) PlaceCaption(set);
+  Ring->Visible = active && ringShown;
+  PlaceRing(set);
+}
+
+void TDropPreview::PlaceCaption(const THexaSet& set) {
+  // Centred over the set, or under it when there is no room above; always inside the field.
+  float left = 1e9f, right = -1e9f, top = 1e9f, bottom = -1e9f;
+  for (int32_t i = 0; i < set.Count(); ++i) {
+    const TDSPElem* sprite = set.Sprite(i);
+    left = std::min(left, sprite->X);
+    right = std::max(right, sprite->X + 36);
+    top = std::min(top, sprite->Y);
+    bottom = std::max(bottom, sprite->Y + 36);
+  }
+  if (set.Count() == 0) return;
+  const QSizeF size = Money->Size();
+  const float width = static_cast<float>(size.width()), height = static_cast<float>(size.height());
+  const float field = static_cast<float>(Money->DSP->Width());
+  Money->X = std::clamp((left + right - width) / 2, 0.0f, std::max(0.0f, field - width));
+  Money->Y = top - height - 14 >= 0 ? top - height - 14 : bottom + 14;
+}
+
+void TDropPreview::PlaceRing(const THexaSet& set) {
+  if (set.Count() == 0) return;
+  float x = 0, y = 0;
+  for (int32_t i = 0; i < set.Count(); ++i) {
+    x += set.Sprite(i)->X + 18;
+    y += set.Sprite(i)->Y + 18;
+  }
+  x /= static_cast<float>(set.Count());
+  y /= static_cast<float>(set.Count());
+  float reach = 0;
+  for (int32_t i = 0; i < set.Count(); ++i)
+    reach = std::max(reach, std::hypot(set.Sprite(i)->X + 18 - x, set.Sprite(i)->Y + 18 - y));
+  Ring->X = x;
+  Ring->Y = y;
+  Ring->Radius = reach + 16;
 }

@@ -1,32 +1,18 @@
 #pragma once
-// What a drop would do, worked out before it is made, and the three pictures that show it: the
-// rows the held set would complete, the money they would pay beside the set, and a small
-// countdown ring around the set that brightens as the time runs out.
+// The three pictures that show what a drop would do (play/drop_forecast.h): the rows the held
+// set would complete, the money they would pay beside the set, and a small countdown ring
+// around the set that brightens as the time runs out.
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include <QPointF>
 #include <QString>
 
-#include "board/gm_cells.h"
+#include "board/hexa_set.h"
 #include "display/dsp.h"
-
-struct THeldGem {
-  TGmPoint Cell;
-  uint8_t Code;
-};
-
-struct TDropForecast {
-  // Rows complete right after the drop, top to bottom.
-  std::vector<int32_t> Rows;
-  // Their payout as they clear one after another, the first at the chain multiplier given.
-  int64_t Money = 0;
-  int32_t FirstMultiplier = 1;
-};
-
-// Gems off the board or over an occupied cell are left out (such a drop is refused anyway).
-TDropForecast ForecastDrop(const TGmCells& board, const std::vector<THeldGem>& held, int32_t chain);
+#include "play/drop_forecast.h"
 
 // "+$300 x1": the payout and the first row's multiplier.
 QString ForecastCaption(const TDropForecast& forecast);
@@ -65,4 +51,24 @@ class TDSPE_SetRing : public TDSPElem {
 
   float Radius = 40;
   float Remaining = 1;
+};
+
+// The preview of the held set's drop on the field.
+class TDropPreview {
+ public:
+  void Create(TDSP* dsp);
+  // Shows the forecast of dropping the set's gems (landing) when it can be dropped; the ring
+  // shows while active and ringShown. Placed by the set's pictures.
+  void Update(bool active, bool canDrop, bool ringShown, const TGmCells& board, const std::vector<THeldGem>& landing,
+              int32_t chain, const THexaSet& set);
+  bool Made() const { return Rows != nullptr; }
+
+  TDropForecast Forecast;
+  std::unique_ptr<TDSPE_RowGlow> Rows;
+  std::unique_ptr<TDSPE_Caption> Money;
+  std::unique_ptr<TDSPE_SetRing> Ring;
+
+ private:
+  void PlaceCaption(const THexaSet& set);
+  void PlaceRing(const THexaSet& set);
 };

@@ -14,7 +14,7 @@
 #include "frame/paths.h"
 #include "frame/safe_file.h"
 #include "stages/gem_stamps.h"
-#include "stages/level_rules.h"
+#include "play/level_rules.h"
 #include "stages/running_stage.h"
 
 namespace {

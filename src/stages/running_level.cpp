@@ -1,72 +1,52 @@
-// Setting up a level from the current player's level number, paying out earned money, and
-// the end of a passed level.
+// Setting up a level from the current player's level number, or from the editor's bytes for a
+// trial, which reports nothing to the player.
 
-#include "board/stage_param.h"
-#include "frame/paths.h"
+#include "play/level_rules.h"
 #include "players/players.h"
-#include "stages/clearup_stage.h"
-#include "stages/level_rules.h"
 #include "stages/running_stage.h"
-#include "frame/errors.h"
+
+namespace {
+// What a trial's messages call the level being edited.
+constexpr const char* TrialName = "(level being edited)";
+}  // namespace
 
 void TGmStage_Running::SetupLevel() {
   if (trial_) {
-    PresentLevel(LoadTrialLevel());
+    PresentLevel(LoadEditedLevel(TrialName, trial_->LevelBytes, trial_->LayoutBytes, Round->Board, Round->Param));
     return;
   }
-  const TPlayer* player = Players.Current();
-  if (!player) return;
-  const int32_t level = player->Level();
-  const std::string paramError =
-      LoadLevelParamFile(LevelPath(LevelParamFileName(LevelParamNumber(level))), *Board, *StageParam);
-  StageParam->AutoDropSec = AutoDropSecForLevel(level);
-  StageParam->PassRows = PassRowsForLevel(level);
-  Board->ClearCells();
-  const std::string layoutError = LoadLayoutFile(LevelPath(LayoutFileName(LayoutNumber(level))), *Board);
-  std::string errors = paramError;
-  AppendLine(errors, layoutError);
-  PresentLevel(errors);
+  if (const TPlayer* player = Players.Current())
+    PresentLevel(LoadPlayerLevel(player->Level(), Round->Board, Round->Param));
 }
 
 void TGmStage_Running::PresentLevel(const std::string& errors) {
-  DropTimer->Interval = Owner->Clock->SecondsToTicks(static_cast<float>(StageParam->AutoDropSec));
-  OnPassRows(StageParam->PassRows);
+  Round->LevelLoaded();
+  OnPassRows(Round->Param.PassRows);
   TDSP& dsp = *Owner->DSP;
   dsp.ReloadBackground();
-  DrawArrows();
+  BoardView->DrawArrows(Round->Board.MoveMatrix);
   dsp.SaveBackground();
   RedrawBoard();
   // The level is still played with what could be read; the player learns what is wrong.
   if (!errors.empty()) OnLevelError(errors);
 }
 
-void TGmStage_Running::CoinTick() {
-  if (PendingMoney > 0)
-    PayChunk();
-  else if (LevelPassed && !RowFlash)
-    // A row still clearing brings more money: the level ends once that is paid too.
-    FinishPassedLevel();
+void TGmStage_Running::StartTrial(const TTrialLevel& Level) {
+  trial_ = std::make_unique<TTrialLevel>(Level);
+  Owner->SetCurrentStage(this);
 }
 
-void TGmStage_Running::PayChunk() {
-  const int32_t chunk = CoinChunk(PendingMoney);
-  if (TPlayer* player = ReportedPlayer()) player->SetMoney(GrownFigure(player->Money(), chunk));
-  PendingMoney -= chunk;
-  Restart(*SoundCoin);
+void TGmStage_Running::EndTrial() {
+  if (!trial_) return;
+  // Leaving ends the trial, so the way back is taken first.
+  const std::string back = trial_->ReturnStage;
+  Owner->SwitchToStage(back);
 }
 
-void TGmStage_Running::FinishPassedLevel() {
-  if (trial_) {
-    EndTrial();
-    return;
-  }
-  RecordLevelPassed();
-  if (TPlayer* player = Players.Current()) {
-    if (player->Level() > 0 && player->Level() % MapPointCount == 0)
-      if (auto* map = Owner->Find<TGmStage_Clearup>())
-        map->ShowConstellation = true;
-    player->SetLevel(GrownFigure(player->Level(), 1));
-    Owner->Autosave->Request();
-  }
-  Owner->SwitchTo<TGmStage_Clearup>();
+TPlayer* TGmStage_Running::ReportedPlayer() const { return trial_ ? nullptr : Players.Current(); }
+
+bool TGmStage_Running::BoxesAllowed() const {
+  if (trial_) return true;
+  const TPlayer* player = Players.Current();
+  return player && player->Level() > 1;
 }

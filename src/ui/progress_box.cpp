@@ -19,8 +19,8 @@ int TLevelProgressBox::SplitAt(int width, float fraction) {
 
 float TLevelProgressBox::Fraction() const {
   const auto* running = stages_ ? dynamic_cast<const TGmStage_Running*>(stages_->CurrentStage) : nullptr;
-  if (!running || !running->StageParam || running->StageParam->PassRows <= 0) return 0;
-  return static_cast<float>(running->RowsCleared) / static_cast<float>(running->StageParam->PassRows);
+  if (!running || !running->Round || running->Round->Param.PassRows <= 0) return 0;
+  return static_cast<float>(running->Round->RowsCleared) / static_cast<float>(running->Round->Param.PassRows);
 }
 
 void TLevelProgressBox::paintEvent(QPaintEvent*) {

@@ -32,13 +32,13 @@ TEST_F(RunningStageTest, ThePreviewShowsTheRowsADropWouldCompleteAndTheirPayout)
     Play(1, {c.rows});
     Hold(c.shape);
     MoveTo(c.row, c.col);
-    EXPECT_EQ(stage->Forecast.Rows, c.expectedRows) << c.what;
-    EXPECT_EQ(stage->Forecast.Money, c.money) << c.what;
-    EXPECT_EQ(stage->PreviewRows->Visible, !c.expectedRows.empty()) << c.what;
-    EXPECT_EQ(stage->PreviewMoney->Visible, !c.expectedRows.empty()) << c.what;
-    EXPECT_EQ(stage->PreviewRows->Cells.size(), c.expectedRows.size() * BoardCols) << c.what;
+    EXPECT_EQ(stage->Preview.Forecast.Rows, c.expectedRows) << c.what;
+    EXPECT_EQ(stage->Preview.Forecast.Money, c.money) << c.what;
+    EXPECT_EQ(stage->Preview.Rows->Visible, !c.expectedRows.empty()) << c.what;
+    EXPECT_EQ(stage->Preview.Money->Visible, !c.expectedRows.empty()) << c.what;
+    EXPECT_EQ(stage->Preview.Rows->Cells.size(), c.expectedRows.size() * BoardCols) << c.what;
     if (*c.caption) {
-      EXPECT_EQ(stage->PreviewMoney->Text.toStdString(), c.caption) << c.what;
+      EXPECT_EQ(stage->Preview.Money->Text.toStdString(), c.caption) << c.what;
     }
     list->SetCurrentStage(title);
   }
@@ -49,10 +49,10 @@ TEST_F(RunningStageTest, ThePreviewMatchesWhatTheDropThenPays) {
   Play(1, {{FullRow, GapAt5}});
   Hold(9);
   MoveTo(17, 5);
-  const int64_t forecast = stage->Forecast.Money;
+  const int64_t forecast = stage->Preview.Forecast.Money;
   Click(mbLeft);
-  EXPECT_FALSE(stage->PreviewRows->Visible) << "gone while the rows clear";
-  EXPECT_FALSE(stage->PreviewRing->Visible);
+  EXPECT_FALSE(stage->Preview.Rows->Visible) << "gone while the rows clear";
+  EXPECT_FALSE(stage->Preview.Ring->Visible);
   RunFor(1.5);
   EXPECT_EQ(Earned(), forecast);
 }
@@ -62,14 +62,14 @@ TEST_F(RunningStageTest, WithThePreviewOffNothingIsShownAndTheSetFollowsThePoint
     list->More.DropPreview = preview;
     Play(1, {{GapAt5}});
     Hold(9);
-    const TPointF cell = stage->Geometry->CellToPixel(17, 5);
+    const TPointF cell = FieldGeometry().CellToPixel(17, 5);
     // Nearer (17, 5) than any other cell, but not on it.
     stage->OnMouse(MouseMove, 0, mbLeft, cell.X + 6, cell.Y - 5);
-    const TDSPElem& gem = *stage->HexSet->Sprite(0);
+    const TDSPElem& gem = *stage->HeldView->Set.Sprite(0);
     EXPECT_EQ(gem.X, preview ? cell.X : cell.X + 6) << preview;
     EXPECT_EQ(gem.Y, preview ? cell.Y : cell.Y - 5) << preview;
-    EXPECT_EQ(stage->PreviewRows->Visible, preview);
-    EXPECT_EQ(stage->PreviewRing->Visible, preview);
+    EXPECT_EQ(stage->Preview.Rows->Visible, preview);
+    EXPECT_EQ(stage->Preview.Ring->Visible, preview);
     list->SetCurrentStage(title);
   }
 }
@@ -77,16 +77,16 @@ TEST_F(RunningStageTest, WithThePreviewOffNothingIsShownAndTheSetFollowsThePoint
 TEST_F(RunningStageTest, ThePreviewTurnedOnInAPauseSeatsTheSetAndShowsAtOnce) {
   Play(1, {{GapAt5}});
   Hold(9);
-  const TPointF cell = stage->Geometry->CellToPixel(17, 5);
+  const TPointF cell = FieldGeometry().CellToPixel(17, 5);
   stage->OnMouse(MouseMove, 0, mbLeft, cell.X + 6, cell.Y - 5);
-  EXPECT_FALSE(stage->PreviewRows->Visible);
+  EXPECT_FALSE(stage->Preview.Rows->Visible);
   list->Pause();
   list->More.DropPreview = true;
   list->Resume();
-  EXPECT_EQ(stage->HexSet->Sprite(0)->X, cell.X);
-  EXPECT_EQ(stage->HexSet->Sprite(0)->Y, cell.Y);
-  EXPECT_TRUE(stage->PreviewRows->Visible);
-  EXPECT_EQ(stage->Forecast.Money, 100);
+  EXPECT_EQ(stage->HeldView->Set.Sprite(0)->X, cell.X);
+  EXPECT_EQ(stage->HeldView->Set.Sprite(0)->Y, cell.Y);
+  EXPECT_TRUE(stage->Preview.Rows->Visible);
+  EXPECT_EQ(stage->Preview.Forecast.Money, 100);
 }
 
 TEST_F(RunningStageTest, TheSmallRingFollowsTheCountdownBrighteningAndIsAbsentInRelaxedPlay) {
@@ -95,18 +95,18 @@ TEST_F(RunningStageTest, TheSmallRingFollowsTheCountdownBrighteningAndIsAbsentIn
   Hold(9);
   MoveTo(8, 5);
   RunFor(1);
-  const float early = stage->PreviewRing->Remaining;
+  const float early = stage->Preview.Ring->Remaining;
   RunFor(10);
-  const float late = stage->PreviewRing->Remaining;
+  const float late = stage->Preview.Ring->Remaining;
   EXPECT_LT(late, early);
   EXPECT_GT(TDSPE_SetRing::Brightness(late), TDSPE_SetRing::Brightness(early));
-  const TPointF cell = stage->Geometry->CellToPixel(8, 5);
-  EXPECT_EQ(stage->PreviewRing->X, cell.X + 18) << "centred on a one-gem set";
-  EXPECT_EQ(stage->PreviewRing->Y, cell.Y + 18);
+  const TPointF cell = FieldGeometry().CellToPixel(8, 5);
+  EXPECT_EQ(stage->Preview.Ring->X, cell.X + 18) << "centred on a one-gem set";
+  EXPECT_EQ(stage->Preview.Ring->Y, cell.Y + 18);
   list->Pause();
   list->More.RelaxedPace = true;
   list->Resume();
-  EXPECT_FALSE(stage->PreviewRing->Visible);
+  EXPECT_FALSE(stage->Preview.Ring->Visible);
   EXPECT_FALSE(stage->CountdownRing->Visible);
 }
 
@@ -119,17 +119,17 @@ TEST_F(RunningStageTest, TheStageAndThePreviewPayTheSameAtAnyChainLength) {
   for (const auto& [chain, payout] : cases) {
     Play(1, {{GapAt5}});
     player->SetMoney(0);
-    stage->PendingMoney = 0;
+    stage->Round->PendingMoney = 0;
     Hold(9);
-    stage->Chain = chain;
+    stage->Round->Chain = chain;
     MoveTo(17, 5);
-    const TDropForecast forecast = stage->Forecast;
+    const TDropForecast forecast = stage->Preview.Forecast;
     EXPECT_EQ(forecast.Money, payout) << chain;
     Click(mbLeft);
-    EXPECT_EQ(stage->ChainText->Text, "*" + std::to_string(forecast.FirstMultiplier)) << chain;
+    EXPECT_EQ(stage->RowClear->ChainText->Text, "*" + std::to_string(forecast.FirstMultiplier)) << chain;
     RunFor(0.6);
-    ASSERT_EQ(stage->RowsCleared, 1) << chain;
-    EXPECT_EQ(int64_t{stage->PendingMoney} + player->Money(), payout) << chain;
+    ASSERT_EQ(stage->Round->RowsCleared, 1) << chain;
+    EXPECT_EQ(int64_t{stage->Round->PendingMoney} + player->Money(), payout) << chain;
     EXPECT_EQ(player->Record.BestLevelMoney, payout) << chain;
     player->Record = TPlayerRecord();
     list->SetCurrentStage(title);

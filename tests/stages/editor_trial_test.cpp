@@ -64,9 +64,9 @@ TEST_F(EditorTrialTest, TheTrialPlaysTheEditorsFlowLayoutAndParameters) {
   ASSERT_EQ(list->CurrentStage, stage);
   EXPECT_TRUE(stage->InTrial());
   EXPECT_EQ(RowText(17), GapAt5);
-  EXPECT_EQ(stage->Board->MoveMatrix.TargetAt(8, 9, 0), MakeGmPoint(9, 9)) << "targets derived for the drops";
-  EXPECT_EQ(stage->StageParam->PassRows, 4) << "not the rows of the player's level";
-  EXPECT_EQ(stage->DropTimer->Interval, list->Clock->SecondsToTicks(30));
+  EXPECT_EQ(stage->Round->Board.MoveMatrix.TargetAt(8, 9, 0), MakeGmPoint(9, 9)) << "targets derived for the drops";
+  EXPECT_EQ(stage->Round->Param.PassRows, 4) << "not the rows of the player's level";
+  EXPECT_EQ(stage->Round->DropTimer->Interval, list->Clock->SecondsToTicks(30));
   EXPECT_TRUE(levelErrors.empty());
 }
 
@@ -75,7 +75,7 @@ TEST_F(EditorTrialTest, ClearedRowsPayNothingToThePlayerAndPlayTimeIsNotCounted)
   ClearTheBottomRow();
   RunFor(1.5);
   for (int i = 0; i < 5; ++i) list->SecondTick();
-  EXPECT_EQ(stage->RowsCleared, 1);
+  EXPECT_EQ(stage->Round->RowsCleared, 1);
   ExpectPlayerUntouched();
   EXPECT_EQ(list->CurrentStage, stage);
 }
@@ -91,7 +91,7 @@ TEST_F(EditorTrialTest, APassedTrialComesBackToTheEditorNotTheMap) {
 
 TEST_F(EditorTrialTest, ALostTrialComesBackToTheEditorAtTheClick) {
   StartTrial(4);
-  stage->GameOver();
+  stage->Round->Lose();
   Click(mbLeft);
   ExpectEditorAsItWas();
   ExpectPlayerUntouched();
@@ -105,7 +105,7 @@ TEST_F(EditorTrialTest, EndingTheTrialComesBackAndTheNextGameIsThePlayersOwnAgai
   list->SetCurrentStage(stage);
   EXPECT_FALSE(stage->InTrial());
   EXPECT_EQ(RowText(17), FullRow) << "the player's level files again";
-  EXPECT_EQ(stage->StageParam->PassRows, 11);
+  EXPECT_EQ(stage->Round->Param.PassRows, 11);
 }
 
 TEST_F(EditorTrialTest, AZeroCountdownOrRowCountIsPlayedAsOne) {
@@ -113,8 +113,8 @@ TEST_F(EditorTrialTest, AZeroCountdownOrRowCountIsPlayedAsOne) {
   params.PassRows = 0;
   params.AutoDropSec = -4;
   editor->PlayTrial(params);
-  EXPECT_EQ(stage->StageParam->PassRows, 1);
-  EXPECT_EQ(stage->DropTimer->Interval, list->Clock->SecondsToTicks(1));
+  EXPECT_EQ(stage->Round->Param.PassRows, 1);
+  EXPECT_EQ(stage->Round->DropTimer->Interval, list->Clock->SecondsToTicks(1));
 }
 
 }  // namespace

@@ -35,22 +35,20 @@ TEST_F(RunningStageTest, TheAimingBeamStandsOutOverEmptyCellsAsOverGems) {
 #ifndef BRILLOR_WITH_CONTENT
   GTEST_SKIP() << "built without the content generator";
 #else
-  std::vector<TNamedPicture> pictures = FieldPictures();
-  for (const TNamedPicture& picture : GemPictures()) pictures.push_back(picture);
-  for (const TNamedPicture& picture : pictures) SavePicture(picture.image, dir.File(picture.file));
+  WriteGeneratedPictures();
   list->More.Symbols = true;  // the generated gems, with their symbols
   Play(2, {{"012340123401", "123401234012"}});
-  stage->StartLaser();
+  stage->Round->StartLaser();
   double worstEmpty = 1, worstGems = 1;
   for (int32_t frame = 0; frame < 12; ++frame) {
     const std::pair<int32_t, double*> rows[] = {{EmptyRow, &worstEmpty}, {GemRow, &worstGems}};
     for (const auto& [row, worst] : rows) {
-      const float y = stage->Geometry->CellToPixel(row, 0).Y + 18;
+      const float y = FieldGeometry().CellToPixel(row, 0).Y + 18;
       stage->OnMouse(MouseMove, 0, mbLeft, 200, y);
-      stage->AimBeam->Visible = false;
+      stage->Laser->AimBeam->Visible = false;
       RunFor(0.05);
       const QImage without = list->DSP->BackBuffer().convertToFormat(QImage::Format_RGB32);
-      stage->AimBeam->Visible = true;
+      stage->Laser->AimBeam->Visible = true;
       RunFor(0.05);
       const QImage with = list->DSP->BackBuffer().convertToFormat(QImage::Format_RGB32);
       if (frame == 0) SaveShot(with, "aiming_beam_row" + std::to_string(row));
@@ -59,7 +57,7 @@ TEST_F(RunningStageTest, TheAimingBeamStandsOutOverEmptyCellsAsOverGems) {
   }
   std::cout << "aiming beam: visible over " << worstEmpty * 100 << " % of an empty row, " << worstGems * 100
             << " % of a row of gems (worst of 12 frames)\n";
-  for (int32_t col = 0; col < BoardCols; ++col) ASSERT_EQ(stage->Board->GetCell(EmptyRow, col), CellEmpty);
+  for (int32_t col = 0; col < BoardCols; ++col) ASSERT_EQ(stage->Round->Board.GetCell(EmptyRow, col), CellEmpty);
   EXPECT_GE(worstEmpty, 0.9) << "over empty cells";
   EXPECT_GE(worstGems, 0.9) << "over gems";
 #endif

@@ -41,7 +41,7 @@ TEST_F(RunningStageTest, RelaxedLevelsStillPassAndDropsStillClear) {
   MoveTo(17, 5);
   Click(mbLeft);
   RunFor(1);
-  EXPECT_EQ(stage->RowsCleared, 1);
+  EXPECT_EQ(stage->Round->RowsCleared, 1);
   EXPECT_EQ(Earned(), 100);
   EXPECT_FALSE(stage->CountdownRing->Visible) << "not shown again after a clear";
 }
@@ -52,13 +52,13 @@ TEST_F(RunningStageTest, TurningRelaxedOffInAPauseStartsAFullCountdown) {
   Hold(9);
   MoveTo(8, 5);
   RunFor(30);
-  EXPECT_EQ(stage->Board->FilledCount, 0);
+  EXPECT_EQ(stage->Round->Board.FilledCount, 0);
   list->Pause();
   list->More.RelaxedPace = false;
   list->Resume();
   EXPECT_TRUE(stage->CountdownRing->Visible);
   RunFor(1);
-  EXPECT_EQ(stage->Board->FilledCount, 0) << "the countdown starts afresh, it does not drop at once";
+  EXPECT_EQ(stage->Round->Board.FilledCount, 0) << "the countdown starts afresh, it does not drop at once";
   EXPECT_GT(stage->CountdownRing->Percent, 80);
 }
 
@@ -73,9 +73,9 @@ TEST_F(RunningStageTest, TheSymbolSetIsLoadedForTheBoardAndTheHeldSet) {
   for (const Case c : {Case{false, ChipColour}, Case{true, SymbolColour}}) {
     list->More.Symbols = c.symbols;
     Play(1, {{"...........d"}});
-    const TPointF chip = stage->Geometry->CellToPixel(17, 11);
+    const TPointF chip = FieldGeometry().CellToPixel(17, 11);
     EXPECT_EQ(PixelARGB(list->DSP->Background(), chip.X + 18, chip.Y + 18), c.shown) << c.symbols;
-    const auto* held = static_cast<const TDSPE_Static*>(stage->HexSet->Sprite(0));
+    const auto* held = static_cast<const TDSPE_Static*>(stage->HeldView->Set.Sprite(0));
     EXPECT_EQ(held->FileName().find("/symbols/") != std::string::npos, c.symbols);
     list->SetCurrentStage(title);
   }
@@ -89,21 +89,21 @@ TEST_F(RunningStageTest, SymbolsTurnedOnInAPauseRepaintTheBoardAndTheHeldSetInPl
   Hold(9);
   MoveTo(8, 5);
   std::vector<TPointF> before;
-  for (int32_t i = 0; i < stage->HexSet->Count(); ++i) before.push_back({stage->HexSet->Sprite(i)->X, stage->HexSet->Sprite(i)->Y});
+  for (int32_t i = 0; i < stage->HeldView->Set.Count(); ++i) before.push_back({stage->HeldView->Set.Sprite(i)->X, stage->HeldView->Set.Sprite(i)->Y});
   list->Pause();
   list->More.Symbols = true;
   list->Resume();
-  const TPointF chip = stage->Geometry->CellToPixel(17, 11);
+  const TPointF chip = FieldGeometry().CellToPixel(17, 11);
   EXPECT_EQ(PixelARGB(list->DSP->Background(), chip.X + 18, chip.Y + 18), SymbolColour);
-  ASSERT_EQ(stage->HexSet->Count(), static_cast<int32_t>(before.size()));
-  for (int32_t i = 0; i < stage->HexSet->Count(); ++i) {
-    const auto* sprite = static_cast<const TDSPE_Static*>(stage->HexSet->Sprite(i));
+  ASSERT_EQ(stage->HeldView->Set.Count(), static_cast<int32_t>(before.size()));
+  for (int32_t i = 0; i < stage->HeldView->Set.Count(); ++i) {
+    const auto* sprite = static_cast<const TDSPE_Static*>(stage->HeldView->Set.Sprite(i));
     EXPECT_NE(sprite->FileName().find("/symbols/hexagon04.bmp"), std::string::npos);
     EXPECT_EQ(sprite->X, before[i].X);
     EXPECT_EQ(sprite->Y, before[i].Y);
   }
   Click(mbLeft);
-  EXPECT_EQ(stage->Board->GetCell(8, 5), Red) << "a gem of the symbol set drops as its colour";
+  EXPECT_EQ(stage->Round->Board.GetCell(8, 5), Red) << "a gem of the symbol set drops as its colour";
 }
 
 TEST_F(RunningStageTest, TheRecordCountsRowsTheLongestChainAndTheBestLevelMoney) {
@@ -137,7 +137,7 @@ TEST_F(RunningStageTest, RecordCountersStayAtTheTopOfTheirRange) {
   MoveTo(17, 5);
   Click(mbLeft);
   RunFor(1);
-  stage->LevelPassed = true;
+  stage->Round->LevelPassed = true;
   RunFor(0.5);
   ASSERT_EQ(list->CurrentStage, map);
   EXPECT_EQ(player->Record, (TPlayerRecord{Top, Top, Top, Top, Top, Top, Top}));
@@ -158,7 +158,7 @@ TEST_F(RunningStageTest, ALevelPlayedRelaxedAtAnyMomentCountsApart) {
     list->More.RelaxedPace = c.relaxedAtStart || c.relaxedInPause;
     list->Resume();
     list->More.RelaxedPace = c.relaxedAtStart;
-    stage->LevelPassed = true;
+    stage->Round->LevelPassed = true;
     RunFor(0.3);
     ASSERT_EQ(list->CurrentStage, map);
     EXPECT_EQ(player->Record.LevelsPassed, c.levels);

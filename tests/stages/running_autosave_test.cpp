@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "running_fixture.h"
-#include "stages/level_rules.h"
+#include "play/level_rules.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ TEST_F(RunningAutosaveTest, APassedLevelIsSavedWithTheNewLevel) {
   Play(3, {{"01234.123401"}});
   FramesFor(0.1);
   RecordSaves();
-  stage->SetRowsCleared(PassRowsForLevel(3) - 1);
+  stage->Round->SetRowsCleared(PassRowsForLevel(3) - 1);
   Hold(9);
   MoveTo(17, 5);
   Click(mbLeft);

@@ -3,8 +3,12 @@
 #include <fstream>
 
 #include "frame/random.h"
-#include "stages/level_rules.h"
+#include "play/level_rules.h"
 #include "support/pictures.h"
+
+#ifdef BRILLOR_WITH_CONTENT
+#include "pictures.h"
+#endif
 
 namespace {
 const std::string Letters = "01234.....abcde.....ABCDE";
@@ -78,6 +82,17 @@ void RunningStageTest::WriteLevel(int32_t level, const TLevelSetup& setup) {
   board.SaveToStream(layout);
 }
 
+bool RunningStageTest::WriteGeneratedPictures() {
+#ifdef BRILLOR_WITH_CONTENT
+  std::vector<TNamedPicture> pictures = FieldPictures();
+  for (const TNamedPicture& picture : GemPictures()) pictures.push_back(picture);
+  for (const TNamedPicture& picture : pictures) SavePicture(picture.image, dir.File(picture.file));
+  return true;
+#else
+  return false;
+#endif
+}
+
 void RunningStageTest::Play(int32_t level, const TLevelSetup& setup) {
   WriteLevel(level, setup);
   player->SetLevel(level);
@@ -97,20 +112,18 @@ void RunningStageTest::RunFor(double seconds, double step) {
 }
 
 void RunningStageTest::MoveTo(int32_t row, int32_t col) {
-  const TPointF p = stage->Geometry->CellToPixel(row, col);
+  const TPointF p = FieldGeometry().CellToPixel(row, col);
   stage->OnMouse(MouseMove, 0, mbLeft, p.X, p.Y);
 }
 
 void RunningStageTest::Hold(int32_t shape) {
-  stage->ClearHeldSet();
-  stage->BuildHexSet(shape);
-  stage->UpdateOutlines();
+  stage->Round->Hold(shape);
 }
 
 std::string RunningStageTest::RowText(int32_t row) const {
   std::string text;
   for (int32_t col = 0; col < BoardCols; ++col) {
-    const uint8_t code = stage->Board->GetCell(row, col);
+    const uint8_t code = stage->Round->Board.GetCell(row, col);
     text += code < Letters.size() ? Letters[code] : '.';
   }
   return text;

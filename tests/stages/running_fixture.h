@@ -31,6 +31,8 @@ class RunningStageTest : public ::testing::Test {
   ~RunningStageTest() override;
 
   void WriteLevel(int32_t level, const TLevelSetup& setup);
+  // The field's and the gems' pictures as the game ships them; false when built without them.
+  bool WriteGeneratedPictures();
   // Writes the level, makes a player at it current and enters the stage.
   void Play(int32_t level, const TLevelSetup& setup);
   void RunFor(double seconds, double step = 0.05);
@@ -40,7 +42,7 @@ class RunningStageTest : public ::testing::Test {
   // Holds an unturned shape of the table instead of the dealt one.
   void Hold(int32_t shape);
   std::string RowText(int32_t row) const;
-  int32_t Earned() const { return stage->PendingMoney + player->Money(); }
+  int32_t Earned() const { return stage->Round->PendingMoney + player->Money(); }
   template <typename Kind>
   std::vector<Kind*> ElemsOf() const {
     std::vector<Kind*> found;

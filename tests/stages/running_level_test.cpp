@@ -1,4 +1,4 @@
-// Level set-up from the player's level, the payout, passing a level, and bad level files.
+// Level set-up from the player's level, paying the player, passing a level, and bad level files.
 
 #include <filesystem>
 #include <limits>
@@ -9,54 +9,20 @@
 #include "frame/errors.h"
 #include "frame/safe_file.h"
 #include "running_fixture.h"
-#include "stages/level_rules.h"
+#include "play/level_rules.h"
 
 namespace {
 
-TEST(LevelRules, CountdownRowsAndFileNumbersFollowTheLevel) {
-  // Level, countdown, rows to pass, parameter file, layout file.
-  const int32_t rows[][5] = {{1, 20, 5, 0, 20},    {2, 19, 8, 1, 0},     {3, 18, 11, 2, 1},   {5, 18, 17, 4, 3},
-                             {6, 17, 20, 5, 4},    {11, 14, 20, 10, 9},  {15, 12, 20, 14, 13}, {19, 10, 20, 18, 17},
-                             {22, 10, 20, 21, 0},  {81, 10, 20, 0, 19},  {-7, 20, 5, 0, 20}};
-  for (const auto& row : rows)
-    EXPECT_EQ((std::vector<int32_t>{AutoDropSecForLevel(row[0]), PassRowsForLevel(row[0]), LevelParamNumber(row[0]),
-                                    LayoutNumber(row[0])}),
-              (std::vector<int32_t>{row[1], row[2], row[3], row[4]}))
-        << row[0];
-}
-
-TEST(LevelRules, ARowPaysDoubleAlongTheChainUpToTheTopOfTheMoneyRange) {
-  constexpr int32_t Top = std::numeric_limits<int32_t>::max();
-  std::vector<int32_t> chains;
-  for (int32_t chain = -3; chain <= 80; ++chain) chains.push_back(chain);
-  for (int32_t chain : {127, 1000, Top - 1, Top}) chains.push_back(chain);
-  int32_t lastPayout = 0, lastMultiplier = 1;
-  for (int32_t chain : chains) {
-    const int32_t payout = RowPayout(chain), multiplier = ChainMultiplier(chain);
-    // While 100 << chain fits 32 bits it is paid exactly; from then on the top of the range.
-    const int64_t doubled = chain <= 0 ? 100 : chain < 32 ? int64_t{100} << chain : int64_t{Top} + 1;
-    EXPECT_EQ(payout, std::min<int64_t>(doubled, Top)) << chain;
-    if (doubled <= Top) {
-      EXPECT_EQ(multiplier, doubled / 100) << chain;
-    }
-    EXPECT_LE(int64_t{multiplier} * 100, payout) << "the shown multiplier never promises more, " << chain;
-    EXPECT_GE(payout, lastPayout) << chain;
-    EXPECT_GE(multiplier, lastMultiplier) << chain;
-    lastPayout = payout;
-    lastMultiplier = multiplier;
-  }
-}
-
-TEST_F(RunningStageTest, PendingMoneyOf12345IsPaidInSevenChunks) {
+TEST_F(RunningStageTest, PendingMoneyIsPaidToThePlayerChunkByChunk) {
   Play(1, {});
   std::vector<int32_t> paid;
   player->OnMoneyChange = [&](int32_t money) { paid.push_back(money); };
-  stage->PendingMoney = 12345;
+  stage->Round->PendingMoney = 12345;
   RunFor(1, 0.1);
   EXPECT_EQ(paid, (std::vector<int32_t>{10000, 11000, 12000, 12100, 12200, 12300, 12345}));
   // A damaged roster can hold any sum: it stays at the top instead of turning negative.
   player->SetMoney(std::numeric_limits<int32_t>::max() - 5);
-  stage->PendingMoney = 100;
+  stage->Round->PendingMoney = 100;
   RunFor(0.2, 0.1);
   EXPECT_EQ(player->Money(), std::numeric_limits<int32_t>::max());
 }
@@ -64,14 +30,14 @@ TEST_F(RunningStageTest, PendingMoneyOf12345IsPaidInSevenChunks) {
 TEST_F(RunningStageTest, PassingLevel46ShowsTheConstellationOnceTheMoneyIsPaid) {
   WriteLevel(47, {});
   Play(46, {{"01234.123401"}});
-  EXPECT_EQ(stage->DropTimer->Interval, time.Frequency() * 10);
-  stage->SetRowsCleared(19);
+  EXPECT_EQ(stage->Round->DropTimer->Interval, time.Frequency() * 10);
+  stage->Round->SetRowsCleared(19);
   player->SetClearCount(std::numeric_limits<int32_t>::max());
   Hold(9);
   MoveTo(17, 5);
   Click(mbLeft);
   RunFor(0.6);
-  EXPECT_TRUE(stage->LevelPassed);
+  EXPECT_TRUE(stage->Round->LevelPassed);
   EXPECT_EQ(player->Level(), 46) << "not before the money is paid";
   EXPECT_EQ(list->CurrentStage, stage);
   RunFor(0.5);
@@ -84,13 +50,13 @@ TEST_F(RunningStageTest, PassingLevel46ShowsTheConstellationOnceTheMoneyIsPaid) 
   EXPECT_FALSE(map->ShowConstellation);
   map->OnMouse(MouseDown, 0, mbLeft, 0, 0);
   EXPECT_EQ(list->CurrentStage, stage);
-  EXPECT_EQ(stage->RowsCleared, 0);
-  stage->LevelPassed = true;
+  EXPECT_EQ(stage->Round->RowsCleared, 0);
+  stage->Round->LevelPassed = true;
   RunFor(0.25);
   EXPECT_FALSE(map->ShowConstellation) << "level 47 does not complete the map";
   list->SetCurrentStage(stage);
   player->SetLevel(std::numeric_limits<int32_t>::max());
-  stage->LevelPassed = true;
+  stage->Round->LevelPassed = true;
   RunFor(0.25);
   EXPECT_EQ(player->Level(), std::numeric_limits<int32_t>::max()) << "the highest level does not wrap";
 }
@@ -104,7 +70,7 @@ TEST_F(RunningStageTest, MissingOrDamagedFilesAreNamedAndTheGameGoesOn) {
   Hold(9);
   MoveTo(8, 5);
   Click(mbLeft);
-  EXPECT_EQ(stage->Board->GetCell(8, 5), Red);
+  EXPECT_EQ(stage->Round->Board.GetCell(8, 5), Red);
 
   // The first cell draws from a cell that is not its neighbour; the layout is cut short.
   std::ostringstream flow;
@@ -117,8 +83,8 @@ TEST_F(RunningStageTest, MissingOrDamagedFilesAreNamedAndTheGameGoesOn) {
   ASSERT_EQ(levelErrors.size(), 1u);
   EXPECT_NE(levelErrors[0].find("neighbour"), std::string::npos) << levelErrors[0];
   EXPECT_NE(levelErrors[0].find("100 of 216"), std::string::npos) << levelErrors[0];
-  EXPECT_EQ(stage->Board->FilledCount, 100) << "the cells the short layout holds are used";
-  EXPECT_EQ(stage->StageParam->PassRows, 11);
+  EXPECT_EQ(stage->Round->Board.FilledCount, 100) << "the cells the short layout holds are used";
+  EXPECT_EQ(stage->Round->Param.PassRows, 11);
 
   // Parameters cut short after the chip count: what is there is still used.
   TLevelSetup setup;
@@ -131,7 +97,7 @@ TEST_F(RunningStageTest, MissingOrDamagedFilesAreNamedAndTheGameGoesOn) {
   list->SetCurrentStage(stage);
   ASSERT_EQ(levelErrors.size(), 1u);
   EXPECT_NE(levelErrors[0].find("dat/a02: holds 40 of 52"), std::string::npos) << levelErrors[0];
-  EXPECT_EQ(stage->StageParam->BreakgrdCnt, 3);
+  EXPECT_EQ(stage->Round->Param.BreakgrdCnt, 3);
 
   // Sounds that cannot be loaded are named, and the stage still plays without them.
   std::filesystem::remove(dir.File("wav/coin.wav"));
@@ -149,8 +115,8 @@ TEST_F(RunningStageTest, MissingOrDamagedFilesAreNamedAndTheGameGoesOn) {
   Hold(9);
   MoveTo(8, 5);
   Click(mbLeft);
-  EXPECT_EQ(stage->Board->GetCell(8, 5), Red);
-  stage->PendingMoney = 100;
+  EXPECT_EQ(stage->Round->Board.GetCell(8, 5), Red);
+  stage->Round->PendingMoney = 100;
   RunFor(0.2, 0.1);
   EXPECT_EQ(player->Money(), 100);
 }
@@ -168,9 +134,9 @@ TEST_F(RunningStageTest, ALevelSavedByThePlayerIsPlayedInsteadOfTheShippedOne) {
   player->SetLevel(3);
   list->SetCurrentStage(stage);
   EXPECT_TRUE(levelErrors.empty()) << "the flow still comes from the shipped file";
-  EXPECT_EQ(stage->Board->GetCell(17, 0), Red);
+  EXPECT_EQ(stage->Round->Board.GetCell(17, 0), Red);
   std::filesystem::remove(dir.File("player/" + layout));
   list->SetCurrentStage(stage);
-  EXPECT_EQ(stage->Board->GetCell(17, 0), Purple) << "without the player's copy the shipped level is back";
+  EXPECT_EQ(stage->Round->Board.GetCell(17, 0), Purple) << "without the player's copy the shipped level is back";
   SetProgramDir(dir.Path().string());
 }

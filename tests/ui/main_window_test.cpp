@@ -527,8 +527,8 @@ TEST_F(MainWindowTest, TheProgressBarIsPaintedEmptyOnceTheLevelIsLeft) {
   ASSERT_NE(running, nullptr);
   for (const char* leftFor : {"TGmStage_Start", "TGmStage_Clearup"}) {
     window.StageList()->SetCurrentStage(running);
-    running->StageParam->PassRows = 10;
-    running->RowsCleared = 6;
+    running->Round->Param.PassRows = 10;
+    running->Round->RowsCleared = 6;
     running->OnRowsCleared(6);
     QCoreApplication::processEvents();
     ASSERT_EQ(window.ProgressBox()->Fraction(), 0.6f);

@@ -40,3 +40,11 @@ std::string LoadLevelParamBytes(const std::string& path, const std::string& byte
 std::string LoadLayoutFile(const std::string& path, TGmCells& board);
 // The same for the bytes of a layout file that path names.
 std::string LoadLayoutBytes(const std::string& path, const std::string& bytes, TGmCells& board);
+
+// A player's level: the flow and parameters of its parameter file (with the countdown and the
+// rows to pass of the level number), the cells of its layout file. Problems, one line each.
+std::string LoadPlayerLevel(int32_t Level, TGmCells& board, TStageParam& param);
+// A level being edited, handed over as the bytes of its two files and named by name. A
+// countdown and rows to pass of at least 1 keep it playable.
+std::string LoadEditedLevel(const std::string& name, const std::string& levelBytes, const std::string& layoutBytes,
+                            TGmCells& board, TStageParam& param);

@@ -1,4 +1,4 @@
-#include "stages/hex_shapes.h"
+#include "play/hex_shapes.h"
 
 #include <array>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "stages/level_rules.h"
+#include "play/level_rules.h"
 
 #include <algorithm>
 #include <limits>
@@ -6,6 +6,8 @@
 
 #include "board/gm_cells.h"
 #include "board/stage_param.h"
+#include "frame/errors.h"
+#include "frame/paths.h"
 #include "frame/rounding.h"
 #include "frame/saturating.h"
 #include "frame/safe_file.h"
@@ -89,4 +91,25 @@ std::string LoadLayoutBytes(const std::string& path, const std::string& bytes, T
     return Problem(path, "holds " + std::to_string(bytes.size()) + " of " + std::to_string(BoardCellCount) +
                              " cells.");
   return {};
+}
+
+std::string LoadPlayerLevel(int32_t Level, TGmCells& board, TStageParam& param) {
+  std::string errors = LoadLevelParamFile(LevelPath(LevelParamFileName(LevelParamNumber(Level))), board, param);
+  param.AutoDropSec = AutoDropSecForLevel(Level);
+  param.PassRows = PassRowsForLevel(Level);
+  board.ClearCells();
+  AppendLine(errors, LoadLayoutFile(LevelPath(LayoutFileName(LayoutNumber(Level))), board));
+  return errors;
+}
+
+std::string LoadEditedLevel(const std::string& name, const std::string& levelBytes, const std::string& layoutBytes,
+                            TGmCells& board, TStageParam& param) {
+  std::string errors = LoadLevelParamBytes(name, levelBytes, board, param);
+  // A countdown of no time would drop a piece every frame, and a level of no rows would pass
+  // before it begins.
+  param.AutoDropSec = std::max(param.AutoDropSec, 1);
+  param.PassRows = std::max(param.PassRows, 1);
+  board.ClearCells();
+  AppendLine(errors, LoadLayoutBytes(name, layoutBytes, board));
+  return errors;
 }
