@@ -56,7 +56,7 @@ TEST_F(FramePaceTest, ALevelAtRestShowsFewFramesAndAMoveOfTheMouseShowsInTheNext
   Loop(25);
   const int before = screen.frames;
   RouteMouseMove(*list, 0, BoardLeft + 250, BoardTop + 300);
-  const TDSPElem* gem = stage->HexSet->Sprite(0);
+  const TDSPElem* gem = stage->HeldView->Set.Sprite(0);
   const int centreX = static_cast<int>(gem->X) + 18, centreY = static_cast<int>(gem->Y) + 18;
   EXPECT_NE(PixelARGB(screen.shown, centreX, centreY), GemColour) << "not there before the frame";
   const int64_t movedAt = time.Now();
