@@ -10,7 +10,7 @@
 #include <QPointF>
 #include <QString>
 
-#include "board/hexa_set.h"
+#include "stages/hexa_set.h"
 #include "display/dsp.h"
 #include "play/drop_forecast.h"
 

@@ -46,7 +46,7 @@ void TGmStage_Editor::Init() {
   Cursor->Visible = false;
   SelectionMark = std::make_unique<TDSPE_Flash>(dsp, 3, SelectionColor, interval);
   SelectionMark->Visible = false;
-  Grid = std::make_unique<THexaSet>(HexagonSize, BoardOrigin);
+  Grid = std::make_unique<THexGeometry>(HexagonSize, BoardOrigin);
   Info = std::make_unique<TDSPE_Text>(dsp, 10, QStringLiteral("arial"), 20, MakeARGB(255, 255, 255, 255),
                                       QStringLiteral("Editor"), 0, 400);
   Info->Visible = false;
@@ -137,6 +137,7 @@ void TGmStage_Editor::ClearSelectedSources() {
 
 void TGmStage_Editor::SetBrush(uint8_t Code) {
   Brush->ClearSet();
+  brushCode_ = Code;
   if (Code == CellEmpty) return;
   std::unique_ptr<TDSPElem> sprite(TDSPE_Static::CreateMasked(Owner->DSP.get(), BrushSpriteLayer,
                                                               GemPictureFile(Code, symbolsShown_),
@@ -150,10 +151,6 @@ void TGmStage_Editor::ChipBrush() {
   if (code != CellEmpty) SetBrush(IsPlainGem(code) ? code + ChipTier : CellEmpty);
 }
 
-uint8_t TGmStage_Editor::BrushCode() const {
-  const auto* sprite = dynamic_cast<const TDSPE_Static*>(Brush->Sprite(0));
-  return sprite ? CodeFromBitmapFile(sprite->FileName()) : CellEmpty;
-}
 
 void TGmStage_Editor::EditorMouse(uint8_t Kind, TShiftState, int32_t Button, float X, float Y) {
   int32_t row = 0, col = 0;

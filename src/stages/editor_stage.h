@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "board/gm_cells.h"
-#include "board/hexa_set.h"
+#include "stages/hexa_set.h"
 #include "board/stage_param.h"
 #include "display/line_effects.h"
 #include "display/picture_elements.h"
@@ -44,7 +44,7 @@ class TGmStage_Editor : public TGmStage {
   // A plain gem brush becomes its chip; any other brush is emptied.
   void ChipBrush();
   // The code a right click paints; 255 for an empty brush.
-  uint8_t BrushCode() const;
+  uint8_t BrushCode() const { return brushCode_; }
 
   // Reads the flow and the parameters. A file that does not exist is a new level: nothing
   // changes and nothing is written yet. Returns the problems of a damaged file ("" when none);
@@ -76,7 +76,7 @@ class TGmStage_Editor : public TGmStage {
 
   std::unique_ptr<TDSPE_Flash> Cursor;
   std::unique_ptr<TDSPE_Flash> SelectionMark;
-  std::unique_ptr<THexaSet> Grid;
+  std::unique_ptr<THexGeometry> Grid;
   std::unique_ptr<TDSPE_Text> Info;
   int32_t SelRow = -1;
   int32_t SelCol = -1;
@@ -100,6 +100,7 @@ class TGmStage_Editor : public TGmStage {
 
   // The gem pictures carry symbols, as in play.
   bool symbolsShown_ = false;
+  uint8_t brushCode_ = CellEmpty;  // the code the brush paints; the sprite only shows it
 };
 
 // The six parameter fields in their order: PassRows, AutoDropSec, BreakgrdCnt, LaserPower,

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "board/gm_cells.h"
-#include "board/hexa_set.h"
+#include "stages/hexa_set.h"
 #include "display/line_effects.h"
 #include "play/held_set.h"
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "board/gm_cells.h"
-#include "display/dsp.h"
 
 // One cell and the sources that feed it, in priority order.
 struct TFlowLink {
@@ -45,11 +44,3 @@ inline std::string Ints(std::initializer_list<int32_t> values) {
     for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((static_cast<uint32_t>(v) >> shift) & 0xFF);
   return bytes;
 }
-
-// A display element that draws nothing: enough to follow a hex set's sprites around.
-class TTestSprite : public TDSPElem {
- public:
-  explicit TTestSprite(TDSP* dsp) : TDSPElem(dsp, 10) {}
-  void Update(int64_t) override {}
-  void Draw() override {}
-};

@@ -1,13 +1,12 @@
-// Cell <-> pixel mapping, neighbour directions, and hex sets turning and moving their sprites.
+// Cell <-> pixel mapping, neighbour directions and turns.
 
-#include <memory>
 #include <set>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "board/hexa_set.h"
+#include "board/hex_geometry.h"
 #include "board_test_helpers.h"
 #include "frame/paths.h"
 #include "support/temp_dir.h"
@@ -16,9 +15,9 @@ namespace {
 using TCell = std::pair<int32_t, int32_t>;
 using TCells = std::vector<TCell>;
 
-const THexaSet Grid(18, TPointF{4, 0});
+const THexGeometry Grid(18, TPointF{4, 0});
 
-TCell CellAt(const THexaSet& grid, float x, float y) {
+TCell CellAt(const THexGeometry& grid, float x, float y) {
   TCell cell;
   grid.PixelToCell(x, y, cell.first, cell.second);
   return cell;
@@ -29,9 +28,9 @@ TCell Turned(int32_t pivotRow, int32_t pivotCol, TCell cell) {
   return cell;
 }
 
-TCells CellsOf(const THexaSet& set) {
-  TCells cells;
-  for (int32_t i = 0; i < set.Count(); ++i) cells.emplace_back(set.Elems.Items(i)->Row, set.Elems.Items(i)->Col);
+// Every cell of the shape turned once about (0, 0) by the geometry at that origin.
+TCells TurnedOnce(const THexGeometry& geometry, TCells cells) {
+  for (auto& [row, col] : cells) geometry.RotateCell(0, 0, row, col);
   return cells;
 }
 }  // namespace
@@ -47,7 +46,7 @@ TEST(Geometry, CellsMapToPixelsAndBack) {
     for (int32_t col = -1; col <= BoardCols; ++col)
       EXPECT_EQ(CellAt(Grid, Grid.CellToPixel(row, col).X + 6, Grid.CellToPixel(row, col).Y - 6), TCell(row, col));
   // Halves go to the even neighbour: rows 0.5 and 1.5, then columns -0.5 and 0.5.
-  const THexaSet zero(18, TPointF{0, 0});
+  const THexGeometry zero(18, TPointF{0, 0});
   EXPECT_EQ(CellAt(zero, 0, 13.5f).first, 0);
   EXPECT_EQ(CellAt(zero, 0, 40.5f).first, 2);
   EXPECT_EQ(CellAt(zero, 0, 27), TCell(1, 0));
@@ -84,49 +83,13 @@ TEST(Geometry, SixTurnsRestoreEveryShapeAtAnyOrigin) {
       {{0, 0}},                           {{0, 0}, {0, 1}, {-1, 2}, {-2, 1}, {-1, 0}}};
   for (TPointF origin : {TPointF{4, 0}, TPointF{123.25f, 87.5f}, TPointF{-50.5f, 300.75f}, TPointF{399.9f, 499.9f}})
     for (const TCells& shape : shapes) {
-      THexaSet set(18, origin);
-      for (auto [row, col] : shape) set.AddCell(row, col, nullptr);
+      const THexGeometry geometry(18, origin);
+      TCells cells = shape;
       for (int turn = 0; turn < 6; ++turn) {
-        set.Rotate(0, 0);
-        const TCells cells = CellsOf(set);
+        cells = TurnedOnce(geometry, cells);
         EXPECT_EQ(std::set<TCell>(cells.begin(), cells.end()).size(), shape.size());  // nothing folds
       }
-      EXPECT_EQ(CellsOf(set), shape) << origin.X << "," << origin.Y;
+      EXPECT_EQ(cells, shape) << origin.X << "," << origin.Y;
     }
-  THexaSet line(18, TPointF{200, 200});
-  for (auto [row, col] : shapes[0]) line.AddCell(row, col, nullptr);
-  line.Rotate(0, 0);
-  EXPECT_EQ(CellsOf(line), (TCells{{0, 0}, {1, -1}, {-1, 1}, {-2, 1}}));
-}
-
-TEST(HexaSet, SpritesFollowTheirCellsAndLeaveTheDisplayWithTheSet) {
-  TDSP dsp(nullptr, 400, 500, 0, 0, "", 1'000'000);
-  {
-    THexaSet set(18, TPointF{4, 0});
-    auto owned = std::make_unique<TTestSprite>(&dsp);
-    TTestSprite* sprite = owned.get();
-    ASSERT_TRUE(set.AddCell(0, 1, std::move(owned)));
-    EXPECT_FLOAT_EQ(sprite->X, Grid.CellToPixel(0, 1).X);
-    // A duplicate cell is refused and the caller keeps its sprite.
-    std::unique_ptr<TDSPElem> spare = std::make_unique<TTestSprite>(&dsp);
-    EXPECT_FALSE(set.AddCell(0, 1, std::move(spare)));
-    EXPECT_NE(spare, nullptr);
-    EXPECT_EQ(set.Count(), 1);
-
-    set.Rotate(0, 0);
-    EXPECT_FLOAT_EQ(sprite->Y, Grid.CellToPixel(-1, 1).Y);
-    sprite->X = 1;
-    set.SetOrigin(TPointF{4, 0});  // same origin: a caller's own move survives
-    EXPECT_FLOAT_EQ(sprite->X, 1);
-    set.SetOrigin(TPointF{10, 20});
-    EXPECT_FLOAT_EQ(sprite->X, set.CellToPixel(-1, 1).X);
-    set.SetVisible(false);
-    EXPECT_FALSE(sprite->Visible);
-
-    set.ClearSet();
-    EXPECT_EQ(set.Count(), 0);
-    EXPECT_EQ(dsp.Elems().size(), 1u);  // only the refused spare is left
-    set.AddCell(2, 2, std::make_unique<TTestSprite>(&dsp));
-  }
-  EXPECT_EQ(dsp.Elems().size(), 0u);
+  EXPECT_EQ(TurnedOnce(THexGeometry(18, TPointF{200, 200}), shapes[0]), (TCells{{0, 0}, {1, -1}, {-1, 1}, {-2, 1}}));
 }

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "board/gm_cells.h"
-#include "board/hexa_set.h"
+#include "board/hex_geometry.h"
 #include "board/stage_param.h"
 #include "content_test_support.h"
 #include "levels.h"
@@ -87,10 +87,10 @@ const int Shapes[9][4][2] = {
 // Whether the shape, held with its origin over some board cell, lands entirely on free cells,
 // using the game's own geometry for the held set and the board.
 bool ShapeFitsSomewhere(const TGmCells& board, const int (&shape)[4][2]) {
-  const THexaSet grid(18, TPointF{4, 0});
+  const THexGeometry grid(18, TPointF{4, 0});
   for (int row = 0; row < BoardRows; ++row)
     for (int col = 0; col < BoardCols; ++col) {
-      const THexaSet held(18, grid.CellToPixel(row, col));
+      const THexGeometry held(18, grid.CellToPixel(row, col));
       bool fits = true;
       for (const auto& cell : shape) {
         int32_t r = 0, c = 0;

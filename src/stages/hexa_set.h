@@ -1,7 +1,7 @@
 #pragma once
-// A hex set: hexagon cells moved and drawn as one (the held piece, the editor's brush, or the
-// board grid itself, used only for its geometry). Each cell has a sprite on the display surface
-// whose position is the cell's pixel reference point under the set's Origin and HexSize.
+// A hex set: hexagon cells moved and drawn as one (the held piece, the editor's brush). Each
+// cell has a sprite on the display surface whose position is the cell's pixel reference point
+// under the set's Origin and HexSize.
 //
 // Geometry (pointy-topped, odd rows shifted right by half a cell): the reference point of cell
 // (Row, Col) is Origin + ((2 Col + Row mod 2) * 0.8660254 * HexSize, Row * 1.5 * HexSize). A

@@ -1,4 +1,4 @@
-#include "board/hexa_set.h"
+#include "stages/hexa_set.h"
 
 
 THexaElem* THexaElemList::Add(int32_t Row, int32_t Col) {
