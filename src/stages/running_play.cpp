@@ -3,8 +3,9 @@
 
 #include <algorithm>
 
+#include "frame/asset_names.h"
+#include "frame/frame_pace.h"
 #include "frame/paths.h"
-#include "frame/rounding.h"
 #include "play/level_rules.h"
 #include "players/players.h"
 #include "stages/clearup_stage.h"
@@ -35,7 +36,7 @@ void TGmStage_Running::CreateTimersAndEvents() {
   };
   round.OnSparkle = [this](TGmPoint cell) {
     const TPointF p = FieldGeometry().CellToPixel(cell.Row, cell.Col);
-    new TDSPE_Startlight(Owner->DSP.get(), LayerEffects, GamePath("bmp/starlight.bmp"), QPointF(p.X, p.Y));
+    new TDSPE_Startlight(Owner->DSP.get(), LayerEffects, GamePath(Asset::Starlight), QPointF(p.X, p.Y));
   };
   round.OnPaid = [this](int32_t chunk) {
     if (TPlayer* player = ReportedPlayer()) player->SetMoney(GrownFigure(player->Money(), chunk));
@@ -56,23 +57,31 @@ void TGmStage_Running::ShowRowCleared(int32_t Payout) {
 void TGmStage_Running::Countdown(float Fraction) {
   if (RelaxedPace()) return;
   Preview.Ring->Remaining = 1 - Fraction;
-  // In the second half, a beat at every tenth: the sound once, the ring bright while it lasts.
-  const float percent = Fraction * 100;
-  const bool onBeat = RoundHalfEven(percent) % 10 == 0;
-  if (percent >= 50 && percent < 100 && onBeat && hurryArmed_) {
-    hurryArmed_ = false;
-    Restart(TPlaySound::HurryUp);
-    CountdownRing->Alpha = 80;
-  } else if (!onBeat || percent < 50) {
-    hurryArmed_ = true;
-    CountdownRing->Alpha = 30;
+  // A beat sounds once and keeps the ring bright while it lasts.
+  switch (hurry_.Follow(Fraction)) {
+    case THurry::Struck:
+      Restart(TPlaySound::HurryUp);
+      CountdownRing->Alpha = 80;
+      break;
+    case THurry::Calm: CountdownRing->Alpha = 30; break;
+    case THurry::Lit: break;
   }
-  CountdownRing->Percent = 100 - percent;
+  CountdownRing->Percent = 100 - Fraction * 100;
+}
+
+bool TGmStage_Running::WantsFullRate() const {
+  if (!Round || RelaxedPace()) return false;
+  const TTTimer& countdown = *Round->DropTimer;
+  if (!countdown.Enabled() || countdown.Interval <= 0) return false;
+  // Two slow frames, as a share of the countdown.
+  const double lead = 2.0 / SlowFrameRate * static_cast<double>(Owner->Clock->Frequency) /
+                      static_cast<double>(countdown.Interval);
+  return THurryBeat::Near(countdown.Fraction, lead);
 }
 
 void TGmStage_Running::ShowTimeout(TPointF P) {
   // Ends by itself. A set dropped by the edge would otherwise show only part of its stamp.
-  auto* stamp = new TDSPE_FlashBmp(Owner->DSP.get(), LayerTimeout, GamePath("bmp/Timeout.bmp"), P.X - 20, P.Y, 0,
+  auto* stamp = new TDSPE_FlashBmp(Owner->DSP.get(), LayerTimeout, GamePath(Asset::TimeoutStamp), P.X - 20, P.Y, 0,
                                    false, 2);
   const TDSP& field = *Owner->DSP;
   stamp->X = std::clamp(stamp->X, 0.0f, std::max(0.0f, float(field.Width() - stamp->Width())));

@@ -12,6 +12,7 @@
 #include "audio/mci_player.h"
 #include "display/picture_elements.h"
 #include "frame/events.h"
+#include "play/hurry_beat.h"
 #include "play/play_round.h"
 #include "stages/stage_list.h"
 #include "stages/board_view.h"
@@ -40,7 +41,7 @@ class TGmStage_Running : public TGmStage {
   void Idle(bool& done) override;
   // A trial from the editor is not the player's game: its seconds are not counted.
   bool Playing() const override { return playing_ && !trial_; }
-  // From a little before each hurry-up beat until it has passed (running_pace.cpp).
+  // From two slow frames before each hurry-up beat until it has passed.
   bool WantsFullRate() const override;
 
   TDXSElem& Sound(TPlaySound Which) const { return sounds_[Which]; }
@@ -127,7 +128,7 @@ class TGmStage_Running : public TGmStage {
   // Absent when its file could not be loaded.
   std::unique_ptr<TMCIPlayer> musicRunning_;
   std::unique_ptr<TMCIPlayer> musicFailed_;
-  bool hurryArmed_ = true;
+  THurryBeat hurry_;
   bool playing_ = false;
   std::unique_ptr<TTrialLevel> trial_;
   TPlayRecordKeeper record_;
