@@ -31,8 +31,7 @@ class TPictureShelf {
     return Drawable(ApplyMask(Get(picture), Get(mask)));
   }
   QImage Gem(int code) const {
-    return Masked(QString::asprintf("bmp/hexagon%2.2d.bmp", code).toStdString(),
-                  code < 10 ? Asset::PlainGemMask : Asset::ChipGemMask);
+    return Masked(Asset::GemPicture(code), code < 10 ? Asset::PlainGemMask : Asset::ChipGemMask);
   }
 
  private:
@@ -84,7 +83,7 @@ QImage HelpFlowPicture() {
 }
 
 QImage HelpBoxPicture(int kind) {
-  const QImage strip = KeyOut(Shelf().Get(QString::asprintf("bmp/PandorasBox%2.2d.bmp", kind).toStdString()), Black);
+  const QImage strip = KeyOut(Shelf().Get(Asset::BoxPicture(kind)), Black);
   const int frame = strip.width() / 6;
   return strip.copy(0, 0, frame, strip.height()).scaled(frame * 2, strip.height() * 2, Qt::IgnoreAspectRatio,
                                                         Qt::FastTransformation);

@@ -311,7 +311,7 @@ std::vector<TNamedPicture> FieldPictures() {
   // lower right.
   const double angles[6] = {180, 0, -60, 120, -120, 60};
   for (int d = 0; d < 6; ++d)
-    pictures.push_back({QString::asprintf("dat/c%2.2d", d + 2).toStdString(), FlowArrow(angles[d])});
+    pictures.push_back({Asset::FlowArrow(d), FlowArrow(angles[d])});
   pictures.push_back({Asset::EndMarker, EndMarker()});
   pictures.push_back({Asset::EditorEndMarker, EditorEndMarker()});
   pictures.push_back({Asset::RowFlash, RowFlash()});
@@ -325,9 +325,7 @@ std::vector<TNamedPicture> FieldPictures() {
   const TMaskedPicture chain = ChainNumbers();
   pictures.push_back({Asset::ChainDigits, chain.picture});
   pictures.push_back({Asset::ChainDigitsMask, chain.mask});
-  pictures.push_back({"bmp/PandorasBox00.bmp", PandorasBox(TBoxKind::ClearGems)});
-  pictures.push_back({"bmp/PandorasBox01.bmp", PandorasBox(TBoxKind::Breakground)});
-  pictures.push_back({"bmp/PandorasBox02.bmp", PandorasBox(TBoxKind::Laser)});
-  pictures.push_back({"bmp/PandorasBox-1.bmp", PandorasBox(TBoxKind::Empty)});
+  for (TBoxKind kind : {TBoxKind::ClearGems, TBoxKind::Breakground, TBoxKind::Laser, TBoxKind::Empty})
+    pictures.push_back({Asset::BoxPicture(kind == TBoxKind::Empty ? -1 : int(kind)), PandorasBox(kind)});
   return pictures;
 }

@@ -181,7 +181,6 @@ QImage WithSymbol(QImage gem, int colour, double r) {
   return gem;
 }
 
-QString TwoDigits(int n) { return QString::asprintf("%2.2d", n); }
 }  // namespace
 
 QColor GemBaseColor(int colour) {
@@ -193,16 +192,13 @@ QColor GemBaseColor(int colour) {
 std::vector<TNamedPicture> GemPictures() {
   std::vector<TNamedPicture> pictures;
   for (int colour = 0; colour < 5; ++colour)
-    pictures.push_back({"bmp/hexagon" + TwoDigits(colour).toStdString() + ".bmp", PlainGem(colour)});
-  for (int colour = 0; colour < 5; ++colour)
-    pictures.push_back({"bmp/hexagon" + TwoDigits(10 + colour).toStdString() + ".bmp", ChipGem(colour)});
+    pictures.push_back({Asset::GemPicture(colour), PlainGem(colour)});
+  for (int colour = 0; colour < 5; ++colour) pictures.push_back({Asset::GemPicture(10 + colour), ChipGem(colour)});
   // The second set, chosen in the options: each colour also carries its shape.
   for (int colour = 0; colour < 5; ++colour)
-    pictures.push_back({"bmp/symbols/hexagon" + TwoDigits(colour).toStdString() + ".bmp",
-                        WithSymbol(PlainGem(colour), colour, 8.0)});
+    pictures.push_back({Asset::GemPicture(colour, true), WithSymbol(PlainGem(colour), colour, 8.0)});
   for (int colour = 0; colour < 5; ++colour)
-    pictures.push_back({"bmp/symbols/hexagon" + TwoDigits(10 + colour).toStdString() + ".bmp",
-                        WithSymbol(ChipGem(colour), colour, 7.4)});
+    pictures.push_back({Asset::GemPicture(10 + colour, true), WithSymbol(ChipGem(colour), colour, 7.4)});
   QPainterPath plain, chip;
   plain.addPolygon(Hexagon(GemCentre, 18));
   plain.closeSubpath();

@@ -7,16 +7,12 @@
 
 std::string HexagonBitmapFile(uint8_t Code) {
   if (Code == CellEmpty) return {};
-  char name[32];
-  std::snprintf(name, sizeof name, "bmp/hexagon%2.2d.bmp", static_cast<int>(Code));
-  return GamePath(name);
+  return GamePath(Asset::GemPicture(Code));
 }
 
 std::string SymbolGemFile(uint8_t Code) {
   if (Code == CellEmpty) return {};
-  char name[40];
-  std::snprintf(name, sizeof name, "bmp/symbols/hexagon%2.2d.bmp", static_cast<int>(Code));
-  return GamePath(name);
+  return GamePath(Asset::GemPicture(Code, true));
 }
 
 std::string HexagonMaskFile(uint8_t Code) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "frame/asset_names.h"
 #include "frame/paths.h"
 
 THexDirection NeighbourDirection(const TGmPoint& From, const TGmPoint& To) {
@@ -24,7 +25,5 @@ THexDirection NeighbourDirection(const TGmPoint& From, const TGmPoint& To) {
 std::string ArrowFile(const TGmPoint& From, const TGmPoint& To) {
   const THexDirection direction = NeighbourDirection(From, To);
   if (direction == DirNone) return {};
-  char name[32];
-  std::snprintf(name, sizeof name, "dat/c%2.2d", static_cast<int>(direction) + 2);
-  return GamePath(name);
+  return GamePath(Asset::FlowArrow(static_cast<int>(direction)));
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The game files read by a fixed name, relative to the program directory. The game loads them by
 // these names and the content generator writes them by the same ones, so the two cannot drift
-// apart. Numbered families (gems, levels, flow arrows, boxes) are named by their functions in
-// board/ and stages/.
+// apart. The numbered families (gems, flow arrows, boxes) are named by the functions at the end;
+// level files by theirs in board/stage_param.h.
 
 #include <array>
+#include <cstdio>
+#include <string>
 
 namespace Asset {
 // The title and the level map.
@@ -75,4 +77,24 @@ inline constexpr std::array Fixed = {
     HighScoreBackground, DialogTile, SoundRotate, SoundDrop, SoundCannotDrop, SoundClearLine,
     SoundStart, SoundHurryUp, SoundBreakup, SoundLaser, SoundLaserBreakout, SoundBox, SoundBoom,
     SoundCoin, MusicTitle, MusicRunning, MusicFailed, MusicMap, MusicAbout};
+
+namespace Detail {
+inline std::string Numbered(const char* pattern, int number) {
+  char name[48];
+  std::snprintf(name, sizeof name, pattern, number);
+  return name;
+}
+}  // namespace Detail
+
+// A gem by its cell code, plain ("bmp/hexagon03.bmp") or with its colour's shape on it
+// ("bmp/symbols/hexagon03.bmp").
+inline std::string GemPicture(int code, bool withSymbol = false) {
+  return Detail::Numbered(withSymbol ? "bmp/symbols/hexagon%2.2d.bmp" : "bmp/hexagon%2.2d.bmp", code);
+}
+// The flow arrow for a direction 0..5: "dat/c02".."dat/c07".
+inline std::string FlowArrow(int direction) { return Detail::Numbered("dat/c%2.2d", direction + 2); }
+// A box's picture strip by its kind 0..2; the box of no kind (-1) is "bmp/PandorasBox-1.bmp".
+inline std::string BoxPicture(int kind) {
+  return Detail::Numbered(kind < 0 ? "bmp/PandorasBox%d.bmp" : "bmp/PandorasBox%2.2d.bmp", kind);
+}
 }  // namespace Asset

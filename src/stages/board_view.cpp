@@ -2,6 +2,7 @@
 
 #include "board/cell_codes.h"
 #include "board/hex_grid.h"
+#include "frame/asset_names.h"
 #include "frame/paths.h"
 #include "stages/gem_stamps.h"
 #include "stages/play_layers.h"
@@ -48,6 +49,6 @@ void TBoardView::DrawArrows(const TMoveMatrix& Flow) {
         const std::string arrow = ArrowFile(source, MakeGmPoint(row, col));
         if (!arrow.empty()) stamp(arrow, source);
       }
-  const std::string endMarker = GamePath("dat/c08");
+  const std::string endMarker = GamePath(Asset::EndMarker);
   for (const TGmPoint& end : Flow.EndCells()) stamp(endMarker, end);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "board/hex_geometry.h"
+#include "frame/asset_names.h"
 #include "frame/paths.h"
 #include "play/effect_clocks.h"
 #include "stages/play_layers.h"
@@ -15,9 +16,9 @@ constexpr float GunHalfHeight = 15;
 }  // namespace
 
 TLaserView::TLaserView(TDSP* dsp) : dsp_(dsp) {
-  GunLeft.reset(TDSPE_Static::CreateKeyed(dsp, LayerEffects, GamePath("bmp/lasergun0.bmp"), 0, 0, 1, 0));
+  GunLeft.reset(TDSPE_Static::CreateKeyed(dsp, LayerEffects, GamePath(Asset::LaserGunLeft), 0, 0, 1, 0));
   GunRight.reset(
-      TDSPE_Static::CreateKeyed(dsp, LayerEffects, GamePath("bmp/lasergun1.bmp"), dsp->Width() - 15, 0, 1, 0));
+      TDSPE_Static::CreateKeyed(dsp, LayerEffects, GamePath(Asset::LaserGunRight), dsp->Width() - 15, 0, 1, 0));
   GunLeft->Visible = GunRight->Visible = false;
   AimBeam = std::make_unique<TDSPE_Lightning>(dsp, LayerEffects, LaserColor, 15, 0, dsp->Width() - 15, 0, 1, 2, 1, 7,
                                               2, nullptr, false);

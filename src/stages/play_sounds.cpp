@@ -1,13 +1,15 @@
 #include "stages/play_sounds.h"
 
+#include "frame/asset_names.h"
 #include "frame/paths.h"
 #include "stages/stage_music.h"
 
 namespace {
 // In the order of TPlaySound.
-const char* const SoundFiles[] = {"wav/rotate.wav",  "wav/drop.wav",          "wav/CannotDrop.wav", "wav/clearline.wav",
-                                  "wav/luo.wav",     "wav/hurryup.wav",       "wav/breakup.wav",    "wav/laser.wav",
-                                  "wav/laserbreakout.wav", "wav/PBox.wav",    "wav/Boom.wav",       "wav/coin.wav"};
+const char* const SoundFiles[] = {Asset::SoundRotate,     Asset::SoundDrop,          Asset::SoundCannotDrop,
+                                  Asset::SoundClearLine,  Asset::SoundStart,         Asset::SoundHurryUp,
+                                  Asset::SoundBreakup,    Asset::SoundLaser,         Asset::SoundLaserBreakout,
+                                  Asset::SoundBox,        Asset::SoundBoom,          Asset::SoundCoin};
 }  // namespace
 
 std::string TPlaySounds::Load(TDXS* device) {

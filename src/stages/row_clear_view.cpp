@@ -3,13 +3,14 @@
 #include <string>
 
 #include "board/hex_geometry.h"
+#include "frame/asset_names.h"
 #include "frame/paths.h"
 #include "play/effect_clocks.h"
 #include "stages/play_layers.h"
 
 TRowClearView::TRowClearView(TDSP* dsp) : dsp_(dsp) {
-  ChainText.reset(TDSPE_String::CreateMasked(dsp, LayerChainText, GamePath("bmp/num.bmp"),
-                                             GamePath("bmp/nummask.bmp"), 0, 0, 25));
+  ChainText.reset(TDSPE_String::CreateMasked(dsp, LayerChainText, GamePath(Asset::ChainDigits),
+                                             GamePath(Asset::ChainDigitsMask), 0, 0, 25));
   ChainText->Visible = false;
 }
 
@@ -25,7 +26,7 @@ void TRowClearView::Show(int32_t Row, int32_t Multiplier) {
   ChainText->Y = p.Y;
   ChainText->Visible = true;
   // The flash fades in while the row clears; the round keeps the time.
-  flash_ = new TDSPE_FlashBmp(dsp_, LayerEffects, GamePath("dat/y01"), p.X + 2, p.Y + 1, Row, true, RowClearSeconds);
+  flash_ = new TDSPE_FlashBmp(dsp_, LayerEffects, GamePath(Asset::RowFlash), p.X + 2, p.Y + 1, Row, true, RowClearSeconds);
   flash_->OnFinish = [this](int32_t) { flash_ = nullptr; };
 }
 

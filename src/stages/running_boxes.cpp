@@ -6,19 +6,14 @@
 #include <cstdio>
 
 #include "board/cell_codes.h"
+#include "frame/asset_names.h"
 #include "frame/paths.h"
 #include "stages/running_stage.h"
 
 namespace {
 constexpr float CatchDistance = 50;
 
-std::string BoxPictureFile(TBoxKind kind) {
-  char name[48];
-  // The box of no kind has a picture of its own, named with its plain number ("PandorasBox-1").
-  const auto number = static_cast<int>(kind);
-  std::snprintf(name, sizeof name, number < 0 ? "bmp/PandorasBox%d.bmp" : "bmp/PandorasBox%2.2d.bmp", number);
-  return GamePath(name);
-}
+std::string BoxPictureFile(TBoxKind kind) { return GamePath(Asset::BoxPicture(static_cast<int>(kind))); }
 }  // namespace
 
 void TGmStage_Running::ConnectBoxEvents() {

@@ -4,6 +4,7 @@
 #include "stages/running_stage.h"
 
 #include "board/hex_grid.h"
+#include "frame/asset_names.h"
 #include "frame/paths.h"
 #include "stages/stage_music.h"
 #include "stages/start_stage.h"
@@ -20,8 +21,8 @@ void TGmStage_Running::Init() {
   // Sounds and music that cannot be loaded are raised as one error after everything else is
   // made: the stage can still be played, with them silent.
   std::string loadErrors = sounds_.Load(Owner->Sound.get());
-  musicRunning_ = LoadStageMusic("mp3/Running.mp3", loadErrors);
-  musicFailed_ = LoadStageMusic("mp3/failed.mp3", loadErrors);
+  musicRunning_ = LoadStageMusic(Asset::MusicRunning, loadErrors);
+  musicFailed_ = LoadStageMusic(Asset::MusicFailed, loadErrors);
   OnMouse = [this](uint8_t kind, TShiftState, int32_t button, float x, float y) { Mouse(kind, button, x, y); };
   RaiseLoadErrors(loadErrors);
 }
@@ -36,7 +37,7 @@ void TGmStage_Running::CreateElements() {
   Laser = std::make_unique<TLaserView>(dsp);
   RowClear = std::make_unique<TRowClearView>(dsp);
   GameOverPicture.reset(
-      TDSPE_Static::CreateMasked(dsp, LayerGameOver, GamePath("dat/x01"), GamePath("dat/x02"), 40, 200));
+      TDSPE_Static::CreateMasked(dsp, LayerGameOver, GamePath(Asset::GameOver), GamePath(Asset::GameOverMask), 40, 200));
   GameOverPicture->Visible = false;
   BoardView->LoadPictures(Owner->More.Symbols);
   Preview.Create(dsp);
