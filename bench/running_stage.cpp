@@ -54,7 +54,7 @@ struct RunningGame {
   void Hold(int32_t shape, int32_t row, int32_t col) {
     stage->Round->Hold(shape);
     const TPointF p = FieldGeometry().CellToPixel(row, col);
-    stage->OnMouse(MouseMove, 0, mbLeft, p.X, p.Y);
+    stage->OnMouse(MouseMove, mbLeft, p.X, p.Y);
   }
 
   TFakeTimeSource time;
@@ -86,7 +86,7 @@ void BM_DropClearingThreeRowChain(benchmark::State& state) {
     stage.Round->DestroyBoxes();
     game.Hold(9, 17, 5);
     state.ResumeTiming();
-    stage.OnMouse(MouseDown, 0, mbLeft, stage.MouseX, stage.MouseY);
+    stage.OnMouse(MouseDown, mbLeft, stage.MouseX, stage.MouseY);
     while (stage.Round->Busy()) game.Frame(0.5);
     benchmark::DoNotOptimize(stage.Round->RowsCleared);
   }
@@ -101,7 +101,7 @@ void BM_FrameDuringLaserWithFiveBoxes(benchmark::State& state) {
   while (stage.Boxes.size() < 5) stage.Round->SpawnBox(8);
   auto fire = [&] {
     stage.Round->StartLaser();
-    stage.OnMouse(MouseDown, 0, mbLeft, 0, 250);
+    stage.OnMouse(MouseDown, mbLeft, 0, 250);
   };
   fire();
   for (auto _ : state) {

@@ -96,11 +96,11 @@ void TGmStage_Clearup::Pause() { WithMusic(Music, &TMCIPlayer::Pause); }
 
 void TGmStage_Clearup::Resume() { WithMusic(Music, &TMCIPlayer::Resume); }
 
-void TGmStage_Clearup::MapMouse(uint8_t Kind, TShiftState, int32_t, float, float) {
+void TGmStage_Clearup::MapMouse(uint8_t Kind, int32_t, float, float) {
   if (Kind == MouseDown) Owner->SwitchTo<TGmStage_Running>();
 }
 
-void TGmStage_Clearup::ConstellationMouse(uint8_t Kind, TShiftState, int32_t, float, float) {
+void TGmStage_Clearup::ConstellationMouse(uint8_t Kind, int32_t, float, float) {
   if (Kind != MouseDown) return;
   ShowConstellation = false;
   // Leaving and entering again shows the map of the new round.
@@ -139,7 +139,7 @@ void TGmStage_Clearup::ShowCurrentPoint(int32_t Point) {
 
 template <typename Handler>
 void TGmStage_Clearup::SetClickHandler(Handler handler) {
-  OnMouse = [this, handler](uint8_t kind, TShiftState shift, int32_t button, float x, float y) {
-    (this->*handler)(kind, shift, button, x, y);
+  OnMouse = [this, handler](uint8_t kind, int32_t button, float x, float y) {
+    (this->*handler)(kind, button, x, y);
   };
 }

@@ -39,8 +39,8 @@ class TGmStage_Clearup : public TGmStage {
   void Pause() override;
   void Resume() override;
 
-  void MapMouse(uint8_t Kind, TShiftState Shift, int32_t Button, float X, float Y);
-  void ConstellationMouse(uint8_t Kind, TShiftState Shift, int32_t Button, float X, float Y);
+  void MapMouse(uint8_t Kind, int32_t Button, float X, float Y);
+  void ConstellationMouse(uint8_t Kind, int32_t Button, float X, float Y);
 
   // Absent when its file could not be loaded.
   std::unique_ptr<TMCIPlayer> Music;

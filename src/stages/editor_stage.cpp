@@ -57,8 +57,8 @@ void TGmStage_Editor::Init() {
   Board = std::make_unique<TGmCells>();
   FileName.clear();
   SelRow = SelCol = -1;
-  OnMouse = [this](uint8_t kind, TShiftState shift, int32_t button, float x, float y) {
-    EditorMouse(kind, shift, button, x, y);
+  OnMouse = [this](uint8_t kind, int32_t button, float x, float y) {
+    EditorMouse(kind, button, x, y);
   };
 }
 
@@ -152,7 +152,7 @@ void TGmStage_Editor::ChipBrush() {
 }
 
 
-void TGmStage_Editor::EditorMouse(uint8_t Kind, TShiftState, int32_t Button, float X, float Y) {
+void TGmStage_Editor::EditorMouse(uint8_t Kind, int32_t Button, float X, float Y) {
   int32_t row = 0, col = 0;
   Grid->PixelToCell(X, Y, row, col);
   const TPointF p = Grid->CellToPixel(row, col);

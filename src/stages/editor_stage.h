@@ -70,7 +70,7 @@ class TGmStage_Editor : public TGmStage {
   static std::string WritePathOf(const std::string& Name);
   static std::string ReadPathOf(const std::string& Name);
 
-  void EditorMouse(uint8_t Kind, TShiftState Shift, int32_t Button, float X, float Y);
+  void EditorMouse(uint8_t Kind, int32_t Button, float X, float Y);
 
   TMoveMatrix& MoveMatrix() { return Board->MoveMatrix; }
 

@@ -23,7 +23,7 @@ void TGmStage_Running::Init() {
   std::string loadErrors = sounds_.Load(Owner->Sound.get());
   musicRunning_ = LoadStageMusic(Asset::MusicRunning, loadErrors);
   musicFailed_ = LoadStageMusic(Asset::MusicFailed, loadErrors);
-  OnMouse = [this](uint8_t kind, TShiftState, int32_t button, float x, float y) { Mouse(kind, button, x, y); };
+  OnMouse = [this](uint8_t kind, int32_t button, float x, float y) { Mouse(kind, button, x, y); };
   RaiseLoadErrors(loadErrors);
 }
 

@@ -22,23 +22,11 @@
 
 class TGmStageList;
 
-// Shift-key and button state of a mouse event, as flags.
-enum TShiftFlag : uint16_t {
-  ssShift = 1 << 0,
-  ssAlt = 1 << 1,
-  ssCtrl = 1 << 2,
-  ssLeft = 1 << 3,
-  ssRight = 1 << 4,
-  ssMiddle = 1 << 5,
-  ssDouble = 1 << 6,
-};
-using TShiftState = uint16_t;
-
 enum TMouseKind : uint8_t { MouseMove = 0, MouseDown = 1 };
 enum TMouseButton : int32_t { mbLeft = 0, mbRight = 1, mbMiddle = 2 };
 
-// Kind, Shift, Button, X, Y in playing-field coordinates.
-using TStageMouseEvent = TEvent<uint8_t, TShiftState, int32_t, float, float>;
+// Kind, Button, X, Y in playing-field coordinates. The stages take no modifier keys.
+using TStageMouseEvent = TEvent<uint8_t, int32_t, float, float>;
 
 class TGmStage {
  public:

@@ -17,8 +17,8 @@ void TGmStage_Start::Init() {
   Title.reset(TDSPE_Static::CreateTinted(dsp, 99, Asset::Title, TitleColor));
   Title->Visible = false;
   Prompt = std::make_unique<TFadingPrompt>(dsp, 115, 437);
-  OnMouse = [this](uint8_t kind, TShiftState shift, int32_t button, float x, float y) {
-    ClickMouse(kind, shift, button, x, y);
+  OnMouse = [this](uint8_t kind, int32_t button, float x, float y) {
+    ClickMouse(kind, button, x, y);
   };
   RaiseLoadErrors(errors);
 }
@@ -44,6 +44,6 @@ void TGmStage_Start::Pause() { WithMusic(Music, &TMCIPlayer::Pause); }
 
 void TGmStage_Start::Resume() { WithMusic(Music, &TMCIPlayer::Resume); }
 
-void TGmStage_Start::ClickMouse(uint8_t Kind, TShiftState, int32_t, float, float) {
+void TGmStage_Start::ClickMouse(uint8_t Kind, int32_t, float, float) {
   if (Kind == MouseDown) Owner->SwitchTo<TGmStage_Clearup>();
 }

@@ -27,7 +27,7 @@ class TGmStage_Start : public TGmStage {
   void Pause() override;
   void Resume() override;
 
-  void ClickMouse(uint8_t Kind, TShiftState Shift, int32_t Button, float X, float Y);
+  void ClickMouse(uint8_t Kind, int32_t Button, float X, float Y);
 
   // Absent when its file could not be loaded.
   std::unique_ptr<TMCIPlayer> Music;

@@ -428,7 +428,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
 void TfrmMain::mouseMoveEvent(QMouseEvent* event) {
   if (stageList_) {
     const QPoint at = event->position().toPoint();
-    RouteMouseMove(*stageList_, ShiftOf(*event), at.x(), at.y());
+    RouteMouseMove(*stageList_, at.x(), at.y());
   }
   QWidget::mouseMoveEvent(event);
 }
@@ -442,7 +442,7 @@ void TfrmMain::mousePressEvent(QMouseEvent* event) {
   }
   if (stageList_) {
     const QPoint at = event->position().toPoint();
-    RouteMouseDown(*stageList_, ShiftOf(*event), ButtonOf(event->button()), at.x(), at.y());
+    RouteMouseDown(*stageList_, ButtonOf(event->button()), at.x(), at.y());
   }
   QWidget::mousePressEvent(event);
 }

@@ -12,11 +12,9 @@
 inline constexpr int BoardLeft = 220, BoardTop = 18, BoardRight = 620, BoardBottom = 518;
 
 // Moves are clamped into the board rectangle and always passed on.
-void RouteMouseMove(TGmStageList& stages, TShiftState shift, int x, int y);
+void RouteMouseMove(TGmStageList& stages, int x, int y);
 // Button-downs are passed on only inside the board rectangle. Releases are never passed on.
-void RouteMouseDown(TGmStageList& stages, TShiftState shift, int32_t button, int x, int y);
+void RouteMouseDown(TGmStageList& stages, int32_t button, int x, int y);
 
-// The keys and buttons held during a mouse event, as the stages take them.
-TShiftState ShiftOf(const QMouseEvent& event);
 // The button of a press; any other than right or middle counts as left.
 int32_t ButtonOf(Qt::MouseButton button);

@@ -64,7 +64,7 @@ TEST_F(RunningStageTest, WithThePreviewOffNothingIsShownAndTheSetFollowsThePoint
     Hold(9);
     const TPointF cell = FieldGeometry().CellToPixel(17, 5);
     // Nearer (17, 5) than any other cell, but not on it.
-    stage->OnMouse(MouseMove, 0, mbLeft, cell.X + 6, cell.Y - 5);
+    stage->OnMouse(MouseMove, mbLeft, cell.X + 6, cell.Y - 5);
     const TDSPElem& gem = *stage->HeldView->Set.Sprite(0);
     EXPECT_EQ(gem.X, preview ? cell.X : cell.X + 6) << preview;
     EXPECT_EQ(gem.Y, preview ? cell.Y : cell.Y - 5) << preview;
@@ -78,7 +78,7 @@ TEST_F(RunningStageTest, ThePreviewTurnedOnInAPauseSeatsTheSetAndShowsAtOnce) {
   Play(1, {{GapAt5}});
   Hold(9);
   const TPointF cell = FieldGeometry().CellToPixel(17, 5);
-  stage->OnMouse(MouseMove, 0, mbLeft, cell.X + 6, cell.Y - 5);
+  stage->OnMouse(MouseMove, mbLeft, cell.X + 6, cell.Y - 5);
   EXPECT_FALSE(stage->Preview.Rows->Visible);
   list->Pause();
   list->More.DropPreview = true;

@@ -40,9 +40,9 @@ class EditorStageTest : public ::testing::Test {
   }
 
   TPointF At(int32_t row, int32_t col) const { return editor->Grid->CellToPixel(row, col); }
-  void Point(int32_t row, int32_t col) { editor->OnMouse(MouseMove, 0, mbLeft, At(row, col).X, At(row, col).Y); }
+  void Point(int32_t row, int32_t col) { editor->OnMouse(MouseMove, mbLeft, At(row, col).X, At(row, col).Y); }
   void Click(int32_t button, int32_t row, int32_t col) {
-    editor->OnMouse(MouseDown, 0, button, At(row, col).X, At(row, col).Y);
+    editor->OnMouse(MouseDown, button, At(row, col).X, At(row, col).Y);
   }
   // The background pixel in the middle of the arrow drawn on a cell (and of its gem).
   uint32_t ArrowPixel(int32_t row, int32_t col) const {
@@ -79,7 +79,7 @@ TEST_F(EditorStageTest, InfoNamesThePointedCellItsSourceCountAndTheSelection) {
   EXPECT_EQ(Info(), "Row:3 Col:4 Len:2, SelRow:-1 SelCol:-1");
   // Beside the board (left of column 0, below row 17) the count is 0.
   for (TPointF beside : {TPointF{-18, 100}, TPointF{200, 482}}) {
-    editor->OnMouse(MouseMove, 0, mbLeft, beside.X, beside.Y);
+    editor->OnMouse(MouseMove, mbLeft, beside.X, beside.Y);
     int32_t row = 0, col = 0;
     editor->Grid->PixelToCell(beside, row, col);
     ASSERT_FALSE(IsOnBoard(row, col));

@@ -41,7 +41,7 @@ class FramePaceTest : public RunningStageTest {
 
 TEST_F(FramePaceTest, ALevelAtRestShowsFewFramesAndAMoveOfTheMouseShowsInTheNextFrame) {
   Play(1, {{std::string(12, '.')}});
-  RouteMouseMove(*list, 0, BoardLeft + 100, BoardTop + 100);
+  RouteMouseMove(*list, BoardLeft + 100, BoardTop + 100);
   Loop(1000);
 
   // At rest: the countdown ring runs down and the outlines pulse, nothing else.
@@ -55,7 +55,7 @@ TEST_F(FramePaceTest, ALevelAtRestShowsFewFramesAndAMoveOfTheMouseShowsInTheNext
   // A move halfway between two resting frames.
   Loop(25);
   const int before = screen.frames;
-  RouteMouseMove(*list, 0, BoardLeft + 250, BoardTop + 300);
+  RouteMouseMove(*list, BoardLeft + 250, BoardTop + 300);
   const TDSPElem* gem = stage->HeldView->Set.Sprite(0);
   const int centreX = static_cast<int>(gem->X) + 18, centreY = static_cast<int>(gem->Y) + 18;
   EXPECT_NE(PixelARGB(screen.shown, centreX, centreY), GemColour) << "not there before the frame";
@@ -70,7 +70,7 @@ TEST_F(FramePaceTest, ALevelAtRestShowsFewFramesAndAMoveOfTheMouseShowsInTheNext
 // loop rests in between.
 TEST_F(FramePaceTest, RestingFramesMissNoHurryUpBeat) {
   Play(1, {{std::string(12, '.')}});
-  RouteMouseMove(*list, 0, BoardLeft + 100, BoardTop + 100);
+  RouteMouseMove(*list, BoardLeft + 100, BoardTop + 100);
   int beats = 0;
   bool bright = false;
   const int runs = Loop(19950, [&] {

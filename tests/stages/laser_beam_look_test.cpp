@@ -44,7 +44,7 @@ TEST_F(RunningStageTest, TheAimingBeamStandsOutOverEmptyCellsAsOverGems) {
     const std::pair<int32_t, double*> rows[] = {{EmptyRow, &worstEmpty}, {GemRow, &worstGems}};
     for (const auto& [row, worst] : rows) {
       const float y = FieldGeometry().CellToPixel(row, 0).Y + 18;
-      stage->OnMouse(MouseMove, 0, mbLeft, 200, y);
+      stage->OnMouse(MouseMove, mbLeft, 200, y);
       stage->Laser->AimBeam->Visible = false;
       RunFor(0.05);
       const QImage without = list->DSP->BackBuffer().convertToFormat(QImage::Format_RGB32);

@@ -45,9 +45,9 @@ TEST_F(RunningBoxTest, TheLaserIsAimedAndFiredWithThePointer) {
   EXPECT_TRUE(stage->Laser->AimBeam->Visible);
   EXPECT_FALSE(stage->HeldView->Set.Visible);
   // A beam through the upper part of row 16 takes rows 15 and 16.
-  stage->OnMouse(MouseMove, 0, mbLeft, 0, 15 * 27 + 23.5f);
+  stage->OnMouse(MouseMove, mbLeft, 0, 15 * 27 + 23.5f);
   EXPECT_EQ(stage->Laser->GunLeft->Y, 15 * 27 + 23.5f - 15);
-  stage->OnMouse(MouseDown, 0, mbLeft, 0, 15 * 27 + 23.5f);
+  stage->OnMouse(MouseDown, mbLeft, 0, 15 * 27 + 23.5f);
   EXPECT_EQ(RowText(15) + RowText(16), Empty + Empty);
   EXPECT_FALSE(stage->Laser->AimBeam->Visible);
   RunFor(1.5);
@@ -57,7 +57,7 @@ TEST_F(RunningBoxTest, TheLaserIsAimedAndFiredWithThePointer) {
 
   Play(2, {FullOfChips});
   stage->Round->StartLaser();
-  stage->OnMouse(MouseDown, 0, mbLeft, 0, 0);
+  stage->OnMouse(MouseDown, mbLeft, 0, 0);
   EXPECT_EQ(stage->Round->Board.FilledCount, BoardCellCount - BoardCols) << "at the top edge only row 0 is inside";
   EXPECT_EQ(RowText(0), Empty);
 }
@@ -77,7 +77,7 @@ TEST_F(RunningBoxTest, LeavingWhileAimingOrFiringLeavesNoBoxNoLaserAndNoLateRefi
   EXPECT_EQ(stage->Round->Board.GetCell(8, 5), Red) << "the next level starts holding";
 
   stage->Round->StartLaser();
-  stage->OnMouse(MouseDown, 0, mbLeft, 0, 200);
+  stage->OnMouse(MouseDown, mbLeft, 0, 200);
   stage->Leave();
   EXPECT_EQ(ElemsOf<TDSPE_Lightning>().size(), 1u) << "the bolt is gone";
   RunFor(1.5);

@@ -113,7 +113,7 @@ void RunningStageTest::RunFor(double seconds, double step) {
 
 void RunningStageTest::MoveTo(int32_t row, int32_t col) {
   const TPointF p = FieldGeometry().CellToPixel(row, col);
-  stage->OnMouse(MouseMove, 0, mbLeft, p.X, p.Y);
+  stage->OnMouse(MouseMove, mbLeft, p.X, p.Y);
 }
 
 void RunningStageTest::Hold(int32_t shape) {

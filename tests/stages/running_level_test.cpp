@@ -46,9 +46,9 @@ TEST_F(RunningStageTest, PassingLevel46ShowsTheConstellationOnceTheMoneyIsPaid) 
   EXPECT_TRUE(map->Constellation->Visible);
   EXPECT_EQ(player->ClearCount(), std::numeric_limits<int32_t>::max()) << "a damaged count does not wrap";
   // The constellation's click shows the new round; the map's click plays level 47.
-  map->OnMouse(MouseDown, 0, mbLeft, 0, 0);
+  map->OnMouse(MouseDown, mbLeft, 0, 0);
   EXPECT_FALSE(map->ShowConstellation);
-  map->OnMouse(MouseDown, 0, mbLeft, 0, 0);
+  map->OnMouse(MouseDown, mbLeft, 0, 0);
   EXPECT_EQ(list->CurrentStage, stage);
   EXPECT_EQ(stage->Round->RowsCleared, 0);
   stage->Round->LevelPassed = true;

@@ -68,7 +68,7 @@ class RecordedGame : public RunningStageTest {
     for (double t = 0; t < seconds - 1e-9; t += step) Frame(step);
   }
   void Pointer(float x, float y) {
-    list->CurrentStage->OnMouse(MouseMove, 0, mbLeft, x, y);
+    list->CurrentStage->OnMouse(MouseMove, mbLeft, x, y);
     Frame(1.0 / 60);
   }
   void PointAt(int32_t row, int32_t col) {
@@ -76,7 +76,7 @@ class RecordedGame : public RunningStageTest {
     Pointer(static_cast<float>(p.x()), static_cast<float>(p.y()));
   }
   void Press(int32_t button, float x, float y) {
-    list->CurrentStage->OnMouse(MouseDown, 0, button, x, y);
+    list->CurrentStage->OnMouse(MouseDown, button, x, y);
     Frame(1.0 / 60);
   }
   void Checkpoint(const char* label) {

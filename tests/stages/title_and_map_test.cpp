@@ -61,7 +61,7 @@ class TitleAndMapTest : public ::testing::Test {
       list->CurrentStage->Idle(done);
     }
   }
-  void Click() { list->CurrentStage->OnMouse(MouseDown, 0, mbRight, 50, 50); }
+  void Click() { list->CurrentStage->OnMouse(MouseDown, mbRight, 50, 50); }
   void ShowMap(int32_t level) {
     player->SetLevel(level);
     list->SetCurrentStage(map);
@@ -106,7 +106,7 @@ TEST_F(TitleAndMapTest, TheTitleShowsItsPicturesAndAClickAtOnceGoesToTheMap) {
   list->SetCurrentStage(title);
   EXPECT_TRUE(title->Backdrop->Visible && title->Title->Visible);
   EXPECT_EQ(list->NextHexSet, -1) << "no next shape beside the title";
-  title->OnMouse(MouseMove, 0, mbLeft, 10, 10);
+  title->OnMouse(MouseMove, mbLeft, 10, 10);
   EXPECT_EQ(list->CurrentStage, title) << "a move does nothing";
   RunFor(0.2);
   ASSERT_EQ(FlashingPrompts(), 1);

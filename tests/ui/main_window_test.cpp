@@ -30,13 +30,13 @@
 
 namespace {
 
-using TMouseCall = std::tuple<uint8_t, TShiftState, int32_t, float, float>;
+using TMouseCall = std::tuple<uint8_t, int32_t, float, float>;
 
 class TMouseStage : public TGmStage {
  public:
   explicit TMouseStage(TGmStageList* owner) : TGmStage(owner) {
-    OnMouse = [this](uint8_t kind, TShiftState shift, int32_t button, float x, float y) {
-      calls.emplace_back(kind, shift, button, x, y);
+    OnMouse = [this](uint8_t kind, int32_t button, float x, float y) {
+      calls.emplace_back(kind, button, x, y);
     };
   }
   std::string ClassName() const override { return "TMouseStage"; }
@@ -57,34 +57,34 @@ class MouseRoutingTest : public ::testing::Test {
 };
 
 TEST_F(MouseRoutingTest, NothingHappensWithoutACurrentStageOrHandler) {
-  RouteMouseMove(list, 0, 300, 300);
-  RouteMouseDown(list, 0, mbLeft, 300, 300);
+  RouteMouseMove(list, 300, 300);
+  RouteMouseDown(list, mbLeft, 300, 300);
   list.SetCurrentStage(stage);
   stage->OnMouse = nullptr;
-  RouteMouseDown(list, 0, mbLeft, 300, 300);
+  RouteMouseDown(list, mbLeft, 300, 300);
   EXPECT_TRUE(stage->calls.empty());
 }
 
 TEST_F(MouseRoutingTest, MovesAreClampedToTheBoardAndShiftedByHalfASprite) {
   list.SetCurrentStage(stage);
-  RouteMouseMove(list, ssShift, 300, 100);
-  RouteMouseMove(list, 0, 10, 900);
-  RouteMouseMove(list, 0, 700, 0);
+  RouteMouseMove(list, 300, 100);
+  RouteMouseMove(list, 10, 900);
+  RouteMouseMove(list, 700, 0);
   ASSERT_EQ(stage->calls.size(), 3u);
-  EXPECT_EQ(stage->calls[0], TMouseCall(MouseMove, ssShift, mbLeft, 62.0f, 64.0f));
-  EXPECT_EQ(stage->calls[1], TMouseCall(MouseMove, 0, mbLeft, -18.0f, 482.0f));
-  EXPECT_EQ(stage->calls[2], TMouseCall(MouseMove, 0, mbLeft, 382.0f, -18.0f));
+  EXPECT_EQ(stage->calls[0], TMouseCall(MouseMove, mbLeft, 62.0f, 64.0f));
+  EXPECT_EQ(stage->calls[1], TMouseCall(MouseMove, mbLeft, -18.0f, 482.0f));
+  EXPECT_EQ(stage->calls[2], TMouseCall(MouseMove, mbLeft, 382.0f, -18.0f));
 }
 
 TEST_F(MouseRoutingTest, ButtonDownsCountOnlyInsideTheBoardIncludingItsEdges) {
   list.SetCurrentStage(stage);
-  RouteMouseDown(list, 0, mbRight, 220, 18);
-  RouteMouseDown(list, 0, mbLeft, 620, 518);
-  RouteMouseDown(list, 0, mbLeft, 219, 100);
-  RouteMouseDown(list, 0, mbLeft, 300, 519);
+  RouteMouseDown(list, mbRight, 220, 18);
+  RouteMouseDown(list, mbLeft, 620, 518);
+  RouteMouseDown(list, mbLeft, 219, 100);
+  RouteMouseDown(list, mbLeft, 300, 519);
   ASSERT_EQ(stage->calls.size(), 2u);
-  EXPECT_EQ(stage->calls[0], TMouseCall(MouseDown, 0, mbRight, -18.0f, -18.0f));
-  EXPECT_EQ(stage->calls[1], TMouseCall(MouseDown, 0, mbLeft, 382.0f, 482.0f));
+  EXPECT_EQ(stage->calls[0], TMouseCall(MouseDown, mbRight, -18.0f, -18.0f));
+  EXPECT_EQ(stage->calls[1], TMouseCall(MouseDown, mbLeft, 382.0f, 482.0f));
 }
 
 TEST(ErrorDisplay, AnEscapingExceptionIsShownAndTheProgramGoesOn) {
@@ -205,9 +205,9 @@ TEST_F(MainWindowTest, RealMouseEventsOverTheBoardReachTheCurrentStage) {
   for (const auto& call : stage->calls)
     if (std::get<0>(call) == MouseDown) downs.push_back(call);
   ASSERT_EQ(downs.size(), 1u) << "one press inside the board; the release and the outside press are not passed on";
-  EXPECT_EQ(std::get<2>(downs[0]), mbRight);
-  EXPECT_EQ(std::get<3>(downs[0]), 162.0f);
-  EXPECT_EQ(std::get<4>(downs[0]), 264.0f);
+  EXPECT_EQ(std::get<1>(downs[0]), mbRight);
+  EXPECT_EQ(std::get<2>(downs[0]), 162.0f);
+  EXPECT_EQ(std::get<3>(downs[0]), 264.0f);
 }
 
 TEST_F(MainWindowTest, TheRosterIsLoadedAtStartAndSavedWithTheSettingsAtClose) {
@@ -289,7 +289,7 @@ TEST_F(MainWindowTest, PlayIsSavedWhenAMessageOpensAndEveryThirtySecondsWithoutC
     ASSERT_TRUE(found.LoadFromFile(GamePath(RosterFileName)));
     EXPECT_EQ(found.Count(), 1) << "the player was saved when the message opened";
     // The held set over the middle of the board, where the countdown drops it.
-    RouteMouseMove(*window.StageList(), 0, 420, 270);
+    RouteMouseMove(*window.StageList(), 420, 270);
     for (int frame = 0; frame < 45 * 20; ++frame) {
       time.AdvanceSeconds(0.05);
       window.StageList()->IdleLoop().RunFrame();

@@ -55,7 +55,7 @@ using TMouseCall = std::tuple<uint8_t, int32_t, float, float>;
 class TPointerStage : public TGmStage {
  public:
   explicit TPointerStage(TGmStageList* owner) : TGmStage(owner) {
-    OnMouse = [this](uint8_t kind, TShiftState, int32_t button, float x, float y) {
+    OnMouse = [this](uint8_t kind, int32_t button, float x, float y) {
       calls.emplace_back(kind, button, x, y);
     };
   }
