@@ -1,6 +1,5 @@
 #include "board/cell_codes.h"
 
-#include <cstdio>
 
 #include "frame/asset_names.h"
 #include "frame/paths.h"

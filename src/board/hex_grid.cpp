@@ -1,6 +1,5 @@
 #include "board/hex_grid.h"
 
-#include <cstdio>
 
 #include "frame/asset_names.h"
 #include "frame/paths.h"

@@ -10,9 +10,9 @@
 #include <QPointF>
 #include <QString>
 
-#include "stages/hexa_set.h"
 #include "display/dsp.h"
 #include "play/drop_forecast.h"
+#include "stages/hexa_set.h"
 
 // "+$300 x1": the payout and the first row's multiplier.
 QString ForecastCaption(const TDropForecast& forecast);

@@ -151,7 +151,6 @@ void TGmStage_Editor::ChipBrush() {
   if (code != CellEmpty) SetBrush(IsPlainGem(code) ? code + ChipTier : CellEmpty);
 }
 
-
 void TGmStage_Editor::EditorMouse(uint8_t Kind, int32_t Button, float X, float Y) {
   int32_t row = 0, col = 0;
   Grid->PixelToCell(X, Y, row, col);

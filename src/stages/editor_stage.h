@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "board/gm_cells.h"
-#include "stages/hexa_set.h"
 #include "board/stage_param.h"
 #include "display/line_effects.h"
 #include "display/picture_elements.h"
+#include "stages/hexa_set.h"
 #include "stages/stage_list.h"
 
 class TGmStage_Editor : public TGmStage {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "board/gm_cells.h"
-#include "stages/hexa_set.h"
 #include "display/line_effects.h"
 #include "play/held_set.h"
+#include "stages/hexa_set.h"
 
 class THeldSetView {
  public:
