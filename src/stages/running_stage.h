@@ -107,7 +107,9 @@ class TGmStage_Running : public TGmStage {
   void ShowRowCleared(int32_t Payout);
   void ShowTimeout(TPointF P);
   void Countdown(float Fraction);
-  void ReleaseBox(const TBox& Box, int32_t Row);
+  void ReleaseBox(TBox& Box, int32_t Row);
+  // The box's picture on the field, where the round has it.
+  void ShowBox(const TBox& Box);
   void BoxMoved(TDSPE_Bounce* Box, bool HitEdge);
   void ShowBlast(const std::vector<THeldGem>& Cells);
   void ShowGameOver();
