@@ -26,6 +26,8 @@
 #include "play/effect_clocks.h"
 #include "play/held_set.h"
 
+struct TRoundState;
+
 enum class TPlayMode : uint8_t { Holding, Clearing, Aiming, Firing, Lost };
 
 // What a Pandora's box does when caught; its number is the level's weight order.
@@ -104,6 +106,11 @@ class TPlayRound {
   // Called after every frame shown, with the clock's reading.
   void AfterFrame(int64_t now);
   void SetRowsCleared(int32_t rows);
+  // The round as values (play/round_state.h), and play going on from them on the same level,
+  // loaded (instead of Begin): the timers from where they were, a clear or a shot from its
+  // start, and the view told the next shape, the held set, the rows and the mode.
+  TRoundState State() const;
+  void Restore(const TRoundState& state);
 
   // ---- The held set ----
   void MoveTo(const TGmPoint& anchor) { Held.Anchor = anchor; }
