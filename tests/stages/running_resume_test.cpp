@@ -97,6 +97,23 @@ TEST_F(RunningResumeTest, AResumedLevelGoesOnAsSavedAfterAClickAndCountsNothingT
       << "two rows of 100 each, level 3 reached, one game";
 }
 
+TEST_F(RunningResumeTest, TheFirstFrameAfterTheClickIsTheLastFrameBeforeTheQuit) {
+  WriteGeneratedPictures();
+  Play(1, TwoToPass);
+  DropRedAtTheGap();
+  RunFor(1.5);
+  // The held set off the field: a new set's outline fades in afresh after the resume.
+  stage->OnMouse(MouseMove, 0, mbLeft, -300, -300);
+  RunFor(0, 0);
+  const QImage before = list->DSP->BackBuffer().copy();
+  ASSERT_EQ(stage->KeepRound(), "");
+  list->SetCurrentStage(title);
+  list->SetCurrentStage(stage);
+  Click(mbLeft);
+  RunFor(0, 0);
+  EXPECT_TRUE(list->DSP->BackBuffer() == before) << "the board, the countdown and all else as they were";
+}
+
 TEST_F(RunningResumeTest, ARoundThatCannotBeUsedIsSetAsideWithOneMessageAndTheLevelStartsAfresh) {
   struct Case {
     const char* what;
