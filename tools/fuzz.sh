@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 harnesses=("$@")
-[ ${#harnesses[@]} -gt 0 ] || harnesses=(settings roster records options level_param board_layout wave mp3 picture)
+[ ${#harnesses[@]} -gt 0 ] || harnesses=(settings roster records round options level_param board_layout wave mp3 picture)
 
 build=build/fuzz
 launcher=()
@@ -31,7 +31,7 @@ mkdir -p "$findings"
 
 # Seeds: the game's own files for each reader; hand-made ones for the player's files.
 make_seeds() {
-  rm -rf "$seeds" && mkdir -p "$seeds"/{settings,roster,records,options,level_param,board_layout,wave,mp3,picture}
+  rm -rf "$seeds" && mkdir -p "$seeds"/{settings,roster,records,round,options,level_param,board_layout,wave,mp3,picture}
   printf '\350\003\000\000\000\000\000\000\001' >"$seeds/settings/defaults"
   printf '\000\000\000\000\060\370\377\377\000' >"$seeds/settings/quiet"
   : >"$seeds/settings/empty"
@@ -40,6 +40,7 @@ make_seeds() {
     >"$seeds/roster/one-player"
   printf 'brillor-records 1\nn416e6e 1 2 0 30 3 400 95\nn 0 0 0 0 0 0 0\n' >"$seeds/records/two-players"
   printf '\357\273\277brillor-records 1\r\nn426f62 4 5 1 6 2 700 1200\r\n' >"$seeds/records/bom-crlf"
+  cp fuzz/round_seed.txt "$seeds/round/"
   printf 'symbols=1\nrelaxed=0\npreview=1\nrecords=1\nscale=150\n' >"$seeds/options/all"
   cp "$game"/dat/a?? "$seeds/level_param/"
   for layout in "$game"/dat/d??; do

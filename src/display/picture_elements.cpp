@@ -9,7 +9,6 @@
 #include <QTransform>
 
 #include "frame/frame_pace.h"
-#include "frame/random.h"
 #include "frame/rounding.h"
 
 namespace {
@@ -30,8 +29,6 @@ float ClampDuration(float seconds) {
   constexpr float kShortest = 0.01f;
   return std::isnan(seconds) || seconds <= kShortest ? kShortest : seconds;
 }
-
-int32_t RandomDirection() { return Random(2) == 0 ? -1 : 1; }
 
 QImage TransparentImage(int width, int height) {
   QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
@@ -262,10 +259,15 @@ bool TDSPE_Animation::SlowChange(const TDSPLook& before, const TDSPLook& now) co
 
 TDSPE_Bounce::TDSPE_Bounce(TDSP* dsp, int32_t layer, const std::string& fileName, float x, float y,
                            int32_t frames, int64_t interval, float speed)
-    : TDSPE_Animation(dsp, layer, fileName, x, y, frames, interval),
-      dirX_(RandomDirection()),
-      dirY_(RandomDirection()),
-      speed_(speed) {}
+    : TDSPE_Animation(dsp, layer, fileName, x, y, frames, interval) {
+  motion_.DirX = TBounceMotion::RandomDirection();
+  motion_.DirY = TBounceMotion::RandomDirection();
+  motion_.Speed = speed;
+}
+
+TDSPE_Bounce::TDSPE_Bounce(TDSP* dsp, int32_t layer, const std::string& fileName, int32_t frames,
+                           int64_t interval, const TBounceMotion& motion)
+    : TDSPE_Animation(dsp, layer, fileName, motion.X, motion.Y, frames, interval), motion_(motion) {}
 
 void TDSPE_Bounce::Update(int64_t now) {
   if (!Visible || paused_) return;
@@ -274,33 +276,26 @@ void TDSPE_Bounce::Update(int64_t now) {
   StepFrame(now);
 }
 
+float TDSPE_Bounce::Rightmost() const { return static_cast<float>(DSP->Width() - FrameWidth()); }
+
+float TDSPE_Bounce::Lowest() const { return static_cast<float>(DSP->Height() - Height()); }
+
 bool TDSPE_Bounce::Move(double seconds) {
-  const float distance = static_cast<float>(seconds * speed_);
   const float oldX = X;
   const float oldY = Y;
-  X += static_cast<float>(dirX_) * distance;
-  Y += static_cast<float>(dirY_) * distance;
-  const bool hitEdge = BounceOffWalls();
+  const bool hitEdge = Advance(seconds);
   if ((X == oldX && Y == oldY) || !OnMove) return true;
   const std::weak_ptr<char> alive = life_;
   OnMove(this, hitEdge);
   return !alive.expired();
 }
 
-bool TDSPE_Bounce::BounceOffWalls() {
-  bool hit = false;
-  const auto rightmost = static_cast<float>(DSP->Width() - FrameWidth());
-  if (X < 0 || X > rightmost) {
-    dirX_ = -dirX_;
-    X = X < 0 ? 0 : rightmost;
-    hit = true;
-  }
-  const auto lowest = static_cast<float>(DSP->Height() - Height());
-  if (Y < 0 || Y > lowest) {
-    dirY_ = -dirY_;
-    Y = Y < 0 ? 0 : lowest;
-    hit = true;
-  }
+bool TDSPE_Bounce::Advance(double seconds) {
+  motion_.X = X;
+  motion_.Y = Y;
+  const bool hit = motion_.Move(seconds, Rightmost(), Lowest());
+  X = motion_.X;
+  Y = motion_.Y;
   return hit;
 }
 

@@ -21,6 +21,7 @@
 #include "display/dsp.h"
 #include "display/element_time.h"
 #include "display/picture.h"
+#include "frame/bounce_motion.h"
 #include "frame/events.h"
 
 // A still picture with its top-left corner at (X, Y).
@@ -190,8 +191,12 @@ class TDSPE_Animation : public TDSPE_Static {
 // the edges of the surface, staying entirely inside it. Hidden or paused, it is frozen.
 class TDSPE_Bounce : public TDSPE_Animation {
  public:
+  // Sets off in a random direction.
   TDSPE_Bounce(TDSP* dsp, int32_t layer, const std::string& fileName, float x, float y, int32_t frames,
                int64_t interval, float speed);
+  // Sets off in the motion's direction, from its position.
+  TDSPE_Bounce(TDSP* dsp, int32_t layer, const std::string& fileName, int32_t frames, int64_t interval,
+               const TBounceMotion& motion);
 
   void Update(int64_t now) override;
 
@@ -200,23 +205,28 @@ class TDSPE_Bounce : public TDSPE_Animation {
   void Resume();
 
   bool Paused() const { return paused_; }
-  int32_t DirX() const { return dirX_; }
-  int32_t DirY() const { return dirY_; }
-  float Speed() const { return speed_; }
+  int32_t DirX() const { return motion_.DirX; }
+  int32_t DirY() const { return motion_.DirY; }
+  float Speed() const { return motion_.Speed; }
+  // The highest left and top edges that keep the current frame inside the surface.
+  float Rightmost() const;
+  float Lowest() const;
 
   // After every move that changed the position; HitEdge when a wall turned the box.
   TEvent<TDSPE_Bounce*, bool> OnMove;
   // Free for the caller's use.
   int32_t Tag = -1;
 
+ protected:
+  // Takes the next position (X, Y) for the elapsed time; true when a wall turned the box. By
+  // default the element's own motion.
+  virtual bool Advance(double seconds);
+
  private:
   // Moves by the elapsed time; reports through OnMove. Returns false when OnMove freed the box.
   bool Move(double seconds);
-  bool BounceOffWalls();
 
-  int32_t dirX_;
-  int32_t dirY_;
-  float speed_;
+  TBounceMotion motion_;
   TElementClock moveClock_;
   bool paused_ = false;
   // Expires with the box, so Update can tell whether OnMove freed it.

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <random>
+#include <sstream>
 
 namespace {
 std::mt19937_64& Generator() {
@@ -26,3 +27,31 @@ int32_t Random(int32_t n) {
 }
 
 double RandomFloat() { return static_cast<double>(Generator()() >> 11) * 0x1.0p-53; }
+
+std::string RandomState() {
+  std::ostringstream out;
+  out << Generator();
+  return out.str();
+}
+
+namespace {
+bool ReadState(const std::string& text, std::mt19937_64& state) {
+  std::istringstream in(text);
+  in >> state;
+  if (in.fail()) return false;
+  in >> std::ws;
+  return in.eof();
+}
+}  // namespace
+
+bool SetRandomState(const std::string& text) {
+  std::mt19937_64 read;
+  if (!ReadState(text, read)) return false;
+  Generator() = read;
+  return true;
+}
+
+bool IsRandomState(const std::string& text) {
+  std::mt19937_64 read;
+  return ReadState(text, read);
+}

@@ -12,6 +12,7 @@
 // and the laser's shot take their time from the frames shown (AfterFrame), so the board moves
 // on after the frame that shows the row's flash, or the shot, complete.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -19,20 +20,32 @@
 
 #include "board/gm_cells.h"
 #include "board/stage_param.h"
+#include "frame/bounce_motion.h"
 #include "frame/clock.h"
 #include "frame/events.h"
 #include "play/effect_clocks.h"
 #include "play/held_set.h"
+
+struct TRoundState;
 
 enum class TPlayMode : uint8_t { Holding, Clearing, Aiming, Firing, Lost };
 
 // What a Pandora's box does when caught; its number is the level's weight order.
 enum class TBoxKind : int32_t { Nothing = -1, ClearGems = 0, Breakground = 1, Laser = 2 };
 
+// A box on the field: where it is (the top-left corner of its picture, in field pixels) and
+// where it is going, at BoxSpeed.
 struct TBox {
   int32_t Id;
   TBoxKind Kind;
+  TBounceMotion Motion;
 };
+
+// Pixels a second a box moves on each axis, and how near the pointer catches it.
+inline constexpr float BoxSpeed = 80;
+inline constexpr float BoxCatchDistance = 50;
+// No more boxes than this are out at once.
+inline constexpr size_t MaxBoxes = 5;
 
 class TPlayRound {
  public:
@@ -59,7 +72,9 @@ class TPlayRound {
   // Every frame of a countdown, with the elapsed fraction.
   TEvent<float> OnCountdown;
   TEvent<TGmPoint> OnSparkle;
-  TEvent<const TBox&, int32_t> OnBoxReleased;
+  // A box came out at the row, moving in a random direction: the field places it (sets its
+  // position).
+  TEvent<TBox&, int32_t> OnBoxReleased;
   // A box was caught (before its outcome), and boxes all gone at once.
   TEvent<const TBox&> OnBoxCaught;
   TNotifyEvent OnBoxesGone;
@@ -91,6 +106,11 @@ class TPlayRound {
   // Called after every frame shown, with the clock's reading.
   void AfterFrame(int64_t now);
   void SetRowsCleared(int32_t rows);
+  // The round as values (play/round_state.h), and play going on from them on the same level,
+  // loaded (instead of Begin): the timers from where they were, a clear or a shot from its
+  // start, and the view told the next shape, the held set, the rows and the mode.
+  TRoundState State() const;
+  void Restore(const TRoundState& state);
 
   // ---- The held set ----
   void MoveTo(const TGmPoint& anchor) { Held.Anchor = anchor; }
@@ -111,6 +131,12 @@ class TPlayRound {
   void SpawnBox(int32_t row);
   bool CanCatch() const { return Mode == TPlayMode::Holding; }
   void CatchBox(int32_t id);
+  // The box of the id, or nothing when it is gone.
+  TBox* FindBox(int32_t id);
+  // One step of a box's motion within a room of rightmost x lowest; true when a wall turned it.
+  bool MoveBox(int32_t id, double seconds, float rightmost, float lowest);
+  // Catches the box when the point is near it and a box can be caught; true when caught.
+  bool CatchBoxNear(int32_t id, float x, float y);
   void DestroyBoxes();
   void ClearGems();
   void Breakground(int32_t count);

@@ -2,6 +2,7 @@
 // sparkles, and Pandora's boxes with their three outcomes.
 
 #include <algorithm>
+#include <cmath>
 
 #include "board/cell_codes.h"
 #include "board/weighted_random.h"
@@ -9,7 +10,6 @@
 #include "play/play_round.h"
 
 namespace {
-constexpr size_t MaxBoxes = 5;
 constexpr int32_t TurnsPerCircle = 6;
 constexpr int32_t GemColours = 5;
 }  // namespace
@@ -65,13 +65,17 @@ void TPlayRound::SpawnBox(int32_t row) {
   if (out >= MaxBoxes || Random(static_cast<int32_t>(out)) != 0) return;
   const int32_t kind = WeightedRandom({Param.ClearGemsPower, Param.BreakgroundPower, Param.LaserPower},
                                       static_cast<int32_t>(TBoxKind::Laser));
-  Boxes.push_back({nextBoxId_++, static_cast<TBoxKind>(kind)});
+  TBox box{nextBoxId_++, static_cast<TBoxKind>(kind), {}};
+  box.Motion.DirX = TBounceMotion::RandomDirection();
+  box.Motion.DirY = TBounceMotion::RandomDirection();
+  box.Motion.Speed = BoxSpeed;
+  Boxes.push_back(box);
   OnBoxReleased(Boxes.back(), row);
 }
 
 void TPlayRound::CatchBox(int32_t id) {
-  const auto found = std::find_if(Boxes.begin(), Boxes.end(), [id](const TBox& box) { return box.Id == id; });
-  if (found == Boxes.end() || !CanCatch()) return;
+  const TBox* found = FindBox(id);
+  if (found == nullptr || !CanCatch()) return;
   const TBox box = *found;
   OnBoxCaught(box);
   switch (box.Kind) {
@@ -81,6 +85,24 @@ void TPlayRound::CatchBox(int32_t id) {
     case TBoxKind::Nothing: break;
   }
   std::erase_if(Boxes, [id](const TBox& out) { return out.Id == id; });
+}
+
+TBox* TPlayRound::FindBox(int32_t id) {
+  const auto found = std::find_if(Boxes.begin(), Boxes.end(), [id](const TBox& box) { return box.Id == id; });
+  return found == Boxes.end() ? nullptr : &*found;
+}
+
+bool TPlayRound::MoveBox(int32_t id, double seconds, float rightmost, float lowest) {
+  TBox* box = FindBox(id);
+  return box != nullptr && box->Motion.Move(seconds, rightmost, lowest);
+}
+
+bool TPlayRound::CatchBoxNear(int32_t id, float x, float y) {
+  const TBox* box = FindBox(id);
+  if (box == nullptr || !CanCatch()) return false;
+  if (std::hypot(x - box->Motion.X, y - box->Motion.Y) >= BoxCatchDistance) return false;
+  CatchBox(id);
+  return true;
 }
 
 void TPlayRound::DestroyBoxes() {

@@ -45,6 +45,22 @@ bool FromHex(const std::string& text, std::string& bytes) {
   return true;
 }
 
+}  // namespace
+
+std::string RoundFileName(const TPlayers& roster, const TPlayer& player) {
+  const std::string name = StoredName(player);
+  int32_t place = 0;
+  for (int32_t i = 0; i < roster.Count(); ++i) {
+    const TPlayer* other = roster.Items(i);
+    if (StoredName(*other) == name) place += 1;
+    if (other == &player) break;
+  }
+  std::string file = "dat/round-" + std::string(NamePrefix) + Hex(name);
+  if (place > 1) file += "-" + std::to_string(place);
+  return file + ".txt";
+}
+
+namespace {
 int64_t* Field(TPlayerRecord& record, int index) {
   int64_t* fields[FieldCount] = {&record.GamesPlayed,  &record.LevelsPassed,   &record.RelaxedLevelsPassed,
                                  &record.RowsCleared,  &record.LongestChain,   &record.BestLevelMoney,

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string>
 
+class TPlayer;
 class TPlayers;
 
 struct TPlayerRecord {
@@ -50,6 +51,11 @@ std::string LoadRecords(const std::string& path, TPlayers& roster);
 // Writes aside and renames; with backup, the replaced file is kept there. Throws EFileError
 // when the file could not be written (the previous one is then left whole).
 void SaveRecords(const std::string& path, const TPlayers& roster, const std::string& backup = {});
+
+// The file of the player's level in progress (play/round_file.h), relative to the player folder:
+// named, like the player's line in the records, by the stored name and the player's place among
+// those of that name ("dat/round-n416e6e.txt", then "dat/round-n416e6e-2.txt").
+std::string RoundFileName(const TPlayers& roster, const TPlayer& player);
 
 // The record file, relative to the player folder, next to the roster.
 inline constexpr const char* RecordFileName = "dat/records.txt";

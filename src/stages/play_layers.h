@@ -16,4 +16,6 @@ enum TPlayLayer : int32_t {
   LayerPreviewText = 11,
   LayerGameOver = 12,
   LayerTimeout = 49,
+  // "Click to continue" over a level resumed from its file.
+  LayerContinue = 50,
 };

@@ -13,6 +13,12 @@ void TPlayRecordKeeper::LevelStarted() {
   if (TPlayer* player = Players.Current()) CountOne(player->Record.GamesPlayed);
 }
 
+void TPlayRecordKeeper::LevelResumed(int64_t Money, bool Relaxed) {
+  levelMoney_ = Money;
+  levelRelaxed_ = Relaxed;
+  newGame_ = false;
+}
+
 void TPlayRecordKeeper::RowCleared(int32_t Payout, int32_t Chain) {
   levelMoney_ = SaturatingAdd<int64_t>(levelMoney_, Payout);
   TPlayer* player = Players.Current();

@@ -8,6 +8,11 @@
 class TPlayRecordKeeper {
  public:
   void LevelStarted();
+  // Play goes on with a level begun earlier (kept in a round file): its money and pace so far,
+  // and no new game.
+  void LevelResumed(int64_t Money, bool Relaxed);
+  int64_t LevelMoney() const { return levelMoney_; }
+  bool LevelRelaxed() const { return levelRelaxed_; }
   void PlayedRelaxed() { levelRelaxed_ = true; }
   // A row of the chain, paying Payout; Chain counts it already.
   void RowCleared(int32_t Payout, int32_t Chain);

@@ -1,9 +1,8 @@
-// Pandora's boxes on the field (when one is caught is a matter of where the pointer is), what
-// their outcomes look like, and the laser's guns, beam and bolt.
+// Pandora's boxes on the field (the round moves them and tells when the pointer catches one;
+// each frame their pictures follow), what their outcomes look like, and the laser's guns, beam
+// and bolt.
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 
 #include "board/cell_codes.h"
 #include "frame/asset_names.h"
@@ -11,14 +10,38 @@
 #include "stages/running_stage.h"
 
 namespace {
-constexpr float CatchDistance = 50;
+constexpr float BoxFrameSeconds = 0.07f;
+constexpr int32_t BoxFrames = 6;
 
 std::string BoxPictureFile(TBoxKind kind) { return GamePath(Asset::BoxPicture(static_cast<int>(kind))); }
+
+// A box's picture: on every frame it moves its box in the round, within the surface, and shows
+// it where the round has it.
+class TFieldBox : public TDSPE_Bounce {
+ public:
+  TFieldBox(TDSP* dsp, int64_t frameTicks, TPlayRound& round, const TBox& box)
+      : TDSPE_Bounce(dsp, LayerBoxes, BoxPictureFile(box.Kind), BoxFrames, frameTicks, box.Motion), round_(round) {
+    Tag = box.Id;
+  }
+
+ protected:
+  bool Advance(double seconds) override {
+    const bool hitEdge = round_.MoveBox(Tag, seconds, Rightmost(), Lowest());
+    if (const TBox* box = round_.FindBox(Tag)) {
+      X = box->Motion.X;
+      Y = box->Motion.Y;
+    }
+    return hitEdge;
+  }
+
+ private:
+  TPlayRound& round_;
+};
 }  // namespace
 
 void TGmStage_Running::ConnectBoxEvents() {
   TPlayRound& round = *Round;
-  round.OnBoxReleased = [this](const TBox& box, int32_t row) { ReleaseBox(box, row); };
+  round.OnBoxReleased = [this](TBox& box, int32_t row) { ReleaseBox(box, row); };
   round.OnBoxCaught = [this](const TBox&) {
     new TDSPE_Spark(Owner->DSP.get(), LayerSparks, MakeARGB(255, 255, 100, 100), MouseX, MouseY, 100, 0, 0, 100, 2,
                     false);
@@ -47,25 +70,25 @@ void TGmStage_Running::ConnectBoxEvents() {
   };
 }
 
-void TGmStage_Running::ReleaseBox(const TBox& Box, int32_t Row) {
-  TDSP* dsp = Owner->DSP.get();
+void TGmStage_Running::ReleaseBox(TBox& Box, int32_t Row) {
   // The box comes in at the end of the row away from the pointer.
-  const TPointF p = FieldGeometry().CellToPixel(Row, dsp->Width() / 2 >= MouseX ? BoardCols : 0);
-  auto sprite = std::make_unique<TDSPE_Bounce>(dsp, LayerBoxes, BoxPictureFile(Box.Kind), p.X, p.Y, 6,
-                                               Owner->Clock->SecondsToTicks(0.07f), 80);
-  sprite->Tag = Box.Id;
+  const TPointF p = FieldGeometry().CellToPixel(Row, Owner->DSP->Width() / 2 >= MouseX ? BoardCols : 0);
+  Box.Motion.X = p.X;
+  Box.Motion.Y = p.Y;
+  ShowBox(Box);
+  Restart(TPlaySound::Box);
+}
+
+void TGmStage_Running::ShowBox(const TBox& Box) {
+  auto sprite = std::make_unique<TFieldBox>(Owner->DSP.get(), Owner->Clock->SecondsToTicks(BoxFrameSeconds), *Round, Box);
   sprite->OnMove = [this](TDSPE_Bounce* moved, bool hitEdge) { BoxMoved(moved, hitEdge); };
   if (Round->Paused) sprite->Pause();
   Boxes.push_back(std::move(sprite));
-  Restart(TPlaySound::Box);
 }
 
 void TGmStage_Running::BoxMoved(TDSPE_Bounce* Box, bool HitEdge) {
   if (HitEdge) Restart(TPlaySound::Box);
-  if (!HeldView->Visible() || !Round->CanCatch()) return;
-  // Caught when it comes near the pointer.
-  if (std::hypot(MouseX - Box->X, MouseY - Box->Y) >= CatchDistance) return;
-  Round->CatchBox(Box->Tag);
+  if (!HeldView->Visible() || !Round->CatchBoxNear(Box->Tag, MouseX, MouseY)) return;
   // Freed from inside its own move: the box notices and touches nothing of itself after this.
   std::erase_if(Boxes, [Box](const auto& box) { return box.get() == Box; });
 }

@@ -91,6 +91,7 @@ void TGmStage_Running::ShowTimeout(TPointF P) {
 void TGmStage_Running::ShowGameOver() {
   playing_ = false;
   record_.GameLost();
+  DropKeptRound();
   Owner->Autosave->Request();
   WithMusic(musicRunning_, &TMCIPlayer::Stop);
   WithMusic(musicFailed_, &TMCIPlayer::Rewind);
@@ -111,6 +112,7 @@ void TGmStage_Running::FinishPassedLevel() {
     return;
   }
   record_.LevelPassed();
+  DropKeptRound();
   if (TPlayer* player = Players.Current()) {
     if (player->Level() > 0 && player->Level() % MapPointCount == 0)
       if (auto* map = Owner->Find<TGmStage_Clearup>())

@@ -41,6 +41,7 @@ void TGmStage_Running::CreateElements() {
   GameOverPicture->Visible = false;
   BoardView->LoadPictures(Owner->More.Symbols);
   Preview.Create(dsp);
+  CreateContinueText();
 }
 
 void TGmStage_Running::Enter() {
@@ -50,15 +51,22 @@ void TGmStage_Running::Enter() {
   WithMusic(musicRunning_, &TMCIPlayer::Play);
   SetupLevel();
   Round->BoxesAllowed = BoxesAllowed();
-  Round->Begin();
-  ShowHeldSet(true);
+  StartKeepingRound();
+  const bool resumed = ResumeKeptRound();
+  if (!resumed) {
+    Round->Begin();
+    record_.LevelStarted();
+  }
+  // The laser's guns take the held set's place.
+  ShowHeldSet(Round->Mode != TPlayMode::Aiming && Round->Mode != TPlayMode::Firing);
   CountdownRing->Visible = true;
   playing_ = true;
-  record_.LevelStarted();
   ApplyPace();
+  if (resumed) WaitForClick();
 }
 
 void TGmStage_Running::Leave() {
+  if (waitingForClick_) ContinueAfterClick();
   WithMusic(musicRunning_, &TMCIPlayer::Stop);
   WithMusic(musicFailed_, &TMCIPlayer::Stop);
   playing_ = false;
@@ -83,6 +91,11 @@ void TGmStage_Running::Pause() {
 }
 
 void TGmStage_Running::Resume() {
+  // Resumed from its file, the level waits for its click even after another pause.
+  if (waitingForClick_) {
+    Owner->Clock->PauseTimers();
+    return;
+  }
   Round->SetPaused(false);
   for (TMCIPlayer* music : {musicRunning_.get(), musicFailed_.get()})
     if (music && music->Mode() == MusicPaused) music->Resume();
@@ -98,6 +111,10 @@ void TGmStage_Running::Idle(bool& done) {
 // ---- The pointer ----
 
 void TGmStage_Running::Mouse(uint8_t Kind, int32_t Button, float X, float Y) {
+  if (waitingForClick_ && Kind == MouseDown) {
+    ContinueAfterClick();
+    return;
+  }
   switch (Round->Mode) {
     case TPlayMode::Aiming: LaserMouse(Kind, Button, Y); break;
     case TPlayMode::Lost: GameOverMouse(Kind); break;

@@ -78,6 +78,13 @@ class TGmStage_Running : public TGmStage {
   void EndTrial();
   bool InTrial() const { return trial_ != nullptr; }
 
+  // Writes the level in progress to the player's round file (running_resume.cpp); "" or why it
+  // could not be written. Nothing is written outside a level of the player's, or once lost.
+  std::string KeepRound();
+  // A level resumed from its file waits, paused, for a click on the field.
+  bool WaitingForClick() const { return waitingForClick_; }
+  std::unique_ptr<TDSPE_Text> ContinueText;
+
   // The gem pictures and the pace as the options say (changed while the game is paused).
   void ApplyMoreOptions();
   // Hidden while the option is off, the set cannot be dropped, or nothing is held.
@@ -108,7 +115,9 @@ class TGmStage_Running : public TGmStage {
   void ShowRowCleared(int32_t Payout);
   void ShowTimeout(TPointF P);
   void Countdown(float Fraction);
-  void ReleaseBox(const TBox& Box, int32_t Row);
+  void ReleaseBox(TBox& Box, int32_t Row);
+  // The box's picture on the field, where the round has it.
+  void ShowBox(const TBox& Box);
   void BoxMoved(TDSPE_Bounce* Box, bool HitEdge);
   void ShowBlast(const std::vector<THeldGem>& Cells);
   void ShowGameOver();
@@ -119,6 +128,16 @@ class TGmStage_Running : public TGmStage {
   // The player that play reports to: nobody during a trial.
   TPlayer* ReportedPlayer() const;
   bool BoxesAllowed() const;
+
+  // The round file: its path and the level's check are taken when a level of the player's is
+  // set up; a round read back replaces the new round, one that cannot be read is set aside.
+  void CreateContinueText();
+  void StartKeepingRound();
+  bool ResumeKeptRound();
+  void SetAsideKeptRound(const std::string& reason);
+  void DropKeptRound();
+  void WaitForClick();
+  void ContinueAfterClick();
 
   void ApplyGemPictures();
   void ApplyPace();
@@ -132,4 +151,8 @@ class TGmStage_Running : public TGmStage {
   bool playing_ = false;
   std::unique_ptr<TTrialLevel> trial_;
   TPlayRecordKeeper record_;
+  std::string roundPath_;
+  int32_t roundLevel_ = 0;
+  uint64_t levelCheck_ = 0;
+  bool waitingForClick_ = false;
 };

@@ -20,6 +20,7 @@
 #include "frame/paths.h"
 #include "players/player_files.h"
 #include "players/players.h"
+#include "stages/running_stage.h"
 #include "stages/start_stage.h"
 #include "ui/editor_window.h"
 #include "ui/fixed_size.h"
@@ -182,8 +183,13 @@ void TfrmMain::FormDestroy() {
 
 void TfrmMain::SavePlayerFiles(bool closing) {
   if (!stageList_) return;
-  const std::string failures = files_->Save(Players, stageList_->Settings(), stageList_->More,
-                                            closing ? TPlayerFiles::TSave::All : TPlayerFiles::TSave::Changed);
+  std::string failures = files_->Save(Players, stageList_->Settings(), stageList_->More,
+                                      closing ? TPlayerFiles::TSave::All : TPlayerFiles::TSave::Changed);
+  // The level in progress is kept with the player's files.
+  if (auto* running = stageList_->Find<TGmStage_Running>()) {
+    const std::string round = running->KeepRound();
+    if (!round.empty()) failures += (failures.empty() ? "" : "\n") + round;
+  }
   if (failures.empty()) return;
   if (closing)
     TGameApplication::ShowError(failures);

@@ -92,7 +92,8 @@ closer_to() {  # shot, the picture it must resemble, the one it must not
   near=$(field_distance "$1" "$2"); far=$(field_distance "$1" "$3")
   awk -v n="$near" -v f="$far" 'BEGIN { exit !(n < f) }' || fail "$1 looks more like $3 ($far) than $2 ($near)"
 }
-rm -f "$work/dat/b00"
+# A fresh player at level 47: no settings, and no level in progress left by the runs above.
+rm -f "$work/dat/b00" "$work"/dat/round-*
 write_roster 47
 "$work/$(basename "$BRILLOR_EXE")" &
 pid=$!

@@ -1,5 +1,7 @@
 // Pandora's boxes in the round: when they come, what catching each kind does, and the laser.
 
+#include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "board/cell_codes.h"
@@ -61,6 +63,38 @@ TEST_F(BoxTest, ABoxIsCaughtOnlyWhileHolding) {
   round.CatchBox(id);
   EXPECT_EQ(caught.size(), 1u);
   EXPECT_TRUE(round.Boxes.empty());
+}
+
+TEST_F(BoxTest, ABoxBouncesInsideItsRoomAndIsCaughtNearThePoint) {
+  Begin({});
+  round.OnBoxReleased = [](TBox& box, int32_t) { box.Motion.X = box.Motion.Y = 100; };
+  round.SpawnBox(3);
+  TBox& box = round.Boxes.back();
+  EXPECT_EQ(box.Motion.Speed, BoxSpeed);
+  EXPECT_EQ(std::abs(box.Motion.DirX) + std::abs(box.Motion.DirY), 2) << "diagonally, either way";
+  box.Motion.DirX = 1;
+  box.Motion.DirY = -1;
+  const int32_t id = box.Id;
+  struct Step {
+    double Seconds;
+    bool HitEdge;
+    float X, Y;
+    int32_t DirX, DirY;
+  };
+  // A room of 150 x 300: the right wall turns it first, then the top, each time kept inside.
+  for (const Step& step : std::vector<Step>{
+           {0.5, false, 140, 60, 1, -1}, {0.25, true, 150, 40, -1, -1}, {1, true, 70, 0, -1, 1}, {0.5, false, 30, 40, -1, 1}}) {
+    EXPECT_EQ(round.MoveBox(id, step.Seconds, 150, 300), step.HitEdge) << step.Seconds;
+    const TBounceMotion& m = round.FindBox(id)->Motion;
+    EXPECT_EQ(std::tuple(m.X, m.Y, m.DirX, m.DirY), std::tuple(step.X, step.Y, step.DirX, step.DirY)) << step.Seconds;
+  }
+  EXPECT_FALSE(round.MoveBox(id + 1, 1, 150, 300)) << "no such box";
+  EXPECT_FALSE(round.CatchBoxNear(id, 30 + 30, 40 + 40)) << "50 pixels away is not near";
+  round.Mode = TPlayMode::Clearing;
+  EXPECT_FALSE(round.CatchBoxNear(id, 30, 40)) << "nothing is caught while busy";
+  round.Mode = TPlayMode::Holding;
+  EXPECT_TRUE(round.CatchBoxNear(id, 30 + 29, 40 + 40));
+  EXPECT_EQ(round.FindBox(id), nullptr);
 }
 
 TEST_F(BoxTest, ClearGemsEmptiesOneColourForGoodAndANoKindBoxDoesNothing) {

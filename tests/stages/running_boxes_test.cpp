@@ -15,9 +15,9 @@ class RunningBoxTest : public RunningStageTest {
     MoveTo(8, 5);
     stage->Round->SpawnBox(3);
     stage->Round->Boxes.back().Kind = kind;
-    TDSPE_Bounce& box = *stage->Boxes.back();
-    box.X = stage->MouseX;
-    box.Y = stage->MouseY;
+    TBox& box = stage->Round->Boxes.back();
+    box.Motion.X = stage->MouseX;
+    box.Motion.Y = stage->MouseY;
     RunFor(0.1);
   }
 };
