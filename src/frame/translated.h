@@ -1,0 +1,12 @@
+#pragma once
+// The game's texts in the player's language, for code that works with std::string: the text is
+// looked up in the translation the application installed (English, the source, when none) and
+// its %1, %2... are filled in order. Mark the text for lupdate where it is written:
+//   Translated("LevelCheck", QT_TRANSLATE_NOOP("LevelCheck", "Layout row %1 is already complete."), {row})
+
+#include <initializer_list>
+#include <string>
+
+#include <QtGlobal>
+
+std::string Translated(const char* context, const char* text, std::initializer_list<std::string> values = {});
