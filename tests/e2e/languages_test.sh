@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real game in German and in Russian under Xvfb and openbox: the first start's player list,
-# the name input, the title, the level map, the high scores and the options, each shot into
-# $SHOT_DIR. The options window is found by its title in the language, as the translation
-# source gives it, and the English title must not be shown.
+# the name input, the title, the level map, the high scores, the options and their More... page,
+# each shot into $SHOT_DIR. The options window and the More... page are found by their titles in
+# the language, as the translation source gives them, and the English title must not be shown.
 set -euo pipefail
 : "${BRILLOR_EXE:?}" "${WM_CLOSE:?}" "${TS_DIR:?}" "${SHOT_DIR:=.}"
 
@@ -65,7 +65,16 @@ for language in de ru; do
   echo "options window titled '$title'"
   sleep 0.3
   shot "$language-options"
+  options=$(xdotool search --onlyvisible --name "^$title\$" | head -1)
+  xdotool mousemove --window "$options" 236 340 click 1
+  more=$(translated "$language" TfrmMoreOptions "More Options")
+  timeout 10 xdotool search --sync --onlyvisible --name "^$more\$" >/dev/null ||
+    fail "More... did not open a window titled '$more'"
+  sleep 0.3
+  shot "$language-more"
   xdotool key Return
+  sleep 0.5
+  xdotool search --onlyvisible --name "^$title\$" >/dev/null && xdotool key Return
   sleep 0.5
   "$WM_CLOSE" "$main"
   game_ended_within 10 || fail "the game did not quit"
