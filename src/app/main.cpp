@@ -14,6 +14,7 @@
 #include "players/player_files.h"
 #include "ui/fonts.h"
 #include "ui/game_application.h"
+#include "ui/help_page.h"
 #include "ui/editor_window.h"
 #include "ui/main_window.h"
 #include "ui/quit_signals.h"
@@ -23,7 +24,8 @@ constexpr const char* TranslationsFolder = "translations/";
 
 void SpeakPlayersLanguage(const TCommandLine& commandLine, const std::string& gameFolder) {
   const std::string folder = gameFolder + TranslationsFolder;
-  InstallTranslation(folder, ChooseLanguage(EnvironmentLanguage(commandLine.language, folder)));
+  const std::string code = ChooseLanguage(EnvironmentLanguage(commandLine.language, folder));
+  if (InstallTranslation(folder, code)) SetHelpLanguage(code);
 }
 }  // namespace
 

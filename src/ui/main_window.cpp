@@ -26,6 +26,7 @@
 #include "ui/fonts.h"
 #include "ui/game_application.h"
 #include "ui/game_stages.h"
+#include "ui/help_page.h"
 #include "ui/input_window.h"
 #include "ui/message_box.h"
 #include "ui/mouse_routing.h"
@@ -347,7 +348,7 @@ void TfrmMain::QuitClick() { close(); }
 void TfrmMain::SetUrlOpener(TUrlOpener opener) { UrlOpener() = std::move(opener); }
 
 QUrl TfrmMain::HelpPageUrl(const QString& section) {
-  QUrl url = QUrl::fromLocalFile(QString::fromStdString(GamePath("Brillor_v1.0.html")));
+  QUrl url = QUrl::fromLocalFile(QString::fromStdString(HelpPagePath()));
   if (!section.isEmpty()) url.setFragment(section);
   return url;
 }
