@@ -116,6 +116,77 @@ statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutz
     </message>
 </context>
 <context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Sie wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>Sie konnte nicht beiseitegelegt werden (%1) und wird nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Die Statistikdatei %1 ließ sich nicht ganz lesen:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> Was lesbar war, wurde übernommen.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> Stattdessen wurde die Sicherung %1 des vorigen Speicherns geladen.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Alle Statistiken beginnen neu.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>sie ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>Die Einstellungsdatei %1 ließ sich nicht lesen (%2); es gelten die üblichen Einstellungen. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Die Optionsdatei %1 ließ sich nicht ganz lesen:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Sie konnten noch nicht zurückgeschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>Die Spielerdatei %1 fehlt. Stattdessen wurde ihre Sicherung %2 geladen.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>Die Spielerdatei %1 ließ sich nicht lesen (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Sie blieb unverändert, und diese Sitzung wird nicht gespeichert (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Sie wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> Es gibt keine lesbare Sicherung; die lesbaren Spieler daraus wurden geladen.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

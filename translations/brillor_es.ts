@@ -116,6 +116,77 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
     </message>
 </context>
 <context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>No se pudo apartar (%1) y no se sobrescribirá.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>El archivo de estadísticas %1 no se pudo leer entero:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> Se ha conservado lo que se pudo leer.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> En su lugar se cargó la copia %1 del guardado anterior.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Todas las estadísticas empiezan de cero.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>está cortado</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>El archivo de ajustes %1 no se pudo leer (%2); se usan los ajustes habituales. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>El archivo de opciones %1 no se pudo leer entero:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Aún no se han podido volver a escribir (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>Falta el archivo de jugadores %1. En su lugar se cargó su copia %2.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>El archivo de jugadores %1 no se pudo leer (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Se ha dejado como estaba y esta sesión no se guardará (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> No hay copia legible; se cargaron los jugadores que se pudieron leer.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

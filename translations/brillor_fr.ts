@@ -116,6 +116,77 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
     </message>
 </context>
 <context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Il a été gardé sous %1.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>Il n&apos;a pas pu être mis de côté (%1) et ne sera pas écrasé.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Le fichier des bilans %1 n&apos;a pas pu être lu en entier :
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> Ce qui a pu être lu a été gardé.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> La sauvegarde %1 de l&apos;enregistrement précédent a été chargée à sa place.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Tous les bilans repartent de zéro.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>il est tronqué</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>Le fichier des réglages %1 n&apos;a pas pu être lu (%2) ; les réglages habituels sont utilisés. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Le fichier des options %1 n&apos;a pas pu être lu en entier :
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Ils n&apos;ont pas encore pu être réécrits (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>Le fichier des joueurs %1 est absent. Sa sauvegarde %2 a été chargée à sa place.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>Le fichier des joueurs %1 n&apos;a pas pu être lu (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Il a été laissé tel quel, et cette session ne sera pas enregistrée (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Il a été gardé sous %1.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> Aucune sauvegarde lisible ; les joueurs qui ont pu y être lus ont été chargés.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

@@ -116,6 +116,77 @@ si gioca al posto di quello fornito. Un gioco avviato da una cartella scrivibile
     </message>
 </context>
 <context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>È stato conservato come %1.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>Non è stato possibile metterlo da parte (%1) e non verrà sovrascritto.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Il file delle statistiche %1 non è stato letto per intero:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> Ciò che è stato letto è stato conservato.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> Al suo posto è stato caricato il backup %1 del salvataggio precedente.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Tutte le statistiche ripartono da zero.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>è troncato</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>Il file delle impostazioni %1 non è stato letto (%2); si usano le impostazioni consuete. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Il file delle opzioni %1 non è stato letto per intero:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Non è stato ancora possibile riscriverli (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>Il file dei giocatori %1 manca. Al suo posto è stato caricato il backup %2.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>Il file dei giocatori %1 non è stato letto (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> È stato lasciato com&apos;è e questa sessione non verrà salvata (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> È stato conservato come %1.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> Nessun backup leggibile; sono stati caricati i giocatori che è stato possibile leggere.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

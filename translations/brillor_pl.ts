@@ -116,6 +116,77 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
     </message>
 </context>
 <context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Zachowano go jako %1.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>Nie udało się go odłożyć (%1) i nie zostanie nadpisany.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Pliku statystyk %1 nie udało się odczytać w całości:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> Zachowano to, co dało się odczytać.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> Zamiast niego wczytano kopię %1 z poprzedniego zapisu.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Wszystkie statystyki zaczynają się od nowa.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>plik jest ucięty</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>Nie udało się odczytać pliku ustawień %1 (%2); użyto zwykłych ustawień. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Pliku opcji %1 nie udało się odczytać w całości:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Nie udało się ich jeszcze zapisać z powrotem (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>Brak pliku graczy %1. Zamiast niego wczytano jego kopię %2.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>Nie udało się odczytać pliku graczy %1 (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Pozostawiono go bez zmian, a ta sesja nie zostanie zapisana (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Zachowano go jako %1.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> Brak czytelnej kopii; wczytano graczy, których dało się odczytać.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

@@ -116,6 +116,77 @@ em $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat se não estiver defini
     </message>
 </context>
 <context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Ele foi guardado como %1.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>Não foi possível separá-lo (%1), e ele não será sobrescrito.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>O arquivo de estatísticas %1 não pôde ser lido inteiro:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> O que pôde ser lido foi mantido.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> O backup %1 do salvamento anterior foi carregado no lugar.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Todas as estatísticas recomeçam do zero.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>ele está cortado</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>O arquivo de configurações %1 não pôde ser lido (%2); as configurações padrão serão usadas. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>O arquivo de opções %1 não pôde ser lido inteiro:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Ainda não foi possível regravá-los (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>O arquivo de jogadores %1 não existe. O backup %2 foi carregado no lugar.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>O arquivo de jogadores %1 não pôde ser lido (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Ele foi deixado como está, e esta sessão não será salva (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Ele foi guardado como %1.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> Não há backup legível; foram carregados os jogadores que puderam ser lidos.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

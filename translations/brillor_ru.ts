@@ -116,6 +116,77 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
     </message>
 </context>
 <context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Он сохранён как %1.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>Его не удалось отложить (%1), и он не будет перезаписан.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Файл статистики %1 прочитан не полностью:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> Прочитанное сохранено.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> Вместо него загружена резервная копия %1 предыдущего сохранения.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Вся статистика начинается заново.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>файл обрезан</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>Файл настроек %1 не прочитан (%2); используются обычные настройки. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Файл параметров %1 прочитан не полностью:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Их пока не удалось записать обратно (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>Файл игроков %1 отсутствует. Вместо него загружена резервная копия %2.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>Файл игроков %1 не прочитан (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Он оставлен как есть, и этот сеанс не будет сохранён (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Он сохранён как %1.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> Читаемой резервной копии нет; загружены игроки, которых удалось прочитать.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>
