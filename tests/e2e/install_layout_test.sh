@@ -76,9 +76,10 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 
 echo "== command line"
 game="$prefix/games/brillor"
-run() {  # prints the exit status, then what went to stdout and stderr
+run() {  # prints the exit status, then what went to stdout and stderr; in English unless LANGUAGE says
   local status=0
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "$@" >"$work/out" 2>"$work/err" || status=$?
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE="${LANGUAGE:-en}" "$game" "$@" >"$work/out" 2>"$work/err" ||
+    status=$?
   echo "$status"
 }
 [ "$(run --version)" = 0 ] && grep -qx "Brillor I [0-9.]*" "$work/out" || fail "--version: $(cat "$work/out" "$work/err")"
