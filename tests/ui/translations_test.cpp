@@ -22,6 +22,7 @@
 #include "ui/image_button.h"
 #include "ui/input_window.h"
 #include "ui/main_window.h"
+#include "ui/message_box.h"
 #include "ui/more_options_window.h"
 #include "ui/options_window.h"
 #include "ui/players_window.h"
@@ -180,6 +181,27 @@ TEST_F(TranslatedWindows, EveryCaptionFitsItsBoxInEveryLanguage) {
       for (const char* english : {"High Scores", "Setting", "Quit", "About Brillor I"})
         EXPECT_NE(caption.text, QLatin1String(english)) << "untranslated in the main window";
   }
+}
+
+// The message box keeps its size: a message whose English fits its lines must fit them in every
+// language (placeholders filled with a player's name).
+TEST_F(TranslatedWindows, AMessageThatFitsTheMessageBoxInEnglishFitsInEveryLanguage) {
+  if (!TahomaInstalled()) GTEST_SKIP() << "Wine's Tahoma is not installed";
+  TfrmMessageBox box(nullptr);
+  const int room = box.lMsg->height(), width = box.lMsg->width();
+  auto heightOf = [&](QString text) {
+    text.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral("Wilhelmina"));
+    box.SetText(text);
+    return box.lMsg->heightForWidth(width);
+  };
+  int fitting = 0;
+  for (const QString& code : Languages())
+    for (const TEntry& entry : ReadTs(QStringLiteral(BRILLOR_TS_DIR "/brillor_%1.ts").arg(code))) {
+      if (entry.source.count(QLatin1Char(' ')) < 3 || heightOf(entry.source) > room) continue;
+      ++fitting;
+      EXPECT_LE(heightOf(entry.translation), room) << code.toStdString() << " " << Shown(entry);
+    }
+  EXPECT_GT(fitting, 100) << "the window's questions and notices in every language";
 }
 
 TEST_F(TranslatedWindows, EveryCharacterOfEveryTranslationHasAGlyphInTheWindowFont) {
