@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config python3
-  qt6-base-dev libsdl2-dev libmpg123-dev libmp3lame-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools libsdl2-dev libmpg123-dev libmp3lame-dev
   libxcb1-dev libxcb-shm0-dev libgtest-dev libbenchmark-dev libx11-dev
   fonts-wine fonts-liberation2
   xvfb xauth xdotool x11-utils imagemagick openbox weston qt6-wayland

@@ -6,6 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/desktop_identity.h"
+#include "app/language.h"
 #include "app/window_scale.h"
 #include "frame/game_folders.h"
 #include "frame/paths.h"
@@ -13,14 +14,30 @@
 #include "players/player_files.h"
 #include "ui/fonts.h"
 #include "ui/game_application.h"
+#include "ui/help_page.h"
 #include "ui/editor_window.h"
 #include "ui/main_window.h"
 #include "ui/quit_signals.h"
 
+namespace {
+constexpr const char* TranslationsFolder = "translations/";
+
+void SpeakPlayersLanguage(const TCommandLine& commandLine, const std::string& gameFolder) {
+  const std::string folder = gameFolder + TranslationsFolder;
+  const std::string code = ChooseLanguage(EnvironmentLanguage(commandLine.language, folder));
+  if (InstallTranslation(folder, code)) SetHelpLanguage(code);
+}
+}  // namespace
+
 int main(int argc, char** argv) {
-  // Answered before Qt starts, so --help and --version work without a display.
   const TCommandLine commandLine = ParseCommandLine(argc, argv);
-  if (const auto exitCode = AnswerWithoutWindow(commandLine, std::cout, std::cerr)) return *exitCode;
+  if (commandLine.launch != TLaunch::Play && commandLine.launch != TLaunch::Editor) {
+    // Answered without a display, so --help and --version work anywhere.
+    QCoreApplication answering(argc, argv);
+    const std::string executableDir = QCoreApplication::applicationDirPath().toStdString();
+    SpeakPlayersLanguage(commandLine, ChooseGameFolders(MachineFacts(executableDir)).game);
+    return AnswerWithoutWindow(commandLine, std::cout, std::cerr).value_or(0);
+  }
   const int32_t windowScale = UseChosenWindowSize(argc, argv);
   TGameApplication app(argc, argv);
   TGameApplication::setApplicationName(QStringLiteral("Brillor I"));
@@ -29,12 +46,17 @@ int main(int argc, char** argv) {
   InstallQuitSignals();
 
   UseGameFolders(TGameApplication::applicationDirPath().toStdString());
+  SpeakPlayersLanguage(commandLine, ProgramDir());
   // One game per player folder: a second start (a double click too many) hands over to the first.
   auto files = std::make_unique<TPlayerFiles>();
   if (files->TakeLock() == TPlayerFiles::TLock::HeldByAnotherGame) {
     const bool forward = AskToComeForward(files->LockHolder());
-    std::cerr << "Brillor I is already running for the player folder \"" << PlayerDir() << "\""
-              << (forward ? "; its window was brought to the front." : ".") << std::endl;
+    const char* told =
+        forward ? QT_TRANSLATE_NOOP("Main", "Brillor I is already running for the player folder \"%1\"; its window "
+                                            "was brought to the front.")
+                : QT_TRANSLATE_NOOP("Main", "Brillor I is already running for the player folder \"%1\".");
+    std::cerr << QCoreApplication::translate("Main", told).arg(QString::fromStdString(PlayerDir())).toStdString()
+              << std::endl;
     return 0;
   }
   std::error_code ignored;

@@ -9,6 +9,7 @@
 #include "frame/errors.h"
 #include "frame/paths.h"
 #include "frame/safe_file.h"
+#include "frame/translated.h"
 #include "players/player_records.h"
 #include "players/players.h"
 #include "players/roster_store.h"
@@ -16,15 +17,19 @@
 namespace {
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
+std::string Told(const char* text, std::initializer_list<std::string> values = {}) {
+  return Translated("PlayerFiles", text, values);
+}
+
 // Keeps a damaged file aside and says where, for the message.
 std::string KeptAside(const std::string& path, bool& kept) {
   try {
     const std::string aside = KeepDamagedCopy(path);
     kept = true;
-    return "It was kept as " + Quoted(aside) + ".";
+    return Told(QT_TRANSLATE_NOOP("PlayerFiles", "It was kept as %1."), {Quoted(aside)});
   } catch (const EFileError& error) {
     kept = false;
-    return "It could not be kept aside (" + error.Reason + "), and it will not be written over.";
+    return Told(QT_TRANSLATE_NOOP("PlayerFiles", "It could not be kept aside (%1), and it will not be written over."), {error.Reason});
   }
 }
 
@@ -96,17 +101,17 @@ std::string TPlayerFiles::LoadRecordsOf(TPlayers& roster) {
   const bool read = file.Outcome == TPlayerFileRead::Read;
   const std::string problems = read ? ReadRecordText(file.Bytes, roster) : file.Reason + '\n';
   if (problems.empty()) return {};
-  std::string report = "The record file " + Quoted(path) + " could not be read whole:\n" + Lines(problems) + '\n' +
-                       KeptAside(path, recordsSaveable_);
-  if (read && RecordTextIsUsable(file.Bytes)) return report + " What could be read was kept.";
+  const std::string report = Told(QT_TRANSLATE_NOOP("PlayerFiles", "The record file %1 could not be read whole:\n%2\n%3"),
+                                  {Quoted(path), Lines(problems), KeptAside(path, recordsSaveable_)});
+  if (read && RecordTextIsUsable(file.Bytes)) return report + Told(QT_TRANSLATE_NOOP("PlayerFiles", " What could be read was kept."));
   const std::string backup = RecordsBackupPath(path);
   const TPlayerFileRead older = ReadPlayerFile(backup);
   if (older.Outcome == TPlayerFileRead::Read && RecordTextIsWhole(older.Bytes)) {
     ReadRecordText(older.Bytes, roster);
-    return report + " The backup " + Quoted(backup) + " of the save before it was loaded instead.";
+    return report + Told(QT_TRANSLATE_NOOP("PlayerFiles", " The backup %1 of the save before it was loaded instead."), {Quoted(backup)});
   }
   StartRecordsAfresh(roster);
-  return report + " Every record starts afresh.";
+  return report + Told(QT_TRANSLATE_NOOP("PlayerFiles", " Every record starts afresh."));
 }
 
 std::optional<TSettings> TPlayerFiles::LoadSettings(std::string& report) {
@@ -118,9 +123,9 @@ std::optional<TSettings> TPlayerFiles::LoadSettings(std::string& report) {
     if (file.Bytes.empty()) return std::nullopt;
     if (const auto settings = SettingsFromBytes(file.Bytes)) return settings;
   }
-  const std::string why = file.Outcome == TPlayerFileRead::Read ? "it is cut short" : file.Reason;
-  AppendLine(report, "The settings file " + Quoted(path) + " could not be read (" + why + "); the usual settings are used. " +
-                         KeptAside(path));
+  const std::string why = file.Outcome == TPlayerFileRead::Read ? Told(QT_TRANSLATE_NOOP("PlayerFiles", "it is cut short")) : file.Reason;
+  AppendLine(report, Told(QT_TRANSLATE_NOOP("PlayerFiles", "The settings file %1 could not be read (%2); the usual settings are used. %3"),
+                          {Quoted(path), why, KeptAside(path)}));
   return std::nullopt;
 }
 
@@ -131,8 +136,8 @@ TMoreOptions TPlayerFiles::LoadOptions(std::string& report) {
   if (file.Outcome == TPlayerFileRead::Missing) return more;
   const std::string problems = file.Outcome == TPlayerFileRead::Read ? more.Parse(file.Bytes) : file.Reason + '\n';
   if (!problems.empty())
-    AppendLine(report, "The options file " + Quoted(path) + " could not be read whole:\n" + Lines(problems) + '\n' +
-                           KeptAside(path));
+    AppendLine(report, Told(QT_TRANSLATE_NOOP("PlayerFiles", "The options file %1 could not be read whole:\n%2\n%3"),
+                            {Quoted(path), Lines(problems), KeptAside(path)}));
   return more;
 }
 

@@ -4,6 +4,7 @@
 
 #include "frame/errors.h"
 #include "frame/safe_file.h"
+#include "frame/translated.h"
 #include "players/players.h"
 
 namespace {
@@ -15,6 +16,10 @@ bool LoadsWhole(TPlayers& players, const std::string& path) {
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
+std::string Told(const char* text, std::initializer_list<std::string> values = {}) {
+  return Translated("PlayerFiles", text, values);
+}
+
 // Writes the roster recovered at start as the roster file at once, so that a game ended right
 // after (a kill, a power cut, a quit while the message is open) still finds it. The file
 // replaced is damaged or missing and never becomes the backup. Returns what to add to the
@@ -25,7 +30,7 @@ std::string WriteRecovered(const TPlayers& players, const std::string& path, TRo
     return {};
   } catch (const EFileError& error) {
     start.WriteFailure = error;
-    return std::string(" They could not be written back yet (") + error.what() + ").";
+    return Told(QT_TRANSLATE_NOOP("PlayerFiles", " They could not be written back yet (%1)."), {error.what()});
   }
 }
 
@@ -33,7 +38,8 @@ TRosterStart FromBackupOrEmpty(TPlayers& players, const std::string& path) {
   const std::string backup = RosterBackupPath(path);
   TRosterStart start;
   if (LoadsWhole(players, backup)) {
-    start.Report = "The player file " + Quoted(path) + " is missing. Its backup " + Quoted(backup) + " was loaded instead.";
+    start.Report =
+        Told(QT_TRANSLATE_NOOP("PlayerFiles", "The player file %1 is missing. Its backup %2 was loaded instead."), {Quoted(path), Quoted(backup)});
     start.Report += WriteRecovered(players, path, start);
     return start;
   }
@@ -58,8 +64,8 @@ TRosterStart LoadRosterAtStart(TPlayers& players, const std::string& path) {
   const bool empty = file.Outcome == TPlayerFileRead::Read && file.Bytes.empty();
   if (file.Outcome == TPlayerFileRead::Missing || empty) return FromBackupOrEmpty(players, path);
   if (file.Outcome == TPlayerFileRead::Read && players.LoadFromBytes(file.Bytes)) return {};
-  const std::string problem = file.Outcome == TPlayerFileRead::Read ? "it is cut short" : file.Reason;
-  const std::string told = "The player file " + Quoted(path) + " could not be read (" + problem + ").";
+  const std::string problem = file.Outcome == TPlayerFileRead::Read ? Told(QT_TRANSLATE_NOOP("PlayerFiles", "it is cut short")) : file.Reason;
+  const std::string told = Told(QT_TRANSLATE_NOOP("PlayerFiles", "The player file %1 could not be read (%2)."), {Quoted(path), problem});
   std::string aside;
   try {
     aside = KeepDamagedCopy(path);
@@ -68,18 +74,18 @@ TRosterStart LoadRosterAtStart(TPlayers& players, const std::string& path) {
     players.LoadFromBytes(file.Bytes);
     TRosterStart start;
     start.Saveable = false;
-    start.Report = told + " It was left as it is, and this session will not be saved (" + error.Reason + ").";
+    start.Report = told + Told(QT_TRANSLATE_NOOP("PlayerFiles", " It was left as it is, and this session will not be saved (%1)."), {error.Reason});
     return start;
   }
   TRosterStart start;
-  start.Report = told + " It was kept as " + Quoted(aside) + ".";
+  start.Report = told + Told(QT_TRANSLATE_NOOP("PlayerFiles", " It was kept as %1."), {Quoted(aside)});
   const std::string backup = RosterBackupPath(path);
   if (LoadsWhole(players, backup)) {
-    start.Report += " The backup " + Quoted(backup) + " of the save before it was loaded instead.";
+    start.Report += Told(QT_TRANSLATE_NOOP("PlayerFiles", " The backup %1 of the save before it was loaded instead."), {Quoted(backup)});
   } else {
     // No good backup: the players the damaged copy still holds are better than none.
     players.LoadFromBytes(file.Bytes);
-    start.Report += " There is no readable backup; the players that could be read from it were loaded.";
+    start.Report += Told(QT_TRANSLATE_NOOP("PlayerFiles", " There is no readable backup; the players that could be read from it were loaded."));
   }
   start.Report += WriteRecovered(players, path, start);
   return start;

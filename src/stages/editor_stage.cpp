@@ -7,12 +7,15 @@
 #include <limits>
 #include <sstream>
 
+#include <QCoreApplication>
+
 #include "board/cell_codes.h"
 #include "board/hex_grid.h"
 #include "frame/asset_names.h"
 #include "frame/errors.h"
 #include "frame/paths.h"
 #include "frame/safe_file.h"
+#include "frame/translated.h"
 #include "stages/gem_stamps.h"
 #include "play/level_rules.h"
 #include "stages/running_stage.h"
@@ -48,7 +51,7 @@ void TGmStage_Editor::Init() {
   SelectionMark->Visible = false;
   Grid = std::make_unique<THexGeometry>(HexagonSize, BoardOrigin);
   Info = std::make_unique<TDSPE_Text>(dsp, 10, QStringLiteral("arial"), 20, MakeARGB(255, 255, 255, 255),
-                                      QStringLiteral("Editor"), 0, 400);
+                                      QCoreApplication::translate("EditorStage", "Editor"), 0, 400);
   Info->Visible = false;
   GemSprites.clear();
   symbolsShown_ = !Owner->More.Symbols;
@@ -159,7 +162,7 @@ void TGmStage_Editor::EditorMouse(uint8_t Kind, int32_t Button, float X, float Y
     Cursor->X = p.X + 18;
     Cursor->Y = p.Y + 18;
     const int32_t len = IsOnBoard(row, col) ? Board->MoveMatrix.SourceCount(row, col) : 0;
-    Info->Text = QStringLiteral("Row:%1 Col:%2 Len:%3, SelRow:%4 SelCol:%5")
+    Info->Text = QCoreApplication::translate("EditorStage", "Row:%1 Col:%2 Len:%3, SelRow:%4 SelCol:%5")
                      .arg(row)
                      .arg(col)
                      .arg(len)
@@ -245,7 +248,7 @@ std::string TGmStage_Editor::LayoutBytes() const {
 }
 
 void TGmStage_Editor::SaveLevel() {
-  if (FileName.empty()) throw EGameError("No level file is open: choose one with \"Open\" first.");
+  if (FileName.empty()) throw EGameError(Translated("EditorStage", QT_TRANSLATE_NOOP("EditorStage", "No level file is open: choose one with \"Open\" first.")));
   const std::string path = WritePathOf(FileName);
   // A failure throws with the file and the system's reason.
   WriteFileSafely(path, LevelBytes(*Params));
@@ -296,7 +299,8 @@ std::string ReadParamTexts(const TParamTexts& Texts, TStageParam& Params) {
   std::array<int32_t, 6> values{};
   for (size_t i = 0; i < Texts.size(); ++i)
     if (!ReadWholeNumber(Texts[i], values[i]))
-      return std::string(ParamFieldNames[i]) + " must be a whole number, not \"" + Texts[i] + "\".";
+      return Translated("EditorStage", QT_TRANSLATE_NOOP("EditorStage", "%1 must be a whole number, not \"%2\"."),
+                        {ParamFieldNames[i], Texts[i]});
   int32_t* fields[] = {&Params.PassRows,   &Params.AutoDropSec,      &Params.BreakgrdCnt,
                        &Params.LaserPower, &Params.BreakgroundPower, &Params.ClearGemsPower};
   for (size_t i = 0; i < values.size(); ++i) *fields[i] = values[i];

@@ -10,12 +10,18 @@
 #include "board/move_matrix.h"
 #include "board/stage_param.h"
 #include "frame/errors.h"
+#include "frame/translated.h"
 
 namespace {
 constexpr size_t MaxListed = 12;
 constexpr size_t MaxCyclesListed = 5;
 
 using TCellLinks = std::array<std::vector<int32_t>, BoardCellCount>;
+
+constexpr const char* Context = "LevelCheck";
+std::string Told(const char* text, std::initializer_list<std::string> values = {}) {
+  return Translated(Context, text, values);
+}
 
 std::string CellName(int32_t Index) {
   char name[32];
@@ -26,7 +32,7 @@ std::string CellName(int32_t Index) {
 std::string CellList(const std::vector<int32_t>& Cells, const char* Separator) {
   std::string text;
   for (size_t i = 0; i < Cells.size() && i < MaxListed; ++i) text += (i ? Separator : "") + CellName(Cells[i]);
-  if (Cells.size() > MaxListed) text += " and " + std::to_string(Cells.size() - MaxListed) + " more";
+  if (Cells.size() > MaxListed) text += Told(QT_TRANSLATE_NOOP("LevelCheck", " and %1 more"), {std::to_string(Cells.size() - MaxListed)});
   return text;
 }
 
@@ -111,9 +117,9 @@ std::vector<int32_t> CellsWithoutEnd(const TCellLinks& Sources, const TCellLinks
 void CheckCycles(const TCellLinks& Targets, std::vector<std::string>& Problems) {
   const auto cycles = FlowCycles(Targets);
   for (size_t i = 0; i < cycles.size() && i < MaxCyclesListed; ++i)
-    Problems.push_back("Flow cycle: " + CellList(cycles[i], " -> ") + ".");
+    Problems.push_back(Told(QT_TRANSLATE_NOOP("LevelCheck", "Flow cycle: %1."), {CellList(cycles[i], " -> ")}));
   if (cycles.size() > MaxCyclesListed)
-    Problems.push_back("... and " + std::to_string(cycles.size() - MaxCyclesListed) + " more flow cycles.");
+    Problems.push_back(Told(QT_TRANSLATE_NOOP("LevelCheck", "... and %1 more flow cycles."), {std::to_string(cycles.size() - MaxCyclesListed)}));
 }
 
 void CheckDuplicates(const TCellLinks& Sources, std::vector<std::string>& Problems) {
@@ -126,7 +132,7 @@ void CheckDuplicates(const TCellLinks& Sources, std::vector<std::string>& Proble
         repeated.push_back(source);
     }
     for (int32_t source : repeated)
-      Problems.push_back("Cell " + CellName(cell) + " lists its source " + CellName(source) + " more than once.");
+      Problems.push_back(Told(QT_TRANSLATE_NOOP("LevelCheck", "Cell %1 lists its source %2 more than once."), {CellName(cell), CellName(source)}));
   }
 }
 
@@ -134,14 +140,14 @@ void CheckLayout(const TGmCells& Layout, std::vector<std::string>& Problems) {
   for (int32_t row = 0; row < BoardRows; ++row) {
     bool complete = true;
     for (int32_t col = 0; col < BoardCols && complete; ++col) complete = IsPlainGem(Layout.GetCell(row, col));
-    if (complete) Problems.push_back("Layout row " + std::to_string(row) + " is already complete.");
+    if (complete) Problems.push_back(Told(QT_TRANSLATE_NOOP("LevelCheck", "Layout row %1 is already complete."), {std::to_string(row)}));
   }
 }
 
 void CheckRange(const char* Name, int32_t Value, int32_t Low, int32_t High, std::vector<std::string>& Problems) {
   if (Value < Low || Value > High)
-    Problems.push_back(std::string(Name) + " is " + std::to_string(Value) + "; sensible values are " +
-                       std::to_string(Low) + " to " + std::to_string(High) + ".");
+    Problems.push_back(Told(QT_TRANSLATE_NOOP("LevelCheck", "%1 is %2; sensible values are %3 to %4."),
+                            {Name, std::to_string(Value), std::to_string(Low), std::to_string(High)}));
 }
 
 void CheckParams(const TStageParam& Params, std::vector<std::string>& Problems) {
@@ -152,7 +158,8 @@ void CheckParams(const TStageParam& Params, std::vector<std::string>& Problems) 
   CheckRange("BreakgroundPower", Params.BreakgroundPower, 0, MaxBoxPower, Problems);
   CheckRange("ClearGemsPower", Params.ClearGemsPower, 0, MaxBoxPower, Problems);
   if (Params.LaserPower <= 0 && Params.BreakgroundPower <= 0 && Params.ClearGemsPower <= 0)
-    Problems.push_back("LaserPower, BreakgroundPower and ClearGemsPower are all 0 or less: a box has nothing to give.");
+    Problems.push_back(
+        Told(QT_TRANSLATE_NOOP("LevelCheck", "LaserPower, BreakgroundPower and ClearGemsPower are all 0 or less: a box has nothing to give.")));
 }
 }  // namespace
 
@@ -162,7 +169,7 @@ std::vector<std::string> CheckLevel(const TMoveMatrix& Flow, const TGmCells& Lay
   std::vector<std::string> problems;
   CheckCycles(targets, problems);
   const std::vector<int32_t> stuck = CellsWithoutEnd(sources, targets);
-  if (!stuck.empty()) problems.push_back("No flow path reaches an end cell from " + CellList(stuck, ", ") + ".");
+  if (!stuck.empty()) problems.push_back(Told(QT_TRANSLATE_NOOP("LevelCheck", "No flow path reaches an end cell from %1."), {CellList(stuck, ", ")}));
   CheckDuplicates(sources, problems);
   CheckLayout(Layout, problems);
   CheckParams(Params, problems);
@@ -170,7 +177,7 @@ std::vector<std::string> CheckLevel(const TMoveMatrix& Flow, const TGmCells& Lay
 }
 
 std::string CheckReport(const std::vector<std::string>& Problems) {
-  if (Problems.empty()) return "No problems found.";
+  if (Problems.empty()) return Told(QT_TRANSLATE_NOOP("LevelCheck", "No problems found."));
   std::string text;
   for (const std::string& line : Problems) AppendLine(text, line);
   return text;

@@ -20,7 +20,9 @@ constexpr int EditLeft = 48, EditWidth = 113, EditHeight = 21;
 constexpr int EditTops[6] = {24, 67, 110, 153, 196, 240};
 // A caption sits above its edit.
 constexpr int LabelGap = 16;
-const char* const ColourCaptions[5] = {"white", "Purple", "Green", "Blue", "Red"};
+const char* const ColourCaptions[5] = {QT_TRANSLATE_NOOP("TfrmEditor", "white"), QT_TRANSLATE_NOOP("TfrmEditor", "Purple"),
+                                        QT_TRANSLATE_NOOP("TfrmEditor", "Green"), QT_TRANSLATE_NOOP("TfrmEditor", "Blue"),
+                                        QT_TRANSLATE_NOOP("TfrmEditor", "Red")};
 constexpr int ColourPlaces[5][2] = {{8, 296}, {48, 296}, {88, 296}, {128, 296}, {8, 328}};
 
 }  // namespace
@@ -33,12 +35,12 @@ TfrmEditor::TfrmEditor(QWidget* owner, TStagesSource stages, TDialogSource level
   setFont(TahomaFont(11, false));
   move(0, 0);
   resize(170, 422);
-  Button1 = AddButton("Open", 6, 16, ButtonWidth, [this] { Button1Click(); });
-  Button2 = AddButton("Clear", 6, 48, ButtonWidth, [this] { Button2Click(); });
-  Button3 = AddButton("Save", 6, 80, ButtonWidth, [this] { Button3Click(); });
+  Button1 = AddButton(tr("Open"), 6, 16, ButtonWidth, [this] { Button1Click(); });
+  Button2 = AddButton(tr("Clear"), 6, 48, ButtonWidth, [this] { Button2Click(); });
+  Button3 = AddButton(tr("Save"), 6, 80, ButtonWidth, [this] { Button3Click(); });
   // The level file's own column goes on: check the level, then try it.
-  btnCheck = AddButton("Check", 6, 112, ButtonWidth, [this] { CheckClick(); });
-  btnPlay = AddButton("Play", 6, 144, ButtonWidth, [this] { PlayClick(); });
+  btnCheck = AddButton(tr("Check"), 6, 112, ButtonWidth, [this] { CheckClick(); });
+  btnPlay = AddButton(tr("Play"), 6, 144, ButtonWidth, [this] { PlayClick(); });
   CreateParamEdits();
   Bevel1 = new QFrame(this);
   Bevel1->setGeometry(8, 280, 153, 9);
@@ -47,13 +49,13 @@ TfrmEditor::TfrmEditor(QWidget* owner, TStagesSource stages, TDialogSource level
   CreateBrushButtons();
   eLevel = new QLineEdit(QStringLiteral("1"), this);
   eLevel->setGeometry(8, 392, 73, 21);
-  Button4 = AddButton("SetLevel", 88, 390, 75, [this] { Button4Click(); });
+  Button4 = AddButton(tr("SetLevel"), 88, 390, 75, [this] { Button4Click(); });
   notice_ = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Brillor I"), text); };
   FitCaptions(this);
 }
 
-QPushButton* TfrmEditor::AddButton(const char* caption, int left, int top, int width, std::function<void()> click) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), this);
+QPushButton* TfrmEditor::AddButton(const QString& caption, int left, int top, int width, std::function<void()> click) {
+  auto* button = new QPushButton(caption, this);
   button->setGeometry(left, top, width, ButtonHeight);
   // The captions fill the small buttons: no room is spent on margins.
   button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
@@ -73,13 +75,13 @@ void TfrmEditor::CreateParamEdits() {
 
 void TfrmEditor::CreateBrushButtons() {
   for (int tag = 0; tag < 5; ++tag)
-    ColourButtons[tag] = AddButton(ColourCaptions[tag], ColourPlaces[tag][0], ColourPlaces[tag][1], ButtonWidth,
+    ColourButtons[tag] = AddButton(tr(ColourCaptions[tag]), ColourPlaces[tag][0], ColourPlaces[tag][1], ButtonWidth,
                                    [this, tag] { Button5Click(tag); });
-  Button10 = AddButton("Chip", 48, 328, ButtonWidth, [this] { Button10Click(); });
-  Button12 = AddButton("None", 88, 328, ButtonWidth, [this] { Button12Click(); });
-  Button11 = AddButton("Save", 128, 328, ButtonWidth, [this] { Button11Click(); });
+  Button10 = AddButton(tr("Chip"), 48, 328, ButtonWidth, [this] { Button10Click(); });
+  Button12 = AddButton(tr("None"), 88, 328, ButtonWidth, [this] { Button12Click(); });
+  Button11 = AddButton(tr("Save"), 128, 328, ButtonWidth, [this] { Button11Click(); });
   // Under the layout's "Save": read a layout to paint on.
-  btnLoad = AddButton("Load", 128, 360, ButtonWidth, [this] { LoadClick(); });
+  btnLoad = AddButton(tr("Load"), 128, 360, ButtonWidth, [this] { LoadClick(); });
 }
 
 TGmStage_Editor* TfrmEditor::Stage() const {
@@ -147,7 +149,7 @@ void TfrmEditor::Button2Click() {
 void TfrmEditor::Button3Click() {
   if (!Editing()) return;
   TStageParam params;
-  if (!FieldParams(params, QStringLiteral("Nothing was saved."))) return;
+  if (!FieldParams(params, tr("Nothing was saved."))) return;
   *Stage()->Params = params;
   try {
     Stage()->SaveLevel();
@@ -155,7 +157,7 @@ void TfrmEditor::Button3Click() {
     notice_(QString::fromStdString(error.what()));
     return;
   }
-  notice_(QStringLiteral("Done."));
+  notice_(tr("Done."));
 }
 
 void TfrmEditor::Button4Click() {
@@ -163,7 +165,7 @@ void TfrmEditor::Button4Click() {
   int32_t level = 0;
   const std::string text = eLevel->text().toStdString();
   if (!ReadWholeNumber(text, level) || level < 1) {
-    notice_(QStringLiteral("The level must be a whole number from 1 up, not \"%1\".").arg(eLevel->text()));
+    notice_(tr("The level must be a whole number from 1 up, not \"%1\".").arg(eLevel->text()));
     return;
   }
   if (TPlayer* player = Players.Current()) player->SetLevel(level);
@@ -195,7 +197,7 @@ void TfrmEditor::Button11Click() {
 void TfrmEditor::CheckClick() {
   if (!Editing()) return;
   TStageParam params;
-  if (!FieldParams(params, QStringLiteral("Nothing was checked."))) return;
+  if (!FieldParams(params, tr("Nothing was checked."))) return;
   TGmStage_Editor& stage = *Stage();
   notice_(QString::fromStdString(CheckReport(CheckLevel(stage.MoveMatrix(), *stage.Board, params))));
 }
@@ -203,7 +205,7 @@ void TfrmEditor::CheckClick() {
 void TfrmEditor::PlayClick() {
   if (!Editing()) return;
   TStageParam params;
-  if (!FieldParams(params, QStringLiteral("The level was not played."))) return;
+  if (!FieldParams(params, tr("The level was not played."))) return;
   Stage()->PlayTrial(params);
   // The keys (Esc above all) go to the game while it is played.
   if (parentWidget()) parentWidget()->activateWindow();

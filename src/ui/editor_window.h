@@ -87,7 +87,7 @@ class TfrmEditor : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QPushButton* AddButton(const char* caption, int left, int top, int width, std::function<void()> click);
+  QPushButton* AddButton(const QString& caption, int left, int top, int width, std::function<void()> click);
   void CreateParamEdits();
   void CreateBrushButtons();
   // The parameters as the six fields give them, on top of the stage's; false (and the

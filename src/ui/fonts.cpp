@@ -37,6 +37,17 @@ constexpr int SmallestPixelHeight = 6;
 constexpr int CaptionMargin = 2;
 constexpr const char* OwnPixelHeight = "brillorOwnPixelHeight";
 
+void FitCaption(QWidget* widget) {
+  const auto box = CaptionBox(widget);
+  if (!box) return;
+  if (!widget->property(OwnPixelHeight).isValid()) widget->setProperty(OwnPixelHeight, box->font.pixelSize());
+  const QFont font = FittedFont(box->font, box->text, box->room);
+  if (font != widget->font()) widget->setFont(font);
+}
+}  // namespace
+
+void SetWindowFontFamily(const QString& family) { WindowFontFamily() = family; }
+
 int TextWidth(const QFont& font, const QString& text) {
   const QFontMetrics metrics(font);
   int widest = 0;
@@ -44,11 +55,13 @@ int TextWidth(const QFont& font, const QString& text) {
   return widest;
 }
 
-// The room a widget gives its caption; none for widgets without one.
-std::optional<std::pair<QString, int>> CaptionRoom(QWidget* widget) {
+std::optional<TCaptionBox> CaptionBox(QWidget* widget) {
+  QFont font = widget->font();
+  const QVariant own = widget->property(OwnPixelHeight);
+  font.setPixelSize(own.isValid() ? own.toInt() : QFontInfo(font).pixelSize());
   if (auto* label = qobject_cast<QLabel*>(widget)) {
     if (label->text().isEmpty() || label->wordWrap() || Qt::mightBeRichText(label->text())) return std::nullopt;
-    return std::make_pair(label->text(), label->contentsRect().width() - 2 * label->margin());
+    return TCaptionBox{label->text(), label->contentsRect().width() - 2 * label->margin(), font};
   }
   auto* button = qobject_cast<QAbstractButton*>(widget);
   if (!button || button->text().isEmpty()) return std::nullopt;
@@ -59,23 +72,8 @@ std::optional<std::pair<QString, int>> CaptionRoom(QWidget* widget) {
   if (qobject_cast<QRadioButton*>(button)) contents = QStyle::SE_RadioButtonContents;
   if (qobject_cast<QCheckBox*>(button)) contents = QStyle::SE_CheckBoxContents;
   const int room = button->style()->subElementRect(contents, &option, button).width();
-  return std::make_pair(button->text(), room - 2 * CaptionMargin);
+  return TCaptionBox{button->text(), room - 2 * CaptionMargin, font};
 }
-
-void FitCaption(QWidget* widget) {
-  const auto room = CaptionRoom(widget);
-  if (!room) return;
-  QFont font = widget->font();
-  const QVariant own = widget->property(OwnPixelHeight);
-  const int pixels = own.isValid() ? own.toInt() : QFontInfo(font).pixelSize();
-  if (!own.isValid()) widget->setProperty(OwnPixelHeight, pixels);
-  font.setPixelSize(pixels);
-  font = FittedFont(font, room->first, room->second);
-  if (font != widget->font()) widget->setFont(font);
-}
-}  // namespace
-
-void SetWindowFontFamily(const QString& family) { WindowFontFamily() = family; }
 
 QFont FittedFont(QFont font, const QString& text, int width) {
   if (font.pixelSize() <= 0) font.setPixelSize(QFontInfo(font).pixelSize());

@@ -25,7 +25,7 @@ bool TGameApplication::RunGuarded(const std::function<bool()>& deliver) {
   } catch (const std::exception& error) {
     ShowError(error.what());
   } catch (...) {
-    ShowError("Unknown error.");
+    ShowError(tr("Unknown error.").toStdString());
   }
   return false;
 }

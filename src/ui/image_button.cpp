@@ -32,6 +32,8 @@ void TImgBtn::LoadPicture(const std::string& file) {
   resize(Picture.size());
 }
 
+QFont TImgBtn::CaptionFont() { return TahomaFont(11, true); }
+
 void TImgBtn::SetCaption(const QString& text) {
   if (text == Caption) return;
   Caption = text;
@@ -45,9 +47,7 @@ void TImgBtn::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(150, 120, 80));
   else
     painter.drawImage(0, 0, Picture);
-  // Kept two pixels clear of the edges in whatever font draws it; the embossing reaches a pixel
-  // past the text on each side.
-  const QFont font = FittedFont(TahomaFont(11, true), Caption, w - 6);
+  const QFont font = FittedFont(CaptionFont(), Caption, CaptionRoom());
   painter.setFont(font);
   const QFontMetrics metrics(font);
   const int x = (w - metrics.horizontalAdvance(Caption)) / 2;

@@ -19,6 +19,10 @@ class TImgBtn : public QWidget {
   // the picture cannot be loaded: the button then keeps a plain face of the default size.
   void LoadPicture(const std::string& file);
   void SetCaption(const QString& text);
+  // The font the caption is laid out in, and the pixels it may take: two clear of each edge and
+  // one more each side for the embossing. A wider caption is drawn smaller.
+  static QFont CaptionFont();
+  int CaptionRoom() const { return width() - 6; }
 
   bool Pressed = false;
   QImage Picture;

@@ -1,5 +1,7 @@
 #include "ui/input_window.h"
 
+#include <utility>
+
 #include <QValidator>
 
 #include "ui/fonts.h"
@@ -11,10 +13,19 @@ class TLatin1Validator : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int&) const override {
+    refusedCharacter_ = false;
     for (const QChar character : input)
-      if (character.unicode() > 0xFF || !character.isPrint()) return Invalid;
+      if (character.unicode() > 0xFF || !character.isPrint()) {
+        refusedCharacter_ = true;
+        return Invalid;
+      }
     return Acceptable;
   }
+  // Whether the input just refused held a character the roster cannot store (asked once).
+  bool TakeRefusal() { return std::exchange(refusedCharacter_, false); }
+
+ private:
+  mutable bool refusedCharacter_ = false;
 };
 }  // namespace
 
@@ -27,9 +38,14 @@ TfrmInput::TfrmInput(QWidget* owner, TfrmMessageBox* messageBox)
   eInput->setFrame(false);
   eInput->setFont(TahomaFont(12, true));
   eInput->setMaxLength(MaxLength);
-  eInput->setValidator(new TLatin1Validator(eInput));
-  AddButton(QStringLiteral("OK"), 136, 88, [this] { Accept(); });
-  AddButton(QStringLiteral("Cancel"), 216, 88, [this] { Close(mrCancel); });
+  auto* validator = new TLatin1Validator(eInput);
+  eInput->setValidator(validator);
+  // A refused character is named, not dropped without a word (a name too long just stops).
+  connect(eInput, &QLineEdit::inputRejected, this, [this, validator] {
+    if (validator->TakeRefusal()) messageBox_->ShowNotice(tr("A name can only hold Western European letters."));
+  });
+  AddButton(tr("OK"), 136, 88, [this] { Accept(); });
+  AddButton(tr("Cancel"), 216, 88, [this] { Close(mrCancel); });
   OnEnter = [this] { Accept(); };
   eInput->setFocus();
 }
@@ -38,7 +54,7 @@ void TfrmInput::SetPrompt(const QString& text) { lMsg->setText(text); }
 
 void TfrmInput::Accept() {
   if (eInput->text().isEmpty()) {
-    messageBox_->ShowNotice(QStringLiteral("Not a valid value."));
+    messageBox_->ShowNotice(tr("Not a valid value."));
     return;
   }
   Close(mrOK);

@@ -1,6 +1,7 @@
 #pragma once
 // Asks for one line of text (a player's name): at most 30 characters, and only characters the
-// roster file can store, so a saved name reads back as it was typed. Empty input is refused.
+// roster file can store, so a saved name reads back as it was typed: another character is refused
+// with a short message. Empty input is refused.
 
 #include <QLabel>
 #include <QLineEdit>

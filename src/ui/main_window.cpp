@@ -27,6 +27,7 @@
 #include "ui/fonts.h"
 #include "ui/game_application.h"
 #include "ui/game_stages.h"
+#include "ui/help_page.h"
 #include "ui/input_window.h"
 #include "ui/message_box.h"
 #include "ui/mouse_routing.h"
@@ -45,7 +46,6 @@ TfrmMain::TUrlOpener& UrlOpener() {
   return opener;
 }
 
-QString Quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 }  // namespace
 
 // ---- TfrmMain ----
@@ -114,18 +114,18 @@ void TfrmMain::CreateButtons() {
   };
   // The game has no web site: the last button opens the help page's About section.
   const TButtonPlace places[] = {
-      {"Player", Asset::ButtonPlayerQuit, 35, 389, &TfrmMain::PlayerClick},
-      {"High Scores", Asset::ButtonScoresPause, 109, 389, &TfrmMain::HighScoresClick},
-      {"Setting", Asset::ButtonSetting, 35, 425, &TfrmMain::SettingClick},
-      {"Help", Asset::ButtonHelp, 35, 461, &TfrmMain::HelpClick},
-      {"Pause", Asset::ButtonScoresPause, 109, 425, &TfrmMain::PauseClick},
-      {"Quit", Asset::ButtonPlayerQuit, 109, 461, &TfrmMain::QuitClick},
-      {"About Brillor I", Asset::ButtonAbout, 35, 497, &TfrmMain::AboutClick},
+      {QT_TR_NOOP("Player"), Asset::ButtonPlayerQuit, 35, 389, &TfrmMain::PlayerClick},
+      {QT_TR_NOOP("High Scores"), Asset::ButtonScoresPause, 109, 389, &TfrmMain::HighScoresClick},
+      {QT_TR_NOOP("Setting"), Asset::ButtonSetting, 35, 425, &TfrmMain::SettingClick},
+      {QT_TR_NOOP("Help"), Asset::ButtonHelp, 35, 461, &TfrmMain::HelpClick},
+      {QT_TR_NOOP("Pause"), Asset::ButtonScoresPause, 109, 425, &TfrmMain::PauseClick},
+      {QT_TR_NOOP("Quit"), Asset::ButtonPlayerQuit, 109, 461, &TfrmMain::QuitClick},
+      {QT_TR_NOOP("About Brillor I"), Asset::ButtonAbout, 35, 497, &TfrmMain::AboutClick},
   };
   for (const TButtonPlace& place : places) {
     auto* button = new TImgBtn(this);
     button->move(place.Left, place.Top);
-    button->SetCaption(QString::fromLatin1(place.Caption));
+    button->SetCaption(tr(place.Caption));
     button->OnClick = [this, click = place.Click] { (this->*click)(); };
     try {
       button->LoadPicture(place.Picture);
@@ -158,12 +158,12 @@ void TfrmMain::CreateEditorWindow() {
 
 QFileDialog* TfrmMain::LevelDialog() {
   if (sd) return sd;
-  sd = new QFileDialog(this, QStringLiteral("Open"), QString::fromStdString(PlayerPath("dat")));
+  sd = new QFileDialog(this, tr("Open"), QString::fromStdString(PlayerPath("dat")));
   sd->setAcceptMode(QFileDialog::AcceptSave);
   // A new name starts a new level; an existing one is opened, not overwritten.
   sd->setOption(QFileDialog::DontConfirmOverwrite);
   sd->setOption(QFileDialog::DontUseNativeDialog);
-  sd->setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
+  sd->setLabelText(QFileDialog::Accept, tr("Open"));
   sd->setSidebarUrls({QUrl::fromLocalFile(QString::fromStdString(PlayerPath("dat"))),
                       QUrl::fromLocalFile(QString::fromStdString(GamePath("dat")))});
   return sd;
@@ -311,8 +311,7 @@ void TfrmMain::PlayerClick() {
         ChangePlayer(row);
       } else {
         const QString name = QString::fromStdString(Players.Items(row)->Name());
-        if (frmMessageBox_->Ask(QStringLiteral("Are you sure to quit current game and change to ") + Quoted(name) +
-                                QLatin1Char('?')))
+        if (frmMessageBox_->Ask(tr("Are you sure to quit current game and change to \"%1\"?").arg(name)))
           ChangePlayer(row);
       }
     }
@@ -355,7 +354,7 @@ void TfrmMain::QuitClick() { close(); }
 void TfrmMain::SetUrlOpener(TUrlOpener opener) { UrlOpener() = std::move(opener); }
 
 QUrl TfrmMain::HelpPageUrl(const QString& section) {
-  QUrl url = QUrl::fromLocalFile(QString::fromStdString(GamePath("Brillor_v1.0.html")));
+  QUrl url = QUrl::fromLocalFile(QString::fromStdString(HelpPagePath()));
   if (!section.isEmpty()) url.setFragment(section);
   return url;
 }
@@ -367,14 +366,14 @@ void TfrmMain::OpenPage(const QUrl& url, const QString& failure) {
 
 void TfrmMain::HelpClick() {
   const QUrl url = HelpPageUrl();
-  OpenPage(url, QStringLiteral("Open the help page failed.\nPlease open ") + Quoted(url.toString()) +
-                    QStringLiteral(" in your web browser manually."));
+  OpenPage(url, tr("Open the help page failed.\nPlease open \"%1\" in your web browser manually.").arg(url.toString()));
 }
 
 void TfrmMain::AboutClick() {
   const QUrl url = HelpPageUrl(QStringLiteral("about"));
-  OpenPage(url, QStringLiteral("Launch your default web browser failed.\nPlease enter the URL ") +
-                    Quoted(url.toString()) + QStringLiteral(" into your web browser manually."));
+  OpenPage(url, tr("Launch your default web browser failed.\nPlease enter the URL \"%1\" into your web browser "
+                   "manually.")
+                    .arg(url.toString()));
 }
 
 void TfrmMain::paintEvent(QPaintEvent*) {
@@ -470,11 +469,11 @@ void TfrmMain::MoreOptionsChosen() {
   const int32_t chosen = stageList_->More.WindowScale;
   if (chosen == shownScale_) return;
   shownScale_ = chosen;
-  QString text = QStringLiteral("The window will be %1 % of its size from the next start.").arg(chosen);
+  QString text = tr("The window will be %1 % of its size from the next start.").arg(chosen);
   if (const QScreen* display = screen()) {
     const QSize room = display->availableGeometry().size() * display->devicePixelRatio();
     if (!WindowScaleFits(chosen, room))
-      text += QStringLiteral("\nIt does not fit this screen: %1 % will be used.")
+      text += tr("\nIt does not fit this screen: %1 % will be used.")
                   .arg(LargestScaleThatFits(chosen, room));
   }
   frmMessageBox_->ShowNotice(text);

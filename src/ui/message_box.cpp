@@ -10,8 +10,8 @@ TfrmMessageBox::TfrmMessageBox(QWidget* owner) : TGameDialog(owner, 292, 168) {
   lMsg->setFont(TahomaFont(12, true));
   lMsg->setTextFormat(Qt::RichText);
   SetTextColor(lMsg, Qt::white);
-  AddButton(QStringLiteral("OK"), 120, 128, [this] { Close(mrOK); });
-  AddButton(QStringLiteral("Cancel"), 204, 128, [this] { Close(mrCancel); });
+  AddButton(tr("OK"), 120, 128, [this] { Close(mrOK); });
+  AddButton(tr("Cancel"), 204, 128, [this] { Close(mrCancel); });
 }
 
 void TfrmMessageBox::SetText(const QString& text) {

@@ -19,17 +19,17 @@ void PaintPanel(QWidget* panel) {
 }  // namespace
 
 TfrmMoreOptions::TfrmMoreOptions(QWidget* owner) : TGameDialog(owner, 287, 377) {
-  setWindowTitle(QStringLiteral("More Options"));
-  auto* title = new QLabel(QStringLiteral("More Options"), this);
+  setWindowTitle(tr("More Options"));
+  auto* title = new QLabel(tr("More Options"), this);
   title->setGeometry(24, 18, 239, 26);
   title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   title->setFont(TahomaFont(18, true));
-  cbSymbols = AddChoice(QStringLiteral("Symbols on gems"), QStringLiteral("A shape for every colour"), 46);
-  cbRelaxed = AddChoice(QStringLiteral("Relaxed pace"), QStringLiteral("No countdown, no automatic drop"), 92);
-  cbPreview = AddChoice(QStringLiteral("Drop preview"), QStringLiteral("Rows and money a drop would make"), 138);
-  cbRecords = AddChoice(QStringLiteral("Player records"), QStringLiteral("Shown in the player list"), 184);
+  cbSymbols = AddChoice(tr("Symbols on gems"), tr("A shape for every colour"), 46);
+  cbRelaxed = AddChoice(tr("Relaxed pace"), tr("No countdown, no automatic drop"), 92);
+  cbPreview = AddChoice(tr("Drop preview"), tr("Rows and money a drop would make"), 138);
+  cbRecords = AddChoice(tr("Player records"), tr("Shown in the player list"), 184);
   CreateScaleChoice(232);
-  AddButton(QStringLiteral("OK"), 106, 328, [this] { Close(mrOK); });
+  AddButton(tr("OK"), 106, 328, [this] { Close(mrOK); });
   OnEnter = [this] { Close(mrOK); };
 }
 
@@ -48,7 +48,7 @@ QCheckBox* TfrmMoreOptions::AddChoice(const QString& caption, const QString& hin
 }
 
 void TfrmMoreOptions::CreateScaleChoice(int top) {
-  auto* label = new QLabel(QStringLiteral("Window Size"), this);
+  auto* label = new QLabel(tr("Window Size"), this);
   label->setGeometry(28, top, 235, 16);
   label->setFont(TahomaFont(12, true));
   auto* panel = new QWidget(this);
@@ -75,8 +75,8 @@ void TfrmMoreOptions::Prepare(const TMoreOptions& options) {
   cbRecords->setChecked(options.ShowRecords);
   for (size_t i = 0; i < rbScale.size(); ++i) rbScale[i]->setChecked(TMoreOptions::Scales[i] == options.WindowScale);
   const bool shrunk = options.WindowScale == chosenAtStart_ && inUse_ < chosenAtStart_;
-  lScaleNote->setText(shrunk ? QStringLiteral("Too large for this screen: %1 % used").arg(inUse_)
-                             : QStringLiteral("Used from the next start"));
+  lScaleNote->setText(shrunk ? tr("Too large for this screen: %1 % used").arg(inUse_)
+                             : tr("Used from the next start"));
 }
 
 void TfrmMoreOptions::SetScaleAtStart(int32_t chosen, int32_t inUse) {

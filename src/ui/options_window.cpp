@@ -58,25 +58,25 @@ void TVolumeBar::paintEvent(QPaintEvent*) {
 // ---- TfrmOptions ----
 
 TfrmOptions::TfrmOptions(QWidget* owner, TGmStageList* stages) : TGameDialog(owner, 287, 377), stages_(stages) {
-  setWindowTitle(QStringLiteral("Options"));
-  AddLabel(QStringLiteral("Background Music"), 24, 12);
-  AddLabel(QStringLiteral("(Click the bar to change music volume)"), 40, 11);
+  setWindowTitle(tr("Options"));
+  AddLabel(tr("Background Music"), 24, 12);
+  AddLabel(tr("(Click the bar to change music volume)"), 40, 11);
   pbVolume1 = new TVolumeBar(this, MusicMaximum);
   pbVolume1->move(28, 60);
   pbVolume1->OnClickValue = [](int32_t value) { MCIPlayers.SetVolume(value); };
-  AddLabel(QStringLiteral("Sound"), 88, 12);
-  AddLabel(QStringLiteral("(Click the bar to change sound volume)"), 104, 11);
+  AddLabel(tr("Sound"), 88, 12);
+  AddLabel(tr("(Click the bar to change sound volume)"), 104, 11);
   pbVolume2 = new TVolumeBar(this, SoundMaximum);
   pbVolume2->move(28, 124);
   pbVolume2->OnClickValue = [this](int32_t value) {
     // Without a sound device the bar only moves: there is no effect volume to set.
     if (stages_ && stages_->Sound) stages_->Sound->Elems->SetVolume(value - SoundMaximum);
   };
-  AddLabel(QStringLiteral("Mouse Control"), 168, 12);
-  AddLabel(QStringLiteral("(Click the icon to choice a rotate-mode)"), 184, 11);
+  AddLabel(tr("Mouse Control"), 168, 12);
+  AddLabel(tr("(Click the icon to choice a rotate-mode)"), 184, 11);
   CreateRotationChoice();
-  AddButton(QStringLiteral("OK"), 106, 328, [this] { Close(mrOK); });
-  btnMore = AddButton(QStringLiteral("More..."), 196, 328, [this] { MoreClick(); });
+  AddButton(tr("OK"), 106, 328, [this] { Close(mrOK); });
+  btnMore = AddButton(tr("More..."), 196, 328, [this] { MoreClick(); });
   MorePage = new TfrmMoreOptions(this);
   OnEnter = [this] { Close(mrOK); };
 }
@@ -106,8 +106,8 @@ void TfrmOptions::CreateRotationChoice() {
   colours.setColor(QPalette::Window, QColor(174, 142, 90));
   colours.setColor(QPalette::WindowText, Qt::black);
   rg->setPalette(colours);
-  Anticlockwise = new QRadioButton(QStringLiteral("Anticlockwise"), rg);
-  Clockwise = new QRadioButton(QStringLiteral("Clockwise"), rg);
+  Anticlockwise = new QRadioButton(tr("Anticlockwise"), rg);
+  Clockwise = new QRadioButton(tr("Clockwise"), rg);
   Anticlockwise->setGeometry(8, 22, 165, 20);
   Clockwise->setGeometry(8, 70, 165, 20);
   auto* group = new QButtonGroup(rg);

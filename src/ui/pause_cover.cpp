@@ -1,5 +1,6 @@
 #include "ui/pause_cover.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "ui/fonts.h"
@@ -14,5 +15,5 @@ void TPauseCover::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), QColor(0, 0, 0, 150));
   painter.setFont(TahomaFont(36, true));
   painter.setPen(Qt::white);
-  painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Paused"));
+  painter.drawText(rect(), Qt::AlignCenter, QCoreApplication::translate("TPauseCover", "Paused"));
 }

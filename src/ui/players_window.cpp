@@ -8,12 +8,11 @@
 namespace {
 constexpr int RowHeight = 14;
 
-QString Quoted(const std::string& name) { return QLatin1Char('"') + QString::fromStdString(name) + QLatin1Char('"'); }
 }  // namespace
 
 TfrmPlayers::TfrmPlayers(QWidget* owner, TfrmMessageBox* messageBox, TfrmInput* input)
     : TGameDialog(owner, 330, 255), messageBox_(messageBox), input_(input) {
-  Label1 = new QLabel(QStringLiteral("Player List"), this);
+  Label1 = new QLabel(tr("Player List"), this);
   Label1->setGeometry(24, 20, 273, 29);
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label1->setFont(TahomaFont(20, true));
@@ -29,9 +28,9 @@ TfrmPlayers::TfrmPlayers(QWidget* owner, TfrmMessageBox* messageBox, TfrmInput* 
   colours.setColor(QPalette::Highlight, QColor(70, 40, 20));
   colours.setColor(QPalette::HighlightedText, Qt::white);
   lbPlayers->setPalette(colours);
-  AddButton(QStringLiteral("New"), 24, 204, [this] { NewClick(); });
-  AddButton(QStringLiteral("Delete"), 104, 204, [this] { DeleteClick(); });
-  AddButton(QStringLiteral("Select"), 232, 204, [this] { SelectClick(); });
+  AddButton(tr("New"), 24, 204, [this] { NewClick(); });
+  AddButton(tr("Delete"), 104, 204, [this] { DeleteClick(); });
+  AddButton(tr("Select"), 232, 204, [this] { SelectClick(); });
   OnEnter = [this] { SelectClick(); };
   CreateRecordPanel();
 }
@@ -54,7 +53,7 @@ void TfrmPlayers::AddRow(const std::string& name) {
 
 void TfrmPlayers::NewClick() {
   input_->eInput->clear();
-  input_->SetPrompt(QStringLiteral("Please input a player name:"));
+  input_->SetPrompt(tr("Please input a player name:"));
   if (input_->ShowModal() != mrOK) return;
   auto player = std::make_unique<TPlayer>();
   player->SetName(input_->eInput->text().toStdString());
@@ -67,10 +66,10 @@ void TfrmPlayers::DeleteClick() {
   const int row = SelectedRow();
   if (row < 0) return;
   const std::string name = Players.Items(row)->Name();
-  QString text = QStringLiteral("Are you sure to delete player ") + Quoted(name) + QLatin1Char('?');
+  QString text = tr("Are you sure to delete player \"%1\"?").arg(QString::fromStdString(name));
   if (row == Players.CurrentIndex())
-    text += QStringLiteral("\nYour selected player ") + Quoted(name) +
-            QStringLiteral(" is running now, you must select another player after deleted.");
+    text += tr("\nYour selected player \"%1\" is running now, you must select another player after deleted.")
+                .arg(QString::fromStdString(name));
   if (!messageBox_->Ask(text)) return;
   Players.Delete(row);
   delete lbPlayers->takeItem(row);
@@ -81,7 +80,7 @@ void TfrmPlayers::DeleteClick() {
 
 void TfrmPlayers::SelectClick() {
   if (SelectedRow() < 0) {
-    messageBox_->ShowNotice(QStringLiteral("Please select a existent player or create a new player."));
+    messageBox_->ShowNotice(tr("Please select a existent player or create a new player."));
     return;
   }
   Close(mrOK);
@@ -117,13 +116,13 @@ QStringList TfrmPlayers::RecordLines(const TPlayerRecord& record) {
   const QString time = QString::asprintf("%lld:%02lld:%02lld", static_cast<long long>(s / 3600),
                                          static_cast<long long>(s / 60 % 60), static_cast<long long>(s % 60));
   QString levels = QString::number(record.LevelsPassed);
-  if (record.RelaxedLevelsPassed > 0) levels += QStringLiteral(" +%1 relaxed").arg(record.RelaxedLevelsPassed);
-  return {QStringLiteral("Games: %1").arg(record.GamesPlayed),
-          QStringLiteral("Levels: ") + levels,
-          QStringLiteral("Time: ") + time,
-          QStringLiteral("Rows: %1").arg(record.RowsCleared),
-          QStringLiteral("Longest chain: %1").arg(record.LongestChain),
-          QStringLiteral("Best level: $%1").arg(record.BestLevelMoney)};
+  if (record.RelaxedLevelsPassed > 0) levels += tr(" +%1 relaxed").arg(record.RelaxedLevelsPassed);
+  return {tr("Games: %1").arg(record.GamesPlayed),
+          tr("Levels: %1").arg(levels),
+          tr("Time: %1").arg(time),
+          tr("Rows: %1").arg(record.RowsCleared),
+          tr("Longest chain: %1").arg(record.LongestChain),
+          tr("Best level: $%1").arg(record.BestLevelMoney)};
 }
 
 void TfrmPlayers::ShowSelectedRecord() {

@@ -1,11 +1,14 @@
 #include "ui/status_panel.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 
 #include "ui/fonts.h"
 
 namespace {
-const char* const RankTitles[] = {"Beginner", "Practician", "Excellent Brillor", "Expert", "King Of Brillor"};
+const char* const RankTitles[] = {QT_TRANSLATE_NOOP("TStatusPanel", "Beginner"), QT_TRANSLATE_NOOP("TStatusPanel", "Practician"),
+                                  QT_TRANSLATE_NOOP("TStatusPanel", "Excellent Brillor"),
+                                  QT_TRANSLATE_NOOP("TStatusPanel", "Expert"), QT_TRANSLATE_NOOP("TStatusPanel", "King Of Brillor")};
 
 // A transparent label that lets the mouse through to the window.
 QLabel* StatusLabel(QWidget* parent, const QRect& place, int pixelHeight) {
@@ -75,7 +78,7 @@ void TStatusPanel::UpdateMedal(int32_t Category) {
   Medals[Category]->setVisible(shown);
   int visible = 0;
   for (const QLabel* medal : Medals) visible += !medal->isHidden();
-  lTitle->setText(Players.Current() ? QString::fromLatin1(RankTitles[visible]) : QString());
+  lTitle->setText(Players.Current() ? QCoreApplication::translate("TStatusPanel", RankTitles[visible]) : QString());
 }
 
 void TStatusPanel::ShowNextHexSet(int32_t Index) {

@@ -7,7 +7,9 @@
 #include "ui/fonts.h"
 
 namespace {
-const char* const HeadingTexts[CategoryCount] = {"Level", "Money", "Unit Price", "Efficiency"};
+const char* const HeadingTexts[CategoryCount] = {QT_TRANSLATE_NOOP("TfrmTop10", "Level"), QT_TRANSLATE_NOOP("TfrmTop10", "Money"),
+                                                  QT_TRANSLATE_NOOP("TfrmTop10", "Unit Price"),
+                                                  QT_TRANSLATE_NOOP("TfrmTop10", "Efficiency")};
 constexpr int TableLefts[CategoryCount] = {20, 212, 20, 212};
 constexpr int UpperRowTops[TableRows] = {48, 66, 85, 104, 122, 141, 160, 178, 197, 216};
 constexpr int LowerRowTops[TableRows] = {272, 290, 309, 328, 346, 365, 384, 402, 421, 440};
@@ -26,7 +28,7 @@ TfrmTop10::TfrmTop10(QWidget* owner) : TGameDialog(owner, 405, 505, nullptr) {
   setFont(TahomaFont(11, false));
   imgBkg_ = LoadPicture(Asset::HighScoreBackground);
   for (int32_t category = 0; category < CategoryCount; ++category) CreateTable(category);
-  AddButton(QStringLiteral("OK"), 160, 460, [this] { Close(mrOK); });
+  AddButton(tr("OK"), 160, 460, [this] { Close(mrOK); });
   OnEnter = [this] { Close(mrOK); };
 }
 
@@ -35,7 +37,7 @@ void TfrmTop10::CreateTable(int32_t Category) {
   const bool lower = Category >= 2;
   QFont headingFont = TahomaFont(20, true);
   headingFont.setUnderline(true);
-  auto* heading = new QLabel(QString::fromLatin1(HeadingTexts[Category]), this);
+  auto* heading = new QLabel(tr(HeadingTexts[Category]), this);
   heading->setGeometry(left + 4, lower ? 240 : 16, 161, 24);
   heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   heading->setFont(headingFont);

@@ -84,3 +84,31 @@ TEST(CommandLine, PlayingAndTheEditorStartTheGameWithoutAWord) {
     EXPECT_EQ(answer.out + answer.err, "");
   }
 }
+
+TEST(CommandLine, LangNamesTheLanguageOfARunAndNeedsACode) {
+  const struct {
+    std::vector<std::string> arguments;
+    TLaunch launch;
+    std::string language;
+  } cases[] = {
+      {{"--lang", "de"}, TLaunch::Play, "de"},
+      {{"--lang=pt_BR", "--editor"}, TLaunch::Editor, "pt_BR"},
+      {{"--editor", "--lang", "ru"}, TLaunch::Editor, "ru"},
+      {{"--lang", "de", "--lang", "fr"}, TLaunch::Play, "fr"},
+      {{"--lang", "--help"}, TLaunch::Mistake, ""},
+      {{"--lang", "ru", "--help"}, TLaunch::Help, "ru"},
+      {{"--lang"}, TLaunch::Mistake, ""},
+      {{"--lang", ""}, TLaunch::Mistake, ""},
+      {{"--lang="}, TLaunch::Mistake, ""},
+      {{"--language=de"}, TLaunch::Mistake, ""},
+  };
+  for (const auto& c : cases) {
+    std::string shown;
+    for (const std::string& argument : c.arguments) shown += "[" + argument + "]";
+    const TCommandLine commandLine = ParseCommandLine(c.arguments);
+    EXPECT_EQ(commandLine.launch, c.launch) << shown;
+    EXPECT_EQ(commandLine.language, c.language) << shown;
+  }
+  EXPECT_EQ(Answer({"--lang"}).err, "brillor: option '--lang' needs a language code\nTry 'brillor --help' for the options.\n");
+  EXPECT_NE(Answer({"--help"}).out.find("--lang CODE"), std::string::npos);
+}

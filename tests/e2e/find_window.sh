@@ -11,13 +11,15 @@ rerun_inside_xvfb() {
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A copy of the built game ($BRILLOR_EXE and its data) in the fresh folder $work, run with the
-# X server's display and no sound; the game ($pid) is ended and the copy removed on exit.
+# X server's display, no sound and in English; the game ($pid) is ended and the copy removed on exit.
 copy_game_to_work() {
   work=$(mktemp -d)
   trap 'kill -9 ${pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
   cp -r "$(dirname "$BRILLOR_EXE")"/. "$work"/
   unset QT_QPA_PLATFORM
   export SDL_AUDIODRIVER=dummy
+  # The tests read the game's English texts, whatever language the machine speaks.
+  export LANGUAGE=en
 }
 
 # Prints the id of the shown game window of that size ("640x560"); fails after 5 s.

@@ -50,6 +50,17 @@ for size in 48 64 128 256; do
 done
 echo "icons: 48, 64, 128 and 256 px with transparency"
 
+# Every language the game speaks: its translation installed, and the desktop entry and the
+# AppStream data saying what the game is in it.
+languages=$(cd "$BUILD_DIR/game/translations" && ls brillor_*.qm | sed 's/^brillor_//; s/\.qm$//')
+[ -n "$languages" ] || fail "no translation built in $BUILD_DIR/game/translations"
+for code in $languages; do
+  [ -s "$data/translations/brillor_$code.qm" ] || fail "translation $code not installed"
+  grep -q "^Comment\[$code\]=" "${desktops[0]}" || fail "the desktop entry has no comment in $code"
+  grep -q "<summary xml:lang=\"$code\">" "$metainfo" || fail "the AppStream data has no summary in $code"
+done
+echo "languages: $(echo $languages)"
+
 echo "== desktop-file-validate"
 desktop-file-validate "${desktops[0]}" || fail "desktop-file-validate"
 echo "passed"
@@ -65,15 +76,20 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 
 echo "== command line"
 game="$prefix/games/brillor"
-run() {  # prints the exit status, then what went to stdout and stderr
+run() {  # prints the exit status, then what went to stdout and stderr; in English unless LANGUAGE says
   local status=0
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "$@" >"$work/out" 2>"$work/err" || status=$?
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE="${LANGUAGE:-en}" "$game" "$@" >"$work/out" 2>"$work/err" ||
+    status=$?
   echo "$status"
 }
 [ "$(run --version)" = 0 ] && grep -qx "Brillor I [0-9.]*" "$work/out" || fail "--version: $(cat "$work/out" "$work/err")"
 cat "$work/out"
 # --editor starts the game itself (the window test shows its tool window); here it is only named.
 [ "$(run --help)" = 0 ] && grep -q -- "--editor .*tool window" "$work/out" || fail "--help: $(cat "$work/out" "$work/err")"
+# The installed translations are found from the installed command.
+[ "$(run --lang de --help)" = 0 ] && grep -q "^Aufruf: brillor" "$work/out" || fail "--lang de --help: $(cat "$work/out")"
+[ "$(LANGUAGE=ru run --help)" = 0 ] && grep -q "^Использование: brillor" "$work/out" || fail "LANGUAGE=ru --help: $(cat "$work/out")"
+[ "$(LANGUAGE=xx:de run --lang tlh --help)" = 0 ] && grep -q "^Usage: brillor" "$work/out" || fail "--lang tlh: $(cat "$work/out")"
 [ "$(run --no-such-option)" = 2 ] && grep -q "unknown option '--no-such-option'" "$work/err" || fail "unknown option: $(cat "$work/err")"
 cat "$work/err"
 

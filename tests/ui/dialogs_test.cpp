@@ -111,6 +111,12 @@ TEST_F(DialogsTest, TheInputTakesThirtyStorableCharactersAndRefusesEmptyText) {
   input.eInput->clear();
   Type(input.eInput, QStringLiteral("A\u00e9\u20ac\u4e2dB"));
   EXPECT_EQ(input.eInput->text(), QStringLiteral("A\u00e9B")) << "characters the roster cannot store are not taken";
+  const QString refused = QStringLiteral("A name can only hold Western European letters.");
+  EXPECT_EQ(messages, std::vector<QString>(2, refused)) << "each refused character is named";
+  messages.clear();
+  input.eInput->setText(QString(30, QLatin1Char('x')));
+  Type(input.eInput, QStringLiteral("y"));
+  EXPECT_TRUE(messages.empty()) << "a full field just stops";
   input.eInput->clear();
   QTest::keyClick(input.eInput, Qt::Key_Return);
   EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Not a valid value.")});

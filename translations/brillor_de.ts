@@ -1,0 +1,586 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: brillor [OPTION]
+Brillor I, a hexagon puzzle game.
+
+  --editor    start with the level editor&apos;s tool window shown (Ctrl+E in the game)
+  --lang CODE play in the language CODE (de, fr, pt_BR...) instead of the environment&apos;s
+  -h, --help  show this help and exit
+  --version   show the version and exit
+
+An installed game keeps the settings, the player roster and levels saved by the editor in
+$XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat when unset); a level there is played
+instead of the shipped one. A game run from a folder it may write keeps them in its own dat.
+</source>
+        <translation>Aufruf: brillor [OPTION]
+Brillor I, ein Sechseck-Puzzlespiel.
+
+  --editor    mit dem Werkzeugfenster des Level-Editors starten (im Spiel Strg+E)
+  --lang CODE in der Sprache CODE spielen (de, fr, pt_BR...) statt in der der Umgebung
+  -h, --help  diese Hilfe zeigen und beenden
+  --version   die Version zeigen und beenden
+
+Ein installiertes Spiel speichert Einstellungen, Spielerliste und im Editor gespeicherte Level in
+$XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, wenn nicht gesetzt); ein Level dort wird
+statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutzt dessen dat.
+</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a language code</source>
+        <translation>Option &apos;%1&apos; braucht einen Sprachcode</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>&apos;%1 --help&apos; zeigt die Optionen.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorStage</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Row:%1 Col:%2 Len:%3, SelRow:%4 SelCol:%5</source>
+        <translation>Zeile:%1 Sp:%2 Anz:%3, AusZ:%4 AusSp:%5</translation>
+    </message>
+    <message>
+        <source>No level file is open: choose one with &quot;Open&quot; first.</source>
+        <translation>Keine Level-Datei offen: zuerst mit &quot;Öffn.&quot; eine wählen.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not &quot;%2&quot;.</source>
+        <translation>%1 muss eine ganze Zahl sein, nicht &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Flow cycle: %1.</source>
+        <translation>Fluss-Kreis: %1.</translation>
+    </message>
+    <message>
+        <source>... and %1 more flow cycles.</source>
+        <translation>... und %1 weitere Fluss-Kreise.</translation>
+    </message>
+    <message>
+        <source>Cell %1 lists its source %2 more than once.</source>
+        <translation>Zelle %1 nennt ihre Quelle %2 mehrfach.</translation>
+    </message>
+    <message>
+        <source>Layout row %1 is already complete.</source>
+        <translation>Reihe %1 des Layouts ist schon voll.</translation>
+    </message>
+    <message>
+        <source>%1 is %2; sensible values are %3 to %4.</source>
+        <translation>%1 ist %2; sinnvoll sind %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>LaserPower, BreakgroundPower and ClearGemsPower are all 0 or less: a box has nothing to give.</source>
+        <translation>LaserPower, BreakgroundPower und ClearGemsPower sind alle 0 oder kleiner: eine Kiste hat nichts zu geben.</translation>
+    </message>
+    <message>
+        <source>No flow path reaches an end cell from %1.</source>
+        <translation>Kein Flussweg führt von %1 zu einer Endzelle.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Keine Probleme gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;; its window was brought to the front.</source>
+        <translation>Brillor I läuft schon für den Spielerordner &quot;%1&quot;; sein Fenster wurde nach vorn geholt.</translation>
+    </message>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
+        <translation>Brillor I läuft schon für den Spielerordner &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Sie wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>Sie konnte nicht beiseitegelegt werden (%1) und wird nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Die Statistikdatei %1 ließ sich nicht ganz lesen:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> Was lesbar war, wurde übernommen.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> Stattdessen wurde die Sicherung %1 des vorigen Speicherns geladen.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Alle Statistiken beginnen neu.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>sie ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>Die Einstellungsdatei %1 ließ sich nicht lesen (%2); es gelten die üblichen Einstellungen. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Die Optionsdatei %1 ließ sich nicht ganz lesen:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Sie konnten noch nicht zurückgeschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>Die Spielerdatei %1 fehlt. Stattdessen wurde ihre Sicherung %2 geladen.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>Die Spielerdatei %1 ließ sich nicht lesen (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Sie blieb unverändert, und diese Sitzung wird nicht gespeichert (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Sie wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> Es gibt keine lesbare Sicherung; die lesbaren Spieler daraus wurden geladen.</translation>
+    </message>
+</context>
+<context>
+    <name>TGameApplication</name>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Unbekannter Fehler.</translation>
+    </message>
+</context>
+<context>
+    <name>TPauseCover</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPanel</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Practician</source>
+        <translation>Praktiker</translation>
+    </message>
+    <message>
+        <source>Excellent Brillor</source>
+        <translation>Brillor-Ass</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>King Of Brillor</source>
+        <translation>König von Brillor</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmEditor</name>
+    <message>
+        <source>white</source>
+        <translation>weiß</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffn.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sich.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüf.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>SetLevel</source>
+        <translation>Level setzen</translation>
+    </message>
+    <message>
+        <source>Chip</source>
+        <translation>Chip</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Kein</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Lad.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Nichts wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>The level must be a whole number from 1 up, not &quot;%1&quot;.</source>
+        <translation>Das Level muss eine ganze Zahl ab 1 sein, nicht &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nothing was checked.</source>
+        <translation>Nichts wurde geprüft.</translation>
+    </message>
+    <message>
+        <source>The level was not played.</source>
+        <translation>Das Level wurde nicht gespielt.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInput</name>
+    <message>
+        <source>A name can only hold Western European letters.</source>
+        <translation>Ein Name darf nur westeuropäische Buchstaben enthalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Not a valid value.</source>
+        <translation>Kein gültiger Wert.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>About Brillor I</source>
+        <translation>Über Brillor I</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Are you sure to quit current game and change to &quot;%1&quot;?</source>
+        <translation>Das laufende Spiel wirklich beenden und zu &quot;%1&quot; wechseln?</translation>
+    </message>
+    <message>
+        <source>Open the help page failed.
+Please open &quot;%1&quot; in your web browser manually.</source>
+        <translation>Die Hilfeseite ließ sich nicht öffnen.
+Bitte &quot;%1&quot; selbst im Webbrowser öffnen.</translation>
+    </message>
+    <message>
+        <source>Launch your default web browser failed.
+Please enter the URL &quot;%1&quot; into your web browser manually.</source>
+        <translation>Der Webbrowser ließ sich nicht starten.
+Bitte die Adresse &quot;%1&quot; selbst im Webbrowser eingeben.</translation>
+    </message>
+    <message>
+        <source>The window will be %1 % of its size from the next start.</source>
+        <translation>Das Fenster hat ab dem nächsten Start %1 % seiner Größe.</translation>
+    </message>
+    <message>
+        <source>
+It does not fit this screen: %1 % will be used.</source>
+        <translation>
+Das passt nicht auf diesen Bildschirm: %1 % werden genutzt.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMoreOptions</name>
+    <message>
+        <source>More Options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>Symbols on gems</source>
+        <translation>Symbole auf Steinen</translation>
+    </message>
+    <message>
+        <source>A shape for every colour</source>
+        <translation>Eine Form für jede Farbe</translation>
+    </message>
+    <message>
+        <source>Relaxed pace</source>
+        <translation>Gemütliches Tempo</translation>
+    </message>
+    <message>
+        <source>No countdown, no automatic drop</source>
+        <translation>Kein Countdown, kein Selbstabwurf</translation>
+    </message>
+    <message>
+        <source>Drop preview</source>
+        <translation>Abwurf-Vorschau</translation>
+    </message>
+    <message>
+        <source>Rows and money a drop would make</source>
+        <translation>Reihen und Geld eines Abwurfs</translation>
+    </message>
+    <message>
+        <source>Player records</source>
+        <translation>Spielerstatistik</translation>
+    </message>
+    <message>
+        <source>Shown in the player list</source>
+        <translation>In der Spielerliste gezeigt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Window Size</source>
+        <translation>Fenstergröße</translation>
+    </message>
+    <message>
+        <source>Too large for this screen: %1 % used</source>
+        <translation>Zu groß für den Bildschirm: %1 %</translation>
+    </message>
+    <message>
+        <source>Used from the next start</source>
+        <translation>Gilt ab dem nächsten Start</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Background Music</source>
+        <translation>Hintergrundmusik</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change music volume)</source>
+        <translation>(Balken anklicken: Musiklautstärke)</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change sound volume)</source>
+        <translation>(Balken anklicken: Klanglautstärke)</translation>
+    </message>
+    <message>
+        <source>Mouse Control</source>
+        <translation>Maussteuerung</translation>
+    </message>
+    <message>
+        <source>(Click the icon to choice a rotate-mode)</source>
+        <translation>(Bild anklicken: Drehrichtung wählen)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Mehr...</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Im Uhrzeigersinn</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPlayers</name>
+    <message>
+        <source>Player List</source>
+        <translation>Spielerliste</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Please input a player name:</source>
+        <translation>Bitte einen Spielernamen eingeben:</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete player &quot;%1&quot;?</source>
+        <translation>Spieler &quot;%1&quot; wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>
+Your selected player &quot;%1&quot; is running now, you must select another player after deleted.</source>
+        <translation>
+Der gewählte Spieler &quot;%1&quot; spielt gerade; nach dem Löschen bitte einen anderen wählen.</translation>
+    </message>
+    <message>
+        <source>Please select a existent player or create a new player.</source>
+        <translation>Bitte einen vorhandenen Spieler wählen oder einen neuen anlegen.</translation>
+    </message>
+    <message>
+        <source> +%1 relaxed</source>
+        <translation> +%1 gemütlich</translation>
+    </message>
+    <message>
+        <source>Games: %1</source>
+        <translation>Spiele: %1</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Level: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Rows: %1</source>
+        <translation>Reihen: %1</translation>
+    </message>
+    <message>
+        <source>Longest chain: %1</source>
+        <translation>Längste Kette: %1</translation>
+    </message>
+    <message>
+        <source>Best level: $%1</source>
+        <translation>Bestes Level: $%1</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTop10</name>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Reihenpreis</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Effizienz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

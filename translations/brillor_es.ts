@@ -1,0 +1,586 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: brillor [OPTION]
+Brillor I, a hexagon puzzle game.
+
+  --editor    start with the level editor&apos;s tool window shown (Ctrl+E in the game)
+  --lang CODE play in the language CODE (de, fr, pt_BR...) instead of the environment&apos;s
+  -h, --help  show this help and exit
+  --version   show the version and exit
+
+An installed game keeps the settings, the player roster and levels saved by the editor in
+$XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat when unset); a level there is played
+instead of the shipped one. A game run from a folder it may write keeps them in its own dat.
+</source>
+        <translation>Uso: brillor [OPCIÓN]
+Brillor I, un juego de ingenio con hexágonos.
+
+  --editor    empezar con la ventana de herramientas del editor de niveles (Ctrl+E en el juego)
+  --lang CODE jugar en el idioma CODE (de, fr, pt_BR...) en lugar del del entorno
+  -h, --help  mostrar esta ayuda y salir
+  --version   mostrar la versión y salir
+
+Un juego instalado guarda los ajustes, la lista de jugadores y los niveles guardados por el editor
+en $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat si no está definido); un nivel de ahí
+se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible los guarda en su dat.
+</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a language code</source>
+        <translation>la opción &apos;%1&apos; necesita un código de idioma</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>&apos;%1 --help&apos; muestra las opciones.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorStage</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Row:%1 Col:%2 Len:%3, SelRow:%4 SelCol:%5</source>
+        <translation>Fila:%1 Col:%2 Lon:%3, SelFila:%4 SelCol:%5</translation>
+    </message>
+    <message>
+        <source>No level file is open: choose one with &quot;Open&quot; first.</source>
+        <translation>No hay ningún nivel abierto: elija uno antes con &quot;Abrir&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not &quot;%2&quot;.</source>
+        <translation>%1 debe ser un número entero, no &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> y %1 más</translation>
+    </message>
+    <message>
+        <source>Flow cycle: %1.</source>
+        <translation>Ciclo de flujo: %1.</translation>
+    </message>
+    <message>
+        <source>... and %1 more flow cycles.</source>
+        <translation>... y %1 ciclos de flujo más.</translation>
+    </message>
+    <message>
+        <source>Cell %1 lists its source %2 more than once.</source>
+        <translation>La celda %1 cita su origen %2 más de una vez.</translation>
+    </message>
+    <message>
+        <source>Layout row %1 is already complete.</source>
+        <translation>La fila %1 de la disposición ya está completa.</translation>
+    </message>
+    <message>
+        <source>%1 is %2; sensible values are %3 to %4.</source>
+        <translation>%1 vale %2; los valores sensatos van de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>LaserPower, BreakgroundPower and ClearGemsPower are all 0 or less: a box has nothing to give.</source>
+        <translation>LaserPower, BreakgroundPower y ClearGemsPower valen todos 0 o menos: una caja no tiene nada que dar.</translation>
+    </message>
+    <message>
+        <source>No flow path reaches an end cell from %1.</source>
+        <translation>Ningún camino de flujo lleva a una celda final desde %1.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>No se encontraron problemas.</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;; its window was brought to the front.</source>
+        <translation>Brillor I ya está abierto para la carpeta de jugador &quot;%1&quot;; su ventana se ha traído al frente.</translation>
+    </message>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
+        <translation>Brillor I ya está abierto para la carpeta de jugador &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>No se pudo apartar (%1) y no se sobrescribirá.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>El archivo de estadísticas %1 no se pudo leer entero:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> Se ha conservado lo que se pudo leer.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> En su lugar se cargó la copia %1 del guardado anterior.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Todas las estadísticas empiezan de cero.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>está cortado</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>El archivo de ajustes %1 no se pudo leer (%2); se usan los ajustes habituales. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>El archivo de opciones %1 no se pudo leer entero:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Aún no se han podido volver a escribir (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>Falta el archivo de jugadores %1. En su lugar se cargó su copia %2.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>El archivo de jugadores %1 no se pudo leer (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Se ha dejado como estaba y esta sesión no se guardará (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> No hay copia legible; se cargaron los jugadores que se pudieron leer.</translation>
+    </message>
+</context>
+<context>
+    <name>TGameApplication</name>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Error desconocido.</translation>
+    </message>
+</context>
+<context>
+    <name>TPauseCover</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPanel</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Practician</source>
+        <translation>Aprendiz</translation>
+    </message>
+    <message>
+        <source>Excellent Brillor</source>
+        <translation>As de Brillor</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>King Of Brillor</source>
+        <translation>Rey de Brillor</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmEditor</name>
+    <message>
+        <source>white</source>
+        <translation>blan</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verd</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borr.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guar.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Rev.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>SetLevel</source>
+        <translation>Fijar nivel</translation>
+    </message>
+    <message>
+        <source>Chip</source>
+        <translation>Trozo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carg.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hecho.</translation>
+    </message>
+    <message>
+        <source>The level must be a whole number from 1 up, not &quot;%1&quot;.</source>
+        <translation>El nivel debe ser un número entero desde 1, no &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nothing was checked.</source>
+        <translation>No se ha revisado nada.</translation>
+    </message>
+    <message>
+        <source>The level was not played.</source>
+        <translation>El nivel no se ha jugado.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInput</name>
+    <message>
+        <source>A name can only hold Western European letters.</source>
+        <translation>Un nombre solo admite letras de Europa occidental.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Not a valid value.</source>
+        <translation>Valor no válido.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>About Brillor I</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Are you sure to quit current game and change to &quot;%1&quot;?</source>
+        <translation>¿Dejar la partida actual y cambiar a &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Open the help page failed.
+Please open &quot;%1&quot; in your web browser manually.</source>
+        <translation>No se pudo abrir la página de ayuda.
+Abra &quot;%1&quot; usted mismo en su navegador.</translation>
+    </message>
+    <message>
+        <source>Launch your default web browser failed.
+Please enter the URL &quot;%1&quot; into your web browser manually.</source>
+        <translation>No se pudo abrir el navegador.
+Escriba la dirección &quot;%1&quot; usted mismo en su navegador.</translation>
+    </message>
+    <message>
+        <source>The window will be %1 % of its size from the next start.</source>
+        <translation>La ventana tendrá el %1 % de su tamaño desde el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>
+It does not fit this screen: %1 % will be used.</source>
+        <translation>
+No cabe en esta pantalla: se usará el %1 %.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMoreOptions</name>
+    <message>
+        <source>More Options</source>
+        <translation>Más opciones</translation>
+    </message>
+    <message>
+        <source>Symbols on gems</source>
+        <translation>Símbolos en las gemas</translation>
+    </message>
+    <message>
+        <source>A shape for every colour</source>
+        <translation>Una forma para cada color</translation>
+    </message>
+    <message>
+        <source>Relaxed pace</source>
+        <translation>Ritmo tranquilo</translation>
+    </message>
+    <message>
+        <source>No countdown, no automatic drop</source>
+        <translation>Sin cuenta atrás ni caída sola</translation>
+    </message>
+    <message>
+        <source>Drop preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Rows and money a drop would make</source>
+        <translation>Filas y dinero de una caída</translation>
+    </message>
+    <message>
+        <source>Player records</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Shown in the player list</source>
+        <translation>En la lista de jugadores</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Window Size</source>
+        <translation>Tamaño de ventana</translation>
+    </message>
+    <message>
+        <source>Too large for this screen: %1 % used</source>
+        <translation>Grande para la pantalla: %1 %</translation>
+    </message>
+    <message>
+        <source>Used from the next start</source>
+        <translation>Desde el próximo inicio</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Background Music</source>
+        <translation>Música de fondo</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change music volume)</source>
+        <translation>(Pulse la barra: volumen de la música)</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change sound volume)</source>
+        <translation>(Pulse la barra: volumen del sonido)</translation>
+    </message>
+    <message>
+        <source>Mouse Control</source>
+        <translation>Control con ratón</translation>
+    </message>
+    <message>
+        <source>(Click the icon to choice a rotate-mode)</source>
+        <translation>(Pulse el icono: sentido de giro)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Más...</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Antihorario</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Horario</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPlayers</name>
+    <message>
+        <source>Player List</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Please input a player name:</source>
+        <translation>Escriba el nombre del jugador:</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete player &quot;%1&quot;?</source>
+        <translation>¿Borrar al jugador &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>
+Your selected player &quot;%1&quot; is running now, you must select another player after deleted.</source>
+        <translation>
+El jugador &quot;%1&quot; está jugando ahora; tras borrarlo, elija otro jugador.</translation>
+    </message>
+    <message>
+        <source>Please select a existent player or create a new player.</source>
+        <translation>Elija un jugador existente o cree uno nuevo.</translation>
+    </message>
+    <message>
+        <source> +%1 relaxed</source>
+        <translation> +%1 tranquilos</translation>
+    </message>
+    <message>
+        <source>Games: %1</source>
+        <translation>Partidas: %1</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Niveles: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message>
+        <source>Rows: %1</source>
+        <translation>Filas: %1</translation>
+    </message>
+    <message>
+        <source>Longest chain: %1</source>
+        <translation>Cadena mayor: %1</translation>
+    </message>
+    <message>
+        <source>Best level: $%1</source>
+        <translation>Mejor nivel: $%1</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTop10</name>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Dinero</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Precio unidad</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Eficiencia</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,586 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: brillor [OPTION]
+Brillor I, a hexagon puzzle game.
+
+  --editor    start with the level editor&apos;s tool window shown (Ctrl+E in the game)
+  --lang CODE play in the language CODE (de, fr, pt_BR...) instead of the environment&apos;s
+  -h, --help  show this help and exit
+  --version   show the version and exit
+
+An installed game keeps the settings, the player roster and levels saved by the editor in
+$XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat when unset); a level there is played
+instead of the shipped one. A game run from a folder it may write keeps them in its own dat.
+</source>
+        <translation>Usage : brillor [OPTION]
+Brillor I, un jeu de réflexion à hexagones.
+
+  --editor    démarrer avec la fenêtre d&apos;outils de l&apos;éditeur de niveaux (Ctrl+E en jeu)
+  --lang CODE jouer dans la langue CODE (de, fr, pt_BR...) au lieu de celle de l&apos;environnement
+  -h, --help  afficher cette aide et quitter
+  --version   afficher la version et quitter
+
+Un jeu installé garde les réglages, la liste des joueurs et les niveaux enregistrés par l&apos;éditeur
+dans $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat s&apos;il n&apos;est pas défini) ; un niveau
+qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modifiable les garde dans son dat.
+</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a language code</source>
+        <translation>l&apos;option &apos;%1&apos; attend un code de langue</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>&apos;%1 --help&apos; liste les options.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorStage</name>
+    <message>
+        <source>Editor</source>
+        <translation>Éditeur</translation>
+    </message>
+    <message>
+        <source>Row:%1 Col:%2 Len:%3, SelRow:%4 SelCol:%5</source>
+        <translation>Lig:%1 Col:%2 Nb:%3, SélLig:%4 SélCol:%5</translation>
+    </message>
+    <message>
+        <source>No level file is open: choose one with &quot;Open&quot; first.</source>
+        <translation>Aucun fichier de niveau ouvert : choisissez-en un avec &quot;Ouvr.&quot; d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not &quot;%2&quot;.</source>
+        <translation>%1 doit être un nombre entier, pas &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Flow cycle: %1.</source>
+        <translation>Boucle de flux : %1.</translation>
+    </message>
+    <message>
+        <source>... and %1 more flow cycles.</source>
+        <translation>... et %1 boucles de flux de plus.</translation>
+    </message>
+    <message>
+        <source>Cell %1 lists its source %2 more than once.</source>
+        <translation>La case %1 cite sa source %2 plus d&apos;une fois.</translation>
+    </message>
+    <message>
+        <source>Layout row %1 is already complete.</source>
+        <translation>La rangée %1 de la disposition est déjà complète.</translation>
+    </message>
+    <message>
+        <source>%1 is %2; sensible values are %3 to %4.</source>
+        <translation>%1 vaut %2 ; les valeurs sensées vont de %3 à %4.</translation>
+    </message>
+    <message>
+        <source>LaserPower, BreakgroundPower and ClearGemsPower are all 0 or less: a box has nothing to give.</source>
+        <translation>LaserPower, BreakgroundPower et ClearGemsPower valent tous 0 ou moins : une boîte n&apos;a rien à donner.</translation>
+    </message>
+    <message>
+        <source>No flow path reaches an end cell from %1.</source>
+        <translation>Aucun chemin de flux ne mène à une case de fin depuis %1.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Aucun problème trouvé.</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;; its window was brought to the front.</source>
+        <translation>Brillor I tourne déjà pour le dossier de joueur &quot;%1&quot; ; sa fenêtre a été mise au premier plan.</translation>
+    </message>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
+        <translation>Brillor I tourne déjà pour le dossier de joueur &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Il a été gardé sous %1.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>Il n&apos;a pas pu être mis de côté (%1) et ne sera pas écrasé.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Le fichier des bilans %1 n&apos;a pas pu être lu en entier :
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> Ce qui a pu être lu a été gardé.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> La sauvegarde %1 de l&apos;enregistrement précédent a été chargée à sa place.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Tous les bilans repartent de zéro.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>il est tronqué</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>Le fichier des réglages %1 n&apos;a pas pu être lu (%2) ; les réglages habituels sont utilisés. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Le fichier des options %1 n&apos;a pas pu être lu en entier :
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Ils n&apos;ont pas encore pu être réécrits (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>Le fichier des joueurs %1 est absent. Sa sauvegarde %2 a été chargée à sa place.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>Le fichier des joueurs %1 n&apos;a pas pu être lu (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Il a été laissé tel quel, et cette session ne sera pas enregistrée (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Il a été gardé sous %1.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> Aucune sauvegarde lisible ; les joueurs qui ont pu y être lus ont été chargés.</translation>
+    </message>
+</context>
+<context>
+    <name>TGameApplication</name>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erreur inconnue.</translation>
+    </message>
+</context>
+<context>
+    <name>TPauseCover</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPanel</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <source>Practician</source>
+        <translation>Praticien</translation>
+    </message>
+    <message>
+        <source>Excellent Brillor</source>
+        <translation>As de Brillor</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>King Of Brillor</source>
+        <translation>Roi de Brillor</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmEditor</name>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Roug</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvr.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effac</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enr.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérif</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>SetLevel</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Chip</source>
+        <translation>Éclat</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>The level must be a whole number from 1 up, not &quot;%1&quot;.</source>
+        <translation>Le niveau doit être un nombre entier à partir de 1, pas &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nothing was checked.</source>
+        <translation>Rien n&apos;a été vérifié.</translation>
+    </message>
+    <message>
+        <source>The level was not played.</source>
+        <translation>Le niveau n&apos;a pas été lancé.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInput</name>
+    <message>
+        <source>A name can only hold Western European letters.</source>
+        <translation>Un nom ne peut contenir que des lettres d&apos;Europe occidentale.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Not a valid value.</source>
+        <translation>Valeur non valide.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>About Brillor I</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Are you sure to quit current game and change to &quot;%1&quot;?</source>
+        <translation>Quitter la partie en cours et passer à &quot;%1&quot; ?</translation>
+    </message>
+    <message>
+        <source>Open the help page failed.
+Please open &quot;%1&quot; in your web browser manually.</source>
+        <translation>Impossible d&apos;ouvrir la page d&apos;aide.
+Ouvrez &quot;%1&quot; vous-même dans votre navigateur.</translation>
+    </message>
+    <message>
+        <source>Launch your default web browser failed.
+Please enter the URL &quot;%1&quot; into your web browser manually.</source>
+        <translation>Impossible de lancer le navigateur.
+Saisissez l&apos;adresse &quot;%1&quot; vous-même dans votre navigateur.</translation>
+    </message>
+    <message>
+        <source>The window will be %1 % of its size from the next start.</source>
+        <translation>La fenêtre fera %1 % de sa taille au prochain lancement.</translation>
+    </message>
+    <message>
+        <source>
+It does not fit this screen: %1 % will be used.</source>
+        <translation>
+Elle ne tient pas sur cet écran : %1 % sera utilisé.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMoreOptions</name>
+    <message>
+        <source>More Options</source>
+        <translation>Plus d&apos;options</translation>
+    </message>
+    <message>
+        <source>Symbols on gems</source>
+        <translation>Symboles sur les gemmes</translation>
+    </message>
+    <message>
+        <source>A shape for every colour</source>
+        <translation>Une forme par couleur</translation>
+    </message>
+    <message>
+        <source>Relaxed pace</source>
+        <translation>Rythme tranquille</translation>
+    </message>
+    <message>
+        <source>No countdown, no automatic drop</source>
+        <translation>Ni compte à rebours ni chute auto</translation>
+    </message>
+    <message>
+        <source>Drop preview</source>
+        <translation>Aperçu de la pose</translation>
+    </message>
+    <message>
+        <source>Rows and money a drop would make</source>
+        <translation>Rangées et gains d&apos;une pose</translation>
+    </message>
+    <message>
+        <source>Player records</source>
+        <translation>Bilan du joueur</translation>
+    </message>
+    <message>
+        <source>Shown in the player list</source>
+        <translation>Dans la liste des joueurs</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Window Size</source>
+        <translation>Taille de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Too large for this screen: %1 % used</source>
+        <translation>Trop grand pour l&apos;écran : %1 %</translation>
+    </message>
+    <message>
+        <source>Used from the next start</source>
+        <translation>Dès le prochain lancement</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Background Music</source>
+        <translation>Musique de fond</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change music volume)</source>
+        <translation>(Cliquez la barre : volume de la musique)</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change sound volume)</source>
+        <translation>(Cliquez la barre : volume des sons)</translation>
+    </message>
+    <message>
+        <source>Mouse Control</source>
+        <translation>Contrôle à la souris</translation>
+    </message>
+    <message>
+        <source>(Click the icon to choice a rotate-mode)</source>
+        <translation>(Cliquez l&apos;icône : sens de rotation)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Plus...</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sens horaire</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPlayers</name>
+    <message>
+        <source>Player List</source>
+        <translation>Liste des joueurs</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Please input a player name:</source>
+        <translation>Entrez le nom du joueur :</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete player &quot;%1&quot;?</source>
+        <translation>Supprimer le joueur &quot;%1&quot; ?</translation>
+    </message>
+    <message>
+        <source>
+Your selected player &quot;%1&quot; is running now, you must select another player after deleted.</source>
+        <translation>
+Le joueur &quot;%1&quot; est en train de jouer ; choisissez-en un autre après la suppression.</translation>
+    </message>
+    <message>
+        <source>Please select a existent player or create a new player.</source>
+        <translation>Choisissez un joueur existant ou créez-en un nouveau.</translation>
+    </message>
+    <message>
+        <source> +%1 relaxed</source>
+        <translation> +%1 tranquille</translation>
+    </message>
+    <message>
+        <source>Games: %1</source>
+        <translation>Parties : %1</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Niveaux : %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps : %1</translation>
+    </message>
+    <message>
+        <source>Rows: %1</source>
+        <translation>Rangées : %1</translation>
+    </message>
+    <message>
+        <source>Longest chain: %1</source>
+        <translation>Plus longue chaîne : %1</translation>
+    </message>
+    <message>
+        <source>Best level: $%1</source>
+        <translation>Meilleur niveau : $%1</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTop10</name>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Prix unitaire</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Efficacité</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

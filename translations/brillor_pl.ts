@@ -1,0 +1,586 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: brillor [OPTION]
+Brillor I, a hexagon puzzle game.
+
+  --editor    start with the level editor&apos;s tool window shown (Ctrl+E in the game)
+  --lang CODE play in the language CODE (de, fr, pt_BR...) instead of the environment&apos;s
+  -h, --help  show this help and exit
+  --version   show the version and exit
+
+An installed game keeps the settings, the player roster and levels saved by the editor in
+$XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat when unset); a level there is played
+instead of the shipped one. A game run from a folder it may write keeps them in its own dat.
+</source>
+        <translation>Użycie: brillor [OPCJA]
+Brillor I, łamigłówka z sześciokątów.
+
+  --editor    uruchom z oknem narzędzi edytora poziomów (w grze Ctrl+E)
+  --lang CODE graj w języku CODE (de, fr, pt_BR...) zamiast języka środowiska
+  -h, --help  pokaż tę pomoc i zakończ
+  --version   pokaż wersję i zakończ
+
+Zainstalowana gra trzyma ustawienia, listę graczy i poziomy zapisane w edytorze w
+$XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, gdy zmienna nie jest ustawiona); poziom
+stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma je w swoim dat.
+</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a language code</source>
+        <translation>opcja &apos;%1&apos; wymaga kodu języka</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>nieznana opcja &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>nieoczekiwany argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>Opcje: &apos;%1 --help&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorStage</name>
+    <message>
+        <source>Editor</source>
+        <translation>Edytor</translation>
+    </message>
+    <message>
+        <source>Row:%1 Col:%2 Len:%3, SelRow:%4 SelCol:%5</source>
+        <translation>Rząd:%1 Kol:%2 Dł:%3, WybR:%4 WybK:%5</translation>
+    </message>
+    <message>
+        <source>No level file is open: choose one with &quot;Open&quot; first.</source>
+        <translation>Nie otwarto pliku poziomu: najpierw wybierz go przyciskiem &quot;Otw.&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not &quot;%2&quot;.</source>
+        <translation>%1 musi być liczbą całkowitą, a nie &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> i %1 więcej</translation>
+    </message>
+    <message>
+        <source>Flow cycle: %1.</source>
+        <translation>Pętla przepływu: %1.</translation>
+    </message>
+    <message>
+        <source>... and %1 more flow cycles.</source>
+        <translation>... i jeszcze %1 pętli przepływu.</translation>
+    </message>
+    <message>
+        <source>Cell %1 lists its source %2 more than once.</source>
+        <translation>Pole %1 podaje swoje źródło %2 więcej niż raz.</translation>
+    </message>
+    <message>
+        <source>Layout row %1 is already complete.</source>
+        <translation>Rząd %1 układu jest już pełny.</translation>
+    </message>
+    <message>
+        <source>%1 is %2; sensible values are %3 to %4.</source>
+        <translation>%1 wynosi %2; rozsądne wartości to od %3 do %4.</translation>
+    </message>
+    <message>
+        <source>LaserPower, BreakgroundPower and ClearGemsPower are all 0 or less: a box has nothing to give.</source>
+        <translation>LaserPower, BreakgroundPower i ClearGemsPower wynoszą 0 lub mniej: skrzynka nie ma nic do dania.</translation>
+    </message>
+    <message>
+        <source>No flow path reaches an end cell from %1.</source>
+        <translation>Żadna ścieżka przepływu nie prowadzi z %1 do pola końcowego.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Nie znaleziono problemów.</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;; its window was brought to the front.</source>
+        <translation>Brillor I już działa dla folderu gracza &quot;%1&quot;; jego okno przeniesiono na wierzch.</translation>
+    </message>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
+        <translation>Brillor I już działa dla folderu gracza &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Zachowano go jako %1.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>Nie udało się go odłożyć (%1) i nie zostanie nadpisany.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Pliku statystyk %1 nie udało się odczytać w całości:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> Zachowano to, co dało się odczytać.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> Zamiast niego wczytano kopię %1 z poprzedniego zapisu.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Wszystkie statystyki zaczynają się od nowa.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>plik jest ucięty</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>Nie udało się odczytać pliku ustawień %1 (%2); użyto zwykłych ustawień. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Pliku opcji %1 nie udało się odczytać w całości:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Nie udało się ich jeszcze zapisać z powrotem (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>Brak pliku graczy %1. Zamiast niego wczytano jego kopię %2.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>Nie udało się odczytać pliku graczy %1 (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Pozostawiono go bez zmian, a ta sesja nie zostanie zapisana (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Zachowano go jako %1.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> Brak czytelnej kopii; wczytano graczy, których dało się odczytać.</translation>
+    </message>
+</context>
+<context>
+    <name>TGameApplication</name>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Nieznany błąd.</translation>
+    </message>
+</context>
+<context>
+    <name>TPauseCover</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pauza</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPanel</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Nowicjusz</translation>
+    </message>
+    <message>
+        <source>Practician</source>
+        <translation>Praktyk</translation>
+    </message>
+    <message>
+        <source>Excellent Brillor</source>
+        <translation>As Brillora</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Ekspert</translation>
+    </message>
+    <message>
+        <source>King Of Brillor</source>
+        <translation>Król Brillora</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmEditor</name>
+    <message>
+        <source>white</source>
+        <translation>biały</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Fiol.</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Ziel.</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Nieb.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czer.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otw.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Czyść</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapis</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Spr.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Graj</translation>
+    </message>
+    <message>
+        <source>SetLevel</source>
+        <translation>Ustaw poziom</translation>
+    </message>
+    <message>
+        <source>Chip</source>
+        <translation>Odł.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Wcz.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Gotowe.</translation>
+    </message>
+    <message>
+        <source>The level must be a whole number from 1 up, not &quot;%1&quot;.</source>
+        <translation>Poziom musi być liczbą całkowitą od 1 w górę, a nie &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nothing was checked.</source>
+        <translation>Nic nie sprawdzono.</translation>
+    </message>
+    <message>
+        <source>The level was not played.</source>
+        <translation>Poziomu nie uruchomiono.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInput</name>
+    <message>
+        <source>A name can only hold Western European letters.</source>
+        <translation>Nazwa może zawierać tylko litery zachodnioeuropejskie.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Not a valid value.</source>
+        <translation>Nieprawidłowa wartość.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Player</source>
+        <translation>Gracz</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Rekordy</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Wyjście</translation>
+    </message>
+    <message>
+        <source>About Brillor I</source>
+        <translation>O grze</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Are you sure to quit current game and change to &quot;%1&quot;?</source>
+        <translation>Przerwać bieżącą grę i przejść do gracza &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Open the help page failed.
+Please open &quot;%1&quot; in your web browser manually.</source>
+        <translation>Nie udało się otworzyć strony pomocy.
+Otwórz &quot;%1&quot; w przeglądarce samodzielnie.</translation>
+    </message>
+    <message>
+        <source>Launch your default web browser failed.
+Please enter the URL &quot;%1&quot; into your web browser manually.</source>
+        <translation>Nie udało się uruchomić przeglądarki.
+Wpisz adres &quot;%1&quot; w przeglądarce samodzielnie.</translation>
+    </message>
+    <message>
+        <source>The window will be %1 % of its size from the next start.</source>
+        <translation>Od następnego uruchomienia okno będzie mieć %1 % rozmiaru.</translation>
+    </message>
+    <message>
+        <source>
+It does not fit this screen: %1 % will be used.</source>
+        <translation>
+Nie mieści się na tym ekranie: użyte zostanie %1 %.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMoreOptions</name>
+    <message>
+        <source>More Options</source>
+        <translation>Więcej opcji</translation>
+    </message>
+    <message>
+        <source>Symbols on gems</source>
+        <translation>Symbole na klejnotach</translation>
+    </message>
+    <message>
+        <source>A shape for every colour</source>
+        <translation>Inny kształt dla każdego koloru</translation>
+    </message>
+    <message>
+        <source>Relaxed pace</source>
+        <translation>Spokojne tempo</translation>
+    </message>
+    <message>
+        <source>No countdown, no automatic drop</source>
+        <translation>Bez odliczania i samozrzutu</translation>
+    </message>
+    <message>
+        <source>Drop preview</source>
+        <translation>Podgląd zrzutu</translation>
+    </message>
+    <message>
+        <source>Rows and money a drop would make</source>
+        <translation>Rzędy i pieniądze ze zrzutu</translation>
+    </message>
+    <message>
+        <source>Player records</source>
+        <translation>Statystyki gracza</translation>
+    </message>
+    <message>
+        <source>Shown in the player list</source>
+        <translation>Na liście graczy</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Window Size</source>
+        <translation>Rozmiar okna</translation>
+    </message>
+    <message>
+        <source>Too large for this screen: %1 % used</source>
+        <translation>Za duże na ekran: użyto %1 %</translation>
+    </message>
+    <message>
+        <source>Used from the next start</source>
+        <translation>Od następnego uruchomienia</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Background Music</source>
+        <translation>Muzyka w tle</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change music volume)</source>
+        <translation>(Kliknij pasek: głośność muzyki)</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change sound volume)</source>
+        <translation>(Kliknij pasek: głośność dźwięku)</translation>
+    </message>
+    <message>
+        <source>Mouse Control</source>
+        <translation>Sterowanie myszą</translation>
+    </message>
+    <message>
+        <source>(Click the icon to choice a rotate-mode)</source>
+        <translation>(Kliknij ikonę: kierunek obrotu)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Więcej...</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Przeciwnie do zegara</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Zgodnie z zegarem</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPlayers</name>
+    <message>
+        <source>Player List</source>
+        <translation>Lista graczy</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Please input a player name:</source>
+        <translation>Podaj nazwę gracza:</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete player &quot;%1&quot;?</source>
+        <translation>Usunąć gracza &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>
+Your selected player &quot;%1&quot; is running now, you must select another player after deleted.</source>
+        <translation>
+Gracz &quot;%1&quot; właśnie gra; po usunięciu wybierz innego gracza.</translation>
+    </message>
+    <message>
+        <source>Please select a existent player or create a new player.</source>
+        <translation>Wybierz istniejącego gracza lub utwórz nowego.</translation>
+    </message>
+    <message>
+        <source> +%1 relaxed</source>
+        <translation> +%1 spokojnie</translation>
+    </message>
+    <message>
+        <source>Games: %1</source>
+        <translation>Gry: %1</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Poziomy: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Czas: %1</translation>
+    </message>
+    <message>
+        <source>Rows: %1</source>
+        <translation>Rzędy: %1</translation>
+    </message>
+    <message>
+        <source>Longest chain: %1</source>
+        <translation>Najdłuższy łańcuch: %1</translation>
+    </message>
+    <message>
+        <source>Best level: $%1</source>
+        <translation>Najlepszy poziom: $%1</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTop10</name>
+    <message>
+        <source>Level</source>
+        <translation>Poziom</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Pieniądze</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Cena rzędu</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Wydajność</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,586 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: brillor [OPTION]
+Brillor I, a hexagon puzzle game.
+
+  --editor    start with the level editor&apos;s tool window shown (Ctrl+E in the game)
+  --lang CODE play in the language CODE (de, fr, pt_BR...) instead of the environment&apos;s
+  -h, --help  show this help and exit
+  --version   show the version and exit
+
+An installed game keeps the settings, the player roster and levels saved by the editor in
+$XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat when unset); a level there is played
+instead of the shipped one. A game run from a folder it may write keeps them in its own dat.
+</source>
+        <translation>Uso: brillor [OPÇÃO]
+Brillor I, um jogo de raciocínio com hexágonos.
+
+  --editor    iniciar com a janela de ferramentas do editor de níveis (Ctrl+E no jogo)
+  --lang CODE jogar no idioma CODE (de, fr, pt_BR...) em vez do idioma do ambiente
+  -h, --help  mostrar esta ajuda e sair
+  --version   mostrar a versão e sair
+
+Um jogo instalado guarda as configurações, a lista de jogadores e os níveis salvos pelo editor
+em $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat se não estiver definido); um nível ali
+é jogado no lugar do original. Um jogo rodando numa pasta gravável os guarda no próprio dat.
+</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a language code</source>
+        <translation>a opção &apos;%1&apos; precisa de um código de idioma</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opção desconhecida &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>&apos;%1 --help&apos; mostra as opções.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorStage</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Row:%1 Col:%2 Len:%3, SelRow:%4 SelCol:%5</source>
+        <translation>Lin:%1 Col:%2 Qtd:%3, SelLin:%4 SelCol:%5</translation>
+    </message>
+    <message>
+        <source>No level file is open: choose one with &quot;Open&quot; first.</source>
+        <translation>Nenhum arquivo de nível aberto: escolha um antes com &quot;Abrir&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not &quot;%2&quot;.</source>
+        <translation>%1 deve ser um número inteiro, não &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> e mais %1</translation>
+    </message>
+    <message>
+        <source>Flow cycle: %1.</source>
+        <translation>Ciclo de fluxo: %1.</translation>
+    </message>
+    <message>
+        <source>... and %1 more flow cycles.</source>
+        <translation>... e mais %1 ciclos de fluxo.</translation>
+    </message>
+    <message>
+        <source>Cell %1 lists its source %2 more than once.</source>
+        <translation>A célula %1 cita a origem %2 mais de uma vez.</translation>
+    </message>
+    <message>
+        <source>Layout row %1 is already complete.</source>
+        <translation>A linha %1 do layout já está completa.</translation>
+    </message>
+    <message>
+        <source>%1 is %2; sensible values are %3 to %4.</source>
+        <translation>%1 vale %2; valores sensatos vão de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>LaserPower, BreakgroundPower and ClearGemsPower are all 0 or less: a box has nothing to give.</source>
+        <translation>LaserPower, BreakgroundPower e ClearGemsPower são todos 0 ou menos: uma caixa não tem nada a dar.</translation>
+    </message>
+    <message>
+        <source>No flow path reaches an end cell from %1.</source>
+        <translation>Nenhum caminho de fluxo chega a uma célula final a partir de %1.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Nenhum problema encontrado.</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;; its window was brought to the front.</source>
+        <translation>O Brillor I já está aberto para a pasta de jogador &quot;%1&quot;; a janela dele foi trazida para a frente.</translation>
+    </message>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
+        <translation>O Brillor I já está aberto para a pasta de jogador &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Ele foi guardado como %1.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>Não foi possível separá-lo (%1), e ele não será sobrescrito.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>O arquivo de estatísticas %1 não pôde ser lido inteiro:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> O que pôde ser lido foi mantido.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> O backup %1 do salvamento anterior foi carregado no lugar.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Todas as estatísticas recomeçam do zero.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>ele está cortado</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>O arquivo de configurações %1 não pôde ser lido (%2); as configurações padrão serão usadas. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>O arquivo de opções %1 não pôde ser lido inteiro:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Ainda não foi possível regravá-los (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>O arquivo de jogadores %1 não existe. O backup %2 foi carregado no lugar.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>O arquivo de jogadores %1 não pôde ser lido (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Ele foi deixado como está, e esta sessão não será salva (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Ele foi guardado como %1.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> Não há backup legível; foram carregados os jogadores que puderam ser lidos.</translation>
+    </message>
+</context>
+<context>
+    <name>TGameApplication</name>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erro desconhecido.</translation>
+    </message>
+</context>
+<context>
+    <name>TPauseCover</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPanel</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Iniciante</translation>
+    </message>
+    <message>
+        <source>Practician</source>
+        <translation>Praticante</translation>
+    </message>
+    <message>
+        <source>Excellent Brillor</source>
+        <translation>Ás do Brillor</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Especialista</translation>
+    </message>
+    <message>
+        <source>King Of Brillor</source>
+        <translation>Rei do Brillor</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmEditor</name>
+    <message>
+        <source>white</source>
+        <translation>bran</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Roxo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verd</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Verm</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limp.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salv.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verif</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jogar</translation>
+    </message>
+    <message>
+        <source>SetLevel</source>
+        <translation>Definir nível</translation>
+    </message>
+    <message>
+        <source>Chip</source>
+        <translation>Lasca</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carr.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Pronto.</translation>
+    </message>
+    <message>
+        <source>The level must be a whole number from 1 up, not &quot;%1&quot;.</source>
+        <translation>O nível deve ser um número inteiro a partir de 1, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nothing was checked.</source>
+        <translation>Nada foi verificado.</translation>
+    </message>
+    <message>
+        <source>The level was not played.</source>
+        <translation>O nível não foi jogado.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInput</name>
+    <message>
+        <source>A name can only hold Western European letters.</source>
+        <translation>Um nome só pode ter letras da Europa Ocidental.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Not a valid value.</source>
+        <translation>Valor inválido.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Player</source>
+        <translation>Jogador</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Recordes</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>About Brillor I</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Are you sure to quit current game and change to &quot;%1&quot;?</source>
+        <translation>Sair da partida atual e trocar para &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Open the help page failed.
+Please open &quot;%1&quot; in your web browser manually.</source>
+        <translation>Não foi possível abrir a página de ajuda.
+Abra &quot;%1&quot; no seu navegador.</translation>
+    </message>
+    <message>
+        <source>Launch your default web browser failed.
+Please enter the URL &quot;%1&quot; into your web browser manually.</source>
+        <translation>Não foi possível abrir o navegador.
+Digite o endereço &quot;%1&quot; no seu navegador.</translation>
+    </message>
+    <message>
+        <source>The window will be %1 % of its size from the next start.</source>
+        <translation>A janela terá %1 % do tamanho a partir da próxima vez.</translation>
+    </message>
+    <message>
+        <source>
+It does not fit this screen: %1 % will be used.</source>
+        <translation>
+Ela não cabe nesta tela: será usado %1 %.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMoreOptions</name>
+    <message>
+        <source>More Options</source>
+        <translation>Mais opções</translation>
+    </message>
+    <message>
+        <source>Symbols on gems</source>
+        <translation>Símbolos nas gemas</translation>
+    </message>
+    <message>
+        <source>A shape for every colour</source>
+        <translation>Uma forma para cada cor</translation>
+    </message>
+    <message>
+        <source>Relaxed pace</source>
+        <translation>Ritmo tranquilo</translation>
+    </message>
+    <message>
+        <source>No countdown, no automatic drop</source>
+        <translation>Sem contagem nem queda automática</translation>
+    </message>
+    <message>
+        <source>Drop preview</source>
+        <translation>Prévia da jogada</translation>
+    </message>
+    <message>
+        <source>Rows and money a drop would make</source>
+        <translation>Linhas e dinheiro de uma jogada</translation>
+    </message>
+    <message>
+        <source>Player records</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Shown in the player list</source>
+        <translation>Na lista de jogadores</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Window Size</source>
+        <translation>Tamanho da janela</translation>
+    </message>
+    <message>
+        <source>Too large for this screen: %1 % used</source>
+        <translation>Grande demais: usado %1 %</translation>
+    </message>
+    <message>
+        <source>Used from the next start</source>
+        <translation>Vale a partir da próxima vez</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Background Music</source>
+        <translation>Música de fundo</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change music volume)</source>
+        <translation>(Clique na barra: volume da música)</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change sound volume)</source>
+        <translation>(Clique na barra: volume do som)</translation>
+    </message>
+    <message>
+        <source>Mouse Control</source>
+        <translation>Controle do mouse</translation>
+    </message>
+    <message>
+        <source>(Click the icon to choice a rotate-mode)</source>
+        <translation>(Clique no ícone: sentido do giro)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Mais...</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Anti-horário</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Horário</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPlayers</name>
+    <message>
+        <source>Player List</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Escolher</translation>
+    </message>
+    <message>
+        <source>Please input a player name:</source>
+        <translation>Digite o nome do jogador:</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete player &quot;%1&quot;?</source>
+        <translation>Excluir o jogador &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>
+Your selected player &quot;%1&quot; is running now, you must select another player after deleted.</source>
+        <translation>
+O jogador &quot;%1&quot; está jogando agora; depois de excluí-lo, escolha outro jogador.</translation>
+    </message>
+    <message>
+        <source>Please select a existent player or create a new player.</source>
+        <translation>Escolha um jogador existente ou crie um novo.</translation>
+    </message>
+    <message>
+        <source> +%1 relaxed</source>
+        <translation> +%1 tranquilos</translation>
+    </message>
+    <message>
+        <source>Games: %1</source>
+        <translation>Partidas: %1</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Níveis: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+    <message>
+        <source>Rows: %1</source>
+        <translation>Linhas: %1</translation>
+    </message>
+    <message>
+        <source>Longest chain: %1</source>
+        <translation>Maior cadeia: %1</translation>
+    </message>
+    <message>
+        <source>Best level: $%1</source>
+        <translation>Melhor nível: $%1</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTop10</name>
+    <message>
+        <source>Level</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Dinheiro</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Preço unitário</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Eficiência</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,586 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: brillor [OPTION]
+Brillor I, a hexagon puzzle game.
+
+  --editor    start with the level editor&apos;s tool window shown (Ctrl+E in the game)
+  --lang CODE play in the language CODE (de, fr, pt_BR...) instead of the environment&apos;s
+  -h, --help  show this help and exit
+  --version   show the version and exit
+
+An installed game keeps the settings, the player roster and levels saved by the editor in
+$XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat when unset); a level there is played
+instead of the shipped one. A game run from a folder it may write keeps them in its own dat.
+</source>
+        <translation>Использование: brillor [ПАРАМЕТР]
+Brillor I, головоломка из шестиугольников.
+
+  --editor    запустить с окном инструментов редактора уровней (в игре Ctrl+E)
+  --lang CODE играть на языке CODE (de, fr, pt_BR...), а не на языке окружения
+  -h, --help  показать эту справку и выйти
+  --version   показать версию и выйти
+
+Установленная игра хранит настройки, список игроков и уровни, сохранённые редактором, в
+$XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если переменная не задана); уровень
+оттуда играется вместо поставляемого. Игра из папки, доступной для записи, хранит их в своей dat.
+</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a language code</source>
+        <translation>параметру &apos;%1&apos; нужен код языка</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>неизвестный параметр &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>лишний аргумент &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>Параметры: &apos;%1 --help&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorStage</name>
+    <message>
+        <source>Editor</source>
+        <translation>Редактор</translation>
+    </message>
+    <message>
+        <source>Row:%1 Col:%2 Len:%3, SelRow:%4 SelCol:%5</source>
+        <translation>Ряд:%1 Ст:%2 Дл:%3, ВыбР:%4 ВыбС:%5</translation>
+    </message>
+    <message>
+        <source>No level file is open: choose one with &quot;Open&quot; first.</source>
+        <translation>Файл уровня не открыт: сначала выберите его кнопкой &quot;Откр&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not &quot;%2&quot;.</source>
+        <translation>%1 должно быть целым числом, а не &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> и ещё %1</translation>
+    </message>
+    <message>
+        <source>Flow cycle: %1.</source>
+        <translation>Замкнутый поток: %1.</translation>
+    </message>
+    <message>
+        <source>... and %1 more flow cycles.</source>
+        <translation>... и ещё замкнутых потоков: %1.</translation>
+    </message>
+    <message>
+        <source>Cell %1 lists its source %2 more than once.</source>
+        <translation>Клетка %1 указывает источник %2 несколько раз.</translation>
+    </message>
+    <message>
+        <source>Layout row %1 is already complete.</source>
+        <translation>Ряд %1 раскладки уже заполнен.</translation>
+    </message>
+    <message>
+        <source>%1 is %2; sensible values are %3 to %4.</source>
+        <translation>%1 равно %2; разумные значения от %3 до %4.</translation>
+    </message>
+    <message>
+        <source>LaserPower, BreakgroundPower and ClearGemsPower are all 0 or less: a box has nothing to give.</source>
+        <translation>LaserPower, BreakgroundPower и ClearGemsPower все не больше 0: ящику нечего дать.</translation>
+    </message>
+    <message>
+        <source>No flow path reaches an end cell from %1.</source>
+        <translation>Ни один путь потока не ведёт к конечной клетке из %1.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Проблем не найдено.</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;; its window was brought to the front.</source>
+        <translation>Brillor I уже запущена для папки игрока &quot;%1&quot;; её окно выведено на передний план.</translation>
+    </message>
+    <message>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
+        <translation>Brillor I уже запущена для папки игрока &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerFiles</name>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Он сохранён как %1.</translation>
+    </message>
+    <message>
+        <source>It could not be kept aside (%1), and it will not be written over.</source>
+        <translation>Его не удалось отложить (%1), и он не будет перезаписан.</translation>
+    </message>
+    <message>
+        <source>The record file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Файл статистики %1 прочитан не полностью:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> What could be read was kept.</source>
+        <translation> Прочитанное сохранено.</translation>
+    </message>
+    <message>
+        <source> The backup %1 of the save before it was loaded instead.</source>
+        <translation> Вместо него загружена резервная копия %1 предыдущего сохранения.</translation>
+    </message>
+    <message>
+        <source> Every record starts afresh.</source>
+        <translation> Вся статистика начинается заново.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>файл обрезан</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); the usual settings are used. %3</source>
+        <translation>Файл настроек %1 не прочитан (%2); используются обычные настройки. %3</translation>
+    </message>
+    <message>
+        <source>The options file %1 could not be read whole:
+%2
+%3</source>
+        <translation>Файл параметров %1 прочитан не полностью:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source> They could not be written back yet (%1).</source>
+        <translation> Их пока не удалось записать обратно (%1).</translation>
+    </message>
+    <message>
+        <source>The player file %1 is missing. Its backup %2 was loaded instead.</source>
+        <translation>Файл игроков %1 отсутствует. Вместо него загружена резервная копия %2.</translation>
+    </message>
+    <message>
+        <source>The player file %1 could not be read (%2).</source>
+        <translation>Файл игроков %1 не прочитан (%2).</translation>
+    </message>
+    <message>
+        <source> It was left as it is, and this session will not be saved (%1).</source>
+        <translation> Он оставлен как есть, и этот сеанс не будет сохранён (%1).</translation>
+    </message>
+    <message>
+        <source> It was kept as %1.</source>
+        <translation> Он сохранён как %1.</translation>
+    </message>
+    <message>
+        <source> There is no readable backup; the players that could be read from it were loaded.</source>
+        <translation> Читаемой резервной копии нет; загружены игроки, которых удалось прочитать.</translation>
+    </message>
+</context>
+<context>
+    <name>TGameApplication</name>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Неизвестная ошибка.</translation>
+    </message>
+</context>
+<context>
+    <name>TPauseCover</name>
+    <message>
+        <source>Paused</source>
+        <translation>Пауза</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPanel</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Новичок</translation>
+    </message>
+    <message>
+        <source>Practician</source>
+        <translation>Практик</translation>
+    </message>
+    <message>
+        <source>Excellent Brillor</source>
+        <translation>Мастер Brillor</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Эксперт</translation>
+    </message>
+    <message>
+        <source>King Of Brillor</source>
+        <translation>Король Brillor</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmEditor</name>
+    <message>
+        <source>white</source>
+        <translation>бел</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Лил</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зел</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Син</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Крас</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Откр</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очис</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохр</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Пров</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Игра</translation>
+    </message>
+    <message>
+        <source>SetLevel</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Chip</source>
+        <translation>Оск.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загр</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Готово.</translation>
+    </message>
+    <message>
+        <source>The level must be a whole number from 1 up, not &quot;%1&quot;.</source>
+        <translation>Уровень должен быть целым числом от 1, а не &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nothing was checked.</source>
+        <translation>Ничего не проверено.</translation>
+    </message>
+    <message>
+        <source>The level was not played.</source>
+        <translation>Уровень не запущен.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInput</name>
+    <message>
+        <source>A name can only hold Western European letters.</source>
+        <translation>В имени допустимы только западноевропейские буквы.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Not a valid value.</source>
+        <translation>Недопустимое значение.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Player</source>
+        <translation>Игрок</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Рекорды</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>About Brillor I</source>
+        <translation>О Brillor I</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Are you sure to quit current game and change to &quot;%1&quot;?</source>
+        <translation>Прервать текущую игру и перейти к игроку &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Open the help page failed.
+Please open &quot;%1&quot; in your web browser manually.</source>
+        <translation>Не удалось открыть справку.
+Откройте &quot;%1&quot; в браузере вручную.</translation>
+    </message>
+    <message>
+        <source>Launch your default web browser failed.
+Please enter the URL &quot;%1&quot; into your web browser manually.</source>
+        <translation>Не удалось запустить браузер.
+Введите адрес &quot;%1&quot; в браузере вручную.</translation>
+    </message>
+    <message>
+        <source>The window will be %1 % of its size from the next start.</source>
+        <translation>Со следующего запуска окно будет %1 % своего размера.</translation>
+    </message>
+    <message>
+        <source>
+It does not fit this screen: %1 % will be used.</source>
+        <translation>
+На этот экран оно не помещается: будет %1 %.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMoreOptions</name>
+    <message>
+        <source>More Options</source>
+        <translation>Доп. настройки</translation>
+    </message>
+    <message>
+        <source>Symbols on gems</source>
+        <translation>Знаки на камнях</translation>
+    </message>
+    <message>
+        <source>A shape for every colour</source>
+        <translation>Своя фигура для каждого цвета</translation>
+    </message>
+    <message>
+        <source>Relaxed pace</source>
+        <translation>Спокойный темп</translation>
+    </message>
+    <message>
+        <source>No countdown, no automatic drop</source>
+        <translation>Без отсчёта и автосброса</translation>
+    </message>
+    <message>
+        <source>Drop preview</source>
+        <translation>Прогноз сброса</translation>
+    </message>
+    <message>
+        <source>Rows and money a drop would make</source>
+        <translation>Ряды и деньги от сброса</translation>
+    </message>
+    <message>
+        <source>Player records</source>
+        <translation>Статистика игрока</translation>
+    </message>
+    <message>
+        <source>Shown in the player list</source>
+        <translation>В списке игроков</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Window Size</source>
+        <translation>Размер окна</translation>
+    </message>
+    <message>
+        <source>Too large for this screen: %1 % used</source>
+        <translation>Велико для экрана: взято %1 %</translation>
+    </message>
+    <message>
+        <source>Used from the next start</source>
+        <translation>Со следующего запуска</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Background Music</source>
+        <translation>Фоновая музыка</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change music volume)</source>
+        <translation>(Щёлкните по шкале: громкость музыки)</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>(Click the bar to change sound volume)</source>
+        <translation>(Щёлкните по шкале: громкость звука)</translation>
+    </message>
+    <message>
+        <source>Mouse Control</source>
+        <translation>Управление мышью</translation>
+    </message>
+    <message>
+        <source>(Click the icon to choice a rotate-mode)</source>
+        <translation>(Щёлкните по значку: направление)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Ещё...</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Против часовой</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>По часовой</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPlayers</name>
+    <message>
+        <source>Player List</source>
+        <translation>Список игроков</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новый</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Please input a player name:</source>
+        <translation>Введите имя игрока:</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete player &quot;%1&quot;?</source>
+        <translation>Удалить игрока &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>
+Your selected player &quot;%1&quot; is running now, you must select another player after deleted.</source>
+        <translation>
+Игрок &quot;%1&quot; сейчас играет; после удаления выберите другого игрока.</translation>
+    </message>
+    <message>
+        <source>Please select a existent player or create a new player.</source>
+        <translation>Выберите игрока из списка или создайте нового.</translation>
+    </message>
+    <message>
+        <source> +%1 relaxed</source>
+        <translation> +%1 спокойно</translation>
+    </message>
+    <message>
+        <source>Games: %1</source>
+        <translation>Игр: %1</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Уровней: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Время: %1</translation>
+    </message>
+    <message>
+        <source>Rows: %1</source>
+        <translation>Рядов: %1</translation>
+    </message>
+    <message>
+        <source>Longest chain: %1</source>
+        <translation>Лучшая цепь: %1</translation>
+    </message>
+    <message>
+        <source>Best level: $%1</source>
+        <translation>Лучший уровень: $%1</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTop10</name>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Деньги</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Цена ряда</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Эффективность</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
