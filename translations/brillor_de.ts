@@ -187,6 +187,29 @@ statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutz
     </message>
 </context>
 <context>
+    <name>RunningStage</name>
+    <message>
+        <source>it was played on another level</source>
+        <translation>sie wurde auf einem anderen Level gespielt</translation>
+    </message>
+    <message>
+        <source>the level&apos;s files have changed since</source>
+        <translation>die Dateien des Levels haben sich seitdem geändert</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Klicken zum Weiterspielen</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It could not be set aside either: %2. The level starts afresh.</source>
+        <translation>Das laufende Level konnte nicht fortgesetzt werden: %1. Es konnte auch nicht beiseitegelegt werden: %2. Das Level beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It is kept as &quot;%2&quot;. The level starts afresh.</source>
+        <translation>Das laufende Level konnte nicht fortgesetzt werden: %1. Es wird als „%2“ aufbewahrt. Das Level beginnt von vorn.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

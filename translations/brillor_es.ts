@@ -187,6 +187,29 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
     </message>
 </context>
 <context>
+    <name>RunningStage</name>
+    <message>
+        <source>it was played on another level</source>
+        <translation>se jugó en otro nivel</translation>
+    </message>
+    <message>
+        <source>the level&apos;s files have changed since</source>
+        <translation>los archivos del nivel han cambiado desde entonces</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Haz clic para continuar</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It could not be set aside either: %2. The level starts afresh.</source>
+        <translation>No se pudo reanudar el nivel en curso: %1. Tampoco se pudo apartar: %2. El nivel empieza de nuevo.</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It is kept as &quot;%2&quot;. The level starts afresh.</source>
+        <translation>No se pudo reanudar el nivel en curso: %1. Se guarda como «%2». El nivel empieza de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

@@ -187,6 +187,29 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
     </message>
 </context>
 <context>
+    <name>RunningStage</name>
+    <message>
+        <source>it was played on another level</source>
+        <translation>elle a été jouée sur un autre niveau</translation>
+    </message>
+    <message>
+        <source>the level&apos;s files have changed since</source>
+        <translation>les fichiers du niveau ont changé depuis</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Cliquez pour continuer</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It could not be set aside either: %2. The level starts afresh.</source>
+        <translation>Le niveau en cours n&apos;a pas pu être repris : %1. Il n&apos;a pas pu non plus être mis de côté : %2. Le niveau recommence.</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It is kept as &quot;%2&quot;. The level starts afresh.</source>
+        <translation>Le niveau en cours n&apos;a pas pu être repris : %1. Il est conservé sous « %2 ». Le niveau recommence.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

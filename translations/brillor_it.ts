@@ -187,6 +187,29 @@ si gioca al posto di quello fornito. Un gioco avviato da una cartella scrivibile
     </message>
 </context>
 <context>
+    <name>RunningStage</name>
+    <message>
+        <source>it was played on another level</source>
+        <translation>è stata giocata su un altro livello</translation>
+    </message>
+    <message>
+        <source>the level&apos;s files have changed since</source>
+        <translation>i file del livello sono cambiati da allora</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Fai clic per continuare</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It could not be set aside either: %2. The level starts afresh.</source>
+        <translation>Non è stato possibile riprendere il livello in corso: %1. Non è stato possibile nemmeno metterlo da parte: %2. Il livello ricomincia.</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It is kept as &quot;%2&quot;. The level starts afresh.</source>
+        <translation>Non è stato possibile riprendere il livello in corso: %1. È conservato come «%2». Il livello ricomincia.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

@@ -187,6 +187,29 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
     </message>
 </context>
 <context>
+    <name>RunningStage</name>
+    <message>
+        <source>it was played on another level</source>
+        <translation>była rozgrywana na innym poziomie</translation>
+    </message>
+    <message>
+        <source>the level&apos;s files have changed since</source>
+        <translation>pliki poziomu zmieniły się od tamtej pory</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Kliknij, aby kontynuować</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It could not be set aside either: %2. The level starts afresh.</source>
+        <translation>Nie udało się wznowić bieżącego poziomu: %1. Nie udało się go też odłożyć: %2. Poziom zaczyna się od nowa.</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It is kept as &quot;%2&quot;. The level starts afresh.</source>
+        <translation>Nie udało się wznowić bieżącego poziomu: %1. Zachowano go jako „%2”. Poziom zaczyna się od nowa.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

@@ -187,6 +187,29 @@ em $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat se não estiver defini
     </message>
 </context>
 <context>
+    <name>RunningStage</name>
+    <message>
+        <source>it was played on another level</source>
+        <translation>foi jogada em outro nível</translation>
+    </message>
+    <message>
+        <source>the level&apos;s files have changed since</source>
+        <translation>os arquivos do nível mudaram desde então</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Clique para continuar</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It could not be set aside either: %2. The level starts afresh.</source>
+        <translation>Não foi possível retomar o nível em andamento: %1. Também não foi possível separá-lo: %2. O nível recomeça.</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It is kept as &quot;%2&quot;. The level starts afresh.</source>
+        <translation>Não foi possível retomar o nível em andamento: %1. Ele foi guardado como &quot;%2&quot;. O nível recomeça.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

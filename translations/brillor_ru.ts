@@ -187,6 +187,29 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
     </message>
 </context>
 <context>
+    <name>RunningStage</name>
+    <message>
+        <source>it was played on another level</source>
+        <translation>она была сыграна на другом уровне</translation>
+    </message>
+    <message>
+        <source>the level&apos;s files have changed since</source>
+        <translation>файлы уровня с тех пор изменились</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Щёлкните, чтобы продолжить</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It could not be set aside either: %2. The level starts afresh.</source>
+        <translation>Не удалось продолжить текущий уровень: %1. Отложить его тоже не удалось: %2. Уровень начинается заново.</translation>
+    </message>
+    <message>
+        <source>The level in progress could not be resumed: %1. It is kept as &quot;%2&quot;. The level starts afresh.</source>
+        <translation>Не удалось продолжить текущий уровень: %1. Он сохранён как «%2». Уровень начинается заново.</translation>
+    </message>
+</context>
+<context>
     <name>TGameApplication</name>
     <message>
         <source>Unknown error.</source>

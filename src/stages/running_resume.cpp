@@ -9,6 +9,7 @@
 
 #include "frame/paths.h"
 #include "frame/safe_file.h"
+#include "frame/translated.h"
 #include "play/round_file.h"
 #include "players/player_records.h"
 #include "players/players.h"
@@ -16,21 +17,30 @@
 
 namespace {
 constexpr int32_t ContinueTextSize = 36;
-const char* const ContinueWords = "Click to continue";
+constexpr int32_t MinContinueTextSize = 12;
+constexpr int32_t ContinueTextMargin = 12;
+constexpr const char* Context = "RunningStage";
 
 // Why a round read from the file does not belong to this level, or "".
 std::string OtherLevel(const TRoundFile& file, int32_t level, uint64_t check) {
-  if (file.Level != level) return "it was played on another level";
-  if (file.LevelCheck != check) return "the level's files have changed since";
+  if (file.Level != level) return Translated(Context, QT_TRANSLATE_NOOP("RunningStage", "it was played on another level"));
+  if (file.LevelCheck != check)
+    return Translated(Context, QT_TRANSLATE_NOOP("RunningStage", "the level's files have changed since"));
   return {};
 }
 }  // namespace
 
 void TGmStage_Running::CreateContinueText() {
   TDSP* dsp = Owner->DSP.get();
-  const QString text = QString::fromLatin1(ContinueWords);
-  ContinueText = std::make_unique<TDSPE_Text>(dsp, LayerContinue, QStringLiteral("Tahoma"), ContinueTextSize,
-                                                MakeARGB(255, 255, 255, 255), text, 0, 0);
+  const QString text = QString::fromStdString(Translated(Context, QT_TRANSLATE_NOOP("RunningStage", "Click to continue")));
+  // The words keep a margin on either side of the field; a long translation is drawn smaller.
+  const double room = dsp->Width() - 2.0 * ContinueTextMargin;
+  for (int32_t size = ContinueTextSize;; --size) {
+    ContinueText = std::make_unique<TDSPE_Text>(dsp, LayerContinue, QStringLiteral("Tahoma"), size,
+                                                  MakeARGB(255, 255, 255, 255), text, 0, 0);
+    const QFontMetricsF metrics(ContinueText->Font());
+    if (metrics.horizontalAdvance(text) <= room || size <= MinContinueTextSize) break;
+  }
   const QFontMetricsF metrics(ContinueText->Font());
   ContinueText->X = static_cast<float>((dsp->Width() - metrics.horizontalAdvance(text)) / 2);
   ContinueText->Y = static_cast<float>((dsp->Height() - metrics.height()) / 2);
@@ -65,15 +75,21 @@ bool TGmStage_Running::ResumeKeptRound() {
 }
 
 void TGmStage_Running::SetAsideKeptRound(const std::string& reason) {
-  std::string message = "The level in progress could not be resumed: " + reason + ".";
   std::error_code error;
   const std::string aside = FreeDamagedPath(roundPath_);
   std::filesystem::rename(roundPath_, aside, error);
   if (error)
-    message += " It could not be set aside either: " + error.message() + ".";
+    OnLevelError(Translated(Context,
+                            QT_TRANSLATE_NOOP("RunningStage",
+                                              "The level in progress could not be resumed: %1. It could not be set "
+                                              "aside either: %2. The level starts afresh."),
+                            {reason, error.message()}));
   else
-    message += " It is kept as \"" + aside + "\".";
-  OnLevelError(message + " The level starts afresh.");
+    OnLevelError(Translated(Context,
+                            QT_TRANSLATE_NOOP("RunningStage",
+                                              "The level in progress could not be resumed: %1. It is kept as \"%2\". "
+                                              "The level starts afresh."),
+                            {reason, aside}));
 }
 
 void TGmStage_Running::WaitForClick() {
