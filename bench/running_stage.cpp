@@ -98,7 +98,7 @@ void BM_FrameDuringLaserWithFiveBoxes(benchmark::State& state) {
   if (!HaveGameFiles(state)) return;
   RunningGame game;
   TGmStage_Running& stage = *game.stage;
-  while (stage.Boxes.size() < 5) stage.Round->SpawnBox(8);
+  while (stage.Boxes->size() < 5) stage.Round->SpawnBox(8);
   auto fire = [&] {
     stage.Round->StartLaser();
     stage.OnMouse(MouseDown, mbLeft, 0, 250);

@@ -9,12 +9,12 @@ void TGmStage_Running::ApplyMoreOptions() {
   // A lost game keeps its greyed board until the next level is entered.
   if (changed && playing_) {
     RedrawBoard();
-    RebuildHeldSet(false);
+    HeldView->Rebuild(false, BoardView->Symbols());
   }
   ApplyPace();
   // Turned on or off in a pause, the preview places the set at once, not at the next move.
-  THexaSet& set = HeldView->Set;
-  MoveHeldSet(playing_ && !Round->Busy() ? HeldSetOrigin(MouseX, MouseY) : set.Origin);
+  const bool follows = playing_ && !Round->Busy();
+  HeldView->MoveTo(follows ? THeldSetView::OriginFor(MouseX, MouseY, Owner->More.DropPreview) : HeldView->Set.Origin);
 }
 
 void TGmStage_Running::ApplyGemPictures() {
@@ -27,5 +27,5 @@ void TGmStage_Running::ApplyPace() {
   if (relaxed && playing_) record_.PlayedRelaxed();
   CountdownRing->Visible = playing_ && !relaxed;
   // The small ring of the preview follows the pace too.
-  UpdatePreview();
+  HeldView->UpdatePreview();
 }

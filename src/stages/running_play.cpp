@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "frame/asset_names.h"
-#include "frame/frame_pace.h"
 #include "frame/paths.h"
 #include "play/level_rules.h"
 #include "players/players.h"
@@ -13,10 +12,9 @@
 #include "stages/stage_music.h"
 
 void TGmStage_Running::CreateTimersAndEvents() {
-  Round = std::make_unique<TPlayRound>(*Owner->Clock);
   TPlayRound& round = *Round;
   round.OnNextShape = [this](int32_t shape) { Owner->SetNextHexSet(shape); };
-  round.OnNewSet = [this] { RebuildHeldSet(true); };
+  round.OnNewSet = [this] { HeldView->Rebuild(true, BoardView->Symbols()); };
   round.OnSetDropped = [this](const std::vector<THeldGem>& gems) {
     Restart(TPlaySound::Drop);
     for (const THeldGem& gem : gems)
@@ -32,7 +30,7 @@ void TGmStage_Running::CreateTimersAndEvents() {
   round.OnTimedOut = [this](std::optional<TGmPoint> at) {
     ShowTimeout(at ? FieldGeometry().CellToPixel(at->Row, at->Col) : HeldView->Set.Origin);
     // The set is held where it was before the search.
-    PlaceHeldSet();
+    HeldView->Place();
   };
   round.OnSparkle = [this](TGmPoint cell) {
     const TPointF p = FieldGeometry().CellToPixel(cell.Row, cell.Col);
@@ -45,6 +43,7 @@ void TGmStage_Running::CreateTimersAndEvents() {
   round.OnLevelFinished = [this] { FinishPassedLevel(); };
   round.OnGameLost = [this] { ShowGameOver(); };
   ConnectBoxEvents();
+  CreateBoxViews();
 }
 
 void TGmStage_Running::ShowRowCleared(int32_t Payout) {
@@ -56,27 +55,12 @@ void TGmStage_Running::ShowRowCleared(int32_t Payout) {
 
 void TGmStage_Running::Countdown(float Fraction) {
   if (RelaxedPace()) return;
-  Preview.Ring->Remaining = 1 - Fraction;
-  // A beat sounds once and keeps the ring bright while it lasts.
-  switch (hurry_.Follow(Fraction)) {
-    case THurry::Struck:
-      Restart(TPlaySound::HurryUp);
-      CountdownRing->Alpha = 80;
-      break;
-    case THurry::Calm: CountdownRing->Alpha = 30; break;
-    case THurry::Lit: break;
-  }
-  CountdownRing->Percent = 100 - Fraction * 100;
+  HeldView->Preview.Ring->Remaining = 1 - Fraction;
+  if (CountdownRing->Follow(Fraction)) Restart(TPlaySound::HurryUp);
 }
 
 bool TGmStage_Running::WantsFullRate() const {
-  if (!Round || RelaxedPace()) return false;
-  const TTTimer& countdown = *Round->DropTimer;
-  if (!countdown.Enabled() || countdown.Interval <= 0) return false;
-  // Two slow frames, as a share of the countdown.
-  const double lead = 2.0 / SlowFrameRate * static_cast<double>(Owner->Clock->Frequency) /
-                      static_cast<double>(countdown.Interval);
-  return THurryBeat::Near(countdown.Fraction, lead);
+  return Round && !RelaxedPace() && TCountdownRing::NearBeat(*Round->DropTimer, Owner->Clock->Frequency);
 }
 
 void TGmStage_Running::ShowTimeout(TPointF P) {
@@ -91,12 +75,10 @@ void TGmStage_Running::ShowTimeout(TPointF P) {
 void TGmStage_Running::ShowGameOver() {
   playing_ = false;
   record_.GameLost();
-  DropKeptRound();
+  kept_.Drop();
   Owner->Autosave->Request();
-  WithMusic(musicRunning_, &TMCIPlayer::Stop);
-  WithMusic(musicFailed_, &TMCIPlayer::Rewind);
-  WithMusic(musicFailed_, &TMCIPlayer::Play);
-  ShowHeldSet(false);
+  music_.Lost();
+  HeldView->Show(false);
   GameOverPicture->Visible = true;
   CountdownRing->Visible = false;
   // The board turns grey with 40 % of its colour left.
@@ -112,7 +94,7 @@ void TGmStage_Running::FinishPassedLevel() {
     return;
   }
   record_.LevelPassed();
-  DropKeptRound();
+  kept_.Drop();
   if (TPlayer* player = Players.Current()) {
     if (player->Level() > 0 && player->Level() % MapPointCount == 0)
       if (auto* map = Owner->Find<TGmStage_Clearup>())

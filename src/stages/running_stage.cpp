@@ -1,5 +1,4 @@
-// The running stage's elements, sounds and music, its six stage operations, the pointer, and
-// the held set on the field.
+// The running stage's elements, sounds and music, its six stage operations, and the pointer.
 
 #include "stages/running_stage.h"
 
@@ -16,13 +15,13 @@ constexpr int32_t TurnsPerCircle = 6;
 TGmStage_Running::TGmStage_Running(TGmStageList* owner) : TGmStage(owner) {}
 
 void TGmStage_Running::Init() {
+  Round = std::make_unique<TPlayRound>(*Owner->Clock);
   CreateElements();
   CreateTimersAndEvents();
   // Sounds and music that cannot be loaded are raised as one error after everything else is
   // made: the stage can still be played, with them silent.
   std::string loadErrors = sounds_.Load(Owner->Sound.get());
-  musicRunning_ = LoadStageMusic(Asset::MusicRunning, loadErrors);
-  musicFailed_ = LoadStageMusic(Asset::MusicFailed, loadErrors);
+  music_.Load(Asset::MusicRunning, Asset::MusicFailed, loadErrors);
   OnMouse = [this](uint8_t kind, int32_t button, float x, float y) { Mouse(kind, button, x, y); };
   RaiseLoadErrors(loadErrors);
 }
@@ -30,25 +29,23 @@ void TGmStage_Running::Init() {
 void TGmStage_Running::CreateElements() {
   TDSP* dsp = Owner->DSP.get();
   BoardView = std::make_unique<TBoardView>(dsp);
-  HeldView = std::make_unique<THeldSetView>(dsp, Owner->Clock->SecondsToTicks(0.2f));
-  CountdownRing = std::make_unique<TDSPE_Arc>(dsp, LayerCountdown, 100);
-  CountdownRing->X = CountdownRing->Y = 100;
-  CountdownRing->Visible = false;
+  HeldView = std::make_unique<THeldSetView>(dsp, Owner->Clock->SecondsToTicks(0.2f), *Round);
+  HeldView->PreviewWanted = [this] { return Owner->More.DropPreview && playing_; };
+  HeldView->RingWanted = [this] { return !RelaxedPace(); };
+  CountdownRing = std::make_unique<TCountdownRing>(dsp);
   Laser = std::make_unique<TLaserView>(dsp);
   RowClear = std::make_unique<TRowClearView>(dsp);
   GameOverPicture.reset(
       TDSPE_Static::CreateMasked(dsp, LayerGameOver, GamePath(Asset::GameOver), GamePath(Asset::GameOverMask), 40, 200));
   GameOverPicture->Visible = false;
   BoardView->LoadPictures(Owner->More.Symbols);
-  Preview.Create(dsp);
   CreateContinueText();
 }
 
 void TGmStage_Running::Enter() {
   ApplyGemPictures();
   Sound(TPlaySound::Start).Play();
-  WithMusic(musicRunning_, &TMCIPlayer::Rewind);
-  WithMusic(musicRunning_, &TMCIPlayer::Play);
+  music_.Start();
   SetupLevel();
   Round->BoxesAllowed = BoxesAllowed();
   StartKeepingRound();
@@ -58,7 +55,7 @@ void TGmStage_Running::Enter() {
     record_.LevelStarted();
   }
   // The laser's guns take the held set's place.
-  ShowHeldSet(Round->Mode != TPlayMode::Aiming && Round->Mode != TPlayMode::Firing);
+  HeldView->Show(Round->Mode != TPlayMode::Aiming && Round->Mode != TPlayMode::Firing);
   CountdownRing->Visible = true;
   playing_ = true;
   ApplyPace();
@@ -67,8 +64,7 @@ void TGmStage_Running::Enter() {
 
 void TGmStage_Running::Leave() {
   if (waitingForClick_) ContinueAfterClick();
-  WithMusic(musicRunning_, &TMCIPlayer::Stop);
-  WithMusic(musicFailed_, &TMCIPlayer::Stop);
+  music_.Stop();
   playing_ = false;
   Round->Stop();
   CountdownRing->Visible = false;
@@ -78,16 +74,15 @@ void TGmStage_Running::Leave() {
   RowClear->Cancel();
   Laser->Hide();
   Sound(TPlaySound::Laser).Stop();
-  ShowHeldSet(false);
+  HeldView->Show(false);
   trial_.reset();
   OnLeave();
 }
 
 void TGmStage_Running::Pause() {
   Round->SetPaused(true);
-  for (TMCIPlayer* music : {musicRunning_.get(), musicFailed_.get()})
-    if (music && music->Mode() == MusicPlaying) music->Pause();
-  for (auto& box : Boxes) box->Pause();
+  music_.Pause();
+  Boxes->SetPaused(true);
 }
 
 void TGmStage_Running::Resume() {
@@ -97,9 +92,8 @@ void TGmStage_Running::Resume() {
     return;
   }
   Round->SetPaused(false);
-  for (TMCIPlayer* music : {musicRunning_.get(), musicFailed_.get()})
-    if (music && music->Mode() == MusicPaused) music->Resume();
-  for (auto& box : Boxes) box->Resume();
+  music_.Resume();
+  Boxes->SetPaused(false);
   ApplyMoreOptions();
 }
 
@@ -126,13 +120,13 @@ void TGmStage_Running::PlayMouse(uint8_t Kind, int32_t Button, float X, float Y)
   if (Kind == MouseMove) {
     MouseX = X;
     MouseY = Y;
-    MoveHeldSet(HeldSetOrigin(X, Y));
+    HeldView->MoveTo(THeldSetView::OriginFor(X, Y, Owner->More.DropPreview));
   } else if (Button == mbLeft) {
     if (!Round->TryDrop()) Restart(TPlaySound::CannotDrop);
   } else if (Button == mbRight) {
     // Five steps one way are one step the other way.
     Round->Turn(Owner->RotateMode != 0 ? 1 : TurnsPerCircle - 1);
-    PlaceHeldSet();
+    HeldView->Place();
     Restart(TPlaySound::Rotate);
   }
 }
@@ -154,53 +148,10 @@ void TGmStage_Running::GameOverMouse(uint8_t Kind) {
     Owner->SwitchTo<TGmStage_Start>();
 }
 
-// ---- The board and the held set ----
+// ---- The board ----
 
 void TGmStage_Running::RedrawBoard() {
   BoardView->Redraw(Round->Board);
-  UpdatePreview();
+  HeldView->UpdatePreview();
 }
 
-void TGmStage_Running::RebuildHeldSet(bool NewSet) {
-  HeldView->Rebuild(Round->Held, NewSet, BoardView->Symbols());
-  UpdateOutlines();
-}
-
-void TGmStage_Running::PlaceHeldSet() {
-  HeldView->Place(Round->Held);
-  UpdateOutlines();
-}
-
-void TGmStage_Running::MoveHeldSet(TPointF Origin) {
-  HeldView->Set.SetOrigin(Origin);
-  TGmPoint anchor;
-  FieldGeometry().PixelToCell(Origin, anchor.Row, anchor.Col);
-  Round->MoveTo(anchor);
-  UpdateOutlines();
-}
-
-void TGmStage_Running::ShowHeldSet(bool Visible) {
-  HeldView->Set.SetVisible(Visible);
-  UpdateOutlines();
-}
-
-void TGmStage_Running::UpdateOutlines() {
-  HeldView->Outline(Round->Held, Round->Board);
-  UpdatePreview();
-}
-
-TPointF TGmStage_Running::HeldSetOrigin(float X, float Y) const {
-  if (!Owner->More.DropPreview) return {X, Y};
-  const THexGeometry field = FieldGeometry();
-  int32_t row = 0, col = 0;
-  field.PixelToCell(X, Y, row, col);
-  return field.CellToPixel(row, col);
-}
-
-void TGmStage_Running::UpdatePreview() {
-  // The stage calls here while it is still being made.
-  if (!Preview.Made() || !Round) return;
-  const THexaSet& set = HeldView->Set;
-  const bool active = Owner->More.DropPreview && playing_ && set.Visible && set.Count() > 0 && !Round->Busy();
-  Preview.Update(active, Round->CanDrop(), !RelaxedPace(), Round->Board, Round->Held.Landing(), Round->Chain, set);
-}

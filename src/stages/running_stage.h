@@ -9,20 +9,21 @@
 #include <string>
 #include <vector>
 
-#include "audio/mci_player.h"
 #include "display/picture_elements.h"
 #include "frame/events.h"
-#include "play/hurry_beat.h"
 #include "play/play_round.h"
 #include "stages/stage_list.h"
 #include "stages/board_view.h"
-#include "stages/drop_preview.h"
+#include "stages/box_views.h"
+#include "stages/countdown_ring.h"
 #include "stages/held_set_view.h"
+#include "stages/kept_round.h"
 #include "stages/laser_view.h"
 #include "stages/play_layers.h"
 #include "stages/play_record.h"
 #include "stages/play_sounds.h"
 #include "stages/row_clear_view.h"
+#include "stages/stage_music.h"
 
 class TPlayer;
 
@@ -51,12 +52,12 @@ class TGmStage_Running : public TGmStage {
   std::unique_ptr<TPlayRound> Round;
   std::unique_ptr<TBoardView> BoardView;
   std::unique_ptr<THeldSetView> HeldView;
-  std::unique_ptr<TDSPE_Arc> CountdownRing;
+  std::unique_ptr<TCountdownRing> CountdownRing;
   std::unique_ptr<TLaserView> Laser;
   std::unique_ptr<TRowClearView> RowClear;
   std::unique_ptr<TDSPE_Static> GameOverPicture;
-  // Boxes on the field; each one's Tag is its box in the round.
-  std::vector<std::unique_ptr<TDSPE_Bounce>> Boxes;
+  // Boxes on the field; each picture's Tag is its box in the round.
+  std::unique_ptr<TBoxViews> Boxes;
   float MouseX = 0;
   float MouseY = 0;
   TEvent<int32_t> OnRowsCleared;
@@ -87,38 +88,23 @@ class TGmStage_Running : public TGmStage {
 
   // The gem pictures and the pace as the options say (changed while the game is paused).
   void ApplyMoreOptions();
-  // Hidden while the option is off, the set cannot be dropped, or nothing is held.
-  TDropPreview Preview;
 
  private:
   void CreateElements();
   void CreateTimersAndEvents();
   void ConnectBoxEvents();
+  void CreateBoxViews();
   void Restart(TPlaySound Which) const { sounds_.Restart(Which); }
   void Mouse(uint8_t Kind, int32_t Button, float X, float Y);
   void PlayMouse(uint8_t Kind, int32_t Button, float X, float Y);
   void LaserMouse(uint8_t Kind, int32_t Button, float Y);
   void GameOverMouse(uint8_t Kind);
 
-  // The held set on the field: new pictures (a new set also gets new outlines), pictures
-  // following the round's gems after a turn, or the pointer; outlines and preview after each.
-  void RebuildHeldSet(bool NewSet);
-  void PlaceHeldSet();
-  void MoveHeldSet(TPointF Origin);
-  void ShowHeldSet(bool Visible);
-  void UpdateOutlines();
-  // Where the held set goes for a pointer at (X, Y): with the preview its gems sit on the
-  // cells they would land in.
-  TPointF HeldSetOrigin(float X, float Y) const;
-  void UpdatePreview();
 
   void ShowRowCleared(int32_t Payout);
   void ShowTimeout(TPointF P);
   void Countdown(float Fraction);
   void ReleaseBox(TBox& Box, int32_t Row);
-  // The box's picture on the field, where the round has it.
-  void ShowBox(const TBox& Box);
-  void BoxMoved(TDSPE_Bounce* Box, bool HitEdge);
   void ShowBlast(const std::vector<THeldGem>& Cells);
   void ShowGameOver();
   void FinishPassedLevel();
@@ -129,13 +115,11 @@ class TGmStage_Running : public TGmStage {
   TPlayer* ReportedPlayer() const;
   bool BoxesAllowed() const;
 
-  // The round file: its path and the level's check are taken when a level of the player's is
-  // set up; a round read back replaces the new round, one that cannot be read is set aside.
+  // The round file is chosen when a level of the player's is set up; a round read back
+  // replaces the new round.
   void CreateContinueText();
   void StartKeepingRound();
   bool ResumeKeptRound();
-  void SetAsideKeptRound(const std::string& reason);
-  void DropKeptRound();
   void WaitForClick();
   void ContinueAfterClick();
 
@@ -144,15 +128,10 @@ class TGmStage_Running : public TGmStage {
   bool RelaxedPace() const { return Owner->More.RelaxedPace; }
 
   TPlaySounds sounds_;
-  // Absent when its file could not be loaded.
-  std::unique_ptr<TMCIPlayer> musicRunning_;
-  std::unique_ptr<TMCIPlayer> musicFailed_;
-  THurryBeat hurry_;
+  TLevelMusic music_;
   bool playing_ = false;
   std::unique_ptr<TTrialLevel> trial_;
   TPlayRecordKeeper record_;
-  std::string roundPath_;
-  int32_t roundLevel_ = 0;
-  uint64_t levelCheck_ = 0;
+  TKeptRound kept_;
   bool waitingForClick_ = false;
 };

@@ -25,3 +25,34 @@ void WithMusic(const std::unique_ptr<TMCIPlayer>& music, void (TMCIPlayer::*oper
 void RaiseLoadErrors(const std::string& errors) {
   if (!errors.empty()) throw EGameError(errors);
 }
+
+void TLevelMusic::Load(const char* playingFile, const char* lostFile, std::string& errors) {
+  playing_ = LoadStageMusic(playingFile, errors);
+  lost_ = LoadStageMusic(lostFile, errors);
+}
+
+void TLevelMusic::Start() {
+  WithMusic(playing_, &TMCIPlayer::Rewind);
+  WithMusic(playing_, &TMCIPlayer::Play);
+}
+
+void TLevelMusic::Lost() {
+  WithMusic(playing_, &TMCIPlayer::Stop);
+  WithMusic(lost_, &TMCIPlayer::Rewind);
+  WithMusic(lost_, &TMCIPlayer::Play);
+}
+
+void TLevelMusic::Stop() {
+  WithMusic(playing_, &TMCIPlayer::Stop);
+  WithMusic(lost_, &TMCIPlayer::Stop);
+}
+
+void TLevelMusic::Pause() {
+  for (TMCIPlayer* music : {playing_.get(), lost_.get()})
+    if (music && music->Mode() == MusicPlaying) music->Pause();
+}
+
+void TLevelMusic::Resume() {
+  for (TMCIPlayer* music : {playing_.get(), lost_.get()})
+    if (music && music->Mode() == MusicPaused) music->Resume();
+}

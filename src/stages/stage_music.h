@@ -20,3 +20,22 @@ void WithMusic(const std::unique_ptr<TMCIPlayer>& music, void (TMCIPlayer::*oper
 
 // Raises the noted failures as one error, when there are any.
 void RaiseLoadErrors(const std::string& errors);
+
+// A level's music: one piece while it is played, another once the game is lost. Either may be
+// absent, when its file could not be loaded.
+class TLevelMusic {
+ public:
+  void Load(const char* playingFile, const char* lostFile, std::string& errors);
+  // The playing piece from its start.
+  void Start();
+  // The playing piece stops and the lost piece plays from its start.
+  void Lost();
+  void Stop();
+  // Only a piece that is playing pauses, and only a paused one resumes.
+  void Pause();
+  void Resume();
+
+ private:
+  std::unique_ptr<TMCIPlayer> playing_;
+  std::unique_ptr<TMCIPlayer> lost_;
+};

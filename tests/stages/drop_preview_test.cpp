@@ -32,13 +32,13 @@ TEST_F(RunningStageTest, ThePreviewShowsTheRowsADropWouldCompleteAndTheirPayout)
     Play(1, {c.rows});
     Hold(c.shape);
     MoveTo(c.row, c.col);
-    EXPECT_EQ(stage->Preview.Forecast.Rows, c.expectedRows) << c.what;
-    EXPECT_EQ(stage->Preview.Forecast.Money, c.money) << c.what;
-    EXPECT_EQ(stage->Preview.Rows->Visible, !c.expectedRows.empty()) << c.what;
-    EXPECT_EQ(stage->Preview.Money->Visible, !c.expectedRows.empty()) << c.what;
-    EXPECT_EQ(stage->Preview.Rows->Cells.size(), c.expectedRows.size() * BoardCols) << c.what;
+    EXPECT_EQ(stage->HeldView->Preview.Forecast.Rows, c.expectedRows) << c.what;
+    EXPECT_EQ(stage->HeldView->Preview.Forecast.Money, c.money) << c.what;
+    EXPECT_EQ(stage->HeldView->Preview.Rows->Visible, !c.expectedRows.empty()) << c.what;
+    EXPECT_EQ(stage->HeldView->Preview.Money->Visible, !c.expectedRows.empty()) << c.what;
+    EXPECT_EQ(stage->HeldView->Preview.Rows->Cells.size(), c.expectedRows.size() * BoardCols) << c.what;
     if (*c.caption) {
-      EXPECT_EQ(stage->Preview.Money->Text.toStdString(), c.caption) << c.what;
+      EXPECT_EQ(stage->HeldView->Preview.Money->Text.toStdString(), c.caption) << c.what;
     }
     list->SetCurrentStage(title);
   }
@@ -49,10 +49,10 @@ TEST_F(RunningStageTest, ThePreviewMatchesWhatTheDropThenPays) {
   Play(1, {{FullRow, GapAt5}});
   Hold(9);
   MoveTo(17, 5);
-  const int64_t forecast = stage->Preview.Forecast.Money;
+  const int64_t forecast = stage->HeldView->Preview.Forecast.Money;
   Click(mbLeft);
-  EXPECT_FALSE(stage->Preview.Rows->Visible) << "gone while the rows clear";
-  EXPECT_FALSE(stage->Preview.Ring->Visible);
+  EXPECT_FALSE(stage->HeldView->Preview.Rows->Visible) << "gone while the rows clear";
+  EXPECT_FALSE(stage->HeldView->Preview.Ring->Visible);
   RunFor(1.5);
   EXPECT_EQ(Earned(), forecast);
 }
@@ -68,8 +68,8 @@ TEST_F(RunningStageTest, WithThePreviewOffNothingIsShownAndTheSetFollowsThePoint
     const TDSPElem& gem = *stage->HeldView->Set.Sprite(0);
     EXPECT_EQ(gem.X, preview ? cell.X : cell.X + 6) << preview;
     EXPECT_EQ(gem.Y, preview ? cell.Y : cell.Y - 5) << preview;
-    EXPECT_EQ(stage->Preview.Rows->Visible, preview);
-    EXPECT_EQ(stage->Preview.Ring->Visible, preview);
+    EXPECT_EQ(stage->HeldView->Preview.Rows->Visible, preview);
+    EXPECT_EQ(stage->HeldView->Preview.Ring->Visible, preview);
     list->SetCurrentStage(title);
   }
 }
@@ -79,14 +79,14 @@ TEST_F(RunningStageTest, ThePreviewTurnedOnInAPauseSeatsTheSetAndShowsAtOnce) {
   Hold(9);
   const TPointF cell = FieldGeometry().CellToPixel(17, 5);
   stage->OnMouse(MouseMove, mbLeft, cell.X + 6, cell.Y - 5);
-  EXPECT_FALSE(stage->Preview.Rows->Visible);
+  EXPECT_FALSE(stage->HeldView->Preview.Rows->Visible);
   list->Pause();
   list->More.DropPreview = true;
   list->Resume();
   EXPECT_EQ(stage->HeldView->Set.Sprite(0)->X, cell.X);
   EXPECT_EQ(stage->HeldView->Set.Sprite(0)->Y, cell.Y);
-  EXPECT_TRUE(stage->Preview.Rows->Visible);
-  EXPECT_EQ(stage->Preview.Forecast.Money, 100);
+  EXPECT_TRUE(stage->HeldView->Preview.Rows->Visible);
+  EXPECT_EQ(stage->HeldView->Preview.Forecast.Money, 100);
 }
 
 TEST_F(RunningStageTest, TheSmallRingFollowsTheCountdownBrighteningAndIsAbsentInRelaxedPlay) {
@@ -95,18 +95,18 @@ TEST_F(RunningStageTest, TheSmallRingFollowsTheCountdownBrighteningAndIsAbsentIn
   Hold(9);
   MoveTo(8, 5);
   RunFor(1);
-  const float early = stage->Preview.Ring->Remaining;
+  const float early = stage->HeldView->Preview.Ring->Remaining;
   RunFor(10);
-  const float late = stage->Preview.Ring->Remaining;
+  const float late = stage->HeldView->Preview.Ring->Remaining;
   EXPECT_LT(late, early);
   EXPECT_GT(TDSPE_SetRing::Brightness(late), TDSPE_SetRing::Brightness(early));
   const TPointF cell = FieldGeometry().CellToPixel(8, 5);
-  EXPECT_EQ(stage->Preview.Ring->X, cell.X + 18) << "centred on a one-gem set";
-  EXPECT_EQ(stage->Preview.Ring->Y, cell.Y + 18);
+  EXPECT_EQ(stage->HeldView->Preview.Ring->X, cell.X + 18) << "centred on a one-gem set";
+  EXPECT_EQ(stage->HeldView->Preview.Ring->Y, cell.Y + 18);
   list->Pause();
   list->More.RelaxedPace = true;
   list->Resume();
-  EXPECT_FALSE(stage->Preview.Ring->Visible);
+  EXPECT_FALSE(stage->HeldView->Preview.Ring->Visible);
   EXPECT_FALSE(stage->CountdownRing->Visible);
 }
 
@@ -123,7 +123,7 @@ TEST_F(RunningStageTest, TheStageAndThePreviewPayTheSameAtAnyChainLength) {
     Hold(9);
     stage->Round->Chain = chain;
     MoveTo(17, 5);
-    const TDropForecast forecast = stage->Preview.Forecast;
+    const TDropForecast forecast = stage->HeldView->Preview.Forecast;
     EXPECT_EQ(forecast.Money, payout) << chain;
     Click(mbLeft);
     EXPECT_EQ(stage->RowClear->ChainText->Text, "*" + std::to_string(forecast.FirstMultiplier)) << chain;

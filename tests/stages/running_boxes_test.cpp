@@ -26,13 +26,13 @@ TEST_F(RunningBoxTest, ABoxComesInAwayFromTheMouseAndIsCaughtUnderIt) {
   Play(2, {{"012340123401", "abcdeABCDE01", "4.3.2.1.0..."}});
   MoveTo(8, 1);
   stage->Round->SpawnBox(5);
-  ASSERT_EQ(stage->Boxes.size(), 1u);
-  EXPECT_EQ(stage->Boxes[0]->X, FieldGeometry().CellToPixel(5, BoardCols).X) << "at the row's end away from the mouse";
+  ASSERT_EQ(stage->Boxes->size(), 1u);
+  EXPECT_EQ((*stage->Boxes)[0]->X, FieldGeometry().CellToPixel(5, BoardCols).X) << "at the row's end away from the mouse";
   stage->Round->DestroyBoxes();
   EXPECT_TRUE(ElemsOf<TDSPE_Bounce>().empty());
   const int32_t filled = stage->Round->Board.FilledCount;
   CatchBox(TBoxKind::ClearGems);
-  EXPECT_TRUE(stage->Boxes.empty());
+  EXPECT_TRUE(stage->Boxes->empty());
   EXPECT_TRUE(stage->Round->Boxes.empty());
   EXPECT_LT(stage->Round->Board.FilledCount, filled);
   EXPECT_FALSE(ElemsOf<TDSPE_Spark>().empty()) << "a burst where it was caught and over every gem blasted";

@@ -124,7 +124,7 @@ TEST_F(RunningStageTest, AFullBoardLosesAtTheEndOfTheCountdownAndAClickGoesToThe
   EXPECT_FALSE(stage->Playing());
   EXPECT_TRUE(stage->GameOverPicture->Visible);
   EXPECT_FALSE(stage->HeldView->Set.Visible);
-  EXPECT_TRUE(stage->Boxes.empty());
+  EXPECT_TRUE(stage->Boxes->empty());
   EXPECT_TRUE(ElemsOf<TDSPE_Bounce>().empty());
   stage->Round->PendingMoney = 150;
   RunFor(0.35);
