@@ -36,6 +36,18 @@ void TBoardView::Redraw(const TGmCells& Board) {
     }
 }
 
+void TBoardView::DrawLevel(const TMoveMatrix& Flow) {
+  dsp_->ReloadBackground();
+  DrawArrows(Flow);
+  dsp_->SaveBackground();
+}
+
+void TBoardView::GreyOut(float ColourLeft) {
+  dsp_->SaveBackground();
+  dsp_->GrayBackground();
+  dsp_->BlendSavedBackground(ColourLeft);
+}
+
 void TBoardView::DrawArrows(const TMoveMatrix& Flow) {
   const THexGeometry field = FieldGeometry();
   auto stamp = [&](const std::string& file, const TGmPoint& at) {

@@ -21,10 +21,15 @@ class TBoardView {
   void ShowCell(uint8_t Code, TPointF At);
   // The saved background (the level's backdrop and arrows) and every gem on it.
   void Redraw(const TGmCells& Board);
-  // The flow's arrows and end markers, painted under the gems.
-  void DrawArrows(const TMoveMatrix& Flow);
+  // A new level: the backdrop afresh with the flow's arrows and end markers, kept as the
+  // background the gems are painted over.
+  void DrawLevel(const TMoveMatrix& Flow);
+  // The board turns grey, with ColourLeft (0..1) of its colour left.
+  void GreyOut(float ColourLeft);
 
  private:
+  void DrawArrows(const TMoveMatrix& Flow);
+
   TDSP* dsp_;
   bool symbols_ = false;
   // Templates, one per entry of GemStampCodes.

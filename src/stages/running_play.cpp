@@ -81,15 +81,11 @@ void TGmStage_Running::ShowGameOver() {
   HeldView->Show(false);
   GameOverPicture->Visible = true;
   CountdownRing->Visible = false;
-  // The board turns grey with 40 % of its colour left.
-  TDSP& dsp = *Owner->DSP;
-  dsp.SaveBackground();
-  dsp.GrayBackground();
-  dsp.BlendSavedBackground(0.4f);
+  BoardView->GreyOut(0.4f);
 }
 
 void TGmStage_Running::FinishPassedLevel() {
-  if (trial_) {
+  if (InTrial()) {
     EndTrial();
     return;
   }

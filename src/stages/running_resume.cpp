@@ -43,14 +43,12 @@ std::string TGmStage_Running::KeepRound() {
 }
 
 void TGmStage_Running::WaitForClick() {
-  waitingForClick_ = true;
   ContinueText->Visible = true;
   Owner->Clock->PauseTimers();
   Pause();
 }
 
 void TGmStage_Running::ContinueAfterClick() {
-  waitingForClick_ = false;
   ContinueText->Visible = false;
   Owner->Clock->ResumeTimers();
   Resume();

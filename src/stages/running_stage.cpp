@@ -47,7 +47,7 @@ void TGmStage_Running::Enter() {
   Sound(TPlaySound::Start).Play();
   music_.Start();
   SetupLevel();
-  Round->BoxesAllowed = BoxesAllowed();
+  Round->BoxesAllowed = level_.BoxesAllowed();
   StartKeepingRound();
   const bool resumed = ResumeKeptRound();
   if (!resumed) {
@@ -63,7 +63,7 @@ void TGmStage_Running::Enter() {
 }
 
 void TGmStage_Running::Leave() {
-  if (waitingForClick_) ContinueAfterClick();
+  if (WaitingForClick()) ContinueAfterClick();
   music_.Stop();
   playing_ = false;
   Round->Stop();
@@ -75,7 +75,7 @@ void TGmStage_Running::Leave() {
   Laser->Hide();
   Sound(TPlaySound::Laser).Stop();
   HeldView->Show(false);
-  trial_.reset();
+  level_.EndTrial();
   OnLeave();
 }
 
@@ -87,7 +87,7 @@ void TGmStage_Running::Pause() {
 
 void TGmStage_Running::Resume() {
   // Resumed from its file, the level waits for its click even after another pause.
-  if (waitingForClick_) {
+  if (WaitingForClick()) {
     Owner->Clock->PauseTimers();
     return;
   }
@@ -105,7 +105,7 @@ void TGmStage_Running::Idle(bool& done) {
 // ---- The pointer ----
 
 void TGmStage_Running::Mouse(uint8_t Kind, int32_t Button, float X, float Y) {
-  if (waitingForClick_ && Kind == MouseDown) {
+  if (WaitingForClick() && Kind == MouseDown) {
     ContinueAfterClick();
     return;
   }
@@ -142,7 +142,7 @@ void TGmStage_Running::LaserMouse(uint8_t Kind, int32_t Button, float Y) {
 
 void TGmStage_Running::GameOverMouse(uint8_t Kind) {
   if (Kind != MouseDown) return;
-  if (trial_)
+  if (InTrial())
     EndTrial();
   else
     Owner->SwitchTo<TGmStage_Start>();

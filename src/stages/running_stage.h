@@ -19,6 +19,7 @@
 #include "stages/held_set_view.h"
 #include "stages/kept_round.h"
 #include "stages/laser_view.h"
+#include "stages/played_level.h"
 #include "stages/play_layers.h"
 #include "stages/play_record.h"
 #include "stages/play_sounds.h"
@@ -41,7 +42,7 @@ class TGmStage_Running : public TGmStage {
   // The frame, then the round's spans that run by the frames shown.
   void Idle(bool& done) override;
   // A trial from the editor is not the player's game: its seconds are not counted.
-  bool Playing() const override { return playing_ && !trial_; }
+  bool Playing() const override { return playing_ && !InTrial(); }
   // From two slow frames before each hurry-up beat until it has passed.
   bool WantsFullRate() const override;
 
@@ -67,23 +68,17 @@ class TGmStage_Running : public TGmStage {
   // Level files missing or damaged, one line each; the level is played with what was read.
   TEvent<const std::string&> OnLevelError;
 
-  // Trial play of the editor's level, handed over as the bytes of its two files: nothing is
-  // reported to the player and boxes come from the first level on. A passed or lost trial,
-  // EndTrial and leaving end it; the first three go back to ReturnStage.
-  struct TTrialLevel {
-    std::string LevelBytes;
-    std::string LayoutBytes;
-    std::string ReturnStage;
-  };
+  // Trial play of the editor's level: a passed or lost trial, EndTrial and leaving end it;
+  // the first three go back to the trial's ReturnStage.
   void StartTrial(const TTrialLevel& Level);
   void EndTrial();
-  bool InTrial() const { return trial_ != nullptr; }
+  bool InTrial() const { return level_.Trial() != nullptr; }
 
   // Writes the level in progress to the player's round file (running_resume.cpp); "" or why it
   // could not be written. Nothing is written outside a level of the player's, or once lost.
   std::string KeepRound();
   // A level resumed from its file waits, paused, for a click on the field.
-  bool WaitingForClick() const { return waitingForClick_; }
+  bool WaitingForClick() const { return ContinueText->Visible; }
   std::unique_ptr<TDSPE_Text> ContinueText;
 
   // The gem pictures and the pace as the options say (changed while the game is paused).
@@ -111,9 +106,7 @@ class TGmStage_Running : public TGmStage {
 
   void SetupLevel();
   void PresentLevel(const std::string& errors);
-  // The player that play reports to: nobody during a trial.
-  TPlayer* ReportedPlayer() const;
-  bool BoxesAllowed() const;
+  TPlayer* ReportedPlayer() const { return level_.ReportedPlayer(); }
 
   // The round file is chosen when a level of the player's is set up; a round read back
   // replaces the new round.
@@ -130,8 +123,7 @@ class TGmStage_Running : public TGmStage {
   TPlaySounds sounds_;
   TLevelMusic music_;
   bool playing_ = false;
-  std::unique_ptr<TTrialLevel> trial_;
+  TPlayedLevel level_;
   TPlayRecordKeeper record_;
   TKeptRound kept_;
-  bool waitingForClick_ = false;
 };
