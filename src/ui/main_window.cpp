@@ -3,14 +3,9 @@
 #include <utility>
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -30,11 +25,9 @@
 #include "ui/help_page.h"
 #include "ui/input_window.h"
 #include "ui/message_box.h"
-#include "ui/mouse_routing.h"
 #include "ui/more_options_window.h"
 #include "ui/options_window.h"
 #include "ui/pause_cover.h"
-#include "ui/picture_scaling.h"
 #include "ui/players_window.h"
 #include "ui/progress_box.h"
 #include "ui/top10_window.h"
@@ -374,91 +367,6 @@ void TfrmMain::AboutClick() {
   OpenPage(url, tr("Launch your default web browser failed.\nPlease enter the URL \"%1\" into your web browser "
                    "manually.")
                     .arg(url.toString()));
-}
-
-void TfrmMain::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  SetPictureScaling(painter, devicePixelRatioF());
-  if (background_.isNull())
-    painter.fillRect(rect(), Qt::white);
-  else
-    painter.drawImage(0, 0, background_);
-}
-
-void TfrmMain::keyPressEvent(QKeyEvent* event) {
-  if (frmEditor_ && frmEditor_->MainWindowKey(*event)) return;
-  switch (event->key()) {
-    case Qt::Key_Space:
-      // The game holds at once, whatever the window system makes of the request; it goes on
-      // when the window is active again.
-      if (!firstActivation_ && !inactivePause_) {
-        inactivePause_ = true;
-        PauseGame();
-      }
-      showMinimized();
-      return;
-    case Qt::Key_F1:
-      HelpClick();
-      return;
-    default:
-      QWidget::keyPressEvent(event);
-  }
-}
-
-void TfrmMain::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  // Shown again after a minimise, or active again after another of the game's windows (the
-  // editor's tools) had the focus: the application itself may have stayed active meanwhile.
-  // (The focus given is enough: the minimised state may be told after it.)
-  const bool shown = event->type() == QEvent::WindowStateChange && !isMinimized();
-  if ((shown || event->type() == QEvent::ActivationChange) && inactivePause_ && isActiveWindow() &&
-      QGuiApplication::applicationState() == Qt::ApplicationActive) {
-    inactivePause_ = false;
-    ResumeGame();
-  }
-}
-
-void TfrmMain::showEvent(QShowEvent* event) {
-  FitCaptions(this);
-  QWidget::showEvent(event);
-  // Shown while the application is already active (another of its windows had the focus),
-  // no activation follows: the first one is made here.
-  if (firstActivation_ && QGuiApplication::applicationState() == Qt::ApplicationActive)
-    QTimer::singleShot(0, this, [this] { FirstActivation(); });
-  // A screen that reports no sensible refresh rate keeps the default pace of 60 frames.
-  if (stageList_ && screen() && screen()->refreshRate() >= 20)
-    stageList_->IdleLoop().SetFrameRateCap(screen()->refreshRate());
-}
-
-void TfrmMain::mouseMoveEvent(QMouseEvent* event) {
-  if (stageList_) {
-    const QPoint at = event->position().toPoint();
-    RouteMouseMove(*stageList_, at.x(), at.y());
-  }
-  QWidget::mouseMoveEvent(event);
-}
-
-void TfrmMain::mousePressEvent(QMouseEvent* event) {
-  // Still shown after Space (a window system that does not minimise): a click brings it back.
-  if (inactivePause_ && isActiveWindow()) {
-    inactivePause_ = false;
-    ResumeGame();
-    return;
-  }
-  if (stageList_) {
-    const QPoint at = event->position().toPoint();
-    RouteMouseDown(*stageList_, ButtonOf(event->button()), at.x(), at.y());
-  }
-  QWidget::mousePressEvent(event);
-}
-
-void TfrmMain::closeEvent(QCloseEvent* event) {
-  FormDestroy();
-  // A dialog still open (the first choice of a player, a question) ends with Cancel, so its
-  // loop lets the game quit.
-  for (QDialog* dialog : findChildren<QDialog*>())
-    if (dialog->isVisible()) dialog->reject();
-  event->accept();
 }
 
 // ---- The "More..." options ----
