@@ -66,6 +66,161 @@ statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutz
     </message>
 </context>
 <context>
+    <name>Failures</name>
+    <message>
+        <source>DXSB SetVolume Error:%s</source>
+        <translation>DXSB-Lautstärkefehler:%s</translation>
+    </message>
+    <message>
+        <source>GetShortPathName err [%s]</source>
+        <translation>Datei nicht gefunden [%s]</translation>
+    </message>
+    <message>
+        <source>Open Error [%s]</source>
+        <translation>Fehler beim Öffnen [%s]</translation>
+    </message>
+    <message>
+        <source>Validate IO handle error: Out of File [%s]</source>
+        <translation>Dateifehler: keine Datei geöffnet [%s]</translation>
+    </message>
+    <message>
+        <source>Seed Source error. [%s]</source>
+        <translation>Fehler beim Positionieren in der Datei. [%s]</translation>
+    </message>
+    <message>
+        <source>Find chunk error: Chunk not find. [%s]</source>
+        <translation>Fehler: Abschnitt nicht gefunden. [%s]</translation>
+    </message>
+    <message>
+        <source>Bad flow data: cell %1 %2</source>
+        <translation>Fehlerhafte Flussdaten: Zelle %1 %2</translation>
+    </message>
+    <message>
+        <source>has no source count: the data ends early</source>
+        <translation>hat keine Quellenzahl: die Daten enden zu früh</translation>
+    </message>
+    <message>
+        <source>has a negative source count (%1)</source>
+        <translation>hat eine negative Quellenzahl (%1)</translation>
+    </message>
+    <message>
+        <source>lists %1 sources but the data ends first</source>
+        <translation>nennt %1 Quellen, aber die Daten enden vorher</translation>
+    </message>
+    <message>
+        <source>has a source %1 off the board</source>
+        <translation>hat eine Quelle %1 außerhalb des Spielfelds</translation>
+    </message>
+    <message>
+        <source>has a source %1 that is not its neighbour</source>
+        <translation>hat eine Quelle %1, die nicht ihr Nachbar ist</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2)</source>
+        <translation>das Bild ist zu groß (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <source>the file is not a picture</source>
+        <translation>die Datei ist kein Bild</translation>
+    </message>
+    <message>
+        <source>the picture is damaged</source>
+        <translation>das Bild ist beschädigt</translation>
+    </message>
+    <message>
+        <source>Cannot load picture [%s]</source>
+        <translation>Bild kann nicht geladen werden [%s]</translation>
+    </message>
+    <message>
+        <source>... and %1 more line</source>
+        <translation>... und %1 weitere Zeile</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... und %1 weitere Zeilen</translation>
+    </message>
+    <message>
+        <source>line %1 ignored: %2</source>
+        <translation>Zeile %1 übergangen: %2</translation>
+    </message>
+    <message>
+        <source>not read: %1</source>
+        <translation>nicht gelesen: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%s&quot;: </source>
+        <translation>Datei „%s“ kann nicht angelegt werden: </translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%s&quot;: </source>
+        <translation>Datei „%s“ kann nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>sie ist größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>Level file %1: %2</source>
+        <translation>Level-Datei %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot be opened.</source>
+        <translation>lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>is too short to hold a flow.</source>
+        <translation>ist zu kurz für einen Fluss.</translation>
+    </message>
+    <message>
+        <source>holds %1 of %2 bytes of level parameters.</source>
+        <translation>enthält %1 von %2 Bytes der Level-Parameter.</translation>
+    </message>
+    <message>
+        <source>written by another version of the game (&quot;%1&quot;)</source>
+        <translation>von einer anderen Version des Spiels geschrieben („%1“)</translation>
+    </message>
+    <message>
+        <source>line 1 is not the heading &quot;%1&quot;</source>
+        <translation>Zeile 1 ist nicht die Überschrift „%1“</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged and was left out</source>
+        <translation>Zeile %1 ist beschädigt und wurde ausgelassen</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message>
+        <source>not a record file; every record starts afresh (%1)</source>
+        <translation>keine Rekorddatei; alle Rekorde beginnen neu (%1)</translation>
+    </message>
+    <message>
+        <source>no record file yet; every record starts afresh</source>
+        <translation>noch keine Rekorddatei; alle Rekorde beginnen neu</translation>
+    </message>
+    <message>
+        <source>not read (%1); every record starts afresh</source>
+        <translation>nicht gelesen (%1); alle Rekorde beginnen neu</translation>
+    </message>
+</context>
+<context>
     <name>LevelCheck</name>
     <message>
         <source> and %1 more</source>

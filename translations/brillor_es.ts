@@ -66,6 +66,161 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
     </message>
 </context>
 <context>
+    <name>Failures</name>
+    <message>
+        <source>DXSB SetVolume Error:%s</source>
+        <translation>Error de volumen DXSB:%s</translation>
+    </message>
+    <message>
+        <source>GetShortPathName err [%s]</source>
+        <translation>Archivo no encontrado [%s]</translation>
+    </message>
+    <message>
+        <source>Open Error [%s]</source>
+        <translation>Error al abrir [%s]</translation>
+    </message>
+    <message>
+        <source>Validate IO handle error: Out of File [%s]</source>
+        <translation>Error de archivo: ningún archivo abierto [%s]</translation>
+    </message>
+    <message>
+        <source>Seed Source error. [%s]</source>
+        <translation>Error al situarse en el archivo. [%s]</translation>
+    </message>
+    <message>
+        <source>Find chunk error: Chunk not find. [%s]</source>
+        <translation>Error: bloque no encontrado. [%s]</translation>
+    </message>
+    <message>
+        <source>Bad flow data: cell %1 %2</source>
+        <translation>Datos de flujo erróneos: celda %1 %2</translation>
+    </message>
+    <message>
+        <source>has no source count: the data ends early</source>
+        <translation>no tiene número de orígenes: los datos terminan antes</translation>
+    </message>
+    <message>
+        <source>has a negative source count (%1)</source>
+        <translation>tiene un número de orígenes negativo (%1)</translation>
+    </message>
+    <message>
+        <source>lists %1 sources but the data ends first</source>
+        <translation>indica %1 orígenes pero los datos terminan antes</translation>
+    </message>
+    <message>
+        <source>has a source %1 off the board</source>
+        <translation>tiene un origen %1 fuera del tablero</translation>
+    </message>
+    <message>
+        <source>has a source %1 that is not its neighbour</source>
+        <translation>tiene un origen %1 que no es su vecino</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2)</source>
+        <translation>la imagen es demasiado grande (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>el archivo está truncado</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>el archivo no se puede abrir</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>falta el archivo</translation>
+    </message>
+    <message>
+        <source>the file is not a picture</source>
+        <translation>el archivo no es una imagen</translation>
+    </message>
+    <message>
+        <source>the picture is damaged</source>
+        <translation>la imagen está dañada</translation>
+    </message>
+    <message>
+        <source>Cannot load picture [%s]</source>
+        <translation>No se puede cargar la imagen [%s]</translation>
+    </message>
+    <message>
+        <source>... and %1 more line</source>
+        <translation>... y %1 línea más</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... y %1 líneas más</translation>
+    </message>
+    <message>
+        <source>line %1 ignored: %2</source>
+        <translation>línea %1 ignorada: %2</translation>
+    </message>
+    <message>
+        <source>not read: %1</source>
+        <translation>no leído: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%s&quot;: </source>
+        <translation>No se puede crear el archivo «%s»: </translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%s&quot;: </source>
+        <translation>No se puede abrir el archivo «%s»: </translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>ocupa más de 1 MB</translation>
+    </message>
+    <message>
+        <source>Level file %1: %2</source>
+        <translation>Archivo de nivel %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot be opened.</source>
+        <translation>no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>is too short to hold a flow.</source>
+        <translation>es demasiado corto para contener un flujo.</translation>
+    </message>
+    <message>
+        <source>holds %1 of %2 bytes of level parameters.</source>
+        <translation>contiene %1 de los %2 bytes de parámetros del nivel.</translation>
+    </message>
+    <message>
+        <source>written by another version of the game (&quot;%1&quot;)</source>
+        <translation>escrito por otra versión del juego («%1»)</translation>
+    </message>
+    <message>
+        <source>line 1 is not the heading &quot;%1&quot;</source>
+        <translation>la línea 1 no es el encabezado «%1»</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged and was left out</source>
+        <translation>la línea %1 está dañada y se ha omitido</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacío</translation>
+    </message>
+    <message>
+        <source>not a record file; every record starts afresh (%1)</source>
+        <translation>no es un archivo de récords; todos los récords empiezan de nuevo (%1)</translation>
+    </message>
+    <message>
+        <source>no record file yet; every record starts afresh</source>
+        <translation>aún no hay archivo de récords; todos los récords empiezan de nuevo</translation>
+    </message>
+    <message>
+        <source>not read (%1); every record starts afresh</source>
+        <translation>no leído (%1); todos los récords empiezan de nuevo</translation>
+    </message>
+</context>
+<context>
     <name>LevelCheck</name>
     <message>
         <source> and %1 more</source>

@@ -66,6 +66,161 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
     </message>
 </context>
 <context>
+    <name>Failures</name>
+    <message>
+        <source>DXSB SetVolume Error:%s</source>
+        <translation>Erreur de volume DXSB :%s</translation>
+    </message>
+    <message>
+        <source>GetShortPathName err [%s]</source>
+        <translation>Fichier introuvable [%s]</translation>
+    </message>
+    <message>
+        <source>Open Error [%s]</source>
+        <translation>Erreur d&apos;ouverture [%s]</translation>
+    </message>
+    <message>
+        <source>Validate IO handle error: Out of File [%s]</source>
+        <translation>Erreur de fichier : aucun fichier ouvert [%s]</translation>
+    </message>
+    <message>
+        <source>Seed Source error. [%s]</source>
+        <translation>Erreur de positionnement dans le fichier. [%s]</translation>
+    </message>
+    <message>
+        <source>Find chunk error: Chunk not find. [%s]</source>
+        <translation>Erreur : bloc introuvable. [%s]</translation>
+    </message>
+    <message>
+        <source>Bad flow data: cell %1 %2</source>
+        <translation>Données de flux erronées : case %1 %2</translation>
+    </message>
+    <message>
+        <source>has no source count: the data ends early</source>
+        <translation>n&apos;a pas de nombre de sources : les données s&apos;arrêtent trop tôt</translation>
+    </message>
+    <message>
+        <source>has a negative source count (%1)</source>
+        <translation>a un nombre de sources négatif (%1)</translation>
+    </message>
+    <message>
+        <source>lists %1 sources but the data ends first</source>
+        <translation>annonce %1 sources mais les données s&apos;arrêtent avant</translation>
+    </message>
+    <message>
+        <source>has a source %1 off the board</source>
+        <translation>a une source %1 hors du plateau</translation>
+    </message>
+    <message>
+        <source>has a source %1 that is not its neighbour</source>
+        <translation>a une source %1 qui n&apos;est pas sa voisine</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2)</source>
+        <translation>l&apos;image est trop grande (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>le fichier est absent</translation>
+    </message>
+    <message>
+        <source>the file is not a picture</source>
+        <translation>le fichier n&apos;est pas une image</translation>
+    </message>
+    <message>
+        <source>the picture is damaged</source>
+        <translation>l&apos;image est endommagée</translation>
+    </message>
+    <message>
+        <source>Cannot load picture [%s]</source>
+        <translation>Impossible de charger l&apos;image [%s]</translation>
+    </message>
+    <message>
+        <source>... and %1 more line</source>
+        <translation>... et %1 ligne de plus</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... et %1 lignes de plus</translation>
+    </message>
+    <message>
+        <source>line %1 ignored: %2</source>
+        <translation>ligne %1 ignorée : %2</translation>
+    </message>
+    <message>
+        <source>not read: %1</source>
+        <translation>non lu : %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%s&quot;: </source>
+        <translation>Impossible de créer le fichier « %s » : </translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%s&quot;: </source>
+        <translation>Impossible d&apos;ouvrir le fichier « %s » : </translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>il dépasse 1 Mo</translation>
+    </message>
+    <message>
+        <source>Level file %1: %2</source>
+        <translation>Fichier de niveau %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot be opened.</source>
+        <translation>ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>is too short to hold a flow.</source>
+        <translation>est trop court pour contenir un flux.</translation>
+    </message>
+    <message>
+        <source>holds %1 of %2 bytes of level parameters.</source>
+        <translation>contient %1 des %2 octets de paramètres du niveau.</translation>
+    </message>
+    <message>
+        <source>written by another version of the game (&quot;%1&quot;)</source>
+        <translation>écrit par une autre version du jeu (« %1 »)</translation>
+    </message>
+    <message>
+        <source>line 1 is not the heading &quot;%1&quot;</source>
+        <translation>la ligne 1 n&apos;est pas l&apos;en-tête « %1 »</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged and was left out</source>
+        <translation>la ligne %1 est endommagée et a été omise</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>il est vide</translation>
+    </message>
+    <message>
+        <source>not a record file; every record starts afresh (%1)</source>
+        <translation>ce n&apos;est pas un fichier de records ; tous les records repartent de zéro (%1)</translation>
+    </message>
+    <message>
+        <source>no record file yet; every record starts afresh</source>
+        <translation>pas encore de fichier de records ; tous les records repartent de zéro</translation>
+    </message>
+    <message>
+        <source>not read (%1); every record starts afresh</source>
+        <translation>non lu (%1) ; tous les records repartent de zéro</translation>
+    </message>
+</context>
+<context>
     <name>LevelCheck</name>
     <message>
         <source> and %1 more</source>

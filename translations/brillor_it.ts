@@ -66,6 +66,161 @@ si gioca al posto di quello fornito. Un gioco avviato da una cartella scrivibile
     </message>
 </context>
 <context>
+    <name>Failures</name>
+    <message>
+        <source>DXSB SetVolume Error:%s</source>
+        <translation>Errore di volume DXSB:%s</translation>
+    </message>
+    <message>
+        <source>GetShortPathName err [%s]</source>
+        <translation>File non trovato [%s]</translation>
+    </message>
+    <message>
+        <source>Open Error [%s]</source>
+        <translation>Errore di apertura [%s]</translation>
+    </message>
+    <message>
+        <source>Validate IO handle error: Out of File [%s]</source>
+        <translation>Errore di file: nessun file aperto [%s]</translation>
+    </message>
+    <message>
+        <source>Seed Source error. [%s]</source>
+        <translation>Errore di posizionamento nel file. [%s]</translation>
+    </message>
+    <message>
+        <source>Find chunk error: Chunk not find. [%s]</source>
+        <translation>Errore: blocco non trovato. [%s]</translation>
+    </message>
+    <message>
+        <source>Bad flow data: cell %1 %2</source>
+        <translation>Dati di flusso errati: cella %1 %2</translation>
+    </message>
+    <message>
+        <source>has no source count: the data ends early</source>
+        <translation>non ha un numero di origini: i dati finiscono prima</translation>
+    </message>
+    <message>
+        <source>has a negative source count (%1)</source>
+        <translation>ha un numero di origini negativo (%1)</translation>
+    </message>
+    <message>
+        <source>lists %1 sources but the data ends first</source>
+        <translation>indica %1 origini ma i dati finiscono prima</translation>
+    </message>
+    <message>
+        <source>has a source %1 off the board</source>
+        <translation>ha un&apos;origine %1 fuori dal tabellone</translation>
+    </message>
+    <message>
+        <source>has a source %1 that is not its neighbour</source>
+        <translation>ha un&apos;origine %1 che non è sua vicina</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2)</source>
+        <translation>l&apos;immagine è troppo grande (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>il file è troncato</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>il file non si può aprire</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>il file manca</translation>
+    </message>
+    <message>
+        <source>the file is not a picture</source>
+        <translation>il file non è un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the picture is damaged</source>
+        <translation>l&apos;immagine è danneggiata</translation>
+    </message>
+    <message>
+        <source>Cannot load picture [%s]</source>
+        <translation>Impossibile caricare l&apos;immagine [%s]</translation>
+    </message>
+    <message>
+        <source>... and %1 more line</source>
+        <translation>... e %1 riga in più</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... e %1 righe in più</translation>
+    </message>
+    <message>
+        <source>line %1 ignored: %2</source>
+        <translation>riga %1 ignorata: %2</translation>
+    </message>
+    <message>
+        <source>not read: %1</source>
+        <translation>non letto: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%s&quot;: </source>
+        <translation>Impossibile creare il file «%s»: </translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%s&quot;: </source>
+        <translation>Impossibile aprire il file «%s»: </translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>supera 1 MB</translation>
+    </message>
+    <message>
+        <source>Level file %1: %2</source>
+        <translation>File del livello %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot be opened.</source>
+        <translation>non si può aprire.</translation>
+    </message>
+    <message>
+        <source>is too short to hold a flow.</source>
+        <translation>è troppo corto per contenere un flusso.</translation>
+    </message>
+    <message>
+        <source>holds %1 of %2 bytes of level parameters.</source>
+        <translation>contiene %1 dei %2 byte di parametri del livello.</translation>
+    </message>
+    <message>
+        <source>written by another version of the game (&quot;%1&quot;)</source>
+        <translation>scritto da un&apos;altra versione del gioco («%1»)</translation>
+    </message>
+    <message>
+        <source>line 1 is not the heading &quot;%1&quot;</source>
+        <translation>la riga 1 non è l&apos;intestazione «%1»</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged and was left out</source>
+        <translation>la riga %1 è danneggiata ed è stata tralasciata</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>è vuoto</translation>
+    </message>
+    <message>
+        <source>not a record file; every record starts afresh (%1)</source>
+        <translation>non è un file di record; tutti i record ripartono da zero (%1)</translation>
+    </message>
+    <message>
+        <source>no record file yet; every record starts afresh</source>
+        <translation>ancora nessun file di record; tutti i record ripartono da zero</translation>
+    </message>
+    <message>
+        <source>not read (%1); every record starts afresh</source>
+        <translation>non letto (%1); tutti i record ripartono da zero</translation>
+    </message>
+</context>
+<context>
     <name>LevelCheck</name>
     <message>
         <source> and %1 more</source>

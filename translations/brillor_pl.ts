@@ -66,6 +66,161 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
     </message>
 </context>
 <context>
+    <name>Failures</name>
+    <message>
+        <source>DXSB SetVolume Error:%s</source>
+        <translation>Błąd głośności DXSB:%s</translation>
+    </message>
+    <message>
+        <source>GetShortPathName err [%s]</source>
+        <translation>Nie znaleziono pliku [%s]</translation>
+    </message>
+    <message>
+        <source>Open Error [%s]</source>
+        <translation>Błąd otwierania [%s]</translation>
+    </message>
+    <message>
+        <source>Validate IO handle error: Out of File [%s]</source>
+        <translation>Błąd pliku: żaden plik nie jest otwarty [%s]</translation>
+    </message>
+    <message>
+        <source>Seed Source error. [%s]</source>
+        <translation>Błąd przesunięcia w pliku. [%s]</translation>
+    </message>
+    <message>
+        <source>Find chunk error: Chunk not find. [%s]</source>
+        <translation>Błąd: nie znaleziono bloku. [%s]</translation>
+    </message>
+    <message>
+        <source>Bad flow data: cell %1 %2</source>
+        <translation>Błędne dane przepływu: pole %1 %2</translation>
+    </message>
+    <message>
+        <source>has no source count: the data ends early</source>
+        <translation>nie ma liczby źródeł: dane kończą się za wcześnie</translation>
+    </message>
+    <message>
+        <source>has a negative source count (%1)</source>
+        <translation>ma ujemną liczbę źródeł (%1)</translation>
+    </message>
+    <message>
+        <source>lists %1 sources but the data ends first</source>
+        <translation>podaje %1 źródeł, ale dane kończą się wcześniej</translation>
+    </message>
+    <message>
+        <source>has a source %1 off the board</source>
+        <translation>ma źródło %1 poza planszą</translation>
+    </message>
+    <message>
+        <source>has a source %1 that is not its neighbour</source>
+        <translation>ma źródło %1, które nie jest jego sąsiadem</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2)</source>
+        <translation>obraz jest za duży (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>plik jest ucięty</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>nie można otworzyć pliku</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>brak pliku</translation>
+    </message>
+    <message>
+        <source>the file is not a picture</source>
+        <translation>plik nie jest obrazem</translation>
+    </message>
+    <message>
+        <source>the picture is damaged</source>
+        <translation>obraz jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>Cannot load picture [%s]</source>
+        <translation>Nie można wczytać obrazu [%s]</translation>
+    </message>
+    <message>
+        <source>... and %1 more line</source>
+        <translation>... i jeszcze %1 wiersz</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... i jeszcze %1 wierszy</translation>
+    </message>
+    <message>
+        <source>line %1 ignored: %2</source>
+        <translation>wiersz %1 pominięty: %2</translation>
+    </message>
+    <message>
+        <source>not read: %1</source>
+        <translation>nie odczytano: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%s&quot;: </source>
+        <translation>Nie można utworzyć pliku „%s”: </translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%s&quot;: </source>
+        <translation>Nie można otworzyć pliku „%s”: </translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>jest większy niż 1 MB</translation>
+    </message>
+    <message>
+        <source>Level file %1: %2</source>
+        <translation>Plik poziomu %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot be opened.</source>
+        <translation>nie daje się otworzyć.</translation>
+    </message>
+    <message>
+        <source>is too short to hold a flow.</source>
+        <translation>jest za krótki, by zawierać przepływ.</translation>
+    </message>
+    <message>
+        <source>holds %1 of %2 bytes of level parameters.</source>
+        <translation>zawiera %1 z %2 bajtów parametrów poziomu.</translation>
+    </message>
+    <message>
+        <source>written by another version of the game (&quot;%1&quot;)</source>
+        <translation>zapisany przez inną wersję gry („%1”)</translation>
+    </message>
+    <message>
+        <source>line 1 is not the heading &quot;%1&quot;</source>
+        <translation>wiersz 1 nie jest nagłówkiem „%1”</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged and was left out</source>
+        <translation>wiersz %1 jest uszkodzony i został pominięty</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>jest pusty</translation>
+    </message>
+    <message>
+        <source>not a record file; every record starts afresh (%1)</source>
+        <translation>to nie jest plik rekordów; wszystkie rekordy zaczynają się od nowa (%1)</translation>
+    </message>
+    <message>
+        <source>no record file yet; every record starts afresh</source>
+        <translation>nie ma jeszcze pliku rekordów; wszystkie rekordy zaczynają się od nowa</translation>
+    </message>
+    <message>
+        <source>not read (%1); every record starts afresh</source>
+        <translation>nie odczytano (%1); wszystkie rekordy zaczynają się od nowa</translation>
+    </message>
+</context>
+<context>
     <name>LevelCheck</name>
     <message>
         <source> and %1 more</source>

@@ -66,6 +66,161 @@ em $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat se não estiver defini
     </message>
 </context>
 <context>
+    <name>Failures</name>
+    <message>
+        <source>DXSB SetVolume Error:%s</source>
+        <translation>Erro de volume DXSB:%s</translation>
+    </message>
+    <message>
+        <source>GetShortPathName err [%s]</source>
+        <translation>Arquivo não encontrado [%s]</translation>
+    </message>
+    <message>
+        <source>Open Error [%s]</source>
+        <translation>Erro ao abrir [%s]</translation>
+    </message>
+    <message>
+        <source>Validate IO handle error: Out of File [%s]</source>
+        <translation>Erro de arquivo: nenhum arquivo aberto [%s]</translation>
+    </message>
+    <message>
+        <source>Seed Source error. [%s]</source>
+        <translation>Erro ao posicionar no arquivo. [%s]</translation>
+    </message>
+    <message>
+        <source>Find chunk error: Chunk not find. [%s]</source>
+        <translation>Erro: bloco não encontrado. [%s]</translation>
+    </message>
+    <message>
+        <source>Bad flow data: cell %1 %2</source>
+        <translation>Dados de fluxo inválidos: célula %1 %2</translation>
+    </message>
+    <message>
+        <source>has no source count: the data ends early</source>
+        <translation>não tem número de origens: os dados terminam antes</translation>
+    </message>
+    <message>
+        <source>has a negative source count (%1)</source>
+        <translation>tem um número de origens negativo (%1)</translation>
+    </message>
+    <message>
+        <source>lists %1 sources but the data ends first</source>
+        <translation>indica %1 origens, mas os dados terminam antes</translation>
+    </message>
+    <message>
+        <source>has a source %1 off the board</source>
+        <translation>tem uma origem %1 fora do tabuleiro</translation>
+    </message>
+    <message>
+        <source>has a source %1 that is not its neighbour</source>
+        <translation>tem uma origem %1 que não é sua vizinha</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2)</source>
+        <translation>a imagem é grande demais (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>o arquivo está truncado</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>o arquivo não pode ser aberto</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>o arquivo está faltando</translation>
+    </message>
+    <message>
+        <source>the file is not a picture</source>
+        <translation>o arquivo não é uma imagem</translation>
+    </message>
+    <message>
+        <source>the picture is damaged</source>
+        <translation>a imagem está danificada</translation>
+    </message>
+    <message>
+        <source>Cannot load picture [%s]</source>
+        <translation>Não foi possível carregar a imagem [%s]</translation>
+    </message>
+    <message>
+        <source>... and %1 more line</source>
+        <translation>... e mais %1 linha</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... e mais %1 linhas</translation>
+    </message>
+    <message>
+        <source>line %1 ignored: %2</source>
+        <translation>linha %1 ignorada: %2</translation>
+    </message>
+    <message>
+        <source>not read: %1</source>
+        <translation>não lido: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%s&quot;: </source>
+        <translation>Não foi possível criar o arquivo &quot;%s&quot;: </translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%s&quot;: </source>
+        <translation>Não foi possível abrir o arquivo &quot;%s&quot;: </translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>tem mais de 1 MB</translation>
+    </message>
+    <message>
+        <source>Level file %1: %2</source>
+        <translation>Arquivo de nível %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot be opened.</source>
+        <translation>não pode ser aberto.</translation>
+    </message>
+    <message>
+        <source>is too short to hold a flow.</source>
+        <translation>é curto demais para conter um fluxo.</translation>
+    </message>
+    <message>
+        <source>holds %1 of %2 bytes of level parameters.</source>
+        <translation>contém %1 dos %2 bytes de parâmetros do nível.</translation>
+    </message>
+    <message>
+        <source>written by another version of the game (&quot;%1&quot;)</source>
+        <translation>escrito por outra versão do jogo (&quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>line 1 is not the heading &quot;%1&quot;</source>
+        <translation>a linha 1 não é o cabeçalho &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged and was left out</source>
+        <translation>a linha %1 está danificada e foi omitida</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vazio</translation>
+    </message>
+    <message>
+        <source>not a record file; every record starts afresh (%1)</source>
+        <translation>não é um arquivo de recordes; todos os recordes recomeçam (%1)</translation>
+    </message>
+    <message>
+        <source>no record file yet; every record starts afresh</source>
+        <translation>ainda não há arquivo de recordes; todos os recordes recomeçam</translation>
+    </message>
+    <message>
+        <source>not read (%1); every record starts afresh</source>
+        <translation>não lido (%1); todos os recordes recomeçam</translation>
+    </message>
+</context>
+<context>
     <name>LevelCheck</name>
     <message>
         <source> and %1 more</source>

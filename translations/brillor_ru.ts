@@ -66,6 +66,161 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
     </message>
 </context>
 <context>
+    <name>Failures</name>
+    <message>
+        <source>DXSB SetVolume Error:%s</source>
+        <translation>Ошибка громкости DXSB:%s</translation>
+    </message>
+    <message>
+        <source>GetShortPathName err [%s]</source>
+        <translation>Файл не найден [%s]</translation>
+    </message>
+    <message>
+        <source>Open Error [%s]</source>
+        <translation>Ошибка открытия [%s]</translation>
+    </message>
+    <message>
+        <source>Validate IO handle error: Out of File [%s]</source>
+        <translation>Ошибка файла: файл не открыт [%s]</translation>
+    </message>
+    <message>
+        <source>Seed Source error. [%s]</source>
+        <translation>Ошибка перехода в файле. [%s]</translation>
+    </message>
+    <message>
+        <source>Find chunk error: Chunk not find. [%s]</source>
+        <translation>Ошибка: блок не найден. [%s]</translation>
+    </message>
+    <message>
+        <source>Bad flow data: cell %1 %2</source>
+        <translation>Неверные данные потока: клетка %1 %2</translation>
+    </message>
+    <message>
+        <source>has no source count: the data ends early</source>
+        <translation>не имеет числа источников: данные обрываются</translation>
+    </message>
+    <message>
+        <source>has a negative source count (%1)</source>
+        <translation>имеет отрицательное число источников (%1)</translation>
+    </message>
+    <message>
+        <source>lists %1 sources but the data ends first</source>
+        <translation>указывает %1 источников, но данные обрываются раньше</translation>
+    </message>
+    <message>
+        <source>has a source %1 off the board</source>
+        <translation>имеет источник %1 за пределами поля</translation>
+    </message>
+    <message>
+        <source>has a source %1 that is not its neighbour</source>
+        <translation>имеет источник %1, который не является соседним</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2)</source>
+        <translation>изображение слишком велико (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>файл обрезан</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>файл не удаётся открыть</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>файл отсутствует</translation>
+    </message>
+    <message>
+        <source>the file is not a picture</source>
+        <translation>файл не является изображением</translation>
+    </message>
+    <message>
+        <source>the picture is damaged</source>
+        <translation>изображение повреждено</translation>
+    </message>
+    <message>
+        <source>Cannot load picture [%s]</source>
+        <translation>Не удаётся загрузить изображение [%s]</translation>
+    </message>
+    <message>
+        <source>... and %1 more line</source>
+        <translation>... и ещё строк: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... и ещё строк: %1</translation>
+    </message>
+    <message>
+        <source>line %1 ignored: %2</source>
+        <translation>строка %1 пропущена: %2</translation>
+    </message>
+    <message>
+        <source>not read: %1</source>
+        <translation>не прочитан: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%s&quot;: </source>
+        <translation>Не удаётся создать файл «%s»: </translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%s&quot;: </source>
+        <translation>Не удаётся открыть файл «%s»: </translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>он больше 1 МБ</translation>
+    </message>
+    <message>
+        <source>Level file %1: %2</source>
+        <translation>Файл уровня %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot be opened.</source>
+        <translation>не удаётся открыть.</translation>
+    </message>
+    <message>
+        <source>is too short to hold a flow.</source>
+        <translation>слишком короткий, чтобы содержать поток.</translation>
+    </message>
+    <message>
+        <source>holds %1 of %2 bytes of level parameters.</source>
+        <translation>содержит %1 из %2 байт параметров уровня.</translation>
+    </message>
+    <message>
+        <source>written by another version of the game (&quot;%1&quot;)</source>
+        <translation>записан другой версией игры («%1»)</translation>
+    </message>
+    <message>
+        <source>line 1 is not the heading &quot;%1&quot;</source>
+        <translation>строка 1 не является заголовком «%1»</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged and was left out</source>
+        <translation>строка %1 повреждена и пропущена</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>он пуст</translation>
+    </message>
+    <message>
+        <source>not a record file; every record starts afresh (%1)</source>
+        <translation>это не файл рекордов; все рекорды начинаются заново (%1)</translation>
+    </message>
+    <message>
+        <source>no record file yet; every record starts afresh</source>
+        <translation>файла рекордов ещё нет; все рекорды начинаются заново</translation>
+    </message>
+    <message>
+        <source>not read (%1); every record starts afresh</source>
+        <translation>не прочитан (%1); все рекорды начинаются заново</translation>
+    </message>
+</context>
+<context>
     <name>LevelCheck</name>
     <message>
         <source> and %1 more</source>

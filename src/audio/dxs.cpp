@@ -7,6 +7,7 @@
 #include "audio/wav_parser.h"
 #include "audio/wave_format.h"
 #include "frame/errors.h"
+#include "frame/translated.h"
 
 namespace {
 constexpr int32_t InvalidParameter = -2147024809;
@@ -49,8 +50,9 @@ const TResultText ResultTexts[] = {
 // Positive volumes mean full volume; below silence is refused.
 int32_t CheckedVolume(int32_t value) {
   if (value < DXSVolumeMin)
-    throw EGameError(FormatMessage("DXSB SetVolume Error:%s", DSErrorDescription(InvalidParameter)) +
-                     ",Value:" + std::to_string(value));
+    throw EGameError(
+        FormatMessage(QT_TRANSLATE_NOOP("Failures", "DXSB SetVolume Error:%s"), DSErrorDescription(InvalidParameter)) +
+        ",Value:" + std::to_string(value));
   return std::min(value, DXSVolumeMax);
 }
 

@@ -22,7 +22,7 @@ std::string ExistingFullPath(const std::string& fileName) {
   std::error_code error;
   const std::filesystem::path path = std::filesystem::canonical(GamePath(fileName), error);
   if (error || !std::filesystem::is_regular_file(path, error))
-    throw EGameError(FormatMessage("GetShortPathName err [%s]", fileName));
+    throw EGameError(FormatMessage(QT_TRANSLATE_NOOP("Failures", "GetShortPathName err [%s]"), fileName));
   return path.string();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frame/errors.h"
+#include "frame/translated.h"
 
 namespace {
 const TFourCC RiffId = MakeFourCC("RIFF");
@@ -24,24 +25,27 @@ void TWavParser::Open(const std::string& fileName) {
   fileSize_ = 0;
   if (fileName.empty()) return;
   auto file = std::make_unique<std::ifstream>(fileName, std::ios::binary);
-  if (!*file) throw EGameError(FormatMessage("Open Error [%s]", fileName));
+  if (!*file) throw EGameError(FormatMessage(QT_TRANSLATE_NOOP("Failures", "Open Error [%s]"), fileName));
   file->seekg(0, std::ios::end);
   const std::streamoff size = file->tellg();
-  if (size < 0) throw EGameError(FormatMessage("Open Error [%s]", fileName));  // a folder, say
+  if (size < 0)
+    throw EGameError(FormatMessage(QT_TRANSLATE_NOOP("Failures", "Open Error [%s]"), fileName));  // a folder, say
   file_ = std::move(file);
   fileSize_ = size;
   fileName_ = fileName;
 }
 
 void TWavParser::CheckOpen() const {
-  if (!file_) throw EGameError(FormatMessage("Validate IO handle error: Out of File [%s]", fileName_));
+  if (!file_)
+    throw EGameError(
+        FormatMessage(QT_TRANSLATE_NOOP("Failures", "Validate IO handle error: Out of File [%s]"), fileName_));
 }
 
 void TWavParser::Seek(int64_t offset) {
   CheckOpen();
   file_->clear();
   if (offset < 0 || !file_->seekg(offset, std::ios::beg))
-    throw EGameError(FormatMessage("Seed Source error. [%s]", fileName_));
+    throw EGameError(FormatMessage(QT_TRANSLATE_NOOP("Failures", "Seed Source error. [%s]"), fileName_));
 }
 
 bool TWavParser::ReadUInt32(uint32_t& value) {
@@ -58,7 +62,7 @@ bool TWavParser::ReadHeaderAt(int64_t offset, TChunkHeader& header) {
 }
 
 void TWavParser::FailNotFound() const {
-  throw EGameError(FormatMessage("Find chunk error: Chunk not find. [%s]", fileName_));
+  throw EGameError(FormatMessage(QT_TRANSLATE_NOOP("Failures", "Find chunk error: Chunk not find. [%s]"), fileName_));
 }
 
 TMMCKInfo TWavParser::DescendForm(TFourCC formType) {

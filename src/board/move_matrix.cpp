@@ -4,6 +4,7 @@
 
 #include "frame/binary_stream.h"
 #include "frame/errors.h"
+#include "frame/translated.h"
 
 namespace {
 // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) about "literal" + std::to_string.
@@ -17,7 +18,8 @@ std::string CellText(int32_t Row, int32_t Col) {
 }
 
 [[noreturn]] void FailFlow(int32_t Row, int32_t Col, const std::string& problem) {
-  throw EGameError("Bad flow data: cell " + CellText(Row, Col) + " " + problem);
+  throw EGameError(
+      FailureText(QT_TRANSLATE_NOOP("Failures", "Bad flow data: cell %1 %2"), {CellText(Row, Col), problem}));
 }
 
 const TGmPoint NoPoint{};
@@ -90,19 +92,29 @@ TMoveMatrix::TCellLists TMoveMatrix::ReadSources(std::istream& Stream) {
   for (int32_t row = 0; row < BoardRows; ++row) {
     for (int32_t col = 0; col < BoardCols; ++col) {
       int32_t count = 0;
-      if (!ReadInt32(Stream, count)) FailFlow(row, col, "has no source count: the data ends early");
-      if (count < 0) FailFlow(row, col, "has a negative source count (" + std::to_string(count) + ")");
+      if (!ReadInt32(Stream, count))
+        FailFlow(row, col, FailureText(QT_TRANSLATE_NOOP("Failures", "has no source count: the data ends early")));
+      if (count < 0)
+        FailFlow(
+            row, col,
+            FailureText(QT_TRANSLATE_NOOP("Failures", "has a negative source count (%1)"), {std::to_string(count)}));
       if (int64_t{count} * 8 > BytesLeft(Stream))
-        FailFlow(row, col, "lists " + std::to_string(count) + " sources but the data ends first");
+        FailFlow(row, col,
+                 FailureText(QT_TRANSLATE_NOOP("Failures", "lists %1 sources but the data ends first"),
+                             {std::to_string(count)}));
       TGmPointDynAry& list = sources[CellIndex(row, col)];
       list.resize(count);
       for (TGmPoint& source : list) {
         ReadInt32(Stream, source.Row);
         ReadInt32(Stream, source.Col);
         if (!IsOnBoard(source))
-          FailFlow(row, col, "has a source " + CellText(source.Row, source.Col) + " off the board");
+          FailFlow(row, col,
+                   FailureText(QT_TRANSLATE_NOOP("Failures", "has a source %1 off the board"),
+                               {CellText(source.Row, source.Col)}));
         if (!AreNeighbours(MakeGmPoint(row, col), source))
-          FailFlow(row, col, "has a source " + CellText(source.Row, source.Col) + " that is not its neighbour");
+          FailFlow(row, col,
+                   FailureText(QT_TRANSLATE_NOOP("Failures", "has a source %1 that is not its neighbour"),
+                               {CellText(source.Row, source.Col)}));
       }
     }
   }

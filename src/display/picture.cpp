@@ -1,17 +1,17 @@
 #include "display/picture.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <utility>
 
-#include <QBuffer>
-#include <QImageReader>
-
 #include "frame/errors.h"
 #include "frame/paths.h"
 #include "frame/safe_file.h"
+#include "frame/translated.h"
 
 namespace {
 // Pictures are loaded on the game thread only.
@@ -44,7 +44,8 @@ uint16_t Uint16At(const std::string& bytes, size_t offset) {
 }
 
 std::string TooLarge(int64_t width, int64_t height) {
-  return "the picture is too large (" + std::to_string(width) + " x " + std::to_string(height) + ")";
+  return FailureText(QT_TRANSLATE_NOOP("Failures", "the picture is too large (%1 x %2)"),
+                     {std::to_string(width), std::to_string(height)});
 }
 
 bool Oversized(int64_t width, int64_t height) {
@@ -64,7 +65,9 @@ std::string BmpHeaderProblem(const std::string& bytes) {
   const bool uncompressed = compression == 0 || compression == 3;
   const auto rows = static_cast<uint64_t>(std::llabs(height)), columns = static_cast<uint64_t>(std::llabs(width));
   const uint64_t pixelEnd = uncompressed ? pixelStart + (columns * bitsPerPixel + 31) / 32 * 4 * rows : 0;
-  return bytes.size() < std::max(fileSize, pixelEnd) ? "the file is cut short" : "";
+  return bytes.size() < std::max(fileSize, pixelEnd)
+             ? FailureText(QT_TRANSLATE_NOOP("Failures", "the file is cut short"))
+             : "";
 }
 
 // The picture, or a null image and why not.
@@ -72,7 +75,9 @@ QImage ReadPicture(const std::string& path, std::string& reason) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) {
     std::error_code ignored;
-    reason = std::filesystem::exists(path, ignored) ? "the file cannot be opened" : "the file is missing";
+    reason = std::filesystem::exists(path, ignored)
+                 ? FailureText(QT_TRANSLATE_NOOP("Failures", "the file cannot be opened"))
+                 : FailureText(QT_TRANSLATE_NOOP("Failures", "the file is missing"));
     return {};
   }
   reason = BmpHeaderProblem(bytes);
@@ -88,7 +93,9 @@ QImage ReadPicture(const std::string& path, std::string& reason) {
   }
   QImage image = reader.read();
   if (!image.isNull() && reader.error() == QImageReader::UnknownError) return image;
-  reason = reader.error() == QImageReader::UnsupportedFormatError ? "the file is not a picture" : "the picture is damaged";
+  reason = reader.error() == QImageReader::UnsupportedFormatError
+               ? FailureText(QT_TRANSLATE_NOOP("Failures", "the file is not a picture"))
+               : FailureText(QT_TRANSLATE_NOOP("Failures", "the picture is damaged"));
   return {};
 }
 }  // namespace
@@ -106,7 +113,8 @@ QImage LoadPicture(const std::string& file) {
 }
 
 std::string PictureFailureText(const TPictureFailure& failure) {
-  return FormatMessage("Cannot load picture [%s]", failure.Path) + ": " + failure.Reason + ".";
+  return FormatMessage(QT_TRANSLATE_NOOP("Failures", "Cannot load picture [%s]"), failure.Path) + ": " +
+         failure.Reason + ".";
 }
 
 std::vector<TPictureFailure> TakePictureFailures() { return std::exchange(FailureLog().Untaken, {}); }

@@ -1,5 +1,7 @@
 #include "frame/line_report.h"
 
+#include "frame/translated.h"
+
 void TLineReport::Add(const std::string& line) {
   if (count_++ < ShownLines) shown_ += line + '\n';
 }
@@ -7,7 +9,11 @@ void TLineReport::Add(const std::string& line) {
 std::string TLineReport::Text() const {
   const int64_t more = count_ - ShownLines;
   if (more <= 0) return shown_;
-  return shown_ + "... and " + WithThousands(static_cast<uint64_t>(more)) + (more == 1 ? " more line\n" : " more lines\n");
+  const std::string count = WithThousands(static_cast<uint64_t>(more));
+  return shown_ +
+         (more == 1 ? FailureText(QT_TRANSLATE_NOOP("Failures", "... and %1 more line"), {count})
+                    : FailureText(QT_TRANSLATE_NOOP("Failures", "... and %1 more lines"), {count})) +
+         '\n';
 }
 
 std::string WithThousands(uint64_t value) {

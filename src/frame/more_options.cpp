@@ -6,6 +6,7 @@
 
 #include "frame/line_report.h"
 #include "frame/safe_file.h"
+#include "frame/translated.h"
 
 namespace {
 std::string Trimmed(const std::string& text) {
@@ -61,7 +62,9 @@ std::string TMoreOptions::Parse(const std::string& text) {
     else if (name == "preview") read = ReadSwitch(value, DropPreview);
     else if (name == "records") read = ReadSwitch(value, ShowRecords);
     else if (name == "scale") read = ReadScale(value, WindowScale);
-    if (!read) problems.Add("line " + std::to_string(number) + " ignored: " + line.substr(0, 60));
+    if (!read)
+      problems.Add(FailureText(QT_TRANSLATE_NOOP("Failures", "line %1 ignored: %2"),
+                               {std::to_string(number), line.substr(0, 60)}));
   }
   return problems.Text();
 }
@@ -69,7 +72,8 @@ std::string TMoreOptions::Parse(const std::string& text) {
 std::string TMoreOptions::Load(const std::string& path) {
   const TPlayerFileRead file = ReadPlayerFile(path);
   if (file.Outcome == TPlayerFileRead::Missing) return {};
-  if (file.Outcome != TPlayerFileRead::Read) return "not read: " + file.Reason + '\n';
+  if (file.Outcome != TPlayerFileRead::Read)
+    return FailureText(QT_TRANSLATE_NOOP("Failures", "not read: %1"), {file.Reason}) + '\n';
   return Parse(file.Bytes);
 }
 

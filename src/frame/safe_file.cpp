@@ -1,15 +1,16 @@
 #include "frame/safe_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "frame/errors.h"
+#include "frame/translated.h"
 
 namespace {
 constexpr std::string_view TempSuffix = ".tmp";
@@ -66,8 +67,9 @@ void WriteFileSafely(const std::string& path, std::string_view bytes, const std:
       ReplaceFile(backup, previous.Bytes);
   }
   if (const int error = ReplaceFile(path, bytes); error != 0)
-    throw EFileError(FormatMessage("Cannot create file \"%s\": ", path) + SystemErrorText(error), path,
-                     SystemErrorText(error));
+    throw EFileError(
+        FormatMessage(QT_TRANSLATE_NOOP("Failures", "Cannot create file \"%s\": "), path) + SystemErrorText(error),
+        path, SystemErrorText(error));
   SyncFolderOf(path);
 }
 
@@ -114,20 +116,26 @@ TPlayerFileRead ReadPlayerFile(const std::string& path) {
     return read;
   };
   if (std::filesystem::is_directory(status))
-    return fail(TPlayerFileRead::Unreadable, FormatMessage("Cannot open file \"%s\": ", path) + SystemErrorText(EISDIR));
+    return fail(
+        TPlayerFileRead::Unreadable,
+        FormatMessage(QT_TRANSLATE_NOOP("Failures", "Cannot open file \"%s\": "), path) + SystemErrorText(EISDIR));
   // A device or a pipe in the file's place could be read for ever.
   if (!std::filesystem::is_regular_file(status))
-    return fail(TPlayerFileRead::Unreadable, FormatMessage("Cannot open file \"%s\": ", path) + "not a regular file");
+    return fail(TPlayerFileRead::Unreadable,
+                FormatMessage(QT_TRANSLATE_NOOP("Failures", "Cannot open file \"%s\": "), path) +
+                    FailureText(QT_TRANSLATE_NOOP("Failures", "not a regular file")));
   const auto size = std::filesystem::file_size(path, error);
-  if (!error && size > MaxPlayerFileSize) return fail(TPlayerFileRead::TooLarge, "it is larger than 1 MB");
+  if (!error && size > MaxPlayerFileSize)
+    return fail(TPlayerFileRead::TooLarge, FailureText(QT_TRANSLATE_NOOP("Failures", "it is larger than 1 MB")));
   errno = 0;
   if (!ReadWholeFile(path, read.Bytes))
     return fail(TPlayerFileRead::Unreadable,
-                FormatMessage("Cannot open file \"%s\": ", path) + SystemErrorText(errno ? errno : EIO));
+                FormatMessage(QT_TRANSLATE_NOOP("Failures", "Cannot open file \"%s\": "), path) +
+                    SystemErrorText(errno ? errno : EIO));
   // A file that grew past the limit while it was read is refused all the same.
   if (read.Bytes.size() > MaxPlayerFileSize) {
     read.Bytes.clear();
-    return fail(TPlayerFileRead::TooLarge, "it is larger than 1 MB");
+    return fail(TPlayerFileRead::TooLarge, FailureText(QT_TRANSLATE_NOOP("Failures", "it is larger than 1 MB")));
   }
   read.Outcome = TPlayerFileRead::Read;
   return read;
@@ -147,7 +155,9 @@ std::string KeepDamagedCopy(const std::string& path) {
   if (!std::filesystem::is_regular_file(path, error)) {
     std::filesystem::rename(path, aside, error);
     if (error)
-      throw EFileError(FormatMessage("Cannot create file \"%s\": ", aside) + error.message(), aside, error.message());
+      throw EFileError(
+          FormatMessage(QT_TRANSLATE_NOOP("Failures", "Cannot create file \"%s\": "), aside) + error.message(), aside,
+          error.message());
     return aside;
   }
   if (::link(path.c_str(), aside.c_str()) == 0) {
@@ -156,8 +166,9 @@ std::string KeepDamagedCopy(const std::string& path) {
   }
   std::string bytes;
   if (!ReadWholeFile(path, bytes))
-    throw EFileError(FormatMessage("Cannot open file \"%s\": ", path) + SystemErrorText(errno), path,
-                     SystemErrorText(errno));
+    throw EFileError(
+        FormatMessage(QT_TRANSLATE_NOOP("Failures", "Cannot open file \"%s\": "), path) + SystemErrorText(errno), path,
+        SystemErrorText(errno));
   WriteFileSafely(aside, bytes);
   return aside;
 }

@@ -23,3 +23,7 @@ std::string Translated(const char* context, const char* text, std::initializer_l
   }
   return result;
 }
+
+std::string FailureText(const char* text, std::initializer_list<std::string> values) {
+  return Translated("Failures", text, values);
+}

@@ -11,3 +11,8 @@
 #include <QtGlobal>
 
 std::string Translated(const char* context, const char* text, std::initializer_list<std::string> values = {});
+
+// The texts of failures (a file missing, damaged, or that cannot be read or written) share one
+// context in the translations:
+//   FailureText(QT_TRANSLATE_NOOP("Failures", "the file is missing"))
+std::string FailureText(const char* text, std::initializer_list<std::string> values = {});

@@ -9,14 +9,15 @@
 #include "frame/errors.h"
 #include "frame/paths.h"
 #include "frame/rounding.h"
-#include "frame/saturating.h"
 #include "frame/safe_file.h"
+#include "frame/saturating.h"
+#include "frame/translated.h"
 
 namespace {
 int32_t PlayedLevel(int32_t Level) { return std::max(Level, 1); }
 
 std::string Problem(const std::string& path, const std::string& what) {
-  return "Level file " + path + ": " + what;
+  return FailureText(QT_TRANSLATE_NOOP("Failures", "Level file %1: %2"), {path, what});
 }
 }  // namespace
 
@@ -54,7 +55,8 @@ int32_t GrownFigure(int32_t Value, int32_t Add) { return SaturatingAdd(Value, Ad
 
 std::string LoadLevelParamFile(const std::string& path, TGmCells& board, TStageParam& param) {
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return Problem(path, "cannot be opened.");
+  if (!ReadWholeFile(path, bytes))
+    return Problem(path, FailureText(QT_TRANSLATE_NOOP("Failures", "cannot be opened.")));
   return LoadLevelParamBytes(path, bytes, board, param);
 }
 
@@ -62,7 +64,7 @@ std::string LoadLevelParamBytes(const std::string& path, const std::string& byte
                                 TStageParam& param) {
   // The flow reader quietly ignores a record too short to hold one count per cell.
   if (static_cast<int64_t>(bytes.size()) < TMoveMatrix::EmptyRecordSize)
-    return Problem(path, "is too short to hold a flow.");
+    return Problem(path, FailureText(QT_TRANSLATE_NOOP("Failures", "is too short to hold a flow.")));
   std::istringstream stream(bytes);
   try {
     board.MoveMatrix.LoadFromStream(stream);
@@ -73,14 +75,15 @@ std::string LoadLevelParamBytes(const std::string& path, const std::string& byte
   // A short record still gives the fields it holds; the rest keep their values.
   param.LoadFromStream(stream);
   if (paramBytes < TStageParam::RecordSize)
-    return Problem(path, "holds " + std::to_string(paramBytes) + " of " + std::to_string(TStageParam::RecordSize) +
-                             " bytes of level parameters.");
+    return Problem(path, FailureText(QT_TRANSLATE_NOOP("Failures", "holds %1 of %2 bytes of level parameters."),
+                                     {std::to_string(paramBytes), std::to_string(TStageParam::RecordSize)}));
   return {};
 }
 
 std::string LoadLayoutFile(const std::string& path, TGmCells& board) {
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return Problem(path, "cannot be opened.");
+  if (!ReadWholeFile(path, bytes))
+    return Problem(path, FailureText(QT_TRANSLATE_NOOP("Failures", "cannot be opened.")));
   return LoadLayoutBytes(path, bytes, board);
 }
 

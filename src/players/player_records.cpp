@@ -7,6 +7,7 @@
 
 #include "frame/line_report.h"
 #include "frame/safe_file.h"
+#include "frame/translated.h"
 #include "players/latin1.h"
 #include "players/players.h"
 
@@ -132,12 +133,14 @@ TParsedRecords ParseRecords(std::string_view text) {
     parsed.Headed = heading == Header;
     // Another version's file is not read as this one.
     if (!parsed.Headed && heading.starts_with(HeaderWord)) {
-      parsed.Problems.Add("written by another version of the game (\"" + heading.substr(0, 40) + "\")");
+      parsed.Problems.Add(FailureText(QT_TRANSLATE_NOOP("Failures", "written by another version of the game (\"%1\")"),
+                                      {heading.substr(0, 40)}));
       return parsed;
     }
     TStoredLine entry;
     if (!parsed.Headed && ParseLine(line, entry)) parsed.Lines.push_back(std::move(entry));
-    else if (!parsed.Headed) parsed.Problems.Add("line 1 is not the heading \"" + std::string(Header) + "\"");
+    else if (!parsed.Headed)
+      parsed.Problems.Add(FailureText(QT_TRANSLATE_NOOP("Failures", "line 1 is not the heading \"%1\""), {Header}));
   }
   while (std::getline(lines, line)) {
     ++number;
@@ -145,7 +148,8 @@ TParsedRecords ParseRecords(std::string_view text) {
     if (ParseLine(line, entry))
       parsed.Lines.push_back(std::move(entry));
     else if (!CleanHeading(line).empty())
-      parsed.Problems.Add("line " + std::to_string(number) + " is damaged and was left out");
+      parsed.Problems.Add(
+          FailureText(QT_TRANSLATE_NOOP("Failures", "line %1 is damaged and was left out"), {std::to_string(number)}));
   }
   return parsed;
 }
@@ -155,8 +159,11 @@ std::string ReadRecordText(const std::string& text, TPlayers& roster) {
   StartRecordsAfresh(roster);
   TParsedRecords parsed = ParseRecords(text);
   if (parsed.Lines.empty() && !parsed.Headed) {
-    const std::string why = parsed.Problems.Empty() ? std::string("it is empty") : parsed.Problems.Text();
-    return "not a record file; every record starts afresh (" + why.substr(0, why.find('\n')) + ")\n";
+    const std::string why =
+        parsed.Problems.Empty() ? FailureText(QT_TRANSLATE_NOOP("Failures", "it is empty")) : parsed.Problems.Text();
+    return FailureText(QT_TRANSLATE_NOOP("Failures", "not a record file; every record starts afresh (%1)"),
+                       {why.substr(0, why.find('\n'))}) +
+           '\n';
   }
   // The k-th player of a name takes the k-th line of that name.
   for (int32_t i = 0; i < roster.Count(); ++i) {
@@ -190,8 +197,9 @@ std::string LoadRecords(const std::string& path, TPlayers& roster) {
   const TPlayerFileRead file = ReadPlayerFile(path);
   if (file.Outcome == TPlayerFileRead::Read) return ReadRecordText(file.Bytes, roster);
   StartRecordsAfresh(roster);
-  if (file.Outcome == TPlayerFileRead::Missing) return "no record file yet; every record starts afresh\n";
-  return "not read (" + file.Reason + "); every record starts afresh\n";
+  if (file.Outcome == TPlayerFileRead::Missing)
+    return FailureText(QT_TRANSLATE_NOOP("Failures", "no record file yet; every record starts afresh")) + '\n';
+  return FailureText(QT_TRANSLATE_NOOP("Failures", "not read (%1); every record starts afresh"), {file.Reason}) + '\n';
 }
 
 void SaveRecords(const std::string& path, const TPlayers& roster, const std::string& backup) {

@@ -10,6 +10,7 @@
 #include "frame/binary_stream.h"
 #include "frame/errors.h"
 #include "frame/safe_file.h"
+#include "frame/translated.h"
 #include "players/latin1.h"
 
 TPlayers Players;
@@ -49,14 +50,18 @@ std::string ReadRosterBytes(const std::string& path) {
   if (!std::filesystem::exists(path, ignored)) {
     // No roster yet: leave an empty file, as the game always has.
     std::ofstream create(path, std::ios::binary);
-    if (!create) throw EGameError(FormatMessage("Cannot create file \"%s\": ", path) + SystemErrorText(errno));
+    if (!create)
+      throw EGameError(FormatMessage(QT_TRANSLATE_NOOP("Failures", "Cannot create file \"%s\": "), path) +
+                       SystemErrorText(errno));
     return {};
   }
   std::string bytes;
   if (std::filesystem::is_directory(path, ignored))
-    throw EGameError(FormatMessage("Cannot open file \"%s\": ", path) + SystemErrorText(EISDIR));
+    throw EGameError(FormatMessage(QT_TRANSLATE_NOOP("Failures", "Cannot open file \"%s\": "), path) +
+                     SystemErrorText(EISDIR));
   if (!ReadWholeFile(path, bytes))
-    throw EGameError(FormatMessage("Cannot open file \"%s\": ", path) + SystemErrorText(errno));
+    throw EGameError(FormatMessage(QT_TRANSLATE_NOOP("Failures", "Cannot open file \"%s\": "), path) +
+                     SystemErrorText(errno));
   return bytes;
 }
 }  // namespace

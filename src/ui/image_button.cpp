@@ -27,7 +27,7 @@ void TImgBtn::LoadPicture(const std::string& file) {
   update();
   if (Picture.isNull()) {
     resize(DefaultWidth, DefaultHeight);
-    throw EGameError(FormatMessage("Cannot load picture [%s]", GamePath(file)));
+    throw EGameError(FormatMessage(QT_TRANSLATE_NOOP("Failures", "Cannot load picture [%s]"), GamePath(file)));
   }
   resize(Picture.size());
 }
