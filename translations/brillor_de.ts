@@ -219,6 +219,22 @@ statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutz
         <source>not read (%1); every record starts afresh</source>
         <translation>nicht gelesen (%1); alle Rekorde beginnen neu</translation>
     </message>
+    <message>
+        <source>the file is damaged (its check sum does not match)</source>
+        <translation>die Datei ist beschädigt (ihre Prüfsumme stimmt nicht)</translation>
+    </message>
+    <message>
+        <source>it was written by another version of the game</source>
+        <translation>sie wurde von einer anderen Version des Spiels geschrieben</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>the file has lines after its end</source>
+        <translation>die Datei hat Zeilen nach ihrem Ende</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

@@ -219,6 +219,22 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
         <source>not read (%1); every record starts afresh</source>
         <translation>no leído (%1); todos los récords empiezan de nuevo</translation>
     </message>
+    <message>
+        <source>the file is damaged (its check sum does not match)</source>
+        <translation>el archivo está dañado (su suma de control no coincide)</translation>
+    </message>
+    <message>
+        <source>it was written by another version of the game</source>
+        <translation>lo escribió otra versión del juego</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>el archivo es demasiado grande</translation>
+    </message>
+    <message>
+        <source>the file has lines after its end</source>
+        <translation>el archivo tiene líneas después de su final</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

@@ -219,6 +219,22 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
         <source>not read (%1); every record starts afresh</source>
         <translation>non lu (%1) ; tous les records repartent de zéro</translation>
     </message>
+    <message>
+        <source>the file is damaged (its check sum does not match)</source>
+        <translation>le fichier est endommagé (sa somme de contrôle ne correspond pas)</translation>
+    </message>
+    <message>
+        <source>it was written by another version of the game</source>
+        <translation>il a été écrit par une autre version du jeu</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>le fichier est trop volumineux</translation>
+    </message>
+    <message>
+        <source>the file has lines after its end</source>
+        <translation>le fichier a des lignes après sa fin</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

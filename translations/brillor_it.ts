@@ -219,6 +219,22 @@ si gioca al posto di quello fornito. Un gioco avviato da una cartella scrivibile
         <source>not read (%1); every record starts afresh</source>
         <translation>non letto (%1); tutti i record ripartono da zero</translation>
     </message>
+    <message>
+        <source>the file is damaged (its check sum does not match)</source>
+        <translation>il file è danneggiato (la somma di controllo non corrisponde)</translation>
+    </message>
+    <message>
+        <source>it was written by another version of the game</source>
+        <translation>è stato scritto da un&apos;altra versione del gioco</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>il file è troppo grande</translation>
+    </message>
+    <message>
+        <source>the file has lines after its end</source>
+        <translation>il file ha righe dopo la fine</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

@@ -219,6 +219,22 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
         <source>not read (%1); every record starts afresh</source>
         <translation>nie odczytano (%1); wszystkie rekordy zaczynają się od nowa</translation>
     </message>
+    <message>
+        <source>the file is damaged (its check sum does not match)</source>
+        <translation>plik jest uszkodzony (suma kontrolna się nie zgadza)</translation>
+    </message>
+    <message>
+        <source>it was written by another version of the game</source>
+        <translation>został zapisany przez inną wersję gry</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>plik jest za duży</translation>
+    </message>
+    <message>
+        <source>the file has lines after its end</source>
+        <translation>plik ma wiersze po swoim końcu</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

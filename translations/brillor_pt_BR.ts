@@ -219,6 +219,22 @@ em $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat se não estiver defini
         <source>not read (%1); every record starts afresh</source>
         <translation>não lido (%1); todos os recordes recomeçam</translation>
     </message>
+    <message>
+        <source>the file is damaged (its check sum does not match)</source>
+        <translation>o arquivo está danificado (a soma de verificação não confere)</translation>
+    </message>
+    <message>
+        <source>it was written by another version of the game</source>
+        <translation>foi escrito por outra versão do jogo</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>o arquivo é grande demais</translation>
+    </message>
+    <message>
+        <source>the file has lines after its end</source>
+        <translation>o arquivo tem linhas depois do fim</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

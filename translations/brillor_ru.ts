@@ -219,6 +219,22 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
         <source>not read (%1); every record starts afresh</source>
         <translation>не прочитан (%1); все рекорды начинаются заново</translation>
     </message>
+    <message>
+        <source>the file is damaged (its check sum does not match)</source>
+        <translation>файл повреждён (контрольная сумма не совпадает)</translation>
+    </message>
+    <message>
+        <source>it was written by another version of the game</source>
+        <translation>он записан другой версией игры</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>файл слишком велик</translation>
+    </message>
+    <message>
+        <source>the file has lines after its end</source>
+        <translation>в файле есть строки после его конца</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

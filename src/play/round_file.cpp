@@ -12,6 +12,7 @@
 
 #include "board/cell_codes.h"
 #include "frame/random.h"
+#include "frame/translated.h"
 #include "play/hex_shapes.h"
 
 namespace {
@@ -271,7 +272,8 @@ void ReadHeader(TLines& lines, TRoundFile& file) {
 
 // The text up to its check line, once the check holds.
 std::string_view CheckedBody(std::string_view text) {
-  if (text.empty() || text.back() != '\n') throw TRefused{"the file is cut short"};
+  if (text.empty() || text.back() != '\n')
+    throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the file is cut short"))};
   const size_t lineStart = text.rfind('\n', text.size() - 2);
   const size_t start = lineStart == std::string_view::npos ? 0 : lineStart + 1;
   const std::string_view body = text.substr(0, start);
@@ -279,7 +281,8 @@ std::string_view CheckedBody(std::string_view text) {
   TWords check = last.Line("check");
   const uint64_t sum = check.Hex64Value("check sum");
   check.End();
-  if (sum != Fnv1a(body)) throw TRefused{"the file is damaged (its check sum does not match)"};
+  if (sum != Fnv1a(body))
+    throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the file is damaged (its check sum does not match)"))};
   return body;
 }
 
@@ -289,7 +292,8 @@ void ReadVersion(std::string_view text) {
   TLines lines(firstLine);
   TWords words = lines.Line(Magic);
   const int64_t version = words.Int(0, std::numeric_limits<int64_t>::max(), "version");
-  if (version != Version) throw TRefused{"it was written by another version of the game"};
+  if (version != Version)
+    throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "it was written by another version of the game"))};
   words.End();
 }
 }  // namespace
@@ -314,14 +318,15 @@ std::string RoundText(const TRoundFile& file) {
 
 std::string ReadRoundText(std::string_view text, TRoundFile& file) {
   try {
-    if (text.size() > MaxRoundFileSize) throw TRefused{"the file is too large"};
+    if (text.size() > MaxRoundFileSize)
+      throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the file is too large"))};
     ReadVersion(text);
     TLines lines(CheckedBody(text));
     lines.Line(Magic);
     TRoundFile read;
     ReadHeader(lines, read);
     ReadRound(lines, read.Round);
-    if (!lines.AtEnd()) throw TRefused{"the file has lines after its end"};
+    if (!lines.AtEnd()) throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the file has lines after its end"))};
     file = std::move(read);
     return {};
   } catch (const TRefused& refused) {
