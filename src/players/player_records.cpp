@@ -1,11 +1,13 @@
 #include "players/player_records.h"
 
 #include <charconv>
+#include <filesystem>
 #include <sstream>
 #include <string_view>
 #include <vector>
 
 #include "frame/line_report.h"
+#include "frame/paths.h"
 #include "frame/safe_file.h"
 #include "frame/translated.h"
 #include "players/latin1.h"
@@ -59,6 +61,20 @@ std::string RoundFileName(const TPlayers& roster, const TPlayer& player) {
   std::string file = "dat/round-" + std::string(NamePrefix) + Hex(name);
   if (place > 1) file += "-" + std::to_string(place);
   return file + ".txt";
+}
+
+void DropRoundFileOf(const TPlayers& roster, int32_t index) {
+  const TPlayer* leaving = roster.Items(index);
+  std::error_code ignored;
+  std::string previous = PlayerPath(RoundFileName(roster, *leaving));
+  std::filesystem::remove(previous, ignored);
+  for (int32_t i = index + 1; i < roster.Count(); ++i) {
+    const TPlayer* later = roster.Items(i);
+    if (StoredName(*later) != StoredName(*leaving)) continue;
+    const std::string path = PlayerPath(RoundFileName(roster, *later));
+    std::filesystem::rename(path, previous, ignored);
+    previous = path;
+  }
 }
 
 namespace {

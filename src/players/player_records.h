@@ -56,6 +56,9 @@ void SaveRecords(const std::string& path, const TPlayers& roster, const std::str
 // named, like the player's line in the records, by the stored name and the player's place among
 // those of that name ("dat/round-n416e6e.txt", then "dat/round-n416e6e-2.txt").
 std::string RoundFileName(const TPlayers& roster, const TPlayer& player);
+// Before the player at index leaves the roster: the player's round file goes, and those of the
+// later players of the same name move down one place with them, so that each keeps its own.
+void DropRoundFileOf(const TPlayers& roster, int32_t index);
 
 // The record file, relative to the player folder, next to the roster.
 inline constexpr const char* RecordFileName = "dat/records.txt";

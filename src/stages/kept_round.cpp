@@ -18,26 +18,27 @@ std::string OtherLevel(const TRoundFile& file, int32_t level, uint64_t check) {
 }
 }  // namespace
 
-void TKeptRound::Start(std::string path, int32_t level, uint64_t levelCheck) {
+void TKeptRound::Start(std::function<std::string()> path, int32_t level, uint64_t levelCheck) {
   path_ = std::move(path);
   level_ = level;
   levelCheck_ = levelCheck;
 }
 
 TKeptRound::TRead TKeptRound::Read(TRoundFile& file) {
-  if (!Keeping()) return {};
-  const TPlayerFileRead read = ReadPlayerFile(path_);
+  const std::string path = path_();
+  if (path.empty()) return {};
+  const TPlayerFileRead read = ReadPlayerFile(path);
   if (read.Outcome == TPlayerFileRead::Missing) return {};
   std::string reason = read.Outcome == TPlayerFileRead::Read ? ReadRoundText(read.Bytes, file) : read.Reason;
   if (reason.empty()) reason = OtherLevel(file, level_, levelCheck_);
   if (reason.empty()) return {TOutcome::Read, {}};
-  return {TOutcome::SetAside, SetAside(reason)};
+  return {TOutcome::SetAside, SetAside(path, reason)};
 }
 
-std::string TKeptRound::SetAside(const std::string& reason) const {
+std::string TKeptRound::SetAside(const std::string& path, const std::string& reason) const {
   std::error_code error;
-  const std::string aside = FreeDamagedPath(path_);
-  std::filesystem::rename(path_, aside, error);
+  const std::string aside = FreeDamagedPath(path);
+  std::filesystem::rename(path, aside, error);
   if (error)
     return Translated(Context,
                       QT_TRANSLATE_NOOP("RunningStage",
@@ -52,11 +53,12 @@ std::string TKeptRound::SetAside(const std::string& reason) const {
 }
 
 std::string TKeptRound::Write(TRoundFile file) const {
-  if (!Keeping()) return {};
+  const std::string path = path_();
+  if (path.empty()) return {};
   file.Level = level_;
   file.LevelCheck = levelCheck_;
   try {
-    WriteFileSafely(path_, RoundText(file));
+    WriteFileSafely(path, RoundText(file));
   } catch (const std::exception& error) {
     return error.what();
   }
@@ -64,8 +66,9 @@ std::string TKeptRound::Write(TRoundFile file) const {
 }
 
 void TKeptRound::Drop() {
-  if (!Keeping()) return;
+  const std::string path = path_();
+  if (path.empty()) return;
   std::error_code ignored;
-  std::filesystem::remove(path_, ignored);
-  path_.clear();
+  std::filesystem::remove(path, ignored);
+  path_ = [] { return std::string(); };
 }

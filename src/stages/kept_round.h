@@ -5,15 +5,17 @@
 // the level is passed or lost.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "play/round_file.h"
 
 class TKeptRound {
  public:
-  // From now on the round of this level is kept in the file at path; "" keeps nothing.
-  void Start(std::string path, int32_t level, uint64_t levelCheck);
-  bool Keeping() const { return !path_.empty(); }
+  // From now on the round of this level is kept in the file that path names, asked each time
+  // (deleting a namesake before the player in the roster renames the player's file); a path of
+  // "" keeps nothing.
+  void Start(std::function<std::string()> path, int32_t level, uint64_t levelCheck);
 
   enum class TOutcome { Nothing, Read, SetAside };
   struct TRead {
@@ -30,9 +32,9 @@ class TKeptRound {
   void Drop();
 
  private:
-  std::string SetAside(const std::string& reason) const;
+  std::string SetAside(const std::string& path, const std::string& reason) const;
 
-  std::string path_;
+  std::function<std::string()> path_ = [] { return std::string(); };
   int32_t level_ = 0;
   uint64_t levelCheck_ = 0;
 };

@@ -17,8 +17,11 @@ void TGmStage_Running::CreateContinueText() {
 
 void TGmStage_Running::StartKeepingRound() {
   const TPlayer* player = ReportedPlayer();
-  kept_.Start(player ? PlayerPath(RoundFileName(Players, *player)) : std::string(), player ? player->Level() : 0,
-              LevelCheck(Round->Board, Round->Param));
+  const auto path = [this] {
+    const TPlayer* now = ReportedPlayer();
+    return now ? PlayerPath(RoundFileName(Players, *now)) : std::string();
+  };
+  kept_.Start(path, player ? player->Level() : 0, LevelCheck(Round->Board, Round->Param));
 }
 
 bool TGmStage_Running::ResumeKeptRound() {
@@ -27,6 +30,11 @@ bool TGmStage_Running::ResumeKeptRound() {
   if (read.Outcome == TKeptRound::TOutcome::SetAside) OnLevelError(read.Message);
   if (read.Outcome != TKeptRound::TOutcome::Read) return false;
   Round->Restore(file.Round);
+  // The set is shown where it was held until the pointer moves.
+  const TPointF held = FieldGeometry().CellToPixel(Round->Held.Anchor.Row, Round->Held.Anchor.Col);
+  MouseX = held.X;
+  MouseY = held.Y;
+  HeldView->MoveTo(held);
   record_.LevelResumed(file.LevelMoney, file.PlayedRelaxed);
   for (const TBox& box : Round->Boxes) Boxes->Show(box);
   RedrawBoard();

@@ -1,5 +1,6 @@
 #include "ui/players_window.h"
 
+#include "players/player_records.h"
 #include "players/players.h"
 #include "ui/fonts.h"
 #include "ui/input_window.h"
@@ -71,6 +72,7 @@ void TfrmPlayers::DeleteClick() {
     text += tr("\nYour selected player \"%1\" is running now, you must select another player after deleted.")
                 .arg(QString::fromStdString(name));
   if (!messageBox_->Ask(text)) return;
+  DropRoundFileOf(Players, row);
   Players.Delete(row);
   delete lbPlayers->takeItem(row);
   // The list would move the selection to a neighbour; the last row is chosen instead.

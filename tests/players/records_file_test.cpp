@@ -1,6 +1,11 @@
 // The players' records file: round trip, records staying with their players when others are
 // added or deleted, and damaged or missing files that are never fatal.
 
+#include <algorithm>
+#include <filesystem>
+#include <iterator>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "players/player_records.h"
@@ -134,3 +139,39 @@ TEST_F(RecordsFileTest, ALongNameMatchesAsTheRosterFileCutsIt) {
 }
 
 }  // namespace
+
+// Deleting a player takes the player's round file away and leaves every other player's own
+// round with them, namesakes after the deleted one included (their files are named by place).
+TEST_F(RecordsFileTest, DeletingAPlayerKeepsEveryOtherPlayersRoundWithThem) {
+  struct TCase {
+    int32_t deleted;
+    std::vector<std::string> rounds;  // each player's round, "" for none, before the deletion
+  };
+  const TCase cases[] = {
+      {0, {"bob one", "ann", "bob two", "bob three"}},
+      {2, {"bob one", "ann", "bob two", "bob three"}},
+      {0, {"bob one", "ann", "", "bob three"}},
+      {1, {"bob one", "ann", "bob two", ""}},
+      {3, {"", "ann", "bob two", "bob three"}},
+  };
+  for (const TCase& c : cases) {
+    std::filesystem::remove_all(dir.File("dat"));
+    std::filesystem::create_directories(dir.File("dat"));
+    roster.FreePlayers();
+    for (const char* name : {"Bob", "Ann", "Bob", "Bob"}) Add(name, 1);
+    for (int32_t i = 0; i < roster.Count(); ++i)
+      if (!c.rounds[i].empty()) dir.WriteBytes(RoundFileName(roster, *roster.Items(i)), c.rounds[i]);
+    DropRoundFileOf(roster, c.deleted);
+    roster.Delete(c.deleted);
+    std::vector<std::string> expected = c.rounds;
+    expected.erase(expected.begin() + c.deleted);
+    for (int32_t i = 0; i < roster.Count(); ++i) {
+      const std::string file = RoundFileName(roster, *roster.Items(i));
+      const std::string kept = std::filesystem::exists(dir.File(file)) ? dir.ReadBytes(file) : "";
+      EXPECT_EQ(kept, expected[i]) << "player " << i << " after deleting " << c.deleted;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("dat")), {}),
+              std::count_if(expected.begin(), expected.end(), [](const std::string& r) { return !r.empty(); }))
+        << "no file left behind after deleting " << c.deleted;
+  }
+}

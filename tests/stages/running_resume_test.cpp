@@ -62,6 +62,9 @@ class RunningResumeTest : public RunningStageTest {
     list->SetCurrentStage(stage);
     stage->Round->Param.PassRows = PassRows;
     EXPECT_TRUE(stage->Round->State() == saved) << "the model as saved, field by field";
+    const TGmPoint anchor = saved.HeldAnchor;
+    EXPECT_EQ(stage->HeldView->Set.Origin, FieldGeometry().CellToPixel(anchor.Row, anchor.Col))
+        << "the set is shown where it was held, before the pointer moves";
     EXPECT_TRUE(stage->WaitingForClick());
     EXPECT_TRUE(stage->ContinueText->Visible);
     EXPECT_EQ(stage->ContinueText->Text, "Click to continue");
