@@ -35,5 +35,5 @@ void WriteGameFiles(const TContentFolder& game) {
   WriteSoundEffects(game);
   WriteMusic(game);
   WriteLevels(game);
-  WriteHelpPage(game);
+  WriteHelpPages(game);
 }

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,7 @@
 #include "generator.h"
 #include "help_page.h"
 #include "levels.h"
+#include "ui/help_page.h"
 
 TEST(HelpPage, CoversEveryTopicAPlayerLooksFor) {
   const std::string page = HelpPageHtml();
@@ -23,23 +27,93 @@ TEST(HelpPage, CoversEveryTopicAPlayerLooksFor) {
   EXPECT_NE(page.find("</html>"), std::string::npos);
 }
 
+namespace {
+// What follows each marker between from and to, up to its closing quote: ids, links, pictures.
+std::vector<std::string> Quoted(const std::string& page, const std::string& marker, size_t from = 0,
+                                size_t to = std::string::npos) {
+  std::vector<std::string> values;
+  for (size_t at = page.find(marker, from); at < to; at = page.find(marker, at + 1)) {
+    const size_t start = at + marker.size();
+    values.push_back(page.substr(start, page.find('"', start) - start));
+  }
+  return values;
+}
+
+const THelpText& TextIn(std::string_view code) {
+  const auto& texts = HelpTexts();
+  const auto text = std::find_if(texts.begin(), texts.end(), [&](const THelpText& t) { return t.code == code; });
+  if (text == texts.end()) throw std::runtime_error("no help text " + std::string(code));
+  return *text;
+}
+}  // namespace
+
 // The navigation at the top leads to every section, in the page's order, and to nothing else.
 TEST(HelpPage, TheNavigationLinksEverySectionInOrder) {
   const std::string page = HelpPageHtml();
   const size_t navStart = page.find("<nav>"), navEnd = page.find("</nav>");
   ASSERT_LT(navStart, navEnd);
-  auto collect = [&](const std::string& marker, size_t from, size_t to) {
-    std::vector<std::string> names;
-    for (size_t at = page.find(marker, from); at < to; at = page.find(marker, at + 1)) {
-      const size_t start = at + marker.size();
-      names.push_back(page.substr(start, page.find('"', start) - start));
-    }
-    return names;
-  };
-  const std::vector<std::string> links = collect("<a href=\"#", navStart, navEnd);
-  const std::vector<std::string> sections = collect("<h2 id=\"", navEnd, page.size());
-  EXPECT_EQ(links, sections);
+  const std::vector<std::string> links = Quoted(page, "<a href=\"#", navStart, navEnd);
+  EXPECT_EQ(links, Quoted(page, "<h2 id=\"", navEnd));
   EXPECT_NE(std::find(links.begin(), links.end(), "about"), links.end()) << "the About button's section";
+}
+
+// Each language the game speaks has its page under the name the game opens, with the English
+// page's sections, navigation and pictures, and none of its sentences left over.
+TEST(HelpPage, EveryLanguageHasAWholePageWhereTheGameLooksForIt) {
+  TScratchFolder game;
+  WriteHelpPages(TContentFolder(game.Path()));
+  const std::string english = ReadFileBytes(game.Path() / HelpPageName({}));
+  const std::vector<std::string> sections = Quoted(english, "<h2 id=\""), pictures = Quoted(english, "<img src=\"");
+  ASSERT_EQ(sections.size(), 10u);
+  ASSERT_EQ(pictures.size(), 8u);
+  const char* const englishOnly[] = {
+      "<title>Brillor I - Help</title>", "a puzzle of falling gems", "Drop the set where all four cells are free",
+      "The five plain gems, and below them", "moves the held set to the row above or below",
+      "A complete row lights up and clears", "Boxes cannot be caught while rows are clearing",
+      "Later levels start with more gems", "Every choice on it is off", "to show its small tool window",
+      "keeps your settings and players"};
+  const struct {
+    const char *code, *lang;
+  } languages[] = {{"de", "de"}, {"fr", "fr"}, {"es", "es"},   {"pt_BR", "pt-BR"},
+                   {"it", "it"}, {"pl", "pl"}, {"ru", "ru"}};
+  for (const auto& language : languages) {
+    SCOPED_TRACE(language.code);
+    const std::filesystem::path file = game.Path() / HelpPageName(language.code);
+    ASSERT_TRUE(std::filesystem::is_regular_file(file)) << file;
+    const std::string page = ReadFileBytes(file);
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>\n<html lang=\"" + std::string(language.lang) + "\">", 0), 0u);
+    EXPECT_EQ(Quoted(page, "<h2 id=\""), sections);
+    EXPECT_EQ(Quoted(page, "<a href=\"#"), sections);
+    const std::vector<std::string> shown = Quoted(page, "<img src=\"");
+    EXPECT_TRUE(shown == pictures) << shown.size() << " pictures, or not the English page's";
+    for (const char* sentence : englishOnly) EXPECT_EQ(page.find(sentence), std::string::npos) << sentence;
+    EXPECT_TRUE(page.ends_with("</body>\n</html>\n"));
+  }
+}
+
+// A translation that lost its title, a section the game opens by name or a picture's place
+// stops the generator, naming what is wrong, rather than shipping half a page.
+TEST(HelpPage, ATranslationThatLostAPartIsRefused) {
+  const std::string german(TextIn("de").text);
+  const struct {
+    const char *cut, *put, *named;
+  } faults[] = {{"<title>", "<titel>", "<title>"},
+                {"id=\"about\"", "id=\"ueber\"", "id=\"about\""},
+                {"{ring}", "", "{ring}"},
+                {"{box2}", "{box2}{box3}", "{box3}"}};
+  for (const auto& fault : faults) {
+    std::string broken = german;
+    const size_t at = broken.find(fault.cut);
+    ASSERT_NE(at, std::string::npos) << fault.cut;
+    broken.replace(at, std::strlen(fault.cut), fault.put);
+    try {
+      HelpPageHtml(THelpText{"de", broken});
+      ADD_FAILURE() << "accepted without " << fault.cut;
+    } catch (const std::runtime_error& error) {
+      EXPECT_NE(std::string(error.what()).find("\"de\""), std::string::npos) << error.what();
+      EXPECT_NE(std::string(error.what()).find(fault.named), std::string::npos) << error.what();
+    }
+  }
 }
 
 TEST(HelpPage, CarriesItsPicturesInsideItself) {

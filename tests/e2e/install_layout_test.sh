@@ -50,12 +50,13 @@ for size in 48 64 128 256; do
 done
 echo "icons: 48, 64, 128 and 256 px with transparency"
 
-# Every language the game speaks: its translation installed, and the desktop entry and the
-# AppStream data saying what the game is in it.
+# Every language the game speaks: its translation and help page installed, and the desktop
+# entry and the AppStream data saying what the game is in it.
 languages=$(cd "$BUILD_DIR/game/translations" && ls brillor_*.qm | sed 's/^brillor_//; s/\.qm$//')
 [ -n "$languages" ] || fail "no translation built in $BUILD_DIR/game/translations"
 for code in $languages; do
   [ -s "$data/translations/brillor_$code.qm" ] || fail "translation $code not installed"
+  [ -s "$data/Brillor_v1.0.$code.html" ] || fail "help page $code not installed"
   grep -q "^Comment\[$code\]=" "${desktops[0]}" || fail "the desktop entry has no comment in $code"
   grep -q "<summary xml:lang=\"$code\">" "$metainfo" || fail "the AppStream data has no summary in $code"
 done

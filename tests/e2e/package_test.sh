@@ -123,7 +123,8 @@ for path in /usr/games/brillor /usr/share/man/man6/brillor.6.gz /usr/share/appli
   grep -qxF "$path" "$out/brillor.files" || fail "brillor lacks $path"
 done
 for path in /usr/share/games/brillor/dat/a00 /usr/share/games/brillor/mp3/start.mp3 \
-    /usr/share/games/brillor/Brillor_v1.0.html /usr/share/doc/brillor-data/copyright; do
+    /usr/share/games/brillor/Brillor_v1.0.html /usr/share/games/brillor/Brillor_v1.0.ru.html \
+    /usr/share/doc/brillor-data/copyright; do
   grep -qxF "$path" "$out/brillor-data.files" || fail "brillor-data lacks $path"
 done
 ! grep '^/usr/share/games/' "$out/brillor.files" || fail "game data in the arch-dependent package"
