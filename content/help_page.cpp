@@ -58,6 +58,13 @@ shows how far the level has come.</p>
 <tr><td>Left button</td><td>drops the set (a soft knock means it does not fit there)</td></tr>
 <tr><td>Right button</td><td>turns the set by 60 degrees, in the direction chosen under Setting</td></tr>
 <tr><td>Any button</td><td>on the title page and the level map: go on</td></tr>
+<tr><td><kbd>&larr;</kbd> <kbd>&rarr;</kbd> <kbd>&uarr;</kbd> <kbd>&darr;</kbd></td><td>move the held set one cell:
+along the row, or to the row above or below; while the laser is out, up and down move its aim. The
+set stays where the keys put it until the mouse moves</td></tr>
+<tr><td><kbd>Z</kbd> / <kbd>X</kbd></td><td>turn the set by 60 degrees anticlockwise / clockwise</td></tr>
+<tr><td><kbd>Return</kbd></td><td>drops the set or fires the laser; on the title page, the level
+map and after a lost game: go on</td></tr>
+<tr><td><kbd>P</kbd> or <kbd>Pause</kbd></td><td>stops and resumes the game, as the Pause button does</td></tr>
 <tr><td><kbd>Space</kbd></td><td>hides the game window at once; the game pauses while it is away</td></tr>
 <tr><td><kbd>F1</kbd></td><td>opens this page</td></tr>
 </table>
@@ -95,8 +102,8 @@ beat.</figcaption></figure>
 
 <h2 id="boxes">Pandora's boxes</h2>
 <p>From level 2 on, a chain of cleared rows may release a box that bounces across the field (at
-most five at once). A box is caught as soon as it comes near the mouse pointer, within about 50
-pixels; no click is needed. What happens depends on the box:</p>
+most five at once). A box is caught as soon as it comes near the mouse pointer (or the set the
+keys move), within about 50 pixels; no click is needed. What happens depends on the box:</p>
 <table>
 <tr><th></th><th>Box</th><th>Outcome</th></tr>
 <tr><td><img src="{box0}" alt=""></td><td>Golden chest with a gem</td><td><b>Clear gems</b>: every gem of one colour vanishes. The
@@ -104,7 +111,7 @@ holes stay until the flow next runs.</td></tr>
 <tr><td><img src="{box1}" alt=""></td><td>Stone crate with a cracked chip</td><td><b>Breakground</b>: armoured chip gems rain onto the
 board and settle along the flow.</td></tr>
 <tr><td><img src="{box2}" alt=""></td><td>Red case with a lightning bolt</td><td><b>Laser</b>: two guns appear at the sides. Aim the
-beam with the mouse and click: the two rows under it are removed (they earn nothing and do not
+beam with the mouse and click (or with the up and down keys and Return): the two rows under it are removed (they earn nothing and do not
 count for the level).</td></tr>
 </table>
 <p>Boxes cannot be caught while rows are clearing or while the laser is out.</p>
