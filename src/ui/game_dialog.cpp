@@ -131,6 +131,7 @@ TImgBtn* TGameDialog::AddButton(const QString& caption, int left, int top, std::
   button->move(left, top);
   button->SetCaption(caption);
   button->OnClick = std::move(onClick);
+  button->setFocusPolicy(Qt::StrongFocus);
   try {
     button->LoadPicture(DialogButtonFile);
   } catch (const std::exception& error) {
