@@ -66,6 +66,9 @@ set stays where the keys put it until the mouse moves</td></tr>
 map and after a lost game: go on</td></tr>
 <tr><td><kbd>P</kbd> or <kbd>Pause</kbd></td><td>stops and resumes the game, as the Pause button does</td></tr>
 <tr><td><kbd>Space</kbd></td><td>hides the game window at once; the game pauses while it is away</td></tr>
+<tr><td><kbd>Tab</kbd>, arrows, <kbd>Space</kbd>, <kbd>Return</kbd>, <kbd>Esc</kbd></td><td>in the game's small windows:
+go from button to button and between choices (a dotted frame marks the one with the keys), click or
+tick it, answer OK, and Cancel</td></tr>
 <tr><td><kbd>F1</kbd></td><td>opens this page</td></tr>
 </table>
 <p>The buttons at the left: <b>Player</b> chooses, creates or deletes a player; <b>High Scores</b>

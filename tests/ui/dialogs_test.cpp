@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <utility>
 
 #include "players/players.h"
@@ -14,6 +16,7 @@
 #include "ui/game_application.h"
 #include "ui/input_window.h"
 #include "ui/message_box.h"
+#include "ui/more_options_window.h"
 #include "ui/players_window.h"
 
 namespace {
@@ -107,6 +110,32 @@ TEST_F(DialogsTest, TheKeysGoFromButtonToButtonShownByAMarkAndSpaceClicks) {
   if (const char* shots = std::getenv("SHOT_DIR")) box.grab().save(QString::fromUtf8(shots) + "/dialog-focus.png");
   QTest::keyClick(buttons[1], Qt::Key_Space);
   EXPECT_EQ(box.result(), mrCancel) << "Space clicks the button that has the keys";
+}
+
+TEST_F(DialogsTest, ACheckBoxOrRadioButtonWithTheKeysIsFramedAndTheFrameGoesWithThem) {
+  TfrmMoreOptions page(nullptr);
+  page.show();
+  page.activateWindow();
+  QApplication::setActiveWindow(&page);
+  // The mark: the one shown widget of no control class laid over the controls.
+  const auto mark = [&]() -> QWidget* {
+    for (QWidget* widget : page.findChildren<QWidget*>())
+      if (widget->isVisible() && widget->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+          widget->metaObject() == &QWidget::staticMetaObject)
+        return widget;
+    return nullptr;
+  };
+  for (QAbstractButton* control : std::initializer_list<QAbstractButton*>{page.cbRelaxed, page.rbScale[1]}) {
+    control->setFocus();
+    QWidget* frame = mark();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->parentWidget(), control->parentWidget());
+    EXPECT_TRUE(frame->geometry().contains(control->geometry())) << control->text().toStdString();
+  }
+  const QList<TImgBtn*> buttons = page.findChildren<TImgBtn*>();
+  ASSERT_FALSE(buttons.empty());
+  buttons[0]->setFocus();
+  EXPECT_EQ(mark(), nullptr) << "a button marks itself";
 }
 
 TEST_F(DialogsTest, AButtonTakesItsPictureSizeOnceAndAMissingPictureIsNamed) {
