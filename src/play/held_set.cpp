@@ -3,10 +3,6 @@
 #include "board/hex_geometry.h"
 #include "play/hex_shapes.h"
 
-namespace {
-constexpr int32_t TurnsPerCircle = 6;
-}  // namespace
-
 THeldSet THeldSet::FromShape(int32_t Shape) {
   THeldSet set;
   for (const THexShapeCell& cell : HexShape(Shape)) set.Gems.push_back({{cell.Row, cell.Col}, cell.Code});

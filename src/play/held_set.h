@@ -8,6 +8,9 @@
 
 #include "board/gm_point.h"
 
+// Turns of 60 degrees that go once round.
+inline constexpr int32_t TurnsPerCircle = 6;
+
 struct THeldGem {
   TGmPoint Cell;
   uint8_t Code;

@@ -10,7 +10,6 @@
 #include "play/level_rules.h"
 
 namespace {
-constexpr int32_t TurnsPerCircle = 6;
 constexpr float SparkleSeconds = 5;
 constexpr float CoinSeconds = 0.1f;
 constexpr float FirstCountdownSeconds = 5;

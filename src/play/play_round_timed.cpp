@@ -10,7 +10,6 @@
 #include "play/play_round.h"
 
 namespace {
-constexpr int32_t TurnsPerCircle = 6;
 constexpr int32_t GemColours = 5;
 }  // namespace
 

@@ -52,6 +52,7 @@ void TGmStage_Clearup::Init() {
     elem->Visible = false;
   Prompt = std::make_unique<TFadingPrompt>(dsp, 224, 470);
   ShowConstellation = false;
+  GoOnByKey();
   RaiseLoadErrors(errors);
 }
 

@@ -8,10 +8,6 @@
 #include "stages/stage_music.h"
 #include "stages/start_stage.h"
 
-namespace {
-constexpr int32_t TurnsPerCircle = 6;
-}  // namespace
-
 TGmStage_Running::TGmStage_Running(TGmStageList* owner) : TGmStage(owner) {}
 
 void TGmStage_Running::Init() {
@@ -23,6 +19,7 @@ void TGmStage_Running::Init() {
   std::string loadErrors = sounds_.Load(Owner->Sound.get());
   music_.Load(Asset::MusicRunning, Asset::MusicFailed, loadErrors);
   OnMouse = [this](uint8_t kind, int32_t button, float x, float y) { Mouse(kind, button, x, y); };
+  OnKey = [this](uint8_t key) { Key(key); };
   RaiseLoadErrors(loadErrors);
 }
 
@@ -105,6 +102,7 @@ void TGmStage_Running::Idle(bool& done) {
 // ---- The pointer ----
 
 void TGmStage_Running::Mouse(uint8_t Kind, int32_t Button, float X, float Y) {
+  if (Kind == MouseMove && !pointerHold_.Follows({X, Y})) return;
   if (WaitingForClick() && Kind == MouseDown) {
     ContinueAfterClick();
     return;
@@ -125,10 +123,14 @@ void TGmStage_Running::PlayMouse(uint8_t Kind, int32_t Button, float X, float Y)
     if (!Round->TryDrop()) Restart(TPlaySound::CannotDrop);
   } else if (Button == mbRight) {
     // Five steps one way are one step the other way.
-    Round->Turn(Owner->RotateMode != 0 ? 1 : TurnsPerCircle - 1);
-    HeldView->Place();
-    Restart(TPlaySound::Rotate);
+    TurnHeldSet(Owner->RotateMode != 0 ? 1 : TurnsPerCircle - 1);
   }
+}
+
+void TGmStage_Running::TurnHeldSet(int32_t Steps) {
+  Round->Turn(Steps);
+  HeldView->Place();
+  Restart(TPlaySound::Rotate);
 }
 
 void TGmStage_Running::LaserMouse(uint8_t Kind, int32_t Button, float Y) {

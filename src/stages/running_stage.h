@@ -11,6 +11,7 @@
 
 #include "display/picture_elements.h"
 #include "frame/events.h"
+#include "play/key_steps.h"
 #include "play/play_round.h"
 #include "stages/stage_list.h"
 #include "stages/board_view.h"
@@ -94,6 +95,13 @@ class TGmStage_Running : public TGmStage {
   void PlayMouse(uint8_t Kind, int32_t Button, float X, float Y);
   void LaserMouse(uint8_t Kind, int32_t Button, float Y);
   void GameOverMouse(uint8_t Kind);
+  // Keys (running_keys.cpp): they steer the set (or the laser's aim) as the pointer does.
+  void Key(uint8_t Key);
+  void PlayKey(uint8_t Key);
+  void LaserKey(uint8_t Key);
+  void StepHeldSet(TKeyStep Step);
+  // Steps of 60 degrees anticlockwise; the sound of a turn.
+  void TurnHeldSet(int32_t Steps);
 
 
   void ShowRowCleared(int32_t Payout);
@@ -126,4 +134,5 @@ class TGmStage_Running : public TGmStage {
   TPlayedLevel level_;
   TPlayRecordKeeper record_;
   TKeptRound kept_;
+  TPointerHold pointerHold_;
 };

@@ -19,6 +19,12 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 
 TGmStage::TGmStage(TGmStageList* owner) : Owner(owner) { Owner->Add(this); }
 
+void TGmStage::GoOnByKey() {
+  OnKey = [this](uint8_t key) {
+    if (key == KeyGoOn) OnMouse(MouseDown, mbLeft, 0, 0);
+  };
+}
+
 void TGmStage::Idle(bool& done) {
   done = false;
   Owner->Clock->Tick();

@@ -28,6 +28,11 @@ enum TMouseButton : int32_t { mbLeft = 0, mbRight = 1, mbMiddle = 2 };
 // Kind, Button, X, Y in playing-field coordinates. The stages take no modifier keys.
 using TStageMouseEvent = TEvent<uint8_t, int32_t, float, float>;
 
+// The keys the stages take: the four arrows, turning anticlockwise and clockwise, and going on
+// (dropping, or whatever a click does where it goes on).
+enum TStageKey : uint8_t { KeyLeft, KeyRight, KeyUp, KeyDown, KeyTurnLeft, KeyTurnRight, KeyGoOn };
+using TStageKeyEvent = TEvent<uint8_t>;
+
 class TGmStage {
  public:
   // Appends the new stage to the list; resources are made by Init.
@@ -56,6 +61,11 @@ class TGmStage {
 
   TGmStageList* Owner;
   TStageMouseEvent OnMouse;
+  TStageKeyEvent OnKey;
+
+ protected:
+  // For a stage whose click goes on wherever it falls: going on by key is that click.
+  void GoOnByKey();
 };
 
 class TGmStageList {

@@ -20,6 +20,7 @@ void TGmStage_Start::Init() {
   OnMouse = [this](uint8_t kind, int32_t button, float x, float y) {
     ClickMouse(kind, button, x, y);
   };
+  GoOnByKey();
   RaiseLoadErrors(errors);
 }
 

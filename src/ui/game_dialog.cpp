@@ -1,5 +1,7 @@
 #include "ui/game_dialog.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QChildEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -50,6 +52,23 @@ class TModalCover : public QWidget {
   std::function<void()> focusDialog_;
 };
 
+// A dotted frame in the game's dark brown round the control that has the keys; the mouse
+// goes through it.
+class TFocusMark : public QWidget {
+ public:
+  explicit TFocusMark(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(QPen(QColor::fromRgb(TBkgPaintBox::FrameColor), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+};
+
 // The window a dialog is drawn in: its owner's top-level window.
 QWidget* HostOf(QWidget* owner, bool inside) { return inside && owner ? owner->window() : owner; }
 }  // namespace
@@ -90,6 +109,20 @@ TGameDialog::TGameDialog(QWidget* owner, int width, int height, const char* tile
     setPalette(colours);
   }
   installEventFilter(this);
+  focusMark_ = new TFocusMark(this);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { PlaceFocusMark(now); });
+}
+
+void TGameDialog::PlaceFocusMark(QWidget* focused) {
+  const bool marked = focused && focused != this && isAncestorOf(focused) && qobject_cast<QAbstractButton*>(focused);
+  if (!marked) {
+    focusMark_->hide();
+    return;
+  }
+  focusMark_->setParent(focused->parentWidget());
+  focusMark_->setGeometry(focused->geometry().adjusted(-2, -1, 2, 1));
+  focusMark_->raise();
+  focusMark_->show();
 }
 
 void TGameDialog::SetModalRunner(TModalRunner runner) { ModalRunner() = std::move(runner); }
@@ -131,6 +164,7 @@ TImgBtn* TGameDialog::AddButton(const QString& caption, int left, int top, std::
   button->move(left, top);
   button->SetCaption(caption);
   button->OnClick = std::move(onClick);
+  button->setFocusPolicy(Qt::StrongFocus);
   try {
     button->LoadPicture(DialogButtonFile);
   } catch (const std::exception& error) {

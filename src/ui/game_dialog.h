@@ -75,11 +75,14 @@ class TGameDialog : public QDialog {
   // The modal loop of a dialog drawn inside its owner's window.
   int RunInside();
   void FocusFirstControl();
+  // Round a check box or a radio button that has the keys (buttons mark themselves).
+  void PlaceFocusMark(QWidget* focused);
 
   const bool inside_;
   // The control that last had the keys, given them back after a click beside the dialog.
   QPointer<QWidget> lastFocus_;
 
   TBkgPaintBox* background_ = nullptr;
+  QWidget* focusMark_ = nullptr;
   std::string loadErrors_;
 };

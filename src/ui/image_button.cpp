@@ -1,6 +1,7 @@
 #include "ui/image_button.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -67,6 +68,23 @@ void TImgBtn::paintEvent(QPaintEvent*) {
   } else {
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(QRect(0, 0, w - 1, h - 1));
+  }
+  if (hasFocus()) {
+    painter.setPen(QPen(QColor::fromRgb(FocusMarkColor), 1, Qt::DotLine));
+    painter.drawRect(QRect(3, 3, w - 7, h - 7));
+  }
+}
+
+void TImgBtn::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: OnClick(); return;
+    case Qt::Key_Left:
+    case Qt::Key_Up: focusNextPrevChild(false); return;
+    case Qt::Key_Right:
+    case Qt::Key_Down: focusNextPrevChild(true); return;
+    default: QWidget::keyPressEvent(event);
   }
 }
 

@@ -24,6 +24,11 @@ class TImgBtn : public QWidget {
   static QFont CaptionFont();
   int CaptionRoom() const { return width() - 6; }
 
+  // A button that takes the keys (the dialogs' buttons; see TGameDialog::AddButton) shows a
+  // mark inside its edge while it has them. Space, Return and Enter click it (unless its window
+  // takes Return itself), and the arrows give the keys to the control before or after it.
+  static constexpr QRgb FocusMarkColor = 0xFFF4D78A;
+
   bool Pressed = false;
   QImage Picture;
   std::string PictureFile;
@@ -36,6 +41,7 @@ class TImgBtn : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Release();

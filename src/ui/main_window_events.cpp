@@ -41,8 +41,12 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F1:
       HelpClick();
       return;
+    case Qt::Key_P:
+    case Qt::Key_Pause:
+      PauseClick();
+      return;
     default:
-      QWidget::keyPressEvent(event);
+      if (!stageList_ || !RouteKey(*stageList_, event->key())) QWidget::keyPressEvent(event);
   }
 }
 

@@ -40,7 +40,6 @@ QCheckBox* TfrmMoreOptions::AddChoice(const QString& caption, const QString& hin
   auto* box = new QCheckBox(caption, panel);
   box->setGeometry(8, 3, 225, 20);
   box->setFont(TahomaFont(12, true));
-  box->setFocusPolicy(Qt::NoFocus);
   auto* line = new QLabel(hint, panel);
   line->setGeometry(29, 23, 206, 16);
   line->setFont(TahomaFont(11, false));
@@ -59,7 +58,6 @@ void TfrmMoreOptions::CreateScaleChoice(int top) {
     rbScale[i] = new QRadioButton(QString::number(TMoreOptions::Scales[i]) + QStringLiteral(" %"), panel);
     rbScale[i]->setGeometry(8 + 76 * static_cast<int>(i), 8, 72, 20);
     rbScale[i]->setFont(TahomaFont(12, true));
-    rbScale[i]->setFocusPolicy(Qt::NoFocus);
     group->addButton(rbScale[i], static_cast<int>(i));
   }
   lScaleNote = new QLabel(panel);

@@ -1,6 +1,7 @@
 #include "ui/mouse_routing.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 constexpr float HalfSprite = 18;
@@ -11,6 +12,20 @@ void Deliver(TGmStageList& stages, uint8_t kind, int32_t button, int x, int y) {
   stages.IdleLoop().Hurry();
   stage->OnMouse(kind, button, static_cast<float>(x - BoardLeft) - HalfSprite,
                  static_cast<float>(y - BoardTop) - HalfSprite);
+}
+
+std::optional<TStageKey> StageKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Left: return KeyLeft;
+    case Qt::Key_Right: return KeyRight;
+    case Qt::Key_Up: return KeyUp;
+    case Qt::Key_Down: return KeyDown;
+    case Qt::Key_Z: return KeyTurnLeft;
+    case Qt::Key_X: return KeyTurnRight;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyGoOn;
+    default: return std::nullopt;
+  }
 }
 }  // namespace
 
@@ -30,4 +45,13 @@ int32_t ButtonOf(Qt::MouseButton button) {
     case Qt::MiddleButton: return mbMiddle;
     default: return mbLeft;
   }
+}
+
+bool RouteKey(TGmStageList& stages, int key) {
+  const std::optional<TStageKey> stageKey = StageKeyOf(key);
+  TGmStage* stage = stages.CurrentStage;
+  if (!stageKey || !stage || !stage->OnKey.Assigned() || stages.IsPaused()) return false;
+  stages.IdleLoop().Hurry();
+  stage->OnKey(*stageKey);
+  return true;
 }

@@ -113,10 +113,7 @@ void TfrmOptions::CreateRotationChoice() {
   auto* group = new QButtonGroup(rg);
   group->addButton(Anticlockwise, 0);
   group->addButton(Clockwise, 1);
-  for (QRadioButton* item : {Anticlockwise, Clockwise}) {
-    item->setFont(TahomaFont(12, true));
-    item->setFocusPolicy(Qt::NoFocus);
-  }
+  for (QRadioButton* item : {Anticlockwise, Clockwise}) item->setFont(TahomaFont(12, true));
   Anticlockwise->setChecked(true);
 }
 

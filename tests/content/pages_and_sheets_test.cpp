@@ -20,7 +20,7 @@
 
 TEST(HelpPage, CoversEveryTopicAPlayerLooksFor) {
   const std::string page = HelpPageHtml();
-  for (const char* topic : {"How to play", "Controls", "Right button", "chain", "countdown", "Clear gems",
+  for (const char* topic : {"How to play", "Controls", "Right button", "<kbd>Z</kbd>", "<kbd>Return</kbd>", "<kbd>P</kbd>", "chain", "countdown", "Clear gems",
                             "Breakground", "Laser", "level map", "High Scores", "Options", "level editor"})
     EXPECT_NE(page.find(topic), std::string::npos) << topic;
   EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);

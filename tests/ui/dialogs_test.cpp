@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QTest>
+
+#include <cstdlib>
+#include <initializer_list>
+#include <utility>
 
 #include "players/players.h"
 #include "support/pictures.h"
@@ -10,6 +16,7 @@
 #include "ui/game_application.h"
 #include "ui/input_window.h"
 #include "ui/message_box.h"
+#include "ui/more_options_window.h"
 #include "ui/players_window.h"
 
 namespace {
@@ -68,6 +75,67 @@ TEST_F(DialogsTest, AButtonClicksOnReleaseWithAnyButtonButNotAfterLeavingItsFace
   EXPECT_FALSE(button.Pressed);
   QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
   EXPECT_EQ(clicks, 1) << "dragged off the face and back: no click";
+}
+
+// Pixels of the keys' mark on a button's face.
+int MarkPixels(TImgBtn* button) {
+  const QImage face = button->grab().toImage();
+  int count = 0;
+  for (int y = 0; y < face.height(); ++y)
+    for (int x = 0; x < face.width(); ++x) count += face.pixel(x, y) == TImgBtn::FocusMarkColor;
+  return count;
+}
+
+TEST_F(DialogsTest, TheKeysGoFromButtonToButtonShownByAMarkAndSpaceClicks) {
+  TfrmMessageBox box(nullptr);
+  box.SetText(QStringLiteral("Sure?"));
+  const QList<TImgBtn*> buttons = box.findChildren<TImgBtn*>();
+  ASSERT_EQ(buttons.size(), 2);
+  box.show();
+  box.activateWindow();
+  QApplication::setActiveWindow(&box);
+  buttons[0]->setFocus();
+  ASSERT_TRUE(buttons[0]->hasFocus());
+  EXPECT_GT(MarkPixels(buttons[0]), 20);
+  EXPECT_EQ(MarkPixels(buttons[1]), 0);
+  // Key, the button that has the keys after it.
+  const std::pair<int, int> moves[] = {{Qt::Key_Right, 1}, {Qt::Key_Left, 0}, {Qt::Key_Down, 1},
+                                       {Qt::Key_Up, 0},    {Qt::Key_Tab, 1}};
+  for (const auto& [key, focused] : moves) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+    EXPECT_TRUE(buttons[focused]->hasFocus()) << key;
+    EXPECT_EQ(MarkPixels(buttons[1 - focused]), 0) << key;
+  }
+  EXPECT_GT(MarkPixels(buttons[1]), 20);
+  if (const char* shots = std::getenv("SHOT_DIR")) box.grab().save(QString::fromUtf8(shots) + "/dialog-focus.png");
+  QTest::keyClick(buttons[1], Qt::Key_Space);
+  EXPECT_EQ(box.result(), mrCancel) << "Space clicks the button that has the keys";
+}
+
+TEST_F(DialogsTest, ACheckBoxOrRadioButtonWithTheKeysIsFramedAndTheFrameGoesWithThem) {
+  TfrmMoreOptions page(nullptr);
+  page.show();
+  page.activateWindow();
+  QApplication::setActiveWindow(&page);
+  // The mark: the one shown widget of no control class laid over the controls.
+  const auto mark = [&]() -> QWidget* {
+    for (QWidget* widget : page.findChildren<QWidget*>())
+      if (widget->isVisible() && widget->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+          widget->metaObject() == &QWidget::staticMetaObject)
+        return widget;
+    return nullptr;
+  };
+  for (QAbstractButton* control : std::initializer_list<QAbstractButton*>{page.cbRelaxed, page.rbScale[1]}) {
+    control->setFocus();
+    QWidget* frame = mark();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->parentWidget(), control->parentWidget());
+    EXPECT_TRUE(frame->geometry().contains(control->geometry())) << control->text().toStdString();
+  }
+  const QList<TImgBtn*> buttons = page.findChildren<TImgBtn*>();
+  ASSERT_FALSE(buttons.empty());
+  buttons[0]->setFocus();
+  EXPECT_EQ(mark(), nullptr) << "a button marks itself";
 }
 
 TEST_F(DialogsTest, AButtonTakesItsPictureSizeOnceAndAMissingPictureIsNamed) {
