@@ -110,11 +110,16 @@ TGameDialog::TGameDialog(QWidget* owner, int width, int height, const char* tile
   }
   installEventFilter(this);
   focusMark_ = new TFocusMark(this);
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { PlaceFocusMark(now); });
+  focusWatch_ =
+      connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { PlaceFocusMark(now); });
 }
+
+// Hiding a dialog as it goes moves the focus: by then it is only a QDialog, and must not hear of it.
+TGameDialog::~TGameDialog() { disconnect(focusWatch_); }
 
 void TGameDialog::PlaceFocusMark(QWidget* focused) {
   const bool marked = focused && focused != this && isAncestorOf(focused) && qobject_cast<QAbstractButton*>(focused);
+  if (!focusMark_) focusMark_ = new TFocusMark(this);
   if (!marked) {
     focusMark_->hide();
     return;

@@ -32,6 +32,7 @@ class TGameDialog : public QDialog {
  public:
   // A window without a tile (null) paints its own background.
   TGameDialog(QWidget* owner, int width, int height, const char* tileFile = DialogTileFile);
+  ~TGameDialog() override;
 
   // Runs the window until it ends; returns mrOK or mrCancel.
   int ShowModal();
@@ -83,6 +84,9 @@ class TGameDialog : public QDialog {
   QPointer<QWidget> lastFocus_;
 
   TBkgPaintBox* background_ = nullptr;
-  QWidget* focusMark_ = nullptr;
+  // Given to the control's own parent, so it may go with that parent.
+  QPointer<QWidget> focusMark_;
+  // The application's focus changes, followed only while the dialog is whole.
+  QMetaObject::Connection focusWatch_;
   std::string loadErrors_;
 };
