@@ -86,7 +86,7 @@ void BM_DropClearingThreeRowChain(benchmark::State& state) {
     stage.Round->DestroyBoxes();
     game.Hold(9, 17, 5);
     state.ResumeTiming();
-    stage.OnMouse(MouseDown, mbLeft, stage.MouseX, stage.MouseY);
+    stage.OnMouse(MouseDown, mbLeft, stage.Controls->X, stage.Controls->Y);
     while (stage.Round->Busy()) game.Frame(0.5);
     benchmark::DoNotOptimize(stage.Round->RowsCleared);
   }

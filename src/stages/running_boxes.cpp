@@ -13,8 +13,8 @@ void TGmStage_Running::ConnectBoxEvents() {
   TPlayRound& round = *Round;
   round.OnBoxReleased = [this](TBox& box, int32_t row) { ReleaseBox(box, row); };
   round.OnBoxCaught = [this](const TBox&) {
-    new TDSPE_Spark(Owner->DSP.get(), LayerSparks, MakeARGB(255, 255, 100, 100), MouseX, MouseY, 100, 0, 0, 100, 2,
-                    false);
+    new TDSPE_Spark(Owner->DSP.get(), LayerSparks, MakeARGB(255, 255, 100, 100), Controls->X, Controls->Y, 100, 0, 0,
+                    100, 2, false);
   };
   round.OnBoxesGone = [this] { Boxes->Clear(); };
   round.OnGemsBlasted = [this](const std::vector<THeldGem>& cells) { ShowBlast(cells); };
@@ -42,7 +42,7 @@ void TGmStage_Running::ConnectBoxEvents() {
 
 void TGmStage_Running::ReleaseBox(TBox& Box, int32_t Row) {
   // The box comes in at the end of the row away from the pointer.
-  const TPointF p = FieldGeometry().CellToPixel(Row, Owner->DSP->Width() / 2 >= MouseX ? BoardCols : 0);
+  const TPointF p = FieldGeometry().CellToPixel(Row, Owner->DSP->Width() / 2 >= Controls->X ? BoardCols : 0);
   Box.Motion.X = p.X;
   Box.Motion.Y = p.Y;
   Boxes->Show(Box);
@@ -53,7 +53,7 @@ void TGmStage_Running::CreateBoxViews() {
   Boxes = std::make_unique<TBoxViews>(Owner->DSP.get(), Owner->Clock->SecondsToTicks(BoxFrameSeconds), *Round);
   Boxes->OnMove = [this](TDSPE_Bounce* box, bool hitEdge) {
     if (hitEdge) Restart(TPlaySound::Box);
-    if (HeldView->Visible() && Round->CatchBoxNear(box->Tag, MouseX, MouseY)) Boxes->Remove(box);
+    if (HeldView->Visible() && Round->CatchBoxNear(box->Tag, Controls->X, Controls->Y)) Boxes->Remove(box);
   };
 }
 

@@ -13,8 +13,10 @@ void TGmStage_Running::ApplyMoreOptions() {
   }
   ApplyPace();
   // Turned on or off in a pause, the preview places the set at once, not at the next move.
-  const bool follows = playing_ && !Round->Busy();
-  HeldView->MoveTo(follows ? THeldSetView::OriginFor(MouseX, MouseY, Owner->More.DropPreview) : HeldView->Set.Origin);
+  if (playing_ && !Round->Busy())
+    Controls->FollowHand();
+  else
+    HeldView->MoveTo(HeldView->Set.Origin);
 }
 
 void TGmStage_Running::ApplyGemPictures() {

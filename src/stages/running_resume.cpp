@@ -31,10 +31,7 @@ bool TGmStage_Running::ResumeKeptRound() {
   if (read.Outcome != TKeptRound::TOutcome::Read) return false;
   Round->Restore(file.Round);
   // The set is shown where it was held until the pointer moves.
-  const TPointF held = FieldGeometry().CellToPixel(Round->Held.Anchor.Row, Round->Held.Anchor.Col);
-  MouseX = held.X;
-  MouseY = held.Y;
-  HeldView->MoveTo(held);
+  Controls->PlaceHand(FieldGeometry().CellToPixel(Round->Held.Anchor.Row, Round->Held.Anchor.Col));
   record_.LevelResumed(file.LevelMoney, file.PlayedRelaxed);
   for (const TBox& box : Round->Boxes) Boxes->Show(box);
   RedrawBoard();

@@ -1,4 +1,4 @@
-// The running stage's elements, sounds and music, its six stage operations, and the pointer.
+// The running stage's elements, sounds and music, and its six stage operations.
 
 #include "stages/running_stage.h"
 
@@ -18,9 +18,18 @@ void TGmStage_Running::Init() {
   // made: the stage can still be played, with them silent.
   std::string loadErrors = sounds_.Load(Owner->Sound.get());
   music_.Load(Asset::MusicRunning, Asset::MusicFailed, loadErrors);
-  OnMouse = [this](uint8_t kind, int32_t button, float x, float y) { Mouse(kind, button, x, y); };
-  OnKey = [this](uint8_t key) { Key(key); };
+  CreateControls();
   RaiseLoadErrors(loadErrors);
+}
+
+void TGmStage_Running::CreateControls() {
+  Controls = std::make_unique<TPlayControls>(
+      *Round, *HeldView, *Laser, sounds_,
+      TPlayControls::THooks{[this] { return WaitingForClick(); }, [this] { ContinueAfterClick(); },
+                            [this] { GoOnAfterLoss(); }, [this] { return Owner->More.DropPreview; },
+                            [this] { return Owner->RotateMode != 0; }});
+  OnMouse = [this](uint8_t kind, int32_t button, float x, float y) { Controls->Mouse(kind, button, x, y); };
+  OnKey = [this](uint8_t key) { Controls->Key(key); };
 }
 
 void TGmStage_Running::CreateElements() {
@@ -99,51 +108,7 @@ void TGmStage_Running::Idle(bool& done) {
   Round->AfterFrame(Owner->Clock->Now);
 }
 
-// ---- The pointer ----
-
-void TGmStage_Running::Mouse(uint8_t Kind, int32_t Button, float X, float Y) {
-  if (Kind == MouseMove && !pointerHold_.Follows({X, Y})) return;
-  if (WaitingForClick() && Kind == MouseDown) {
-    ContinueAfterClick();
-    return;
-  }
-  switch (Round->Mode) {
-    case TPlayMode::Aiming: LaserMouse(Kind, Button, Y); break;
-    case TPlayMode::Lost: GameOverMouse(Kind); break;
-    default: PlayMouse(Kind, Button, X, Y); break;
-  }
-}
-
-void TGmStage_Running::PlayMouse(uint8_t Kind, int32_t Button, float X, float Y) {
-  if (Kind == MouseMove) {
-    MouseX = X;
-    MouseY = Y;
-    HeldView->MoveTo(THeldSetView::OriginFor(X, Y, Owner->More.DropPreview));
-  } else if (Button == mbLeft) {
-    if (!Round->TryDrop()) Restart(TPlaySound::CannotDrop);
-  } else if (Button == mbRight) {
-    // Five steps one way are one step the other way.
-    TurnHeldSet(Owner->RotateMode != 0 ? 1 : TurnsPerCircle - 1);
-  }
-}
-
-void TGmStage_Running::TurnHeldSet(int32_t Steps) {
-  Round->Turn(Steps);
-  HeldView->Place();
-  Restart(TPlaySound::Rotate);
-}
-
-void TGmStage_Running::LaserMouse(uint8_t Kind, int32_t Button, float Y) {
-  if (Kind == MouseMove) {
-    Laser->Aim(Y);
-  } else if (Button == mbLeft) {
-    const auto [rowA, rowB] = TLaserView::RowsAt(Y);
-    Round->FireLaser(rowA, rowB);
-  }
-}
-
-void TGmStage_Running::GameOverMouse(uint8_t Kind) {
-  if (Kind != MouseDown) return;
+void TGmStage_Running::GoOnAfterLoss() {
   if (InTrial())
     EndTrial();
   else

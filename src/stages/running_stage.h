@@ -11,7 +11,6 @@
 
 #include "display/picture_elements.h"
 #include "frame/events.h"
-#include "play/key_steps.h"
 #include "play/play_round.h"
 #include "stages/stage_list.h"
 #include "stages/board_view.h"
@@ -20,6 +19,7 @@
 #include "stages/held_set_view.h"
 #include "stages/kept_round.h"
 #include "stages/laser_view.h"
+#include "stages/play_controls.h"
 #include "stages/played_level.h"
 #include "stages/play_layers.h"
 #include "stages/play_record.h"
@@ -60,8 +60,8 @@ class TGmStage_Running : public TGmStage {
   std::unique_ptr<TDSPE_Static> GameOverPicture;
   // Boxes on the field; each picture's Tag is its box in the round.
   std::unique_ptr<TBoxViews> Boxes;
-  float MouseX = 0;
-  float MouseY = 0;
+  // The pointer and the keys; boxes are caught near their hand.
+  std::unique_ptr<TPlayControls> Controls;
   TEvent<int32_t> OnRowsCleared;
   TEvent<int32_t> OnPassRows;
   // The stage was left: what shows the level's progress shows it no longer.
@@ -91,18 +91,9 @@ class TGmStage_Running : public TGmStage {
   void ConnectBoxEvents();
   void CreateBoxViews();
   void Restart(TPlaySound Which) const { sounds_.Restart(Which); }
-  void Mouse(uint8_t Kind, int32_t Button, float X, float Y);
-  void PlayMouse(uint8_t Kind, int32_t Button, float X, float Y);
-  void LaserMouse(uint8_t Kind, int32_t Button, float Y);
-  void GameOverMouse(uint8_t Kind);
-  // Keys (running_keys.cpp): they steer the set (or the laser's aim) as the pointer does.
-  void Key(uint8_t Key);
-  void PlayKey(uint8_t Key);
-  void LaserKey(uint8_t Key);
-  void StepHeldSet(TKeyStep Step);
-  // Steps of 60 degrees anticlockwise; the sound of a turn.
-  void TurnHeldSet(int32_t Steps);
-
+  void CreateControls();
+  // After a lost game: the title, or back from a trial.
+  void GoOnAfterLoss();
 
   void ShowRowCleared(int32_t Payout);
   void ShowTimeout(TPointF P);
@@ -134,5 +125,4 @@ class TGmStage_Running : public TGmStage {
   TPlayedLevel level_;
   TPlayRecordKeeper record_;
   TKeptRound kept_;
-  TPointerHold pointerHold_;
 };

@@ -16,8 +16,8 @@ class RunningBoxTest : public RunningStageTest {
     stage->Round->SpawnBox(3);
     stage->Round->Boxes.back().Kind = kind;
     TBox& box = stage->Round->Boxes.back();
-    box.Motion.X = stage->MouseX;
-    box.Motion.Y = stage->MouseY;
+    box.Motion.X = stage->Controls->X;
+    box.Motion.Y = stage->Controls->Y;
     RunFor(0.1);
   }
 };

@@ -38,7 +38,7 @@ class RunningStageTest : public ::testing::Test {
   void RunFor(double seconds, double step = 0.05);
   // Puts the held set's first hexagon over the cell.
   void MoveTo(int32_t row, int32_t col);
-  void Click(int32_t button) { stage->OnMouse(MouseDown, button, stage->MouseX, stage->MouseY); }
+  void Click(int32_t button) { stage->OnMouse(MouseDown, button, stage->Controls->X, stage->Controls->Y); }
   // Holds an unturned shape of the table instead of the dealt one.
   void Hold(int32_t shape);
   std::string RowText(int32_t row) const;
