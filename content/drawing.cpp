@@ -1,10 +1,10 @@
 #include "drawing.h"
 
+#include <QCoreApplication>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
-#include <QTransform>
 
 #include "content_random.h"
 
@@ -38,6 +38,8 @@ QFont PixelFont(const QString& family, int pixelSize, bool bold) {
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
+
+QString PictureWords(const char* text) { return QCoreApplication::translate("Pictures", text); }
 
 QPainterPath CenteredText(const QString& text, const QFont& font, const QRectF& box) {
   QPainterPath path;

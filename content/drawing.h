@@ -47,6 +47,11 @@ QFont PixelFont(const QString& family, int pixelSize, bool bold);
 inline const QString SerifFamily = QStringLiteral("URW Bookman");
 inline const QString SansFamily = QStringLiteral("DejaVu Sans");
 
+// Words drawn into a picture, in the language of the translator installed (none: English). The
+// pictures with words are drawn once in English and once more in each language the game speaks.
+// Mark each text where it is written: PictureWords(QT_TRANSLATE_NOOP("Pictures", "Money")).
+QString PictureWords(const char* text);
+
 // The outline of text centred in box, shrunk to fit it when too large.
 QPainterPath CenteredText(const QString& text, const QFont& font, const QRectF& box);
 // Fills text centred in box with fill, first drawing an outline of width outlineWidth.

@@ -1,5 +1,13 @@
 #include "generator.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+#include "frame/asset_names.h"
+#include "frame/paths.h"
 #include "help_page.h"
 #include "levels.h"
 #include "pictures.h"
@@ -28,6 +36,48 @@ void WriteResources(const TContentFolder& resources) {
   }
   list += "</qresource>\n</RCC>\n";
   resources.Write("pictures.qrc", list);
+}
+
+std::vector<TNamedPicture> WordedPictures() {
+  std::vector<TNamedPicture> all;
+  for (auto group : {WordedFieldPictures, WordedMapPictures})
+    for (TNamedPicture& picture : group()) all.push_back(std::move(picture));
+  all.push_back({Asset::MainBackground, MainBackground()});
+  return all;
+}
+
+namespace {
+void WritePicturesInLanguage(const TContentFolder& game, const std::string& code) {
+  for (const TNamedPicture& picture : WordedPictures()) {
+    const std::string file = PictureInLanguage(code, picture.file);
+    if (picture.file.ends_with(".png"))
+      game.WritePng(file, picture.image);
+    else
+      game.WritePicture(file, picture.image);
+  }
+}
+}  // namespace
+
+std::vector<std::string> WriteTranslatedPictures(const TContentFolder& game) {
+  const std::filesystem::path folder = game.Path(TranslationsFolder);
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+    if (entry.path().extension() == ".qm" && entry.path().stem().string().starts_with("brillor_"))
+      files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  std::vector<std::string> codes;
+  for (const std::filesystem::path& file : files) {
+    QTranslator translator;
+    if (!translator.load(QString::fromStdString(file.string())))
+      throw std::runtime_error("cannot read the translation " + file.string());
+    QCoreApplication::installTranslator(&translator);
+    const std::string code = file.stem().string().substr(std::string_view("brillor_").size());
+    WritePicturesInLanguage(game, code);
+    QCoreApplication::removeTranslator(&translator);
+    codes.push_back(code);
+  }
+  return codes;
 }
 
 void WriteGameFiles(const TContentFolder& game) {

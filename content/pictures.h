@@ -20,10 +20,16 @@ std::vector<TNamedPicture> GemPictures();
 std::vector<TNamedPicture> FieldPictures();
 // Title and level map: lambskin, c01, map, orion, flag and its digits, map points, prompt.
 std::vector<TNamedPicture> MapPictures();
+// The pictures above with words on them: game over and its mask, the time-out stamp; the title,
+// map, constellation, level flag and prompt.
+std::vector<TNamedPicture> WordedFieldPictures();
+std::vector<TNamedPicture> WordedMapPictures();
 // Button faces and window backgrounds: ibt00..05, c00, c09.
 std::vector<TNamedPicture> WindowPictures();
 // Pictures compiled into the executable (names are resource paths below ":/pictures/").
 std::vector<TNamedPicture> ResourcePictures();
+// The main window's background, with its captions.
+QImage MainBackground();
 
 // Where the game draws the gem picture of a cell on the play field (its top-left corner); flow
 // arrows and end markers go 9 pixels further right and down.

@@ -146,10 +146,13 @@ TMaskedPicture GameOver() {
   fill.setColorAt(0, QColor(255, 226, 120));
   fill.setColorAt(0.5, QColor(228, 120, 40));
   fill.setColorAt(1, QColor(150, 30, 20));
-  AddRimmedLettering(result, CenteredText("GAME OVER", PixelFont(SerifFamily, 56, true), QRectF(12, 4, 296, 64)),
+  AddRimmedLettering(result,
+                     CenteredText(PictureWords(QT_TRANSLATE_NOOP("Pictures", "GAME OVER")),
+                                  PixelFont(SerifFamily, 56, true), QRectF(12, 4, 296, 64)),
                      fill, 7);
   AddRimmedLettering(result,
-                     CenteredText("Click to continue", PixelFont(SansFamily, 17, true), QRectF(50, 72, 220, 22)),
+                     CenteredText(PictureWords(QT_TRANSLATE_NOOP("Pictures", "Click to continue")),
+                                  PixelFont(SansFamily, 17, true), QRectF(50, 72, 220, 22)),
                      QColor(255, 240, 210), 4);
   return result;
 }
@@ -165,7 +168,8 @@ QImage TimeoutStamp() {
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(2, 2, 75, 19);
   SetSmooth(painter, true);
-  painter.fillPath(CenteredText("TIME OUT", PixelFont(SansFamily, 14, true), QRectF(4, 3, 72, 18)),
+  painter.fillPath(CenteredText(PictureWords(QT_TRANSLATE_NOOP("Pictures", "TIME OUT")),
+                                PixelFont(SansFamily, 14, true), QRectF(4, 3, 72, 18)),
                    QColor(255, 240, 210));
   return image;
 }
@@ -304,6 +308,12 @@ QImage PandorasBox(TBoxKind kind) {
 }
 }  // namespace
 
+std::vector<TNamedPicture> WordedFieldPictures() {
+  const TMaskedPicture gameOver = GameOver();
+  return {
+      {Asset::GameOver, gameOver.picture}, {Asset::GameOverMask, gameOver.mask}, {Asset::TimeoutStamp, TimeoutStamp()}};
+}
+
 std::vector<TNamedPicture> FieldPictures() {
   std::vector<TNamedPicture> pictures;
   pictures.push_back({Asset::FieldBackground, FieldBackground()});
@@ -315,10 +325,7 @@ std::vector<TNamedPicture> FieldPictures() {
   pictures.push_back({Asset::EndMarker, EndMarker()});
   pictures.push_back({Asset::EditorEndMarker, EditorEndMarker()});
   pictures.push_back({Asset::RowFlash, RowFlash()});
-  const TMaskedPicture gameOver = GameOver();
-  pictures.push_back({Asset::GameOver, gameOver.picture});
-  pictures.push_back({Asset::GameOverMask, gameOver.mask});
-  pictures.push_back({Asset::TimeoutStamp, TimeoutStamp()});
+  for (TNamedPicture& worded : WordedFieldPictures()) pictures.push_back(std::move(worded));
   pictures.push_back({Asset::Starlight, Starlight()});
   pictures.push_back({Asset::LaserGunLeft, LaserGun(false)});
   pictures.push_back({Asset::LaserGunRight, LaserGun(true)});

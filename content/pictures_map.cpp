@@ -104,8 +104,8 @@ QPainterPath TitleArt() {
   rules.lineTo(340, 158);
   art.addPath(Stroked(rules, 1.6));
   art.addPath(Honeycomb(QPointF(200, 300), 34));
-  art.addPath(CenteredText("a puzzle of falling gems", PixelFont(SerifFamily, 17, false),
-                           QRectF(60, 398, 280, 26)));
+  art.addPath(CenteredText(PictureWords(QT_TRANSLATE_NOOP("Pictures", "a puzzle of falling gems")),
+                           PixelFont(SerifFamily, 17, false), QRectF(60, 398, 280, 26)));
   return art;
 }
 
@@ -197,7 +197,8 @@ QPainterPath Trail() {
 
 QPainterPath MapArt() {
   QPainterPath art = PageFrame(MapPromptGap);
-  art.addPath(CenteredText("The Gem Road", PixelFont(SerifFamily, 24, true), QRectF(24, 22, 200, 32)));
+  art.addPath(CenteredText(PictureWords(QT_TRANSLATE_NOOP("Pictures", "The Gem Road")),
+                           PixelFont(SerifFamily, 24, true), QRectF(24, 22, 200, 32)));
   art.addPath(Trail());
   for (const TMapPoint& p : MapPoints) art.addPath(Ring(QPointF(p.X, p.Y), p.Big ? 5.5 : 3.2, 1.2));
   art.addPath(CompassRose(QPointF(70, 430)));
@@ -225,7 +226,8 @@ QPainterPath ConstellationArt() {
     const QPointF at(random.Range(24, PageWidth - 24), random.Range(24, PageHeight - 60));
     art.addEllipse(at, 0.9, 0.9);
   }
-  art.addPath(CenteredText("The Wanderer", PixelFont(SerifFamily, 22, true), QRectF(24, 22, 200, 32)));
+  art.addPath(CenteredText(PictureWords(QT_TRANSLATE_NOOP("Pictures", "The Wanderer")),
+                           PixelFont(SerifFamily, 22, true), QRectF(24, 22, 200, 32)));
   return art;
 }
 
@@ -256,7 +258,8 @@ QImage LevelFlag() {
   painter.setBrush(QColor(232, 214, 168));
   painter.drawPolygon(plaque);
   // Sharp text: smoothed edges would pass through the key colour and open holes in it.
-  painter.fillPath(CenteredText("Level", PixelFont(SerifFamily, 13, true), QRectF(10, 24, 36, 24)),
+  painter.fillPath(CenteredText(PictureWords(QT_TRANSLATE_NOOP("Pictures", "Level")), PixelFont(SerifFamily, 13, true),
+                                QRectF(10, 24, 36, 24)),
                    palette::DarkBrown);
   return image;
 }
@@ -290,9 +293,17 @@ QImage Prompt() {
   QImage image = SolidImage(170, 28, Qt::black);
   QPainter painter(&image);
   SetSmooth(painter, true);
+  const QString words = PictureWords(QT_TRANSLATE_NOOP("Pictures", "Click to continue"));
+  const QRectF box(4, 3, 150, 22);
   QFont font = PixelFont(SerifFamily, 18, true);
   font.setItalic(true);
-  painter.fillPath(CenteredText("Click to continue", font, QRectF(4, 3, 150, 22)), palette::DarkBrown);
+  // Italic serif shrunk far to fit a long translation blurs into the key around it: a condensed
+  // upright sans stays readable at that size.
+  if (QFontMetricsF(font).horizontalAdvance(words) > 1.25 * box.width()) {
+    font = PixelFont(SansFamily, 16, true);
+    font.setStretch(QFont::Condensed);
+  }
+  painter.fillPath(CenteredText(words, font, box), palette::DarkBrown);
   return image;
 }
 
@@ -306,16 +317,23 @@ QPainterPath Disc(QPointF centre, double radius) {
 std::vector<TNamedPicture> MapPictures() {
   QPainterPath small = Disc(QPointF(6, 6), 3.2);
   small.addPath(Ring(QPointF(6, 6), 4.8, 1.4));
-  return {
+  std::vector<TNamedPicture> pictures{
       {Asset::Lambskin, Lambskin()},
-      {Asset::Title, WhiteOnBlack(PageWidth, PageHeight, TitleArt())},
-      {Asset::Map, WhiteOnBlack(PageWidth, PageHeight, MapArt())},
-      {Asset::Constellation, WhiteOnBlack(PageWidth, PageHeight, ConstellationArt())},
-      {Asset::LevelFlag, LevelFlag()},
       {Asset::FlagDigits, FlagDigits()},
       {Asset::MapPointBig, WhiteOnBlack(18, 20, Star(QPointF(9, 10.5), 9, 3.8, 5))},
       {Asset::MapPointSmall, WhiteOnBlack(12, 12, small)},
       {Asset::MapPointBlink, BlinkingPoint()},
+  };
+  for (TNamedPicture& worded : WordedMapPictures()) pictures.push_back(std::move(worded));
+  return pictures;
+}
+
+std::vector<TNamedPicture> WordedMapPictures() {
+  return {
+      {Asset::Title, WhiteOnBlack(PageWidth, PageHeight, TitleArt())},
+      {Asset::Map, WhiteOnBlack(PageWidth, PageHeight, MapArt())},
+      {Asset::Constellation, WhiteOnBlack(PageWidth, PageHeight, ConstellationArt())},
+      {Asset::LevelFlag, LevelFlag()},
       {Asset::Prompt, Prompt()},
   };
 }

@@ -7,6 +7,9 @@
 #include "pictures.h"
 
 namespace {
+// Captions are set no smaller than this, in pixels.
+constexpr int MinimumCaptionSize = 8;
+
 // Dark enough for the light grey caption the buttons write on it.
 QImage ButtonFace(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
@@ -147,7 +150,12 @@ void DrawInset(QPainter& painter, const QRectF& rect) {
 
 void DrawCaption(QPainter& painter, const QString& text, const QRectF& box, Qt::Alignment align) {
   painter.setPen(palette::Parchment);
-  painter.setFont(PixelFont(QStringLiteral("DejaVu Serif"), 12, true));
+  // A caption longer than its box (a translation) is set condensed, then smaller, until it fits.
+  QFont font = PixelFont(QStringLiteral("DejaVu Serif"), 12, true);
+  const auto fits = [&] { return QFontMetricsF(font).horizontalAdvance(text) <= box.width(); };
+  if (!fits()) font.setStretch(QFont::Condensed);
+  while (!fits() && font.pixelSize() > MinimumCaptionSize) font.setPixelSize(font.pixelSize() - 1);
+  painter.setFont(font);
   painter.drawText(box, int(align | Qt::AlignVCenter), text);
 }
 
@@ -173,19 +181,23 @@ void DrawStatusPanel(QPainter& painter) {
                    gold, QColor(20, 10, 4), 3);
   painter.setPen(QPen(palette::Tan, 1));
   painter.drawLine(30, 84, 184, 84);
-  DrawCaption(painter, "Player", QRectF(50, 96, 121, 18), Qt::AlignHCenter);
+  DrawCaption(painter, PictureWords(QT_TRANSLATE_NOOP("Pictures", "Player")), QRectF(50, 96, 121, 18),
+              Qt::AlignHCenter);
   DrawInset(painter, QRectF(50, 115, 121, 19));
-  const struct { const char* caption; QRectF slot; int medalTop; } rows[4] = {
-      {"Level", QRectF(99, 153, 82, 22), 152}, {"Money", QRectF(95, 190, 86, 22), 188},
-      {"Unit Price", QRectF(124, 228, 57, 22), 225}, {"Efficiency", QRectF(123, 265, 58, 22), 262}};
+  const struct { const char* caption; QRectF slot; int medalTop;
+  } rows[4] = {{QT_TRANSLATE_NOOP("Pictures", "Level"), QRectF(99, 153, 82, 22), 152},
+               {QT_TRANSLATE_NOOP("Pictures", "Money"), QRectF(95, 190, 86, 22), 188},
+               {QT_TRANSLATE_NOOP("Pictures", "Unit Price"), QRectF(124, 228, 57, 22), 225},
+               {QT_TRANSLATE_NOOP("Pictures", "Efficiency"), QRectF(123, 265, 58, 22), 262}};
   for (const auto& row : rows) {
-    DrawCaption(painter, row.caption, QRectF(48, row.slot.top(), row.slot.left() - 50, 22), Qt::AlignLeft);
+    DrawCaption(painter, PictureWords(row.caption), QRectF(48, row.slot.top(), row.slot.left() - 50, 22),
+                Qt::AlignLeft);
     DrawInset(painter, row.slot);
     painter.setPen(QPen(palette::Tan, 1));
     painter.setBrush(QColor(36, 20, 10));
     painter.drawEllipse(QRectF(19, row.medalTop + 1, 28, 30));
   }
-  DrawCaption(painter, "Rank", QRectF(50, 310, 121, 18), Qt::AlignHCenter);
+  DrawCaption(painter, PictureWords(QT_TRANSLATE_NOOP("Pictures", "Rank")), QRectF(50, 310, 121, 18), Qt::AlignHCenter);
   DrawInset(painter, QRectF(50, 329, 121, 19));
   for (int colour = 0; colour < 5; ++colour) {  // the five stones as ornament
     painter.setPen(QPen(QColor(20, 10, 4), 1));
@@ -199,10 +211,12 @@ void DrawStatusPanel(QPainter& painter) {
 
 // The next-set box at (320, 531) and the progress bar at (344, 534) under the board.
 void DrawUnderBoard(QPainter& painter) {
-  DrawCaption(painter, "Next", QRectF(270, 529, 44, 16), Qt::AlignRight);
+  DrawCaption(painter, PictureWords(QT_TRANSLATE_NOOP("Pictures", "Next")), QRectF(224, 529, 90, 16), Qt::AlignRight);
   DrawInset(painter, QRectF(317, 529, 22, 16));
   DrawInset(painter, QRectF(341, 531, 199, 12));
 }
+
+}  // namespace
 
 QImage MainBackground() {
   QImage image(640, 560, QImage::Format_RGB32);
@@ -215,7 +229,6 @@ QImage MainBackground() {
   DrawUnderBoard(painter);
   return image;
 }
-}  // namespace
 
 std::vector<TNamedPicture> WindowPictures() {
   return {{Asset::DialogButton, ButtonFace(72, 24)},  {Asset::ButtonPlayerQuit, ButtonFace(70, 30)},
@@ -225,7 +238,7 @@ std::vector<TNamedPicture> WindowPictures() {
 }
 
 std::vector<TNamedPicture> ResourcePictures() {
-  std::vector<TNamedPicture> pictures{{"main_background.png", MainBackground()}, {"medal.png", Medal()}};
+  std::vector<TNamedPicture> pictures{{Asset::MainBackground, MainBackground()}, {"medal.png", Medal()}};
   for (int i = 0; i < 10; ++i)
     pictures.push_back({"thumb" + std::to_string(i) + ".png", Thumbnail(i < 9 ? &Shapes[i] : nullptr)});
   pictures.push_back({"rotate_anticlockwise.png", RotateIcon(false)});

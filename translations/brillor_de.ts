@@ -287,6 +287,61 @@ statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutz
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>GAME OVER</source>
+        <translation>SPIEL VORBEI</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Klicken zum Weiterspielen</translation>
+    </message>
+    <message>
+        <source>TIME OUT</source>
+        <translation>ZEIT UM</translation>
+    </message>
+    <message>
+        <source>a puzzle of falling gems</source>
+        <translation>ein Rätsel fallender Edelsteine</translation>
+    </message>
+    <message>
+        <source>The Gem Road</source>
+        <translation>Die Edelsteinstraße</translation>
+    </message>
+    <message>
+        <source>The Wanderer</source>
+        <translation>Der Wanderer</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Reihenpreis</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Effizienz</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+</context>
+<context>
     <name>PlayerFiles</name>
     <message>
         <source>It was kept as %1.</source>

@@ -287,6 +287,61 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FIN DEL JUEGO</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Haz clic para continuar</translation>
+    </message>
+    <message>
+        <source>TIME OUT</source>
+        <translation>SIN TIEMPO</translation>
+    </message>
+    <message>
+        <source>a puzzle of falling gems</source>
+        <translation>un rompecabezas de gemas que caen</translation>
+    </message>
+    <message>
+        <source>The Gem Road</source>
+        <translation>El Camino de las Gemas</translation>
+    </message>
+    <message>
+        <source>The Wanderer</source>
+        <translation>El Caminante</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Dinero</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Precio unidad</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Eficiencia</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+</context>
+<context>
     <name>PlayerFiles</name>
     <message>
         <source>It was kept as %1.</source>

@@ -287,6 +287,61 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>GAME OVER</source>
+        <translation>PARTIE TERMINÉE</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Cliquez pour continuer</translation>
+    </message>
+    <message>
+        <source>TIME OUT</source>
+        <translation>TEMPS ÉCOULÉ</translation>
+    </message>
+    <message>
+        <source>a puzzle of falling gems</source>
+        <translation>un casse-tête de gemmes qui tombent</translation>
+    </message>
+    <message>
+        <source>The Gem Road</source>
+        <translation>La Route des gemmes</translation>
+    </message>
+    <message>
+        <source>The Wanderer</source>
+        <translation>Le Voyageur</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Prix unitaire</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Efficacité</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+</context>
+<context>
     <name>PlayerFiles</name>
     <message>
         <source>It was kept as %1.</source>

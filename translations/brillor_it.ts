@@ -287,6 +287,61 @@ si gioca al posto di quello fornito. Un gioco avviato da una cartella scrivibile
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FINE PARTITA</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Fai clic per continuare</translation>
+    </message>
+    <message>
+        <source>TIME OUT</source>
+        <translation>TEMPO SCADUTO</translation>
+    </message>
+    <message>
+        <source>a puzzle of falling gems</source>
+        <translation>un rompicapo di gemme che cadono</translation>
+    </message>
+    <message>
+        <source>The Gem Road</source>
+        <translation>La Via delle Gemme</translation>
+    </message>
+    <message>
+        <source>The Wanderer</source>
+        <translation>Il Viandante</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Soldi</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Prezzo unitario</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Efficienza</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Grado</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Prossimo</translation>
+    </message>
+</context>
+<context>
     <name>PlayerFiles</name>
     <message>
         <source>It was kept as %1.</source>

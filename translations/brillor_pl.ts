@@ -287,6 +287,61 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>GAME OVER</source>
+        <translation>KONIEC GRY</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Kliknij, aby kontynuować</translation>
+    </message>
+    <message>
+        <source>TIME OUT</source>
+        <translation>KONIEC CZASU</translation>
+    </message>
+    <message>
+        <source>a puzzle of falling gems</source>
+        <translation>łamigłówka spadających klejnotów</translation>
+    </message>
+    <message>
+        <source>The Gem Road</source>
+        <translation>Szlak Klejnotów</translation>
+    </message>
+    <message>
+        <source>The Wanderer</source>
+        <translation>Wędrowiec</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Poziom</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Gracz</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Pieniądze</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Cena rzędu</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Wydajność</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Ranga</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Następny</translation>
+    </message>
+</context>
+<context>
     <name>PlayerFiles</name>
     <message>
         <source>It was kept as %1.</source>

@@ -287,6 +287,61 @@ em $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat se não estiver defini
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FIM DE JOGO</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Clique para continuar</translation>
+    </message>
+    <message>
+        <source>TIME OUT</source>
+        <translation>TEMPO ESGOTADO</translation>
+    </message>
+    <message>
+        <source>a puzzle of falling gems</source>
+        <translation>um quebra-cabeça de gemas que caem</translation>
+    </message>
+    <message>
+        <source>The Gem Road</source>
+        <translation>A Estrada das Gemas</translation>
+    </message>
+    <message>
+        <source>The Wanderer</source>
+        <translation>O Andarilho</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jogador</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Dinheiro</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Preço unitário</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Eficiência</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Posto</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
+    </message>
+</context>
+<context>
     <name>PlayerFiles</name>
     <message>
         <source>It was kept as %1.</source>

@@ -287,6 +287,61 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>GAME OVER</source>
+        <translation>ИГРА ОКОНЧЕНА</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Щёлкните, чтобы продолжить</translation>
+    </message>
+    <message>
+        <source>TIME OUT</source>
+        <translation>ВРЕМЯ ВЫШЛО</translation>
+    </message>
+    <message>
+        <source>a puzzle of falling gems</source>
+        <translation>головоломка падающих самоцветов</translation>
+    </message>
+    <message>
+        <source>The Gem Road</source>
+        <translation>Дорога самоцветов</translation>
+    </message>
+    <message>
+        <source>The Wanderer</source>
+        <translation>Странник</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Игрок</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Деньги</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Цена ряда</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Эффективность</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Звание</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
+    </message>
+</context>
+<context>
     <name>PlayerFiles</name>
     <message>
         <source>It was kept as %1.</source>

@@ -20,12 +20,12 @@
 #include "ui/quit_signals.h"
 
 namespace {
-constexpr const char* TranslationsFolder = "translations/";
-
 void SpeakPlayersLanguage(const TCommandLine& commandLine, const std::string& gameFolder) {
   const std::string folder = gameFolder + TranslationsFolder;
   const std::string code = ChooseLanguage(EnvironmentLanguage(commandLine.language, folder));
-  if (InstallTranslation(folder, code)) SetHelpLanguage(code);
+  if (!InstallTranslation(folder, code)) return;
+  SetHelpLanguage(code);
+  if (code != SourceLanguage) SetPictureLanguage(code);
 }
 }  // namespace
 

@@ -46,6 +46,8 @@ inline constexpr const char* ButtonHelp = "bmp/ibt04.bmp";
 inline constexpr const char* ButtonAbout = "bmp/ibt05.bmp";
 inline constexpr const char* HighScoreBackground = "dat/c00";
 inline constexpr const char* DialogTile = "dat/c09";
+// Compiled into the executable, below ":/pictures/"; its copies in other languages are files.
+inline constexpr const char* MainBackground = "main_background.png";
 
 // Sound effects.
 inline constexpr const char* SoundRotate = "wav/rotate.wav";

@@ -13,6 +13,11 @@ TFolders& Folders() {
   return folders;
 }
 
+std::string& PictureLanguage() {
+  static std::string code;
+  return code;
+}
+
 std::string Within(const std::string& folder, std::string_view relative) {
   std::string name = NormalizeSeparators(relative);
   if (!name.empty() && name.front() == '/') return name;
@@ -53,4 +58,22 @@ std::string LevelPath(std::string_view relative) {
   std::error_code error;
   if (PlayerDir() != ProgramDir() && std::filesystem::is_regular_file(own, error)) return own;
   return GamePath(relative);
+}
+
+std::string PictureInLanguage(std::string_view code, std::string_view relative) {
+  return std::string(TranslationsFolder) + std::string(code) + "/" + NormalizeSeparators(relative);
+}
+
+void SetPictureLanguage(std::string_view code) { PictureLanguage() = code; }
+
+std::string TranslatedPicture(std::string_view relative) {
+  if (PictureLanguage().empty()) return {};
+  const std::string translated = GamePath(PictureInLanguage(PictureLanguage(), relative));
+  std::error_code error;
+  return std::filesystem::is_regular_file(translated, error) ? translated : std::string();
+}
+
+std::string WordedPath(std::string_view relative) {
+  std::string translated = TranslatedPicture(relative);
+  return translated.empty() ? GamePath(relative) : translated;
 }

@@ -29,3 +29,16 @@ std::string GamePath(std::string_view relative);
 std::string PlayerPath(std::string_view relative);
 // A level file: the player's own copy when there is one, else the shipped one.
 std::string LevelPath(std::string_view relative);
+
+// The game's texts in other languages are in this folder of the game folder, and so are its
+// pictures with words on them, drawn again in each language: "translations/de/dat/x01" is the
+// German "dat/x01".
+inline constexpr const char* TranslationsFolder = "translations/";
+std::string PictureInLanguage(std::string_view code, std::string_view relative);
+// The language of the worded pictures the game shows; English, the pictures as named, until set.
+void SetPictureLanguage(std::string_view code);
+// A picture with words on it, in the picture language where the game has it drawn so: its path,
+// or empty.
+std::string TranslatedPicture(std::string_view relative);
+// A picture with words on it: the translated one where there is one, else the picture as named.
+std::string WordedPath(std::string_view relative);

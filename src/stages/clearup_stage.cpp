@@ -2,9 +2,10 @@
 
 #include "display/line_effects.h"
 #include "frame/asset_names.h"
+#include "frame/paths.h"
 #include "players/players.h"
-#include "stages/stage_music.h"
 #include "stages/running_stage.h"
+#include "stages/stage_music.h"
 
 namespace {
 constexpr float GlowSpeed = 10;
@@ -42,9 +43,10 @@ void TGmStage_Clearup::Init() {
   Music = LoadStageMusic(Asset::MusicMap, errors);
   TDSP* dsp = Owner->DSP.get();
   Backdrop = std::make_unique<TDSPE_Static>(dsp, 50, Asset::Lambskin, 0, 0, 1.0f);
-  Map.reset(TDSPE_Static::CreateTinted(dsp, 51, Asset::Map, InkColor));
-  Constellation.reset(TDSPE_Static::CreateTinted(dsp, 51, Asset::Constellation, InkColor));
-  LevelFlag.reset(TDSPE_Static::CreateKeyed(dsp, 52, Asset::LevelFlag, 240, 10, 1.0f, MakeARGB(255, 169, 145, 104)));
+  Map.reset(TDSPE_Static::CreateTinted(dsp, 51, WordedPath(Asset::Map), InkColor));
+  Constellation.reset(TDSPE_Static::CreateTinted(dsp, 51, WordedPath(Asset::Constellation), InkColor));
+  LevelFlag.reset(
+      TDSPE_Static::CreateKeyed(dsp, 52, WordedPath(Asset::LevelFlag), 240, 10, 1.0f, MakeARGB(255, 169, 145, 104)));
   TensText = std::make_unique<TDSPE_String>(dsp, 53, Asset::FlagDigits, 310, 47, 1.0f, DigitKey, DigitCellWidth);
   OnesText = std::make_unique<TDSPE_String>(dsp, 53, Asset::FlagDigits, OnesTextX, 38, 1.0f, DigitKey, DigitCellWidth);
   for (TDSPElem* elem : std::initializer_list<TDSPElem*>{Backdrop.get(), Map.get(), Constellation.get(),

@@ -1,5 +1,7 @@
 #include "stages/fading_prompt.h"
 
+#include "frame/paths.h"
+
 void TFadingPrompt::Start() {
   Flashing = true;
   MakePrompt();
@@ -15,7 +17,7 @@ void TFadingPrompt::Stop() {
 }
 
 void TFadingPrompt::MakePrompt() {
-  Prompt = new TDSPE_FlashBmp(dsp_, Layer, PictureFile, x_, y_, 0, NextFadeIn, FadeSeconds);
+  Prompt = new TDSPE_FlashBmp(dsp_, Layer, WordedPath(PictureFile), x_, y_, 0, NextFadeIn, FadeSeconds);
   Prompt->OnFinish = [this](int32_t) { PromptFinished(); };
   Prompt->SlowFade = true;
   Prompt->Visible = true;

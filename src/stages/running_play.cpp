@@ -65,8 +65,8 @@ bool TGmStage_Running::WantsFullRate() const {
 
 void TGmStage_Running::ShowTimeout(TPointF P) {
   // Ends by itself. A set dropped by the edge would otherwise show only part of its stamp.
-  auto* stamp = new TDSPE_FlashBmp(Owner->DSP.get(), LayerTimeout, GamePath(Asset::TimeoutStamp), P.X - 20, P.Y, 0,
-                                   false, 2);
+  auto* stamp =
+      new TDSPE_FlashBmp(Owner->DSP.get(), LayerTimeout, WordedPath(Asset::TimeoutStamp), P.X - 20, P.Y, 0, false, 2);
   const TDSP& field = *Owner->DSP;
   stamp->X = std::clamp(stamp->X, 0.0f, std::max(0.0f, float(field.Width() - stamp->Width())));
   stamp->Y = std::clamp(stamp->Y, 0.0f, std::max(0.0f, float(field.Height() - stamp->Height())));

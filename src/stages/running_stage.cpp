@@ -41,8 +41,8 @@ void TGmStage_Running::CreateElements() {
   CountdownRing = std::make_unique<TCountdownRing>(dsp);
   Laser = std::make_unique<TLaserView>(dsp);
   RowClear = std::make_unique<TRowClearView>(dsp);
-  GameOverPicture.reset(
-      TDSPE_Static::CreateMasked(dsp, LayerGameOver, GamePath(Asset::GameOver), GamePath(Asset::GameOverMask), 40, 200));
+  GameOverPicture.reset(TDSPE_Static::CreateMasked(dsp, LayerGameOver, WordedPath(Asset::GameOver),
+                                                   WordedPath(Asset::GameOverMask), 40, 200));
   GameOverPicture->Visible = false;
   BoardView->LoadPictures(Owner->More.Symbols);
   CreateContinueText();

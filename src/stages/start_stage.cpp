@@ -1,8 +1,9 @@
 #include "stages/start_stage.h"
 
 #include "frame/asset_names.h"
-#include "stages/stage_music.h"
+#include "frame/paths.h"
 #include "stages/clearup_stage.h"
+#include "stages/stage_music.h"
 
 TGmStage_Start::TGmStage_Start(TGmStageList* owner) : TGmStage(owner) {}
 
@@ -14,7 +15,7 @@ void TGmStage_Start::Init() {
   TDSP* dsp = Owner->DSP.get();
   Backdrop = std::make_unique<TDSPE_Static>(dsp, 98, Asset::Lambskin, 0, 0, 1.0f);
   Backdrop->Visible = false;
-  Title.reset(TDSPE_Static::CreateTinted(dsp, 99, Asset::Title, TitleColor));
+  Title.reset(TDSPE_Static::CreateTinted(dsp, 99, WordedPath(Asset::Title), TitleColor));
   Title->Visible = false;
   Prompt = std::make_unique<TFadingPrompt>(dsp, 115, 437);
   OnMouse = [this](uint8_t kind, int32_t button, float x, float y) {

@@ -53,7 +53,9 @@ TfrmMain::TfrmMain(QWidget* parent, std::unique_ptr<TPlayerFiles> files)
   setFont(TahomaFont(11, false));
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
-  background_ = QImage(QStringLiteral(":/pictures/main_background.png"));
+  const std::string translated = TranslatedPicture(Asset::MainBackground);
+  background_ = QImage(
+      QString::fromStdString(translated.empty() ? std::string(":/pictures/") + Asset::MainBackground : translated));
 
   pb_ = new TPlayField(this);
   pb_->setGeometry(221, 20, 400, 500);

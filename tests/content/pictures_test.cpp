@@ -1,16 +1,20 @@
 // Every picture is read back the way the game reads it and held to its rule: exact sizes, masks
 // lined up with their pictures, exact key colours, arrows pointing their way.
 
-#include <cmath>
-#include <map>
+#include "pictures.h"
+
+#include <gtest/gtest.h>
 
 #include <QImageReader>
-#include <gtest/gtest.h>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <stdexcept>
 
 #include "board/map_path.h"
 #include "content_test_support.h"
 #include "generator.h"
-#include "pictures.h"
 
 namespace {
 class WrittenPictures : public ::testing::Test {
@@ -271,4 +275,33 @@ TEST_F(WrittenPictures, GameOverCarriesALineUnderItsTitleSayingAClickGoesOn) {
   const int title = bands[0].second - bands[0].first, prompt = bands[1].second - bands[1].first;
   EXPECT_GT(title, 2 * prompt) << "the prompt is the smaller line";
   EXPECT_GT(prompt, 8) << "the prompt is large enough to read";
+}
+
+// The pictures with words are drawn again in each language whose translation is in the game
+// folder, the same size as the English ones and with the words changed; the English ones stay.
+TEST(TranslatedPictures, AreDrawnInEveryLanguageWithItsWords) {
+  TScratchFolder folder;
+  std::filesystem::create_directories(folder.Path() / "translations");
+  for (const char* code : {"de", "ru"})
+    std::filesystem::copy_file(std::string(BRILLOR_QM_DIR) + "/brillor_" + code + ".qm",
+                               folder.Path() / "translations" / (std::string("brillor_") + code + ".qm"));
+  const std::vector<TNamedPicture> english = WordedPictures();
+  EXPECT_EQ(WriteTranslatedPictures(TContentFolder(folder.Path())), (std::vector<std::string>{"de", "ru"}));
+  for (const TNamedPicture& picture : english) {
+    SCOPED_TRACE(picture.file);
+    for (const char* code : {"de", "ru"}) {
+      const QImage drawn(QString::fromStdString((folder.Path() / "translations" / code / picture.file).string()));
+      ASSERT_EQ(drawn.size(), picture.image.size()) << code;
+      if (std::string(code) == "ru") {
+        EXPECT_NE(drawn.convertToFormat(QImage::Format_RGB888), picture.image.convertToFormat(QImage::Format_RGB888));
+      }
+    }
+  }
+  // The translators are gone again: the English pictures come out as before.
+  const std::vector<TNamedPicture> after = WordedPictures();
+  for (size_t i = 0; i < english.size(); ++i) EXPECT_EQ(after[i].image, english[i].image) << english[i].file;
+
+  std::filesystem::path damaged = folder.Path() / "translations" / "brillor_xx.qm";
+  std::ofstream(damaged) << "not a translation";
+  EXPECT_THROW(WriteTranslatedPictures(TContentFolder(folder.Path())), std::runtime_error);
 }

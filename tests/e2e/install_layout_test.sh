@@ -57,6 +57,9 @@ languages=$(cd "$BUILD_DIR/game/translations" && ls brillor_*.qm | sed 's/^brill
 for code in $languages; do
   [ -s "$data/translations/brillor_$code.qm" ] || fail "translation $code not installed"
   [ -s "$data/Brillor_v1.0.$code.html" ] || fail "help page $code not installed"
+  for picture in dat/x01 bmp/Timeout.bmp main_background.png; do
+    [ -s "$data/translations/$code/$picture" ] || fail "the picture $picture in $code not installed"
+  done
   grep -q "^Comment\[$code\]=" "${desktops[0]}" || fail "the desktop entry has no comment in $code"
   grep -q "<summary xml:lang=\"$code\">" "$metainfo" || fail "the AppStream data has no summary in $code"
 done

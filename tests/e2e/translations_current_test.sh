@@ -1,5 +1,6 @@
 #!/bin/bash
-# Every .ts file is up to date with the texts in src/: lupdate run over the tree, as the
+# Every .ts file is up to date with the texts in src/ and the words the generator draws into
+# pictures (content/): lupdate run over the tree, as the
 # brillor_lupdate target runs it, finds no text missing from a translation, no translation left
 # unfinished and no entry whose text has gone from the code.
 set -euo pipefail
@@ -9,7 +10,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$SOURCE_DIR"/translations/brillor_*.ts "$work/"
-find "$SOURCE_DIR/src" -name '*.cpp' -o -name '*.h' | sort >"$work/sources.lst"
+find "$SOURCE_DIR/src" "$SOURCE_DIR/content" -name '*.cpp' -o -name '*.h' | sort >"$work/sources.lst"
 "$LUPDATE" -silent -locations none "@$work/sources.lst" -ts "$work"/brillor_*.ts >"$work/lupdate.log" 2>&1 ||
   { cat "$work/lupdate.log"; fail "lupdate failed"; }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "board/object_stack.h"
@@ -65,6 +66,33 @@ TEST(Paths, BothSeparatorsMeanTheSameAndNamesAreProgramRelative) {
   EXPECT_EQ(GamePath("dat\\a05"), base + "dat/a05");
   EXPECT_EQ(GamePath("dat/a05"), base + "dat/a05");
   EXPECT_EQ(GamePath(base + "mp3\\about.mp3"), base + "mp3/about.mp3");
+}
+
+// A picture with words is the player's language's copy where the game has one, else the English.
+TEST(Paths, WordedPicturesAreTheLanguagesCopyWhereThereIsOne) {
+  TTempProgramDir dir;
+  const std::string base = ProgramDir();
+  std::filesystem::create_directories(base + "translations/de/dat");
+  std::ofstream(base + "translations/de/dat/x01") << "picture";
+  const struct {
+    const char* language;
+    const char* picture;
+    std::string worded;
+    std::string translated;
+  } cases[] = {
+      {"", "dat/x01", base + "dat/x01", ""},
+      {"de", "dat/x01", base + "translations/de/dat/x01", base + "translations/de/dat/x01"},
+      {"de", "dat\\x01", base + "translations/de/dat/x01", base + "translations/de/dat/x01"},
+      {"de", "bmp/Timeout.bmp", base + "bmp/Timeout.bmp", ""},
+      {"ru", "dat/x01", base + "dat/x01", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.language) + " " + c.picture);
+    SetPictureLanguage(c.language);
+    EXPECT_EQ(WordedPath(c.picture), c.worded);
+    EXPECT_EQ(TranslatedPicture(c.picture), c.translated);
+  }
+  SetPictureLanguage("");
 }
 
 TEST(Errors, MessagesAreFormattedWithTheirArgument) {
