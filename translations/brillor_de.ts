@@ -235,6 +235,254 @@ statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutz
         <source>the file has lines after its end</source>
         <translation>die Datei hat Zeilen nach ihrem Ende</translation>
     </message>
+    <message>
+        <source>The request completed successfully.</source>
+        <translation>Die Anforderung wurde erfolgreich ausgeführt.</translation>
+    </message>
+    <message>
+        <source>The function called is not supported at this time.</source>
+        <translation>Die aufgerufene Funktion wird derzeit nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>The requested COM interface is not available.</source>
+        <translation>Die angeforderte COM-Schnittstelle ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>An undetermined error occurred inside the DirectSound subsystem.</source>
+        <translation>Im DirectSound-Subsystem ist ein unbestimmter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The object does not support aggregation.</source>
+        <translation>Das Objekt unterstützt keine Aggregation.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>The DirectSound subsystem could not allocate sufficient memory to complete the caller´s request.</source>
+        <translation>Das DirectSound-Subsystem konnte nicht genug Speicher für die Anforderung bereitstellen.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to the returning function.</source>
+        <translation>Der Funktion wurde ein ungültiger Parameter übergeben.</translation>
+    </message>
+    <message>
+        <source>The request failed because resources, such as a priority level, were already in use by another caller.</source>
+        <translation>Die Anforderung schlug fehl, weil Ressourcen wie eine Prioritätsstufe schon von einem anderen Aufrufer belegt sind.</translation>
+    </message>
+    <message>
+        <source>The control (volume, pan, and so forth) requested by the caller is not available.</source>
+        <translation>Die angeforderte Regelung (Lautstärke, Balance usw.) ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>This function is not valid for the current state of this object.</source>
+        <translation>Diese Funktion ist im aktuellen Zustand des Objekts nicht zulässig.</translation>
+    </message>
+    <message>
+        <source>The caller does not have the priority level required for the function to succeed.</source>
+        <translation>Der Aufrufer hat nicht die für diese Funktion nötige Prioritätsstufe.</translation>
+    </message>
+    <message>
+        <source>The specified wave format is not supported.</source>
+        <translation>Das angegebene Wave-Format wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>No sound driver is available for use.</source>
+        <translation>Kein Soundtreiber verfügbar.</translation>
+    </message>
+    <message>
+        <source>The object is already initialized.</source>
+        <translation>Das Objekt ist bereits initialisiert.</translation>
+    </message>
+    <message>
+        <source>The buffer memory has been lost and must be restored.</source>
+        <translation>Der Pufferspeicher ging verloren und muss wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Another application has a higher priority level, preventing this call from succeeding.</source>
+        <translation>Ein anderes Programm hat eine höhere Prioritätsstufe, daher schlug der Aufruf fehl.</translation>
+    </message>
+    <message>
+        <source>The IDirectSound::Initialize method has not been called or has not been called successfully before other methods were called.</source>
+        <translation>IDirectSound::Initialize wurde vor anderen Methoden nicht oder nicht erfolgreich aufgerufen.</translation>
+    </message>
+    <message>
+        <source>Tried to create a DSBCAPS_CTRLFX buffer shorter than DSBSIZE_FX_MIN milliseconds.</source>
+        <translation>Versuch, einen DSBCAPS_CTRLFX-Puffer kürzer als DSBSIZE_FX_MIN Millisekunden anzulegen.</translation>
+    </message>
+    <message>
+        <source>Attempt to use DirectSound 8 functionality on an older DirectSound object.</source>
+        <translation>Versuch, Funktionen von DirectSound 8 an einem älteren DirectSound-Objekt zu nutzen.</translation>
+    </message>
+    <message>
+        <source>A circular loop of send effects was detected.</source>
+        <translation>Eine Schleife von Sendeeffekten wurde erkannt.</translation>
+    </message>
+    <message>
+        <source>The GUID specified in an audiopath file does not match a valid MIXIN buffer.</source>
+        <translation>Die GUID in einer Audiopfad-Datei passt zu keinem gültigen MIXIN-Puffer.</translation>
+    </message>
+    <message>
+        <source>The object requested was not found (numerically equal to DMUS_E_NOT_FOUND).</source>
+        <translation>Das angeforderte Objekt wurde nicht gefunden (gleich DMUS_E_NOT_FOUND).</translation>
+    </message>
+    <message>
+        <source>Unrecognized Error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is missing</source>
+        <translation>die Zeile „%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is cut short (%2)</source>
+        <translation>die Zeile „%1“ ist abgeschnitten (%2)</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has more than it should</source>
+        <translation>die Zeile „%1“ enthält zu viel</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has a wrong %2</source>
+        <translation>die Zeile „%1“ hat einen falschen Wert (%2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short before &quot;%1&quot;</source>
+        <translation>die Datei endet vor „%1“</translation>
+    </message>
+    <message>
+        <source>cell codes</source>
+        <translation>Zellcodes</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; does not hold every cell</source>
+        <translation>die Zeile „cells“ enthält nicht alle Zellen</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; has a wrong cell code</source>
+        <translation>die Zeile „cells“ hat einen falschen Zellcode</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>Reihe</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>Versatz</translation>
+    </message>
+    <message>
+        <source>gem</source>
+        <translation>Edelstein</translation>
+    </message>
+    <message>
+        <source>box number</source>
+        <translation>Kistennummer</translation>
+    </message>
+    <message>
+        <source>two boxes have the same number</source>
+        <translation>zwei Kisten haben dieselbe Nummer</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>relaxed</source>
+        <translation>entspannt</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>geschafft</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>Kisten</translation>
+    </message>
+    <message>
+        <source>shape</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>row count</source>
+        <translation>Reihenzahl</translation>
+    </message>
+    <message>
+        <source>chain</source>
+        <translation>Kette</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>clearing row</source>
+        <translation>gelöschte Reihe</translation>
+    </message>
+    <message>
+        <source>the clearing row does not fit the mode</source>
+        <translation>die gelöschte Reihe passt nicht zum Modus</translation>
+    </message>
+    <message>
+        <source>countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>sparkle timer</source>
+        <translation>Funkel-Zeitgeber</translation>
+    </message>
+    <message>
+        <source>coin timer</source>
+        <translation>Münz-Zeitgeber</translation>
+    </message>
+    <message>
+        <source>the line &quot;random&quot; holds no state of the generator</source>
+        <translation>die Zeile „random“ enthält keinen Zustand des Zufallsgenerators</translation>
+    </message>
+    <message>
+        <source>level number</source>
+        <translation>Levelnummer</translation>
+    </message>
+    <message>
+        <source>level check</source>
+        <translation>Level-Prüfsumme</translation>
+    </message>
+    <message>
+        <source>check sum</source>
+        <translation>Prüfsumme</translation>
+    </message>
+    <message>
+        <source>it is not a round file</source>
+        <translation>es ist keine Datei eines Levels in Arbeit</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>Version</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

@@ -235,6 +235,254 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
         <source>the file has lines after its end</source>
         <translation>el archivo tiene líneas después de su final</translation>
     </message>
+    <message>
+        <source>The request completed successfully.</source>
+        <translation>La solicitud se completó correctamente.</translation>
+    </message>
+    <message>
+        <source>The function called is not supported at this time.</source>
+        <translation>La función llamada no se admite en este momento.</translation>
+    </message>
+    <message>
+        <source>The requested COM interface is not available.</source>
+        <translation>La interfaz COM solicitada no está disponible.</translation>
+    </message>
+    <message>
+        <source>An undetermined error occurred inside the DirectSound subsystem.</source>
+        <translation>Se produjo un error indeterminado en el subsistema DirectSound.</translation>
+    </message>
+    <message>
+        <source>The object does not support aggregation.</source>
+        <translation>El objeto no admite agregación.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Acceso denegado.</translation>
+    </message>
+    <message>
+        <source>The DirectSound subsystem could not allocate sufficient memory to complete the caller´s request.</source>
+        <translation>El subsistema DirectSound no pudo reservar memoria suficiente para la solicitud.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to the returning function.</source>
+        <translation>Se pasó un parámetro no válido a la función.</translation>
+    </message>
+    <message>
+        <source>The request failed because resources, such as a priority level, were already in use by another caller.</source>
+        <translation>La solicitud falló porque otro llamador ya usaba recursos como un nivel de prioridad.</translation>
+    </message>
+    <message>
+        <source>The control (volume, pan, and so forth) requested by the caller is not available.</source>
+        <translation>El control solicitado (volumen, balance, etc.) no está disponible.</translation>
+    </message>
+    <message>
+        <source>This function is not valid for the current state of this object.</source>
+        <translation>Esta función no es válida en el estado actual del objeto.</translation>
+    </message>
+    <message>
+        <source>The caller does not have the priority level required for the function to succeed.</source>
+        <translation>El llamador no tiene el nivel de prioridad que requiere la función.</translation>
+    </message>
+    <message>
+        <source>The specified wave format is not supported.</source>
+        <translation>El formato de onda indicado no se admite.</translation>
+    </message>
+    <message>
+        <source>No sound driver is available for use.</source>
+        <translation>No hay ningún controlador de sonido disponible.</translation>
+    </message>
+    <message>
+        <source>The object is already initialized.</source>
+        <translation>El objeto ya está inicializado.</translation>
+    </message>
+    <message>
+        <source>The buffer memory has been lost and must be restored.</source>
+        <translation>La memoria del búfer se perdió y debe restaurarse.</translation>
+    </message>
+    <message>
+        <source>Another application has a higher priority level, preventing this call from succeeding.</source>
+        <translation>Otra aplicación tiene un nivel de prioridad mayor e impide que esta llamada funcione.</translation>
+    </message>
+    <message>
+        <source>The IDirectSound::Initialize method has not been called or has not been called successfully before other methods were called.</source>
+        <translation>El método IDirectSound::Initialize no se llamó, o no con éxito, antes de otros métodos.</translation>
+    </message>
+    <message>
+        <source>Tried to create a DSBCAPS_CTRLFX buffer shorter than DSBSIZE_FX_MIN milliseconds.</source>
+        <translation>Se intentó crear un búfer DSBCAPS_CTRLFX de menos de DSBSIZE_FX_MIN milisegundos.</translation>
+    </message>
+    <message>
+        <source>Attempt to use DirectSound 8 functionality on an older DirectSound object.</source>
+        <translation>Se intentó usar una función de DirectSound 8 en un objeto DirectSound anterior.</translation>
+    </message>
+    <message>
+        <source>A circular loop of send effects was detected.</source>
+        <translation>Se detectó un bucle de efectos de envío.</translation>
+    </message>
+    <message>
+        <source>The GUID specified in an audiopath file does not match a valid MIXIN buffer.</source>
+        <translation>El GUID de un archivo de ruta de audio no corresponde a un búfer MIXIN válido.</translation>
+    </message>
+    <message>
+        <source>The object requested was not found (numerically equal to DMUS_E_NOT_FOUND).</source>
+        <translation>No se encontró el objeto solicitado (igual a DMUS_E_NOT_FOUND).</translation>
+    </message>
+    <message>
+        <source>Unrecognized Error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is missing</source>
+        <translation>falta la línea «%1»</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>dirección</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is cut short (%2)</source>
+        <translation>la línea «%1» está truncada (%2)</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has more than it should</source>
+        <translation>la línea «%1» contiene de más</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has a wrong %2</source>
+        <translation>la línea «%1» tiene un valor erróneo (%2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short before &quot;%1&quot;</source>
+        <translation>el archivo termina antes de «%1»</translation>
+    </message>
+    <message>
+        <source>cell codes</source>
+        <translation>códigos de celda</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; does not hold every cell</source>
+        <translation>la línea «cells» no contiene todas las celdas</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; has a wrong cell code</source>
+        <translation>la línea «cells» tiene un código de celda erróneo</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>fila</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>columna</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>giro</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>cantidad</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>desplazamiento</translation>
+    </message>
+    <message>
+        <source>gem</source>
+        <translation>gema</translation>
+    </message>
+    <message>
+        <source>box number</source>
+        <translation>número de caja</translation>
+    </message>
+    <message>
+        <source>two boxes have the same number</source>
+        <translation>dos cajas tienen el mismo número</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>tipo</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>posición</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>relaxed</source>
+        <translation>relajado</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>superado</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>cajas</translation>
+    </message>
+    <message>
+        <source>shape</source>
+        <translation>forma</translation>
+    </message>
+    <message>
+        <source>row count</source>
+        <translation>número de filas</translation>
+    </message>
+    <message>
+        <source>chain</source>
+        <translation>cadena</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>dinero</translation>
+    </message>
+    <message>
+        <source>clearing row</source>
+        <translation>fila que se borra</translation>
+    </message>
+    <message>
+        <source>the clearing row does not fit the mode</source>
+        <translation>la fila que se borra no concuerda con el modo</translation>
+    </message>
+    <message>
+        <source>countdown</source>
+        <translation>cuenta atrás</translation>
+    </message>
+    <message>
+        <source>sparkle timer</source>
+        <translation>temporizador de destellos</translation>
+    </message>
+    <message>
+        <source>coin timer</source>
+        <translation>temporizador de monedas</translation>
+    </message>
+    <message>
+        <source>the line &quot;random&quot; holds no state of the generator</source>
+        <translation>la línea «random» no contiene un estado del generador</translation>
+    </message>
+    <message>
+        <source>level number</source>
+        <translation>número de nivel</translation>
+    </message>
+    <message>
+        <source>level check</source>
+        <translation>control del nivel</translation>
+    </message>
+    <message>
+        <source>check sum</source>
+        <translation>suma de control</translation>
+    </message>
+    <message>
+        <source>it is not a round file</source>
+        <translation>no es un archivo de partida en curso</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>versión</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

@@ -235,6 +235,254 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
         <source>the file has lines after its end</source>
         <translation>le fichier a des lignes après sa fin</translation>
     </message>
+    <message>
+        <source>The request completed successfully.</source>
+        <translation>La requête a abouti.</translation>
+    </message>
+    <message>
+        <source>The function called is not supported at this time.</source>
+        <translation>La fonction appelée n&apos;est pas prise en charge pour le moment.</translation>
+    </message>
+    <message>
+        <source>The requested COM interface is not available.</source>
+        <translation>L&apos;interface COM demandée n&apos;est pas disponible.</translation>
+    </message>
+    <message>
+        <source>An undetermined error occurred inside the DirectSound subsystem.</source>
+        <translation>Une erreur indéterminée s&apos;est produite dans le sous-système DirectSound.</translation>
+    </message>
+    <message>
+        <source>The object does not support aggregation.</source>
+        <translation>L&apos;objet ne prend pas en charge l&apos;agrégation.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Accès refusé.</translation>
+    </message>
+    <message>
+        <source>The DirectSound subsystem could not allocate sufficient memory to complete the caller´s request.</source>
+        <translation>Le sous-système DirectSound n&apos;a pas pu allouer assez de mémoire pour la requête.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to the returning function.</source>
+        <translation>Un paramètre non valide a été transmis à la fonction.</translation>
+    </message>
+    <message>
+        <source>The request failed because resources, such as a priority level, were already in use by another caller.</source>
+        <translation>La requête a échoué car des ressources, comme un niveau de priorité, étaient déjà utilisées par un autre appelant.</translation>
+    </message>
+    <message>
+        <source>The control (volume, pan, and so forth) requested by the caller is not available.</source>
+        <translation>Le réglage demandé (volume, balance, etc.) n&apos;est pas disponible.</translation>
+    </message>
+    <message>
+        <source>This function is not valid for the current state of this object.</source>
+        <translation>Cette fonction n&apos;est pas valide dans l&apos;état actuel de l&apos;objet.</translation>
+    </message>
+    <message>
+        <source>The caller does not have the priority level required for the function to succeed.</source>
+        <translation>L&apos;appelant n&apos;a pas le niveau de priorité requis par cette fonction.</translation>
+    </message>
+    <message>
+        <source>The specified wave format is not supported.</source>
+        <translation>Le format audio indiqué n&apos;est pas pris en charge.</translation>
+    </message>
+    <message>
+        <source>No sound driver is available for use.</source>
+        <translation>Aucun pilote audio n&apos;est disponible.</translation>
+    </message>
+    <message>
+        <source>The object is already initialized.</source>
+        <translation>L&apos;objet est déjà initialisé.</translation>
+    </message>
+    <message>
+        <source>The buffer memory has been lost and must be restored.</source>
+        <translation>La mémoire du tampon a été perdue et doit être restaurée.</translation>
+    </message>
+    <message>
+        <source>Another application has a higher priority level, preventing this call from succeeding.</source>
+        <translation>Une autre application a un niveau de priorité plus élevé, ce qui empêche cet appel d&apos;aboutir.</translation>
+    </message>
+    <message>
+        <source>The IDirectSound::Initialize method has not been called or has not been called successfully before other methods were called.</source>
+        <translation>La méthode IDirectSound::Initialize n&apos;a pas été appelée, ou pas avec succès, avant les autres méthodes.</translation>
+    </message>
+    <message>
+        <source>Tried to create a DSBCAPS_CTRLFX buffer shorter than DSBSIZE_FX_MIN milliseconds.</source>
+        <translation>Tentative de créer un tampon DSBCAPS_CTRLFX plus court que DSBSIZE_FX_MIN millisecondes.</translation>
+    </message>
+    <message>
+        <source>Attempt to use DirectSound 8 functionality on an older DirectSound object.</source>
+        <translation>Tentative d&apos;utiliser une fonction de DirectSound 8 sur un objet DirectSound plus ancien.</translation>
+    </message>
+    <message>
+        <source>A circular loop of send effects was detected.</source>
+        <translation>Une boucle d&apos;effets d&apos;envoi a été détectée.</translation>
+    </message>
+    <message>
+        <source>The GUID specified in an audiopath file does not match a valid MIXIN buffer.</source>
+        <translation>Le GUID indiqué dans un fichier de chemin audio ne correspond à aucun tampon MIXIN valide.</translation>
+    </message>
+    <message>
+        <source>The object requested was not found (numerically equal to DMUS_E_NOT_FOUND).</source>
+        <translation>L&apos;objet demandé est introuvable (égal à DMUS_E_NOT_FOUND).</translation>
+    </message>
+    <message>
+        <source>Unrecognized Error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is missing</source>
+        <translation>la ligne « %1 » manque</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>direction</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is cut short (%2)</source>
+        <translation>la ligne « %1 » est tronquée (%2)</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has more than it should</source>
+        <translation>la ligne « %1 » en contient trop</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has a wrong %2</source>
+        <translation>la ligne « %1 » a une valeur erronée (%2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short before &quot;%1&quot;</source>
+        <translation>le fichier s&apos;arrête avant « %1 »</translation>
+    </message>
+    <message>
+        <source>cell codes</source>
+        <translation>codes des cases</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; does not hold every cell</source>
+        <translation>la ligne « cells » ne contient pas toutes les cases</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; has a wrong cell code</source>
+        <translation>la ligne « cells » a un code de case erroné</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>rangée</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>colonne</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>rotation</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>décalage</translation>
+    </message>
+    <message>
+        <source>gem</source>
+        <translation>gemme</translation>
+    </message>
+    <message>
+        <source>box number</source>
+        <translation>numéro de boîte</translation>
+    </message>
+    <message>
+        <source>two boxes have the same number</source>
+        <translation>deux boîtes ont le même numéro</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>position</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>relaxed</source>
+        <translation>détendu</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>réussi</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>boîtes</translation>
+    </message>
+    <message>
+        <source>shape</source>
+        <translation>forme</translation>
+    </message>
+    <message>
+        <source>row count</source>
+        <translation>nombre de rangées</translation>
+    </message>
+    <message>
+        <source>chain</source>
+        <translation>chaîne</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>argent</translation>
+    </message>
+    <message>
+        <source>clearing row</source>
+        <translation>rangée effacée</translation>
+    </message>
+    <message>
+        <source>the clearing row does not fit the mode</source>
+        <translation>la rangée effacée ne correspond pas au mode</translation>
+    </message>
+    <message>
+        <source>countdown</source>
+        <translation>compte à rebours</translation>
+    </message>
+    <message>
+        <source>sparkle timer</source>
+        <translation>minuterie des étincelles</translation>
+    </message>
+    <message>
+        <source>coin timer</source>
+        <translation>minuterie des pièces</translation>
+    </message>
+    <message>
+        <source>the line &quot;random&quot; holds no state of the generator</source>
+        <translation>la ligne « random » ne contient pas d&apos;état du générateur</translation>
+    </message>
+    <message>
+        <source>level number</source>
+        <translation>numéro de niveau</translation>
+    </message>
+    <message>
+        <source>level check</source>
+        <translation>contrôle du niveau</translation>
+    </message>
+    <message>
+        <source>check sum</source>
+        <translation>somme de contrôle</translation>
+    </message>
+    <message>
+        <source>it is not a round file</source>
+        <translation>ce n&apos;est pas un fichier de partie en cours</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>version</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

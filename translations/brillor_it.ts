@@ -235,6 +235,254 @@ si gioca al posto di quello fornito. Un gioco avviato da una cartella scrivibile
         <source>the file has lines after its end</source>
         <translation>il file ha righe dopo la fine</translation>
     </message>
+    <message>
+        <source>The request completed successfully.</source>
+        <translation>La richiesta è stata completata.</translation>
+    </message>
+    <message>
+        <source>The function called is not supported at this time.</source>
+        <translation>La funzione chiamata non è supportata al momento.</translation>
+    </message>
+    <message>
+        <source>The requested COM interface is not available.</source>
+        <translation>L&apos;interfaccia COM richiesta non è disponibile.</translation>
+    </message>
+    <message>
+        <source>An undetermined error occurred inside the DirectSound subsystem.</source>
+        <translation>Si è verificato un errore indeterminato nel sottosistema DirectSound.</translation>
+    </message>
+    <message>
+        <source>The object does not support aggregation.</source>
+        <translation>L&apos;oggetto non supporta l&apos;aggregazione.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Accesso negato.</translation>
+    </message>
+    <message>
+        <source>The DirectSound subsystem could not allocate sufficient memory to complete the caller´s request.</source>
+        <translation>Il sottosistema DirectSound non ha potuto allocare memoria sufficiente per la richiesta.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to the returning function.</source>
+        <translation>È stato passato un parametro non valido alla funzione.</translation>
+    </message>
+    <message>
+        <source>The request failed because resources, such as a priority level, were already in use by another caller.</source>
+        <translation>La richiesta non è riuscita perché risorse come un livello di priorità erano già in uso da un altro chiamante.</translation>
+    </message>
+    <message>
+        <source>The control (volume, pan, and so forth) requested by the caller is not available.</source>
+        <translation>Il controllo richiesto (volume, bilanciamento, ecc.) non è disponibile.</translation>
+    </message>
+    <message>
+        <source>This function is not valid for the current state of this object.</source>
+        <translation>Questa funzione non è valida nello stato attuale dell&apos;oggetto.</translation>
+    </message>
+    <message>
+        <source>The caller does not have the priority level required for the function to succeed.</source>
+        <translation>Il chiamante non ha il livello di priorità richiesto dalla funzione.</translation>
+    </message>
+    <message>
+        <source>The specified wave format is not supported.</source>
+        <translation>Il formato audio indicato non è supportato.</translation>
+    </message>
+    <message>
+        <source>No sound driver is available for use.</source>
+        <translation>Nessun driver audio disponibile.</translation>
+    </message>
+    <message>
+        <source>The object is already initialized.</source>
+        <translation>L&apos;oggetto è già inizializzato.</translation>
+    </message>
+    <message>
+        <source>The buffer memory has been lost and must be restored.</source>
+        <translation>La memoria del buffer è andata persa e va ripristinata.</translation>
+    </message>
+    <message>
+        <source>Another application has a higher priority level, preventing this call from succeeding.</source>
+        <translation>Un&apos;altra applicazione ha un livello di priorità più alto e impedisce la riuscita della chiamata.</translation>
+    </message>
+    <message>
+        <source>The IDirectSound::Initialize method has not been called or has not been called successfully before other methods were called.</source>
+        <translation>Il metodo IDirectSound::Initialize non è stato chiamato, o non con successo, prima degli altri metodi.</translation>
+    </message>
+    <message>
+        <source>Tried to create a DSBCAPS_CTRLFX buffer shorter than DSBSIZE_FX_MIN milliseconds.</source>
+        <translation>Tentativo di creare un buffer DSBCAPS_CTRLFX più corto di DSBSIZE_FX_MIN millisecondi.</translation>
+    </message>
+    <message>
+        <source>Attempt to use DirectSound 8 functionality on an older DirectSound object.</source>
+        <translation>Tentativo di usare funzioni di DirectSound 8 su un oggetto DirectSound più vecchio.</translation>
+    </message>
+    <message>
+        <source>A circular loop of send effects was detected.</source>
+        <translation>È stato rilevato un ciclo di effetti di mandata.</translation>
+    </message>
+    <message>
+        <source>The GUID specified in an audiopath file does not match a valid MIXIN buffer.</source>
+        <translation>Il GUID indicato in un file di percorso audio non corrisponde a un buffer MIXIN valido.</translation>
+    </message>
+    <message>
+        <source>The object requested was not found (numerically equal to DMUS_E_NOT_FOUND).</source>
+        <translation>L&apos;oggetto richiesto non è stato trovato (uguale a DMUS_E_NOT_FOUND).</translation>
+    </message>
+    <message>
+        <source>Unrecognized Error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is missing</source>
+        <translation>manca la riga «%1»</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>direzione</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is cut short (%2)</source>
+        <translation>la riga «%1» è troncata (%2)</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has more than it should</source>
+        <translation>la riga «%1» contiene troppo</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has a wrong %2</source>
+        <translation>la riga «%1» ha un valore errato (%2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short before &quot;%1&quot;</source>
+        <translation>il file finisce prima di «%1»</translation>
+    </message>
+    <message>
+        <source>cell codes</source>
+        <translation>codici delle celle</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; does not hold every cell</source>
+        <translation>la riga «cells» non contiene tutte le celle</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; has a wrong cell code</source>
+        <translation>la riga «cells» ha un codice di cella errato</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>riga</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>colonna</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>rotazione</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>numero</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>scostamento</translation>
+    </message>
+    <message>
+        <source>gem</source>
+        <translation>gemma</translation>
+    </message>
+    <message>
+        <source>box number</source>
+        <translation>numero della scatola</translation>
+    </message>
+    <message>
+        <source>two boxes have the same number</source>
+        <translation>due scatole hanno lo stesso numero</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>tipo</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>posizione</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modalità</translation>
+    </message>
+    <message>
+        <source>relaxed</source>
+        <translation>rilassato</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>superato</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>scatole</translation>
+    </message>
+    <message>
+        <source>shape</source>
+        <translation>forma</translation>
+    </message>
+    <message>
+        <source>row count</source>
+        <translation>numero di righe</translation>
+    </message>
+    <message>
+        <source>chain</source>
+        <translation>catena</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>soldi</translation>
+    </message>
+    <message>
+        <source>clearing row</source>
+        <translation>riga in rimozione</translation>
+    </message>
+    <message>
+        <source>the clearing row does not fit the mode</source>
+        <translation>la riga in rimozione non corrisponde alla modalità</translation>
+    </message>
+    <message>
+        <source>countdown</source>
+        <translation>conto alla rovescia</translation>
+    </message>
+    <message>
+        <source>sparkle timer</source>
+        <translation>timer dei bagliori</translation>
+    </message>
+    <message>
+        <source>coin timer</source>
+        <translation>timer delle monete</translation>
+    </message>
+    <message>
+        <source>the line &quot;random&quot; holds no state of the generator</source>
+        <translation>la riga «random» non contiene uno stato del generatore</translation>
+    </message>
+    <message>
+        <source>level number</source>
+        <translation>numero del livello</translation>
+    </message>
+    <message>
+        <source>level check</source>
+        <translation>controllo del livello</translation>
+    </message>
+    <message>
+        <source>check sum</source>
+        <translation>somma di controllo</translation>
+    </message>
+    <message>
+        <source>it is not a round file</source>
+        <translation>non è un file di partita in corso</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>versione</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

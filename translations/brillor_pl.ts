@@ -235,6 +235,254 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
         <source>the file has lines after its end</source>
         <translation>plik ma wiersze po swoim końcu</translation>
     </message>
+    <message>
+        <source>The request completed successfully.</source>
+        <translation>Żądanie zakończyło się powodzeniem.</translation>
+    </message>
+    <message>
+        <source>The function called is not supported at this time.</source>
+        <translation>Wywołana funkcja nie jest obecnie obsługiwana.</translation>
+    </message>
+    <message>
+        <source>The requested COM interface is not available.</source>
+        <translation>Żądany interfejs COM jest niedostępny.</translation>
+    </message>
+    <message>
+        <source>An undetermined error occurred inside the DirectSound subsystem.</source>
+        <translation>W podsystemie DirectSound wystąpił nieokreślony błąd.</translation>
+    </message>
+    <message>
+        <source>The object does not support aggregation.</source>
+        <translation>Obiekt nie obsługuje agregacji.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Odmowa dostępu.</translation>
+    </message>
+    <message>
+        <source>The DirectSound subsystem could not allocate sufficient memory to complete the caller´s request.</source>
+        <translation>Podsystem DirectSound nie mógł przydzielić dość pamięci dla żądania.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to the returning function.</source>
+        <translation>Do funkcji przekazano nieprawidłowy parametr.</translation>
+    </message>
+    <message>
+        <source>The request failed because resources, such as a priority level, were already in use by another caller.</source>
+        <translation>Żądanie nie powiodło się, bo zasoby, takie jak poziom priorytetu, są już używane przez innego wywołującego.</translation>
+    </message>
+    <message>
+        <source>The control (volume, pan, and so forth) requested by the caller is not available.</source>
+        <translation>Żądana regulacja (głośność, balans itp.) jest niedostępna.</translation>
+    </message>
+    <message>
+        <source>This function is not valid for the current state of this object.</source>
+        <translation>Ta funkcja jest niedozwolona w bieżącym stanie obiektu.</translation>
+    </message>
+    <message>
+        <source>The caller does not have the priority level required for the function to succeed.</source>
+        <translation>Wywołujący nie ma poziomu priorytetu wymaganego przez funkcję.</translation>
+    </message>
+    <message>
+        <source>The specified wave format is not supported.</source>
+        <translation>Podany format dźwięku nie jest obsługiwany.</translation>
+    </message>
+    <message>
+        <source>No sound driver is available for use.</source>
+        <translation>Brak dostępnego sterownika dźwięku.</translation>
+    </message>
+    <message>
+        <source>The object is already initialized.</source>
+        <translation>Obiekt jest już zainicjowany.</translation>
+    </message>
+    <message>
+        <source>The buffer memory has been lost and must be restored.</source>
+        <translation>Pamięć bufora została utracona i trzeba ją przywrócić.</translation>
+    </message>
+    <message>
+        <source>Another application has a higher priority level, preventing this call from succeeding.</source>
+        <translation>Inny program ma wyższy priorytet, co uniemożliwia to wywołanie.</translation>
+    </message>
+    <message>
+        <source>The IDirectSound::Initialize method has not been called or has not been called successfully before other methods were called.</source>
+        <translation>Metoda IDirectSound::Initialize nie została wywołana (lub nie powiodła się) przed innymi metodami.</translation>
+    </message>
+    <message>
+        <source>Tried to create a DSBCAPS_CTRLFX buffer shorter than DSBSIZE_FX_MIN milliseconds.</source>
+        <translation>Próba utworzenia bufora DSBCAPS_CTRLFX krótszego niż DSBSIZE_FX_MIN milisekund.</translation>
+    </message>
+    <message>
+        <source>Attempt to use DirectSound 8 functionality on an older DirectSound object.</source>
+        <translation>Próba użycia funkcji DirectSound 8 na starszym obiekcie DirectSound.</translation>
+    </message>
+    <message>
+        <source>A circular loop of send effects was detected.</source>
+        <translation>Wykryto pętlę efektów wysyłki.</translation>
+    </message>
+    <message>
+        <source>The GUID specified in an audiopath file does not match a valid MIXIN buffer.</source>
+        <translation>GUID podany w pliku ścieżki dźwięku nie pasuje do żadnego bufora MIXIN.</translation>
+    </message>
+    <message>
+        <source>The object requested was not found (numerically equal to DMUS_E_NOT_FOUND).</source>
+        <translation>Nie znaleziono żądanego obiektu (równe DMUS_E_NOT_FOUND).</translation>
+    </message>
+    <message>
+        <source>Unrecognized Error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is missing</source>
+        <translation>brak wiersza „%1”</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>kierunek</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is cut short (%2)</source>
+        <translation>wiersz „%1” jest ucięty (%2)</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has more than it should</source>
+        <translation>wiersz „%1” zawiera za dużo</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has a wrong %2</source>
+        <translation>wiersz „%1” ma błędną wartość (%2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short before &quot;%1&quot;</source>
+        <translation>plik kończy się przed „%1”</translation>
+    </message>
+    <message>
+        <source>cell codes</source>
+        <translation>kody pól</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; does not hold every cell</source>
+        <translation>wiersz „cells” nie zawiera wszystkich pól</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; has a wrong cell code</source>
+        <translation>wiersz „cells” ma błędny kod pola</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>rząd</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>kolumna</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>obrót</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>liczba</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>przesunięcie</translation>
+    </message>
+    <message>
+        <source>gem</source>
+        <translation>klejnot</translation>
+    </message>
+    <message>
+        <source>box number</source>
+        <translation>numer skrzynki</translation>
+    </message>
+    <message>
+        <source>two boxes have the same number</source>
+        <translation>dwie skrzynki mają ten sam numer</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>rodzaj</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>położenie</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>tryb</translation>
+    </message>
+    <message>
+        <source>relaxed</source>
+        <translation>spokojny</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>ukończony</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>skrzynki</translation>
+    </message>
+    <message>
+        <source>shape</source>
+        <translation>kształt</translation>
+    </message>
+    <message>
+        <source>row count</source>
+        <translation>liczba rzędów</translation>
+    </message>
+    <message>
+        <source>chain</source>
+        <translation>łańcuch</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>pieniądze</translation>
+    </message>
+    <message>
+        <source>clearing row</source>
+        <translation>usuwany rząd</translation>
+    </message>
+    <message>
+        <source>the clearing row does not fit the mode</source>
+        <translation>usuwany rząd nie pasuje do trybu</translation>
+    </message>
+    <message>
+        <source>countdown</source>
+        <translation>odliczanie</translation>
+    </message>
+    <message>
+        <source>sparkle timer</source>
+        <translation>zegar iskier</translation>
+    </message>
+    <message>
+        <source>coin timer</source>
+        <translation>zegar monet</translation>
+    </message>
+    <message>
+        <source>the line &quot;random&quot; holds no state of the generator</source>
+        <translation>wiersz „random” nie zawiera stanu generatora</translation>
+    </message>
+    <message>
+        <source>level number</source>
+        <translation>numer poziomu</translation>
+    </message>
+    <message>
+        <source>level check</source>
+        <translation>suma kontrolna poziomu</translation>
+    </message>
+    <message>
+        <source>check sum</source>
+        <translation>suma kontrolna</translation>
+    </message>
+    <message>
+        <source>it is not a round file</source>
+        <translation>to nie jest plik rozgrywanego poziomu</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>wersja</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

@@ -235,6 +235,254 @@ em $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat se não estiver defini
         <source>the file has lines after its end</source>
         <translation>o arquivo tem linhas depois do fim</translation>
     </message>
+    <message>
+        <source>The request completed successfully.</source>
+        <translation>A solicitação foi concluída com sucesso.</translation>
+    </message>
+    <message>
+        <source>The function called is not supported at this time.</source>
+        <translation>A função chamada não é suportada no momento.</translation>
+    </message>
+    <message>
+        <source>The requested COM interface is not available.</source>
+        <translation>A interface COM solicitada não está disponível.</translation>
+    </message>
+    <message>
+        <source>An undetermined error occurred inside the DirectSound subsystem.</source>
+        <translation>Ocorreu um erro indeterminado no subsistema DirectSound.</translation>
+    </message>
+    <message>
+        <source>The object does not support aggregation.</source>
+        <translation>O objeto não suporta agregação.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Acesso negado.</translation>
+    </message>
+    <message>
+        <source>The DirectSound subsystem could not allocate sufficient memory to complete the caller´s request.</source>
+        <translation>O subsistema DirectSound não conseguiu alocar memória suficiente para a solicitação.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to the returning function.</source>
+        <translation>Um parâmetro inválido foi passado à função.</translation>
+    </message>
+    <message>
+        <source>The request failed because resources, such as a priority level, were already in use by another caller.</source>
+        <translation>A solicitação falhou porque recursos, como um nível de prioridade, já estavam em uso por outro chamador.</translation>
+    </message>
+    <message>
+        <source>The control (volume, pan, and so forth) requested by the caller is not available.</source>
+        <translation>O controle solicitado (volume, balanço etc.) não está disponível.</translation>
+    </message>
+    <message>
+        <source>This function is not valid for the current state of this object.</source>
+        <translation>Esta função não é válida no estado atual do objeto.</translation>
+    </message>
+    <message>
+        <source>The caller does not have the priority level required for the function to succeed.</source>
+        <translation>O chamador não tem o nível de prioridade exigido pela função.</translation>
+    </message>
+    <message>
+        <source>The specified wave format is not supported.</source>
+        <translation>O formato de onda indicado não é suportado.</translation>
+    </message>
+    <message>
+        <source>No sound driver is available for use.</source>
+        <translation>Nenhum driver de som está disponível.</translation>
+    </message>
+    <message>
+        <source>The object is already initialized.</source>
+        <translation>O objeto já está inicializado.</translation>
+    </message>
+    <message>
+        <source>The buffer memory has been lost and must be restored.</source>
+        <translation>A memória do buffer foi perdida e precisa ser restaurada.</translation>
+    </message>
+    <message>
+        <source>Another application has a higher priority level, preventing this call from succeeding.</source>
+        <translation>Outro aplicativo tem nível de prioridade maior, impedindo que esta chamada funcione.</translation>
+    </message>
+    <message>
+        <source>The IDirectSound::Initialize method has not been called or has not been called successfully before other methods were called.</source>
+        <translation>O método IDirectSound::Initialize não foi chamado, ou não com sucesso, antes de outros métodos.</translation>
+    </message>
+    <message>
+        <source>Tried to create a DSBCAPS_CTRLFX buffer shorter than DSBSIZE_FX_MIN milliseconds.</source>
+        <translation>Tentativa de criar um buffer DSBCAPS_CTRLFX menor que DSBSIZE_FX_MIN milissegundos.</translation>
+    </message>
+    <message>
+        <source>Attempt to use DirectSound 8 functionality on an older DirectSound object.</source>
+        <translation>Tentativa de usar recurso do DirectSound 8 em um objeto DirectSound mais antigo.</translation>
+    </message>
+    <message>
+        <source>A circular loop of send effects was detected.</source>
+        <translation>Foi detectado um laço de efeitos de envio.</translation>
+    </message>
+    <message>
+        <source>The GUID specified in an audiopath file does not match a valid MIXIN buffer.</source>
+        <translation>O GUID de um arquivo de caminho de áudio não corresponde a um buffer MIXIN válido.</translation>
+    </message>
+    <message>
+        <source>The object requested was not found (numerically equal to DMUS_E_NOT_FOUND).</source>
+        <translation>O objeto solicitado não foi encontrado (igual a DMUS_E_NOT_FOUND).</translation>
+    </message>
+    <message>
+        <source>Unrecognized Error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is missing</source>
+        <translation>a linha &quot;%1&quot; está faltando</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>direção</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is cut short (%2)</source>
+        <translation>a linha &quot;%1&quot; está truncada (%2)</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has more than it should</source>
+        <translation>a linha &quot;%1&quot; contém mais do que deveria</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has a wrong %2</source>
+        <translation>a linha &quot;%1&quot; tem um valor errado (%2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short before &quot;%1&quot;</source>
+        <translation>o arquivo termina antes de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>cell codes</source>
+        <translation>códigos de célula</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; does not hold every cell</source>
+        <translation>a linha &quot;cells&quot; não contém todas as células</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; has a wrong cell code</source>
+        <translation>a linha &quot;cells&quot; tem um código de célula errado</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>linha</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>coluna</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>giro</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>quantidade</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>deslocamento</translation>
+    </message>
+    <message>
+        <source>gem</source>
+        <translation>gema</translation>
+    </message>
+    <message>
+        <source>box number</source>
+        <translation>número da caixa</translation>
+    </message>
+    <message>
+        <source>two boxes have the same number</source>
+        <translation>duas caixas têm o mesmo número</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>tipo</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>posição</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>relaxed</source>
+        <translation>relaxado</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>concluído</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>caixas</translation>
+    </message>
+    <message>
+        <source>shape</source>
+        <translation>forma</translation>
+    </message>
+    <message>
+        <source>row count</source>
+        <translation>número de linhas</translation>
+    </message>
+    <message>
+        <source>chain</source>
+        <translation>cadeia</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>dinheiro</translation>
+    </message>
+    <message>
+        <source>clearing row</source>
+        <translation>linha sendo limpa</translation>
+    </message>
+    <message>
+        <source>the clearing row does not fit the mode</source>
+        <translation>a linha sendo limpa não combina com o modo</translation>
+    </message>
+    <message>
+        <source>countdown</source>
+        <translation>contagem regressiva</translation>
+    </message>
+    <message>
+        <source>sparkle timer</source>
+        <translation>temporizador de brilhos</translation>
+    </message>
+    <message>
+        <source>coin timer</source>
+        <translation>temporizador de moedas</translation>
+    </message>
+    <message>
+        <source>the line &quot;random&quot; holds no state of the generator</source>
+        <translation>a linha &quot;random&quot; não contém um estado do gerador</translation>
+    </message>
+    <message>
+        <source>level number</source>
+        <translation>número do nível</translation>
+    </message>
+    <message>
+        <source>level check</source>
+        <translation>verificação do nível</translation>
+    </message>
+    <message>
+        <source>check sum</source>
+        <translation>soma de verificação</translation>
+    </message>
+    <message>
+        <source>it is not a round file</source>
+        <translation>não é um arquivo de partida em andamento</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>versão</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

@@ -235,6 +235,254 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
         <source>the file has lines after its end</source>
         <translation>в файле есть строки после его конца</translation>
     </message>
+    <message>
+        <source>The request completed successfully.</source>
+        <translation>Запрос успешно выполнен.</translation>
+    </message>
+    <message>
+        <source>The function called is not supported at this time.</source>
+        <translation>Вызванная функция сейчас не поддерживается.</translation>
+    </message>
+    <message>
+        <source>The requested COM interface is not available.</source>
+        <translation>Запрошенный интерфейс COM недоступен.</translation>
+    </message>
+    <message>
+        <source>An undetermined error occurred inside the DirectSound subsystem.</source>
+        <translation>В подсистеме DirectSound произошла неопределённая ошибка.</translation>
+    </message>
+    <message>
+        <source>The object does not support aggregation.</source>
+        <translation>Объект не поддерживает агрегирование.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Доступ запрещён.</translation>
+    </message>
+    <message>
+        <source>The DirectSound subsystem could not allocate sufficient memory to complete the caller´s request.</source>
+        <translation>Подсистеме DirectSound не хватило памяти для выполнения запроса.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to the returning function.</source>
+        <translation>Функции передан недопустимый параметр.</translation>
+    </message>
+    <message>
+        <source>The request failed because resources, such as a priority level, were already in use by another caller.</source>
+        <translation>Запрос не выполнен: ресурсы, например уровень приоритета, уже заняты другим вызывающим.</translation>
+    </message>
+    <message>
+        <source>The control (volume, pan, and so forth) requested by the caller is not available.</source>
+        <translation>Запрошенная регулировка (громкость, баланс и т. п.) недоступна.</translation>
+    </message>
+    <message>
+        <source>This function is not valid for the current state of this object.</source>
+        <translation>Эта функция недопустима в текущем состоянии объекта.</translation>
+    </message>
+    <message>
+        <source>The caller does not have the priority level required for the function to succeed.</source>
+        <translation>У вызывающего нет уровня приоритета, нужного для этой функции.</translation>
+    </message>
+    <message>
+        <source>The specified wave format is not supported.</source>
+        <translation>Указанный звуковой формат не поддерживается.</translation>
+    </message>
+    <message>
+        <source>No sound driver is available for use.</source>
+        <translation>Нет доступного звукового драйвера.</translation>
+    </message>
+    <message>
+        <source>The object is already initialized.</source>
+        <translation>Объект уже инициализирован.</translation>
+    </message>
+    <message>
+        <source>The buffer memory has been lost and must be restored.</source>
+        <translation>Память буфера потеряна и должна быть восстановлена.</translation>
+    </message>
+    <message>
+        <source>Another application has a higher priority level, preventing this call from succeeding.</source>
+        <translation>Другое приложение имеет более высокий приоритет, и вызов не выполнен.</translation>
+    </message>
+    <message>
+        <source>The IDirectSound::Initialize method has not been called or has not been called successfully before other methods were called.</source>
+        <translation>Метод IDirectSound::Initialize не был успешно вызван до других методов.</translation>
+    </message>
+    <message>
+        <source>Tried to create a DSBCAPS_CTRLFX buffer shorter than DSBSIZE_FX_MIN milliseconds.</source>
+        <translation>Попытка создать буфер DSBCAPS_CTRLFX короче DSBSIZE_FX_MIN миллисекунд.</translation>
+    </message>
+    <message>
+        <source>Attempt to use DirectSound 8 functionality on an older DirectSound object.</source>
+        <translation>Попытка использовать возможности DirectSound 8 на более старом объекте DirectSound.</translation>
+    </message>
+    <message>
+        <source>A circular loop of send effects was detected.</source>
+        <translation>Обнаружен замкнутый цикл эффектов посыла.</translation>
+    </message>
+    <message>
+        <source>The GUID specified in an audiopath file does not match a valid MIXIN buffer.</source>
+        <translation>GUID в файле звукового пути не соответствует ни одному буферу MIXIN.</translation>
+    </message>
+    <message>
+        <source>The object requested was not found (numerically equal to DMUS_E_NOT_FOUND).</source>
+        <translation>Запрошенный объект не найден (равно DMUS_E_NOT_FOUND).</translation>
+    </message>
+    <message>
+        <source>Unrecognized Error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is missing</source>
+        <translation>нет строки «%1»</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>направление</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; is cut short (%2)</source>
+        <translation>строка «%1» обрезана (%2)</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has more than it should</source>
+        <translation>в строке «%1» лишние данные</translation>
+    </message>
+    <message>
+        <source>the line &quot;%1&quot; has a wrong %2</source>
+        <translation>в строке «%1» неверное значение (%2)</translation>
+    </message>
+    <message>
+        <source>the file is cut short before &quot;%1&quot;</source>
+        <translation>файл обрывается перед «%1»</translation>
+    </message>
+    <message>
+        <source>cell codes</source>
+        <translation>коды клеток</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; does not hold every cell</source>
+        <translation>строка «cells» содержит не все клетки</translation>
+    </message>
+    <message>
+        <source>the line &quot;cells&quot; has a wrong cell code</source>
+        <translation>в строке «cells» неверный код клетки</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>ряд</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>столбец</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>поворот</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>количество</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>смещение</translation>
+    </message>
+    <message>
+        <source>gem</source>
+        <translation>самоцвет</translation>
+    </message>
+    <message>
+        <source>box number</source>
+        <translation>номер ящика</translation>
+    </message>
+    <message>
+        <source>two boxes have the same number</source>
+        <translation>у двух ящиков одинаковый номер</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>вид</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>положение</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>режим</translation>
+    </message>
+    <message>
+        <source>relaxed</source>
+        <translation>спокойный</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>пройден</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>ящики</translation>
+    </message>
+    <message>
+        <source>shape</source>
+        <translation>фигура</translation>
+    </message>
+    <message>
+        <source>row count</source>
+        <translation>число рядов</translation>
+    </message>
+    <message>
+        <source>chain</source>
+        <translation>цепочка</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>деньги</translation>
+    </message>
+    <message>
+        <source>clearing row</source>
+        <translation>убираемый ряд</translation>
+    </message>
+    <message>
+        <source>the clearing row does not fit the mode</source>
+        <translation>убираемый ряд не соответствует режиму</translation>
+    </message>
+    <message>
+        <source>countdown</source>
+        <translation>обратный отсчёт</translation>
+    </message>
+    <message>
+        <source>sparkle timer</source>
+        <translation>таймер искр</translation>
+    </message>
+    <message>
+        <source>coin timer</source>
+        <translation>таймер монет</translation>
+    </message>
+    <message>
+        <source>the line &quot;random&quot; holds no state of the generator</source>
+        <translation>строка «random» не содержит состояния генератора</translation>
+    </message>
+    <message>
+        <source>level number</source>
+        <translation>номер уровня</translation>
+    </message>
+    <message>
+        <source>level check</source>
+        <translation>контроль уровня</translation>
+    </message>
+    <message>
+        <source>check sum</source>
+        <translation>контрольная сумма</translation>
+    </message>
+    <message>
+        <source>it is not a round file</source>
+        <translation>это не файл текущей партии</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>версия</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

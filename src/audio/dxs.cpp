@@ -18,33 +18,47 @@ struct TResultText {
 };
 
 const TResultText ResultTexts[] = {
-    {0, "The request completed successfully."},
-    {-2147467263, "The function called is not supported at this time."},
-    {-2147467262, "The requested COM interface is not available."},
-    {-2147467259, "An undetermined error occurred inside the DirectSound subsystem."},
-    {-2147221232, "The object does not support aggregation."},
-    {-2147024891, "Access is denied."},
+    {0, QT_TRANSLATE_NOOP("Failures", "The request completed successfully.")},
+    {-2147467263, QT_TRANSLATE_NOOP("Failures", "The function called is not supported at this time.")},
+    {-2147467262, QT_TRANSLATE_NOOP("Failures", "The requested COM interface is not available.")},
+    {-2147467259, QT_TRANSLATE_NOOP("Failures", "An undetermined error occurred inside the DirectSound subsystem.")},
+    {-2147221232, QT_TRANSLATE_NOOP("Failures", "The object does not support aggregation.")},
+    {-2147024891, QT_TRANSLATE_NOOP("Failures", "Access is denied.")},
     {-2147024882,
-     "The DirectSound subsystem could not allocate sufficient memory to complete the caller\u00B4s request."},
-    {InvalidParameter, "An invalid parameter was passed to the returning function."},
+     QT_TRANSLATE_NOOP(
+         "Failures",
+         "The DirectSound subsystem could not allocate sufficient memory to complete the caller\u00B4s request.")},
+    {InvalidParameter, QT_TRANSLATE_NOOP("Failures", "An invalid parameter was passed to the returning function.")},
     {-2005401590,
-     "The request failed because resources, such as a priority level, were already in use by another caller."},
-    {-2005401570, "The control (volume, pan, and so forth) requested by the caller is not available."},
-    {-2005401550, "This function is not valid for the current state of this object."},
-    {-2005401530, "The caller does not have the priority level required for the function to succeed."},
-    {-2005401500, "The specified wave format is not supported."},
-    {-2005401480, "No sound driver is available for use."},
-    {-2005401470, "The object is already initialized."},
-    {-2005401450, "The buffer memory has been lost and must be restored."},
-    {-2005401440, "Another application has a higher priority level, preventing this call from succeeding."},
+     QT_TRANSLATE_NOOP(
+         "Failures",
+         "The request failed because resources, such as a priority level, were already in use by another caller.")},
+    {-2005401570, QT_TRANSLATE_NOOP(
+                      "Failures", "The control (volume, pan, and so forth) requested by the caller is not available.")},
+    {-2005401550, QT_TRANSLATE_NOOP("Failures", "This function is not valid for the current state of this object.")},
+    {-2005401530, QT_TRANSLATE_NOOP(
+                      "Failures", "The caller does not have the priority level required for the function to succeed.")},
+    {-2005401500, QT_TRANSLATE_NOOP("Failures", "The specified wave format is not supported.")},
+    {-2005401480, QT_TRANSLATE_NOOP("Failures", "No sound driver is available for use.")},
+    {-2005401470, QT_TRANSLATE_NOOP("Failures", "The object is already initialized.")},
+    {-2005401450, QT_TRANSLATE_NOOP("Failures", "The buffer memory has been lost and must be restored.")},
+    {-2005401440,
+     QT_TRANSLATE_NOOP("Failures",
+                       "Another application has a higher priority level, preventing this call from succeeding.")},
     {-2005401430,
-     "The IDirectSound::Initialize method has not been called or has not been called successfully before other "
-     "methods were called."},
-    {-2005401420, "Tried to create a DSBCAPS_CTRLFX buffer shorter than DSBSIZE_FX_MIN milliseconds."},
-    {-2005401410, "Attempt to use DirectSound 8 functionality on an older DirectSound object."},
-    {-2005401400, "A circular loop of send effects was detected."},
-    {-2005401390, "The GUID specified in an audiopath file does not match a valid MIXIN buffer."},
-    {-2005397151, "The object requested was not found (numerically equal to DMUS_E_NOT_FOUND)."},
+     QT_TRANSLATE_NOOP(
+         "Failures",
+         "The IDirectSound::Initialize method has not been called or has not been called successfully before other "
+         "methods were called.")},
+    {-2005401420, QT_TRANSLATE_NOOP(
+                      "Failures", "Tried to create a DSBCAPS_CTRLFX buffer shorter than DSBSIZE_FX_MIN milliseconds.")},
+    {-2005401410,
+     QT_TRANSLATE_NOOP("Failures", "Attempt to use DirectSound 8 functionality on an older DirectSound object.")},
+    {-2005401400, QT_TRANSLATE_NOOP("Failures", "A circular loop of send effects was detected.")},
+    {-2005401390,
+     QT_TRANSLATE_NOOP("Failures", "The GUID specified in an audiopath file does not match a valid MIXIN buffer.")},
+    {-2005397151,
+     QT_TRANSLATE_NOOP("Failures", "The object requested was not found (numerically equal to DMUS_E_NOT_FOUND).")},
 };
 
 // Positive volumes mean full volume; below silence is refused.
@@ -69,8 +83,8 @@ TDevicePcm LoadEffectPcm(const std::string& fileName) {
 
 std::string DSErrorDescription(int32_t code) {
   for (const TResultText& entry : ResultTexts)
-    if (entry.Code == code) return entry.Text;
-  return "Unrecognized Error";
+    if (entry.Code == code) return FailureText(entry.Text);
+  return FailureText(QT_TRANSLATE_NOOP("Failures", "Unrecognized Error"));
 }
 
 void TDXSElemList::SetVolume(int32_t value) {

@@ -59,7 +59,8 @@ class TWords {
       words_.push_back(line.substr(start, end - start));
       start = end + 1;
     }
-    if (words_.empty() || words_[0] != key) throw TRefused{"the line \"" + std::string(key) + "\" is missing"};
+    if (words_.empty() || words_[0] != key)
+      throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the line \"%1\" is missing"), {std::string(key)})};
   }
 
   int64_t Int(int64_t lowest, int64_t highest, std::string_view what) {
@@ -76,8 +77,8 @@ class TWords {
   bool Flag(std::string_view what) { return Int(0, 1, what) == 1; }
   // -1 or 1.
   int32_t Direction() {
-    const int64_t value = Int(-1, 1, "direction");
-    if (value == 0) throw Bad("direction");
+    const int64_t value = Int(-1, 1, QT_TRANSLATE_NOOP("Failures", "direction"));
+    if (value == 0) throw Bad(QT_TRANSLATE_NOOP("Failures", "direction"));
     return static_cast<int32_t>(value);
   }
   float Float(float lowest, float highest, std::string_view what) {
@@ -97,7 +98,9 @@ class TWords {
     return value;
   }
   std::string_view Next(std::string_view what) {
-    if (next_ >= words_.size()) throw TRefused{"the line \"" + key_ + "\" is cut short (" + std::string(what) + ")"};
+    if (next_ >= words_.size())
+      throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the line \"%1\" is cut short (%2)"),
+                                 {key_, FailureText(std::string(what).c_str())})};
     return words_[next_++];
   }
   // The words left, as they stood.
@@ -110,12 +113,14 @@ class TWords {
     return rest;
   }
   void End() const {
-    if (next_ != words_.size()) throw TRefused{"the line \"" + key_ + "\" has more than it should"};
+    if (next_ != words_.size())
+      throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the line \"%1\" has more than it should"), {key_})};
   }
 
  private:
   TRefused Bad(std::string_view what) const {
-    return TRefused{"the line \"" + key_ + "\" has a wrong " + std::string(what)};
+    return TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the line \"%1\" has a wrong %2"),
+                                {key_, FailureText(std::string(what).c_str())})};
   }
 
   std::string key_;
@@ -127,7 +132,9 @@ class TLines {
  public:
   explicit TLines(std::string_view text) : text_(text) {}
   TWords Line(std::string_view key) {
-    if (pos_ >= text_.size()) throw TRefused{"the file is cut short before \"" + std::string(key) + "\""};
+    if (pos_ >= text_.size())
+      throw TRefused{
+          FailureText(QT_TRANSLATE_NOOP("Failures", "the file is cut short before \"%1\""), {std::string(key)})};
     const size_t end = std::min(text_.find('\n', pos_), text_.size());
     const std::string_view line = text_.substr(pos_, end - pos_);
     pos_ = end + 1;
@@ -174,30 +181,32 @@ TTimerState ReadTimer(TWords& words, std::string_view what) {
 }
 
 void ReadCells(TWords& words, TRoundState& r) {
-  const std::string_view hex = words.Next("cell codes");
-  if (hex.size() != 2 * r.Cells.size()) throw TRefused{"the line \"cells\" does not hold every cell"};
+  const std::string_view hex = words.Next(QT_TRANSLATE_NOOP("Failures", "cell codes"));
+  if (hex.size() != 2 * r.Cells.size())
+    throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the line \"cells\" does not hold every cell"))};
   for (size_t i = 0; i < r.Cells.size(); ++i) {
     const auto [end, error] = std::from_chars(hex.data() + 2 * i, hex.data() + 2 * i + 2, r.Cells[i], 16);
-    if (error != std::errc() || end != hex.data() + 2 * i + 2) throw TRefused{"the line \"cells\" has a wrong cell code"};
+    if (error != std::errc() || end != hex.data() + 2 * i + 2)
+      throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the line \"cells\" has a wrong cell code"))};
   }
   words.End();
 }
 
 TGmPoint ReadCell(TWords& words) {
-  const int32_t row = words.Int32(0, BoardRows - 1, "row");
-  return {row, words.Int32(0, BoardCols - 1, "column")};
+  const int32_t row = words.Int32(0, BoardRows - 1, QT_TRANSLATE_NOOP("Failures", "row"));
+  return {row, words.Int32(0, BoardCols - 1, QT_TRANSLATE_NOOP("Failures", "column"))};
 }
 
 void ReadHeld(TWords& words, TRoundState& r) {
-  r.HeldAnchor.Row = words.Int32(-MaxAnchor, MaxAnchor, "row");
-  r.HeldAnchor.Col = words.Int32(-MaxAnchor, MaxAnchor, "column");
-  r.HeldTurns = words.Int32(0, 5, "turn");
-  const int32_t count = words.Int32(1, MaxHeldGems, "count");
+  r.HeldAnchor.Row = words.Int32(-MaxAnchor, MaxAnchor, QT_TRANSLATE_NOOP("Failures", "row"));
+  r.HeldAnchor.Col = words.Int32(-MaxAnchor, MaxAnchor, QT_TRANSLATE_NOOP("Failures", "column"));
+  r.HeldTurns = words.Int32(0, 5, QT_TRANSLATE_NOOP("Failures", "turn"));
+  const int32_t count = words.Int32(1, MaxHeldGems, QT_TRANSLATE_NOOP("Failures", "count"));
   for (int32_t i = 0; i < count; ++i) {
     THeldGem gem;
-    gem.Cell.Row = words.Int32(-MaxHeldOffset, MaxHeldOffset, "offset");
-    gem.Cell.Col = words.Int32(-MaxHeldOffset, MaxHeldOffset, "offset");
-    gem.Code = static_cast<uint8_t>(words.Int32(0, Red, "gem"));
+    gem.Cell.Row = words.Int32(-MaxHeldOffset, MaxHeldOffset, QT_TRANSLATE_NOOP("Failures", "offset"));
+    gem.Cell.Col = words.Int32(-MaxHeldOffset, MaxHeldOffset, QT_TRANSLATE_NOOP("Failures", "offset"));
+    gem.Code = static_cast<uint8_t>(words.Int32(0, Red, QT_TRANSLATE_NOOP("Failures", "gem")));
     r.HeldGems.push_back(gem);
   }
   words.End();
@@ -205,11 +214,12 @@ void ReadHeld(TWords& words, TRoundState& r) {
 
 TBox ReadBox(TWords& words, const TRoundState& r, std::set<int32_t>& ids) {
   TBox box{};
-  box.Id = words.Int32(0, r.NextBoxId - 1, "box number");
-  if (!ids.insert(box.Id).second) throw TRefused{"two boxes have the same number"};
-  box.Kind = static_cast<TBoxKind>(words.Int32(-1, 2, "kind"));
-  box.Motion.X = words.Float(0, MaxBoxPosition, "position");
-  box.Motion.Y = words.Float(0, MaxBoxPosition, "position");
+  box.Id = words.Int32(0, r.NextBoxId - 1, QT_TRANSLATE_NOOP("Failures", "box number"));
+  if (!ids.insert(box.Id).second)
+    throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "two boxes have the same number"))};
+  box.Kind = static_cast<TBoxKind>(words.Int32(-1, 2, QT_TRANSLATE_NOOP("Failures", "kind")));
+  box.Motion.X = words.Float(0, MaxBoxPosition, QT_TRANSLATE_NOOP("Failures", "position"));
+  box.Motion.Y = words.Float(0, MaxBoxPosition, QT_TRANSLATE_NOOP("Failures", "position"));
   box.Motion.DirX = words.Direction();
   box.Motion.DirY = words.Direction();
   box.Motion.Speed = BoxSpeed;
@@ -219,35 +229,37 @@ TBox ReadBox(TWords& words, const TRoundState& r, std::set<int32_t>& ids) {
 
 void ReadRound(TLines& lines, TRoundState& r) {
   TWords play = lines.Line("play");
-  r.Mode = static_cast<TPlayMode>(play.Int32(0, static_cast<int32_t>(TPlayMode::Firing), "mode"));
-  r.Relaxed = play.Flag("relaxed");
-  r.LevelPassed = play.Flag("passed");
-  r.BoxesAllowed = play.Flag("boxes");
-  r.NextShape = play.Int32(0, DealtShapeCount - 1, "shape");
+  r.Mode = static_cast<TPlayMode>(
+      play.Int32(0, static_cast<int32_t>(TPlayMode::Firing), QT_TRANSLATE_NOOP("Failures", "mode")));
+  r.Relaxed = play.Flag(QT_TRANSLATE_NOOP("Failures", "relaxed"));
+  r.LevelPassed = play.Flag(QT_TRANSLATE_NOOP("Failures", "passed"));
+  r.BoxesAllowed = play.Flag(QT_TRANSLATE_NOOP("Failures", "boxes"));
+  r.NextShape = play.Int32(0, DealtShapeCount - 1, QT_TRANSLATE_NOOP("Failures", "shape"));
   play.End();
   TWords figures = lines.Line("figures");
-  r.RowsCleared = figures.Int32(0, MaxRows, "row count");
-  r.Chain = figures.Int32(0, MaxRows, "chain");
-  r.PendingMoney = figures.Int32(0, Int32Max, "money");
-  r.ClearingRow = figures.Int32(-1, BoardRows - 1, "clearing row");
-  if ((r.ClearingRow >= 0) != (r.Mode == TPlayMode::Clearing)) throw TRefused{"the clearing row does not fit the mode"};
-  r.NextBoxId = figures.Int32(0, Int32Max, "box number");
+  r.RowsCleared = figures.Int32(0, MaxRows, QT_TRANSLATE_NOOP("Failures", "row count"));
+  r.Chain = figures.Int32(0, MaxRows, QT_TRANSLATE_NOOP("Failures", "chain"));
+  r.PendingMoney = figures.Int32(0, Int32Max, QT_TRANSLATE_NOOP("Failures", "money"));
+  r.ClearingRow = figures.Int32(-1, BoardRows - 1, QT_TRANSLATE_NOOP("Failures", "clearing row"));
+  if ((r.ClearingRow >= 0) != (r.Mode == TPlayMode::Clearing))
+    throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the clearing row does not fit the mode"))};
+  r.NextBoxId = figures.Int32(0, Int32Max, QT_TRANSLATE_NOOP("Failures", "box number"));
   figures.End();
   TWords timers = lines.Line("timers");
-  r.Drop = ReadTimer(timers, "countdown");
-  r.Sparkle = ReadTimer(timers, "sparkle timer");
-  r.Coin = ReadTimer(timers, "coin timer");
+  r.Drop = ReadTimer(timers, QT_TRANSLATE_NOOP("Failures", "countdown"));
+  r.Sparkle = ReadTimer(timers, QT_TRANSLATE_NOOP("Failures", "sparkle timer"));
+  r.Coin = ReadTimer(timers, QT_TRANSLATE_NOOP("Failures", "coin timer"));
   timers.End();
   TWords cells = lines.Line("cells");
   ReadCells(cells, r);
   TWords removed = lines.Line("removed");
-  const int32_t count = removed.Int32(0, BoardCellCount, "count");
+  const int32_t count = removed.Int32(0, BoardCellCount, QT_TRANSLATE_NOOP("Failures", "count"));
   for (int32_t i = 0; i < count; ++i) r.Removed.push_back(ReadCell(removed));
   removed.End();
   TWords held = lines.Line("held");
   ReadHeld(held, r);
   TWords boxes = lines.Line("boxes");
-  const int32_t boxCount = boxes.Int32(0, static_cast<int32_t>(MaxBoxes), "count");
+  const int32_t boxCount = boxes.Int32(0, static_cast<int32_t>(MaxBoxes), QT_TRANSLATE_NOOP("Failures", "count"));
   boxes.End();
   std::set<int32_t> ids;
   for (int32_t i = 0; i < boxCount; ++i) {
@@ -256,17 +268,18 @@ void ReadRound(TLines& lines, TRoundState& r) {
   }
   TWords random = lines.Line("random");
   r.Random = random.Rest();
-  if (!IsRandomState(r.Random)) throw TRefused{"the line \"random\" holds no state of the generator"};
+  if (!IsRandomState(r.Random))
+    throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the line \"random\" holds no state of the generator"))};
 }
 
 void ReadHeader(TLines& lines, TRoundFile& file) {
   TWords level = lines.Line("level");
-  file.Level = level.Int32(0, Int32Max, "level number");
-  file.LevelCheck = level.Hex64Value("level check");
+  file.Level = level.Int32(0, Int32Max, QT_TRANSLATE_NOOP("Failures", "level number"));
+  file.LevelCheck = level.Hex64Value(QT_TRANSLATE_NOOP("Failures", "level check"));
   level.End();
   TWords record = lines.Line("record");
-  file.LevelMoney = record.Int(0, std::numeric_limits<int64_t>::max(), "money");
-  file.PlayedRelaxed = record.Flag("relaxed");
+  file.LevelMoney = record.Int(0, std::numeric_limits<int64_t>::max(), QT_TRANSLATE_NOOP("Failures", "money"));
+  file.PlayedRelaxed = record.Flag(QT_TRANSLATE_NOOP("Failures", "relaxed"));
   record.End();
 }
 
@@ -279,7 +292,7 @@ std::string_view CheckedBody(std::string_view text) {
   const std::string_view body = text.substr(0, start);
   TLines last(text.substr(start));
   TWords check = last.Line("check");
-  const uint64_t sum = check.Hex64Value("check sum");
+  const uint64_t sum = check.Hex64Value(QT_TRANSLATE_NOOP("Failures", "check sum"));
   check.End();
   if (sum != Fnv1a(body))
     throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the file is damaged (its check sum does not match)"))};
@@ -288,10 +301,11 @@ std::string_view CheckedBody(std::string_view text) {
 
 void ReadVersion(std::string_view text) {
   const std::string_view firstLine = text.substr(0, text.find('\n'));
-  if (firstLine.substr(0, Magic.size() + 1) != std::string(Magic) + " ") throw TRefused{"it is not a round file"};
+  if (firstLine.substr(0, Magic.size() + 1) != std::string(Magic) + " ")
+    throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "it is not a round file"))};
   TLines lines(firstLine);
   TWords words = lines.Line(Magic);
-  const int64_t version = words.Int(0, std::numeric_limits<int64_t>::max(), "version");
+  const int64_t version = words.Int(0, std::numeric_limits<int64_t>::max(), QT_TRANSLATE_NOOP("Failures", "version"));
   if (version != Version)
     throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "it was written by another version of the game"))};
   words.End();

@@ -6,14 +6,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFontInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include "audio/dxs.h"
+#include "play/round_file.h"
 #include "players/players.h"
 #include "support/temp_dir.h"
 #include "ui/editor_window.h"
@@ -102,6 +104,25 @@ class TLanguage {
  private:
   QTranslator translator_;
 };
+
+// Failures built from parts (a line of a file and the value found wrong in it, an error code's
+// text) read whole in the player's language.
+TEST(Translations, FailuresBuiltFromPartsAreTranslatedWhole) {
+  TLanguage german(QStringLiteral("de"));
+  ASSERT_TRUE(german.loaded);
+  TRoundFile file;
+  const struct {
+    std::string got;
+    std::string expected;
+  } cases[] = {
+      {ReadRoundText("", file), "es ist keine Datei eines Levels in Arbeit"},
+      {ReadRoundText("brillor-round x\n", file), "die Zeile „brillor-round“ hat einen falschen Wert (Version)"},
+      {ReadRoundText("brillor-round 1\n", file), "die Zeile „check“ fehlt"},
+      {DSErrorDescription(-2147024809), "Der Funktion wurde ein ungültiger Parameter übergeben."},
+      {DSErrorDescription(12345), "Unbekannter Fehler"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.got, c.expected);
+}
 
 class TranslatedWindows : public ::testing::Test {
  protected:
