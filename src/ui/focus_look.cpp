@@ -83,10 +83,6 @@ void TFocusMarker::Place(QWidget* focused) {
   mark->show();
 }
 
-QRect TFocusMarker::MarkGeometry() const { return mark_ && !mark_->isHidden() ? mark_->geometry() : QRect(); }
-
-QColor TFocusMarker::MarkColour() const { return mark_ ? static_cast<TFocusMark*>(mark_.data())->Colour : QColor(); }
-
 void DropQtFocusLook(QWidget* control) {
   auto* style = new TNoFocusStyle;
   style->setParent(control);

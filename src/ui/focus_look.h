@@ -18,10 +18,6 @@ class TFocusMarker : public QObject {
   TFocusMarker(QWidget* root, TMarked marked);
   ~TFocusMarker() override;
 
-  // The mark's place and colour now, for tests: hidden gives an empty rectangle.
-  QRect MarkGeometry() const;
-  QColor MarkColour() const;
-
  private:
   void Place(QWidget* focused);
 

@@ -156,4 +156,34 @@ TEST_F(FocusLookTest, TheToolWindowsKeysGoFromControlToControlAndReturnClicks) {
   EXPECT_EQ(clicks, 1) << "Return clicks the button with the keys";
 }
 
+TEST_F(FocusLookTest, ThePlayerListAndTheNameFieldAnswerReturnAndEscape) {
+  TfrmMessageBox box(nullptr);
+  TfrmInput input(nullptr, &box);
+  TfrmPlayers players(nullptr, &box, &input);
+  const struct {
+    TGameDialog* window;
+    QWidget* control;
+    Qt::Key key;
+    int result;
+  } cases[] = {
+      {&players, players.lbPlayers, Qt::Key_Return, mrOK}, {&players, players.lbPlayers, Qt::Key_Escape, mrCancel},
+      {&input, input.eInput, Qt::Key_Return, mrOK},        {&input, input.eInput, Qt::Key_Escape, mrCancel},
+  };
+  for (const auto& c : cases) {
+    players.FillList();
+    input.eInput->setText(QStringLiteral("Dee"));
+    c.window->setResult(mrNone);
+    FocusByTab(c.control);
+    QTest::keyClick(c.control, c.key);
+    EXPECT_EQ(c.window->result(), c.result) << c.control->metaObject()->className() << " key " << c.key;
+  }
+  // The arrows choose another row, shown in the record panel.
+  players.FillList();
+  FocusByTab(players.lbPlayers);
+  QTest::keyClick(players.lbPlayers, Qt::Key_Down);
+  EXPECT_EQ(players.SelectedRow(), 2);
+  QTest::keyClick(players.lbPlayers, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), players.findChildren<TImgBtn*>().value(0)) << "Tab goes on to New";
+}
+
 }  // namespace
