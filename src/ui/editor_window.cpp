@@ -12,6 +12,7 @@
 #include "stages/level_check.h"
 #include "stages/running_stage.h"
 #include "stages/start_stage.h"
+#include "ui/focus_look.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -50,9 +51,14 @@ TfrmEditor::TfrmEditor(QWidget* owner, TStagesSource stages, TDialogSource level
   eLevel = new QLineEdit(QStringLiteral("1"), this);
   eLevel->setGeometry(8, 392, 73, 21);
   Button4 = AddButton(tr("SetLevel"), 88, 390, 75, [this] { Button4Click(); });
+  connect(eLevel, &QLineEdit::returnPressed, this, [this] { Button4Click(); });
   notice_ = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Brillor I"), text); };
   FitCaptions(this);
+  focusMarker_ = new TFocusMarker(this, [](const QWidget*) { return true; });
+  DropQtFocusLook(this);
 }
+
+TfrmEditor::~TfrmEditor() { delete focusMarker_; }
 
 QPushButton* TfrmEditor::AddButton(const QString& caption, int left, int top, int width, std::function<void()> click) {
   auto* button = new QPushButton(caption, this);
@@ -241,7 +247,23 @@ bool TfrmEditor::MainWindowKey(const QKeyEvent& event) {
 
 void TfrmEditor::keyPressEvent(QKeyEvent* event) {
   // The tool window keeps the focus after its buttons: the game's keys still work here.
-  if (!MainWindowKey(*event)) QWidget::keyPressEvent(event);
+  if (MainWindowKey(*event)) return;
+  switch (event->key()) {
+    // What a control leaves of the arrows goes from control to control.
+    case Qt::Key_Up:
+    case Qt::Key_Left: focusNextPrevChild(false); return;
+    case Qt::Key_Down:
+    case Qt::Key_Right: focusNextPrevChild(true); return;
+    // Return clicks the button with the keys, as Space does (this is no dialog).
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+      return;
+    case Qt::Key_Escape:
+      if (parentWidget()) parentWidget()->activateWindow();
+      return;
+    default: QWidget::keyPressEvent(event);
+  }
 }
 
 void TfrmEditor::closeEvent(QCloseEvent* event) {

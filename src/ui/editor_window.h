@@ -8,6 +8,10 @@
 // Beyond the level file buttons: "Check" lists what would go wrong in play, "Play" tries the
 // level as it stands (Esc, a lost or a passed game come back), and "Load" reads a layout to
 // paint on. Closing the window while editing goes back to the title.
+//
+// From the keyboard: Tab and the arrows go from control to control, framed in the game's
+// dotted mark; Return or Space clicks a button, Return in the level field sets the level, and
+// Escape gives the keys back to the game's window (or ends a trial).
 
 #include <array>
 #include <functional>
@@ -22,6 +26,7 @@
 #include "board/stage_param.h"
 
 class QKeyEvent;
+class TFocusMarker;
 class TGmStageList;
 class TGmStage_Editor;
 class TGmStage_Running;
@@ -34,6 +39,7 @@ class TfrmEditor : public QWidget {
   using TStagesSource = std::function<TGmStageList*()>;
   using TDialogSource = std::function<QFileDialog*()>;
   TfrmEditor(QWidget* owner, TStagesSource stages, TDialogSource levelDialog);
+  ~TfrmEditor() override;
 
   // Runs a file dialog and returns the chosen file, empty when none; replaceable for tests.
   using TFileChooser = std::function<QString(QFileDialog&)>;
@@ -105,4 +111,5 @@ class TfrmEditor : public QWidget {
   TDialogSource levelDialog_;
   TFileChooser chooseFile_;
   TNoticeDisplay notice_;
+  TFocusMarker* focusMarker_;
 };

@@ -1,6 +1,5 @@
 #include "ui/game_dialog.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QChildEvent>
 #include <QGuiApplication>
@@ -11,6 +10,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
+
+#include <utility>
 
 #include "ui/fonts.h"
 #include "frame/errors.h"
@@ -50,23 +51,6 @@ class TModalCover : public QWidget {
 
  private:
   std::function<void()> focusDialog_;
-};
-
-// A dotted frame in the game's dark brown round the control that has the keys; the mouse
-// goes through it.
-class TFocusMark : public QWidget {
- public:
-  explicit TFocusMark(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.setPen(QPen(QColor::fromRgb(TBkgPaintBox::FrameColor), 1, Qt::DotLine));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  }
 };
 
 // The window a dialog is drawn in: its owner's top-level window.
@@ -109,26 +93,11 @@ TGameDialog::TGameDialog(QWidget* owner, int width, int height, const char* tile
     setPalette(colours);
   }
   installEventFilter(this);
-  focusMark_ = new TFocusMark(this);
-  focusWatch_ =
-      connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { PlaceFocusMark(now); });
+  focusMarker_ = new TFocusMarker(this, [](const QWidget* control) { return !qobject_cast<const TImgBtn*>(control); });
 }
 
 // Hiding a dialog as it goes moves the focus: by then it is only a QDialog, and must not hear of it.
-TGameDialog::~TGameDialog() { disconnect(focusWatch_); }
-
-void TGameDialog::PlaceFocusMark(QWidget* focused) {
-  const bool marked = focused && focused != this && isAncestorOf(focused) && qobject_cast<QAbstractButton*>(focused);
-  if (!focusMark_) focusMark_ = new TFocusMark(this);
-  if (!marked) {
-    focusMark_->hide();
-    return;
-  }
-  focusMark_->setParent(focused->parentWidget());
-  focusMark_->setGeometry(focused->geometry().adjusted(-2, -1, 2, 1));
-  focusMark_->raise();
-  focusMark_->show();
-}
+TGameDialog::~TGameDialog() { delete focusMarker_; }
 
 void TGameDialog::SetModalRunner(TModalRunner runner) { ModalRunner() = std::move(runner); }
 
@@ -203,6 +172,8 @@ void TGameDialog::paintEvent(QPaintEvent*) {
 
 void TGameDialog::showEvent(QShowEvent* event) {
   FitCaptions(this);
+  // The controls are all made by now; the game marks the one with the keys itself.
+  if (!std::exchange(qtFocusLookDropped_, true)) DropQtFocusLook(this);
   CentreOnOwner();
   QDialog::showEvent(event);
   if (inside_) FocusFirstControl();

@@ -18,6 +18,7 @@
 #include <QPointer>
 
 #include "frame/asset_names.h"
+#include "ui/focus_look.h"
 #include "ui/image_button.h"
 
 enum TModalResult : int { mrNone = 0, mrOK = 1, mrCancel = 2 };
@@ -76,17 +77,14 @@ class TGameDialog : public QDialog {
   // The modal loop of a dialog drawn inside its owner's window.
   int RunInside();
   void FocusFirstControl();
-  // Round a check box or a radio button that has the keys (buttons mark themselves).
-  void PlaceFocusMark(QWidget* focused);
 
   const bool inside_;
   // The control that last had the keys, given them back after a click beside the dialog.
   QPointer<QWidget> lastFocus_;
 
   TBkgPaintBox* background_ = nullptr;
-  // Given to the control's own parent, so it may go with that parent.
-  QPointer<QWidget> focusMark_;
-  // The application's focus changes, followed only while the dialog is whole.
-  QMetaObject::Connection focusWatch_;
+  // Frames the control that has the keys, but for buttons (they mark themselves).
+  TFocusMarker* focusMarker_;
+  bool qtFocusLookDropped_ = false;
   std::string loadErrors_;
 };

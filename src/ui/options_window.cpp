@@ -1,6 +1,7 @@
 #include "ui/options_window.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,6 +22,7 @@ constexpr int BarWidth = 233, BarHeight = 17;
 TVolumeBar::TVolumeBar(QWidget* parent, int32_t maximum) : QWidget(parent), Maximum(maximum) {
   resize(BarWidth, BarHeight);
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
 }
 
 int32_t TVolumeBar::ValueAt(int x) const {
@@ -33,9 +35,27 @@ void TVolumeBar::SetValue(int32_t value) {
   update();
 }
 
-void TVolumeBar::ClickAt(int x) {
-  SetValue(ValueAt(x));
+void TVolumeBar::ClickAt(int x) { Choose(ValueAt(x)); }
+
+void TVolumeBar::Choose(int32_t value) {
+  SetValue(value);
   if (OnClickValue) OnClickValue(Value);
+}
+
+void TVolumeBar::keyPressEvent(QKeyEvent* event) {
+  const int32_t step = Maximum / KeySteps;
+  int32_t value = Value;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down: value -= step; break;
+    case Qt::Key_Right:
+    case Qt::Key_Up: value += step; break;
+    case Qt::Key_Home: value = 0; break;
+    case Qt::Key_End: value = Maximum; break;
+    default: QWidget::keyPressEvent(event); return;
+  }
+  value = std::clamp(value, 0, Maximum);
+  if (value != Value) Choose(value);
 }
 
 void TVolumeBar::mousePressEvent(QMouseEvent* event) { ClickAt(event->position().toPoint().x()); }

@@ -15,7 +15,9 @@ class TGmStageList;
 class TfrmMoreOptions;
 
 // A bar filled to Value / Maximum of its width. A press or a release of any button sets the
-// value from the pointer's x; moves with a button held do nothing.
+// value from the pointer's x; moves with a button held do nothing. Tab gives it the keys (a
+// click does not): the arrows move the value a twentieth of the bar down (Left, Down) or up
+// (Right, Up), Home and End to the ends.
 class TVolumeBar : public QWidget {
   Q_OBJECT
  public:
@@ -27,16 +29,19 @@ class TVolumeBar : public QWidget {
 
   int32_t Value = 0;
   const int32_t Maximum;
-  // A click set a new value.
+  static constexpr int32_t KeySteps = 20;
+  // A click or a key set a new value.
   std::function<void(int32_t)> OnClickValue;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void ClickAt(int x);
+  void Choose(int32_t value);
 };
 
 class TfrmOptions : public TGameDialog {

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
+
+#include <functional>
 
 #include "audio/mci_player.h"
 #include "frame/paths.h"
@@ -89,6 +92,49 @@ TEST_F(ScoresAndOptionsTest, ClicksOnTheBarsSetTheVolumesOnPressAndOnRelease) {
   QTest::mousePress(options.pbVolume2, Qt::LeftButton, Qt::NoModifier, QPoint(58, 5));
   EXPECT_EQ(options.pbVolume2->Value, 1245);
   EXPECT_EQ(stages.Sound->Elems->Volume(), -3755);
+  options.Finish();
+}
+
+TEST_F(ScoresAndOptionsTest, TabReachesTheBarsAndTheirKeysSetTheVolumesAsAClickDoes) {
+  TGmStageList stages(nullptr, time);
+  ASSERT_NE(stages.Sound, nullptr);
+  TfrmOptions options(nullptr, &stages);
+  options.Prepare();
+  options.show();
+  options.activateWindow();
+  QApplication::setActiveWindow(&options);
+  // From the music bar, Tab goes down the window: the sound bar, then the turning choice.
+  options.pbVolume1->setFocus(Qt::TabFocusReason);
+  QRadioButton* chosen = options.Anticlockwise->isChecked() ? options.Anticlockwise : options.Clockwise;
+  for (QWidget* next : {static_cast<QWidget*>(options.pbVolume2), static_cast<QWidget*>(chosen)}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
+  }
+  const auto music = [] { return MCIPlayers.Volume(); };
+  const auto sound = [&] { return stages.Sound->Elems->Volume(); };
+  const struct {
+    TVolumeBar* bar;
+    Qt::Key key;
+    int32_t from, to;
+    std::function<int32_t()> live;
+    int32_t heard;
+  } cases[] = {
+      {options.pbVolume1, Qt::Key_Left, 1000, 950, music, 950},   {options.pbVolume1, Qt::Key_Down, 498, 448, music, 448},
+      {options.pbVolume1, Qt::Key_Right, 980, 1000, music, 1000}, {options.pbVolume1, Qt::Key_Up, 0, 50, music, 50},
+      {options.pbVolume1, Qt::Key_Left, 20, 0, music, 0},         {options.pbVolume1, Qt::Key_End, 300, 1000, music, 1000},
+      {options.pbVolume1, Qt::Key_Home, 300, 0, music, 0},        {options.pbVolume2, Qt::Key_Left, 5000, 4750, sound, -250},
+      {options.pbVolume2, Qt::Key_Home, 2500, 0, sound, -5000},   {options.pbVolume2, Qt::Key_Up, 4900, 5000, sound, 0},
+  };
+  for (const auto& c : cases) {
+    c.bar->setFocus(Qt::TabFocusReason);
+    c.bar->SetValue(c.from);
+    QTest::keyClick(c.bar, c.key);
+    EXPECT_EQ(c.bar->Value, c.to) << c.from << " key " << c.key;
+    EXPECT_EQ(c.live(), c.heard) << c.from << " key " << c.key;
+  }
+  options.pbVolume2->clearFocus();
+  QTest::mouseClick(options.pbVolume2, Qt::LeftButton, Qt::NoModifier, QPoint(58, 5));
+  EXPECT_FALSE(options.pbVolume2->hasFocus()) << "a click sets the value as before and leaves the keys where they were";
   options.Finish();
 }
 
