@@ -54,9 +54,13 @@ void TGmStage_Running::ShowRowCleared(int32_t Payout) {
 }
 
 void TGmStage_Running::Countdown(float Fraction) {
-  if (RelaxedPace()) return;
+  if (ShowCountdown(Fraction)) Restart(TPlaySound::HurryUp);
+}
+
+bool TGmStage_Running::ShowCountdown(float Fraction) {
+  if (RelaxedPace()) return false;
   HeldView->Preview.Ring->Remaining = 1 - Fraction;
-  if (CountdownRing->Follow(Fraction)) Restart(TPlaySound::HurryUp);
+  return CountdownRing->Follow(Fraction);
 }
 
 bool TGmStage_Running::WantsFullRate() const {

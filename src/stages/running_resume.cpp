@@ -34,6 +34,9 @@ bool TGmStage_Running::ResumeKeptRound() {
   Controls->PlaceHand(FieldGeometry().CellToPixel(Round->Held.Anchor.Row, Round->Held.Anchor.Col));
   record_.LevelResumed(file.LevelMoney, file.PlayedRelaxed);
   for (const TBox& box : Round->Boxes) Boxes->Show(box);
+  // The rings show the countdown where it stood while the clock waits for the click; no beat
+  // sounds for it.
+  ShowCountdown(Round->DropTimer->Fraction);
   RedrawBoard();
   return true;
 }

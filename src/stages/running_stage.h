@@ -98,6 +98,8 @@ class TGmStage_Running : public TGmStage {
   void ShowRowCleared(int32_t Payout);
   void ShowTimeout(TPointF P);
   void Countdown(float Fraction);
+  // The ring and the preview's ring at the countdown; true as a hurry-up beat strikes.
+  bool ShowCountdown(float Fraction);
   void ReleaseBox(TBox& Box, int32_t Row);
   void ShowBlast(const std::vector<THeldGem>& Cells);
   void ShowGameOver();

@@ -59,6 +59,7 @@ class RunningResumeTest : public RunningStageTest {
     const TRoundState saved = stage->Round->State();
     const int32_t money = player->Money();
     list->SetCurrentStage(title);
+    stage->CountdownRing->Percent = 100;  // as the stage of a game started afresh shows it
     list->SetCurrentStage(stage);
     stage->Round->Param.PassRows = PassRows;
     EXPECT_TRUE(stage->Round->State() == saved) << "the model as saved, field by field";
@@ -66,6 +67,9 @@ class RunningResumeTest : public RunningStageTest {
     EXPECT_EQ(stage->HeldView->Set.Origin, FieldGeometry().CellToPixel(anchor.Row, anchor.Col))
         << "the set is shown where it was held, before the pointer moves";
     EXPECT_TRUE(stage->WaitingForClick());
+    ASSERT_GT(saved.Drop.Fraction, 0.02f);
+    EXPECT_FLOAT_EQ(stage->CountdownRing->Percent, 100 - saved.Drop.Fraction * 100)
+        << "the ring shows the countdown as saved while the level waits";
     EXPECT_TRUE(stage->ContinueText->Visible);
     EXPECT_EQ(stage->ContinueText->Text, "Click to continue");
     RunFor(2);
