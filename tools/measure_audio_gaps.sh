@@ -6,24 +6,37 @@
 # reports for the game's stream (its buffer plus the sink's), which is how late an effect
 # sounds after its cause.
 #
-#   tools/measure_audio_gaps.sh [-s SECONDS] [-l COMPILERS] [path/to/brillor]
+# With -e, times effects from the recording instead: in a level, with the music silenced, the
+# held set is turned TIMES times from the keyboard, and each turn's sound is found in the
+# recording after a marker click that effect_marker.py writes into the right channel of a stream
+# of its own just before it sends the key (the game's sound is the same in both channels, so
+# right minus left is the marker alone). An effect's delay is its onset after the marker, plus
+# the marker's own latency, which the sound server measures.
+#
+#   tools/measure_audio_gaps.sh [-s SECONDS] [-l COMPILERS] [-e TIMES] [path/to/brillor]
 #     -s SECONDS    length of the recording (default 30)
 #     -l COMPILERS  compilers kept busy meanwhile (default 2; 0 for none)
+#     -e TIMES      time TIMES effects instead of counting gaps
 #
-# Needs pulseaudio, pulseaudio-utils (parec, pactl), xvfb-run and g++.
+# Needs pulseaudio, pulseaudio-utils (parec, pactl), xvfb-run, xdotool and g++.
 set -euo pipefail
 
-seconds=30 compilers=2
-while getopts "s:l:" option; do
+seconds=30 compilers=2 effects=0
+while getopts "s:l:e:" option; do
   case $option in
     s) seconds=$OPTARG ;;
     l) compilers=$OPTARG ;;
+    e) effects=$OPTARG ;;
     *) exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
 exe=$(realpath "${1:-build/test/game/brillor}")
 here=$(cd "$(dirname "$0")" && pwd)
+# The game and the keys it is sent share one X server: the script runs again inside it.
+if [ -z "${INSIDE_XVFB:-}" ]; then
+  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" -s "$seconds" -l "$compilers" -e "$effects" "$exe"
+fi
 
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work/run
@@ -34,9 +47,48 @@ cleanup() {
   [ -n "$game" ] && kill -- -"$game" 2>/dev/null || true
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   [ -f "$XDG_RUNTIME_DIR/pulse/pid" ] && kill "$(cat "$XDG_RUNTIME_DIR/pulse/pid")" 2>/dev/null || true
+  sleep 0.5
   rm -rf "$work"
 }
 trap cleanup EXIT
+
+# Title, map, level: then each turn of the held set, after its marker.
+time_effects() {
+  window=$(xdotool search --name '^Brillor I$' | head -1)
+  xdotool windowfocus --sync "$window"
+  xdotool key Return; sleep 2; xdotool key Return; sleep 3
+  parec -d record.monitor --format=s16le --rate=44100 --channels=2 --raw >"$work/recording.raw" &
+  recorder=$!
+  pids+=($recorder)
+  sleep 1
+  marker_latency=$(python3 "$here/effect_marker.py" "$effects" z)
+  kill "$recorder"
+  load=$(cut -d' ' -f1 /proc/loadavg)
+  python3 - "$work/recording.raw" "${marker_latency:-0}" "$load" "$effects" <<'PY'
+import sys, array, statistics
+samples = array.array("h")
+with open(sys.argv[1], "rb") as f:
+    samples.frombytes(f.read())
+rate, frames = 44100, len(samples) // 2
+left = lambda i: samples[2 * i]
+marker = lambda i: samples[2 * i + 1] - samples[2 * i]
+delays, i = [], 0
+while i < frames:
+    if marker(i) > 10000:  # a marker: the next sound in the left channel is the turn's
+        j = i + 1
+        while j < frames and j < i + rate // 2 and abs(left(j)) < 300:
+            j += 1
+        if j < i + rate // 2 and j < frames:
+            delays.append((j - i) * 1000 / rate + float(sys.argv[2]))
+        i += rate // 2
+    else:
+        i += 1
+print(f"load average {sys.argv[3]}; {len(delays)} of {sys.argv[4]} turns heard; marker latency {float(sys.argv[2]):.1f} ms")
+if delays:
+    print(f"effect after its key: median {statistics.median(delays):.0f} ms, "
+          f"min {min(delays):.0f}, max {max(delays):.0f}")
+PY
+}
 
 pulseaudio -n --daemonize=yes --exit-idle-time=-1 --log-target=file:"$work/pulse.log" \
   -L module-native-protocol-unix -L "module-null-sink sink_name=record" 2>/dev/null
@@ -46,6 +98,8 @@ pactl set-default-sink record
 cp -r "$(dirname "$exe")"/. "$work/game"/
 rm -f "$work/game/dat/b00" "$work/game/dat/b01" "$work/game/dat/options.txt"
 python3 "$here/write_roster.py" "$work/game/dat/b01" 1
+# Timing effects: the music silent (-10000, in hundredths of a decibel), the effects at full.
+[ "$effects" -gt 0 ] && python3 -c 'import struct, sys; open(sys.argv[1], "wb").write(struct.pack("<iiB", -10000, 0, 1))' "$work/game/dat/b00"
 
 # Two compilers (or as many as asked), each compiling a large translation unit over and over.
 cat >"$work/load.cpp" <<'CPP'
@@ -57,10 +111,14 @@ for _ in $(seq "$compilers"); do
   pids+=($!)
 done
 
-# In a process group of its own, so that the X server and the game end with it.
-SDL_AUDIODRIVER=pulseaudio setsid xvfb-run -a "$work/game/$(basename "$exe")" >/dev/null 2>&1 &
+# In a process group of its own, so that it ends with everything it started.
+SDL_AUDIODRIVER=pulseaudio LANGUAGE=en setsid "$work/game/$(basename "$exe")" >/dev/null 2>&1 &
 game=$!
 sleep 5
+if [ "$effects" -gt 0 ]; then
+  time_effects
+  exit 0
+fi
 parec -d record.monitor --format=s16le --rate=44100 --channels=2 --raw >"$work/recording.raw" &
 recorder=$!
 pids+=($recorder)

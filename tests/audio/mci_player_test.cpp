@@ -119,3 +119,23 @@ TEST_F(MCIPlayerTest, BadFilesGiveSilentPlayersAndMissingOnesAnError) {
   }
 }
 }  // namespace
+
+// The sound server is asked to hold enough that a loaded desktop does not starve it, unless the
+// player has asked for something else.
+TEST(AudioDevice, AsksTheServerForItsBufferUnlessThePlayerSetOne) {
+  const char* before = std::getenv("PULSE_LATENCY_MSEC");
+  const std::string kept = before ? before : "";
+  for (const char* own : {static_cast<const char*>(nullptr), "120"}) {
+    if (own)
+      setenv("PULSE_LATENCY_MSEC", own, 1);
+    else
+      unsetenv("PULSE_LATENCY_MSEC");
+    const std::shared_ptr<TAudioDevice> device = TAudioDevice::Acquire();
+    ASSERT_NE(std::getenv("PULSE_LATENCY_MSEC"), nullptr);
+    EXPECT_STREQ(std::getenv("PULSE_LATENCY_MSEC"), own ? own : "50");
+  }
+  if (before)
+    setenv("PULSE_LATENCY_MSEC", kept.c_str(), 1);
+  else
+    unsetenv("PULSE_LATENCY_MSEC");
+}
