@@ -483,6 +483,18 @@ statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutz
         <source>version</source>
         <translation>Version</translation>
     </message>
+    <message>
+        <source>CreateSoundBuffer err</source>
+        <translation>Der Klangpuffer lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>DirectSoundCreate8 err</source>
+        <translation>Die Tonausgabe lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Create DFTimer failed.</source>
+        <translation>Der Zeitgeber lässt sich nicht anlegen.</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

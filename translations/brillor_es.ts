@@ -483,6 +483,18 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
         <source>version</source>
         <translation>versión</translation>
     </message>
+    <message>
+        <source>CreateSoundBuffer err</source>
+        <translation>No se puede crear el búfer de sonido</translation>
+    </message>
+    <message>
+        <source>DirectSoundCreate8 err</source>
+        <translation>No se puede abrir la salida de sonido</translation>
+    </message>
+    <message>
+        <source>Create DFTimer failed.</source>
+        <translation>No se puede crear el temporizador.</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

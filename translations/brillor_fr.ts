@@ -483,6 +483,18 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
         <source>version</source>
         <translation>version</translation>
     </message>
+    <message>
+        <source>CreateSoundBuffer err</source>
+        <translation>Impossible de créer le tampon sonore</translation>
+    </message>
+    <message>
+        <source>DirectSoundCreate8 err</source>
+        <translation>Impossible d&apos;ouvrir la sortie audio</translation>
+    </message>
+    <message>
+        <source>Create DFTimer failed.</source>
+        <translation>Impossible de créer le minuteur.</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

@@ -483,6 +483,18 @@ si gioca al posto di quello fornito. Un gioco avviato da una cartella scrivibile
         <source>version</source>
         <translation>versione</translation>
     </message>
+    <message>
+        <source>CreateSoundBuffer err</source>
+        <translation>Impossibile creare il buffer audio</translation>
+    </message>
+    <message>
+        <source>DirectSoundCreate8 err</source>
+        <translation>Impossibile aprire l&apos;uscita audio</translation>
+    </message>
+    <message>
+        <source>Create DFTimer failed.</source>
+        <translation>Impossibile creare il timer.</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

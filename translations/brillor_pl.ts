@@ -483,6 +483,18 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
         <source>version</source>
         <translation>wersja</translation>
     </message>
+    <message>
+        <source>CreateSoundBuffer err</source>
+        <translation>Nie można utworzyć bufora dźwięku</translation>
+    </message>
+    <message>
+        <source>DirectSoundCreate8 err</source>
+        <translation>Nie można otworzyć wyjścia dźwięku</translation>
+    </message>
+    <message>
+        <source>Create DFTimer failed.</source>
+        <translation>Nie można utworzyć zegara.</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

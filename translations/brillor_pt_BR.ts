@@ -483,6 +483,18 @@ em $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat se não estiver defini
         <source>version</source>
         <translation>versão</translation>
     </message>
+    <message>
+        <source>CreateSoundBuffer err</source>
+        <translation>Não foi possível criar o buffer de som</translation>
+    </message>
+    <message>
+        <source>DirectSoundCreate8 err</source>
+        <translation>Não foi possível abrir a saída de som</translation>
+    </message>
+    <message>
+        <source>Create DFTimer failed.</source>
+        <translation>Não foi possível criar o temporizador.</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

@@ -483,6 +483,18 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
         <source>version</source>
         <translation>версия</translation>
     </message>
+    <message>
+        <source>CreateSoundBuffer err</source>
+        <translation>Не удаётся создать звуковой буфер</translation>
+    </message>
+    <message>
+        <source>DirectSoundCreate8 err</source>
+        <translation>Не удаётся открыть звуковой выход</translation>
+    </message>
+    <message>
+        <source>Create DFTimer failed.</source>
+        <translation>Не удаётся создать таймер.</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheck</name>

@@ -74,10 +74,10 @@ int32_t CheckedVolume(int32_t value) {
 
 TDevicePcm LoadEffectPcm(const std::string& fileName) {
   const std::optional<TPcmLayout> layout = PcmLayoutOf(ReadWaveFormat(fileName));
-  if (!layout) throw EGameError("CreateSoundBuffer err");
+  if (!layout) throw EGameError(FailureText(QT_TRANSLATE_NOOP("Failures", "CreateSoundBuffer err")));
   const std::vector<char> bytes = TWaveDataExtractor(fileName).ReadData();
   std::optional<TDevicePcm> pcm = ConvertToDevice(*layout, bytes.data(), bytes.size());
-  if (!pcm) throw EGameError("CreateSoundBuffer err");
+  if (!pcm) throw EGameError(FailureText(QT_TRANSLATE_NOOP("Failures", "CreateSoundBuffer err")));
   return std::move(*pcm);
 }
 
@@ -94,7 +94,7 @@ void TDXSElemList::SetVolume(int32_t value) {
 }
 
 TDXS::TDXS() : Device(TAudioDevice::Acquire()), Elems(std::make_unique<TDXSElemList>()) {
-  if (!Device) throw EGameError("DirectSoundCreate8 err");
+  if (!Device) throw EGameError(FailureText(QT_TRANSLATE_NOOP("Failures", "DirectSoundCreate8 err")));
 }
 
 TDXS::~TDXS() {

@@ -4,10 +4,11 @@
 
 #include "frame/errors.h"
 #include "frame/rounding.h"
+#include "frame/translated.h"
 
 TTClock::TTClock(TTimeSource& source) : source_(source) {
   Frequency = source_.Frequency();
-  if (Frequency <= 0) throw EGameError("Create DFTimer failed.");
+  if (Frequency <= 0) throw EGameError(FailureText(QT_TRANSLATE_NOOP("Failures", "Create DFTimer failed.")));
 }
 
 void TTClock::Tick() {
