@@ -60,22 +60,19 @@ void WritePicturesInLanguage(const TContentFolder& game, const std::string& code
 
 std::vector<std::string> WriteTranslatedPictures(const TContentFolder& game) {
   const std::filesystem::path folder = game.Path(TranslationsFolder);
-  std::vector<std::filesystem::path> files;
+  std::vector<std::string> codes;
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-    if (entry.path().extension() == ".qm" && entry.path().stem().string().starts_with("brillor_"))
-      files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  std::vector<std::string> codes;
-  for (const std::filesystem::path& file : files) {
+    if (std::string code = TranslationCodeOf(entry.path().filename().string()); !code.empty())
+      codes.push_back(std::move(code));
+  std::sort(codes.begin(), codes.end());
+  for (const std::string& code : codes) {
+    const std::string file = (folder / TranslationFileName(code)).string();
     QTranslator translator;
-    if (!translator.load(QString::fromStdString(file.string())))
-      throw std::runtime_error("cannot read the translation " + file.string());
+    if (!translator.load(QString::fromStdString(file))) throw std::runtime_error("cannot read the translation " + file);
     QCoreApplication::installTranslator(&translator);
-    const std::string code = file.stem().string().substr(std::string_view("brillor_").size());
     WritePicturesInLanguage(game, code);
     QCoreApplication::removeTranslator(&translator);
-    codes.push_back(code);
   }
   return codes;
 }

@@ -1,13 +1,14 @@
 #include "app/language.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <vector>
-
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "frame/paths.h"
 
 namespace {
 std::string Environment(const char* name) {
@@ -59,7 +60,7 @@ std::string ChooseLanguage(const TLanguageFacts& facts) {
 }
 
 std::string TranslationFile(const std::string& folder, const std::string& code) {
-  return folder + "brillor_" + code + ".qm";
+  return folder + TranslationFileName(code);
 }
 
 TLanguageFacts EnvironmentLanguage(const std::string& commandLine, const std::string& folder) {

@@ -60,6 +60,22 @@ std::string LevelPath(std::string_view relative) {
   return GamePath(relative);
 }
 
+namespace {
+constexpr std::string_view TranslationPrefix = "brillor_", TranslationSuffix = ".qm";
+}
+
+std::string TranslationFileName(std::string_view code) {
+  return std::string(TranslationPrefix) + std::string(code) + std::string(TranslationSuffix);
+}
+
+std::string TranslationCodeOf(std::string_view fileName) {
+  if (fileName.size() <= TranslationPrefix.size() + TranslationSuffix.size() ||
+      !fileName.starts_with(TranslationPrefix) || !fileName.ends_with(TranslationSuffix))
+    return {};
+  return std::string(
+      fileName.substr(TranslationPrefix.size(), fileName.size() - TranslationPrefix.size() - TranslationSuffix.size()));
+}
+
 std::string PictureInLanguage(std::string_view code, std::string_view relative) {
   return std::string(TranslationsFolder) + std::string(code) + "/" + NormalizeSeparators(relative);
 }

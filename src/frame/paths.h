@@ -34,6 +34,10 @@ std::string LevelPath(std::string_view relative);
 // pictures with words on them, drawn again in each language: "translations/de/dat/x01" is the
 // German "dat/x01".
 inline constexpr const char* TranslationsFolder = "translations/";
+// The file of a language's texts in that folder, "brillor_de.qm"; and back, the code of such a
+// file name, or empty for any other name.
+std::string TranslationFileName(std::string_view code);
+std::string TranslationCodeOf(std::string_view fileName);
 std::string PictureInLanguage(std::string_view code, std::string_view relative);
 // The language of the worded pictures the game shows; English, the pictures as named, until set.
 void SetPictureLanguage(std::string_view code);

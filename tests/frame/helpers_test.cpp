@@ -95,6 +95,16 @@ TEST(Paths, WordedPicturesAreTheLanguagesCopyWhereThereIsOne) {
   SetPictureLanguage("");
 }
 
+TEST(Paths, TranslationFilesAreNamedByTheirLanguage) {
+  EXPECT_EQ(TranslationFileName("pt_BR"), "brillor_pt_BR.qm");
+  const struct {
+    const char* file;
+    const char* code;
+  } cases[] = {{"brillor_de.qm", "de"}, {"brillor_pt_BR.qm", "pt_BR"}, {"brillor_.qm", ""},
+               {"brillor_de.ts", ""},   {"qtbase_de.qm", ""},          {"de", ""}};
+  for (const auto& c : cases) EXPECT_EQ(TranslationCodeOf(c.file), c.code) << c.file;
+}
+
 TEST(Errors, MessagesAreFormattedWithTheirArgument) {
   EXPECT_EQ(FormatMessage("Open Error [%s]", "wav/x.wav"), "Open Error [wav/x.wav]");
   EXPECT_EQ(FormatMessage("CreateSoundBuffer err", "ignored"), "CreateSoundBuffer err");
