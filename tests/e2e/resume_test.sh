@@ -100,7 +100,11 @@ done
 [ -f "$round" ] || fail "no round file after the autosave"
 cp "$round" "$work/saved-round.txt"
 grep -q '^cells ' "$round" || fail "the round file holds no board"
-# The countdown may drop the set by itself: the shot is taken right before the kill.
+# A set the countdown dropped just before the save wears its TIME OUT stamp for 2 s, over the
+# cells it landed on: the shot waits for it to fade while the new countdown is young. Otherwise
+# the countdown may soon drop the set by itself, so the shot is taken right before the kill.
+read -r _ _ countdown _ < <(grep '^timers ' "$round")
+awk -v c="$countdown" 'BEGIN { exit !(c < 0.3) }' && sleep 2.2
 shot "$work/saved.ppm"
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
