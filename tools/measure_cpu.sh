@@ -17,14 +17,13 @@
 #     -k KEYS      xdotool keys and clicks to bring the game to the state to measure, run once
 #                  the window appears, e.g. "click 1 sleep 1 click 1" (clicks at the mouse,
 #                  which starts at the middle of the playing field)
-#     -f           keep the player files (settings, roster) of the game's folder, and give it a
-#                  roster of one level-1 player when it has none, so it opens straight on its
-#                  title instead of asking for a player
+#     -f           give it a roster of one level-1 player, so it opens straight on its title
+#                  instead of asking for a player
 #     -a           play through a PulseAudio server of its own on a null sink (instead of SDL's
 #                  silent driver) and measure the server's share too
 #
-# The game runs from a scratch copy of its folder, so the player files of the build are left
-# alone. Frames are paced as in normal play (BRILLOR_UNCAPPED is cleared).
+# The game runs from a scratch copy of its folder without the build's player files (settings,
+# roster, records, a lock left by a test), so every run starts from the same defaults. Frames are paced as in normal play (BRILLOR_UNCAPPED is cleared).
 #
 # Examples: resting at the title (with a roster), then in the level behind title and map:
 #   tools/measure_cpu.sh -f -p 200,250
@@ -63,12 +62,9 @@ cleanup() {
 trap cleanup EXIT
 
 cp -r "$(dirname "$game")"/. "$work/game"
-if [ "$keep" = 1 ]; then
-  # A roster of one current player at level 1.
-  [ -f "$work/game/dat/b01" ] || python3 "$(dirname "$0")/write_roster.py" "$work/game/dat/b01" 1 Measure
-else
-  rm -f "$work/game/dat/b00" "$work/game/dat/b01"
-fi
+rm -f "$work/game/dat/"{b00,b01,options.txt,records.txt,brillor.lock}
+# A roster of one current player at level 1.
+if [ "$keep" = 1 ]; then python3 "$(dirname "$0")/write_roster.py" "$work/game/dat/b01" 1 Measure; fi
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display

@@ -128,17 +128,30 @@ void TAudioDevice::FitOutput() {
   }
 }
 
-void TAudioDevice::VoiceStarted() { FitOutput(); }
+void TAudioDevice::VoiceStarted() {
+  FitOutput();
+  LookAgainOnceEffectsEnd();
+}
 
 void TAudioDevice::VoiceStopped() {
   FitOutput();
+  LookAgainOnceEffectsEnd();
+}
+
+void TAudioDevice::LookAgainOnceEffectsEnd() {
   if (id_ == 0 || checkPending_ || !QCoreApplication::instance()) return;
-  // Effects end by themselves in the callback: look again once they may have.
+  {
+    TLock lock(*this);
+    if (!mixer_.AnyEndingByItself()) return;
+  }
+  // Effects end by themselves in the callback: look again every quarter of a second until the
+  // last has, however long it plays.
   checkPending_ = true;
   QTimer::singleShot(250, QCoreApplication::instance(), [weak = weak_from_this()] {
     if (std::shared_ptr<TAudioDevice> device = weak.lock()) {
       device->checkPending_ = false;
       device->FitOutput();
+      device->LookAgainOnceEffectsEnd();
     }
   });
 }

@@ -46,8 +46,7 @@ class TAudioDevice : public std::enable_shared_from_this<TAudioDevice> {
   void Render(int16_t* out, int32_t frames);
 
   // Called outside any TLock as voices start and stop: the output runs while a voice plays.
-  // A voice that ends by itself is noticed at the next stop, or a quarter of a second after a
-  // stop that found it still playing.
+  // A voice that ends by itself is noticed within a quarter of a second of its end.
   void VoiceStarted();
   void VoiceStopped();
   // True while the output runs (its callback mixes).
@@ -61,6 +60,8 @@ class TAudioDevice : public std::enable_shared_from_this<TAudioDevice> {
   // Opens or closes the output as the voices and SetOutputPaused want it.
   void FitOutput();
   bool AnyPlaying();
+  // While the output runs for a voice that ends by itself, looks again a moment later.
+  void LookAgainOnceEffectsEnd();
 
   SDL_AudioDeviceID id_;
   // What the output was opened with, to open it again the same way.

@@ -24,6 +24,11 @@ bool TMixer::AnyPlaying() const {
   return std::any_of(voices_.begin(), voices_.end(), [](const TMixVoice* voice) { return voice->Playing; });
 }
 
+bool TMixer::AnyEndingByItself() const {
+  return std::any_of(voices_.begin(), voices_.end(),
+                     [](const TMixVoice* voice) { return voice->Playing && !voice->Looping && !voice->Stream; });
+}
+
 void TMixer::Mix(int16_t* out, int32_t frames) {
   for (int32_t done = 0; done < frames; done += BlockFrames)
     MixBlock(out + static_cast<ptrdiff_t>(done) * DeviceChannels, std::min(BlockFrames, frames - done));

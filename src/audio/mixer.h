@@ -36,6 +36,8 @@ class TMixer {
   void Remove(TMixVoice* voice);
   // True while any voice plays.
   bool AnyPlaying() const;
+  // Whether a playing voice will end by itself (an effect played once; music always loops).
+  bool AnyEndingByItself() const;
 
   // Overwrites frames of interleaved stereo output with the sum of the playing voices, which
   // move on. A voice played once stops at its end and goes back to its start; a looping voice

@@ -179,6 +179,18 @@ TEST(DXSDeviceTest, TheOutputRunsOnlyWhileSomethingPlays) {
   }
   EXPECT_FALSE(running()) << "closed once the effect ended";
 
+  // Longer than the first look after it started, and started with nothing else playing: no
+  // stop comes to notice its end, the looks go on until it has ended.
+  dir.WriteBytes("wav/long.wav", Wave16(std::vector<int16_t>(2 * 30000, 1000)));
+  TDXSElem longer(&dxs, dir.File("wav/long.wav"), false);
+  longer.Play();
+  ASSERT_TRUE(running());
+  while (running() && std::chrono::steady_clock::now() < deadline + std::chrono::seconds(5)) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_FALSE(running()) << "closed once the long effect ended";
+
   dxs.Device->SetOutputPaused(true);
   first.Play();
   EXPECT_FALSE(running()) << "held by hand";
