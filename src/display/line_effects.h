@@ -4,15 +4,16 @@
 // surface; a spark burst without respawn and a finite lightning end themselves in their own
 // Draw (the surface frees them once that frame is out).
 
-#include <cstdint>
-#include <vector>
-
 #include <QLineF>
 #include <QPen>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRect>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
+#include "display/bolt_fill.h"
 #include "display/dsp.h"
 #include "display/element_time.h"
 #include "display/picture.h"
@@ -212,6 +213,9 @@ class TDSPE_Lightning : public TDSPElem {
   QPen pen_;
   // Reused from bolt to bolt, so drawing allocates nothing once it has grown.
   std::vector<QLineF> segments_;
+  TBoltFill boltFill_;
+  // Where wide pens are filled by boltFill_ in this frame's Draw; none when Qt strokes them.
+  std::optional<QRect> fillClip_;
   int32_t bolts_;
   int32_t boltLimit_;
   bool finite_;

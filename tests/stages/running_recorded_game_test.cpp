@@ -35,13 +35,13 @@ const TCheckpoint Expected[] = {
     {"preview", "cf4c75eb8b3a036b"},
     {"automatic drop", "1f0566355abbd8f1"},
     {"dropped with the preview", "3b74bbd62980fa9f"},
-    {"second box", "778cccb9e3447b67"},
-    {"third box", "1f924f57c973e318"},
-    {"fourth box", "059b4d9e302267a6"},
-    {"lost", "950bc7ebcdb5e92b"},
-    {"title", "8f06ce8a4e08f6fe"},
-    {"chain of five", "0704c5c9c378ac17"},
-    {"passed", "587baee9e3f809ee"},
+    {"second box", "8dd408a4bbd21c18"},
+    {"third box", "bb00045e0398c471"},
+    {"fourth box", "80b68dac630e99b9"},
+    {"lost", "e22c5c300492af16"},
+    {"title", "2a73dea068ed5d9d"},
+    {"chain of five", "aaff169a6f68c77c"},
+    {"passed", "e267f658f97e5115"},
 };
 
 class RecordedGame : public RunningStageTest {
