@@ -36,31 +36,34 @@ struct TEdge {
 };
 }  // namespace
 
-bool TBoltFill::Fits(QPainter& painter, QRect& clip) {
+void TBoltFill::Begin(QPainter& painter) {
+  target_ = nullptr;
   QPaintDevice* device = painter.device();
-  if (device == nullptr || device->devType() != QInternal::Image) return false;
-  const auto* image = static_cast<const QImage*>(device);
-  if (image->format() != QImage::Format_ARGB32_Premultiplied && image->format() != QImage::Format_RGB32) return false;
+  if (device == nullptr || device->devType() != QInternal::Image) return;
+  auto* image = static_cast<QImage*>(device);
+  if (image->format() != QImage::Format_ARGB32_Premultiplied && image->format() != QImage::Format_RGB32) return;
   if (!painter.transform().isIdentity() || painter.opacity() != 1.0 ||
       painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
       painter.testRenderHint(QPainter::Antialiasing))
-    return false;
-  clip = image->rect();
-  if (!painter.hasClipping()) return true;
-  const QRegion region = painter.clipRegion();
-  if (region.rectCount() > 1) return false;
-  clip &= region.boundingRect();
-  return true;
+    return;
+  clip_ = image->rect();
+  if (painter.hasClipping()) {
+    const QRegion region = painter.clipRegion();
+    if (region.rectCount() > 1) return;
+    clip_ &= region.boundingRect();
+  }
+  target_ = image;
 }
 
-void TBoltFill::Fill(QImage& target, const QRect& clip, const std::vector<QLineF>& segments, qreal width, QRgb color) {
+bool TBoltFill::Fill(const QLineF* segments, size_t count, qreal width, QRgb color) {
+  if (target_ == nullptr || !(width > 1)) return false;
   spans_.clear();
-  const QRect area = clip & target.rect();
-  if (area.isEmpty() || qAlpha(color) == 0 || !(width > 0)) return;
-  for (const QLineF& segment : segments) AddBand(segment, width / 2, area);
-  if (spans_.empty()) return;
+  if (clip_.isEmpty() || qAlpha(color) == 0) return true;
+  for (size_t index = 0; index < count; ++index) AddBand(segments[index], width / 2, clip_);
+  if (spans_.empty()) return true;
   SortSpans();
-  Blend(target, QColor::fromRgba(color).rgba64().premultiplied().toArgb32());
+  Blend(QColor::fromRgba(color).rgba64().premultiplied().toArgb32());
+  return true;
 }
 
 void TBoltFill::AddBand(const QLineF& segment, qreal halfWidth, const QRect& clip) {
@@ -135,10 +138,10 @@ void TBoltFill::SortSpans() {
   }
 }
 
-void TBoltFill::Blend(QImage& target, QRgb premultiplied) const {
+void TBoltFill::Blend(QRgb premultiplied) const {
   const uint32_t remaining = 255 - qAlpha(premultiplied);
-  uchar* const pixels = target.bits();
-  const qsizetype rowBytes = target.bytesPerLine();
+  uchar* const pixels = target_->bits();
+  const qsizetype rowBytes = target_->bytesPerLine();
   auto blendRun = [&](const TSpan& run) {
     auto* pixel = reinterpret_cast<uint32_t*>(pixels + run.Row * rowBytes) + run.Left;
     auto* const end = pixel + (run.Right - run.Left + 1);

@@ -14,17 +14,19 @@
 #include <QRect>
 #include <QRectF>
 #include <QRgb>
+#include <cstddef>
 #include <vector>
 
 class TBoltFill {
  public:
-  // Fills segments stroked with width (in pixels, more than 1) and color (not premultiplied)
-  // into target over what is there, within clip.
-  void Fill(QImage& target, const QRect& clip, const std::vector<QLineF>& segments, qreal width, QRgb color);
+  // Looks at the painter a frame's drawing goes to: fills can stand in for its strokes on an
+  // image of 32-bit pixels blended over, with no transform and a clip of none or one rectangle.
+  void Begin(QPainter& painter);
 
-  // Whether Fill can stand in for the painter's own stroke: an image of 32-bit pixels blended
-  // over, no transform, and a clip that is none or one rectangle (given in clip).
-  static bool Fits(QPainter& painter, QRect& clip);
+  // Fills segments stroked with width (in pixels) and color (not premultiplied) over what is
+  // there. False, drawing nothing, for a pen of a pixel or less (Qt draws those as thin lines,
+  // not bands) or a painter Begin found unfit: the caller strokes them with Qt then.
+  bool Fill(const QLineF* segments, size_t count, qreal width, QRgb color);
 
  private:
   struct TSpan {
@@ -41,8 +43,10 @@ class TBoltFill {
   // Orders the spans by row, then by left end, in place.
   void SortSpans();
   // Blends the union of the sorted spans once.
-  void Blend(QImage& target, QRgb premultiplied) const;
+  void Blend(QRgb premultiplied) const;
 
+  QImage* target_ = nullptr;
+  QRect clip_;
   // Reused from bolt to bolt.
   std::vector<TSpan> spans_;
   std::vector<TSpan> sorted_;

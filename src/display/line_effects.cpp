@@ -216,8 +216,7 @@ void TDSPE_Lightning::Update(int64_t now) {
 
 void TDSPE_Lightning::Draw() {
   QPainter& canvas = DSP->Canvas();
-  QRect clip;
-  fillClip_ = TBoltFill::Fits(canvas, clip) ? std::optional<QRect>(clip) : std::nullopt;
+  boltFill_.Begin(canvas);
   for (int32_t bolt = 0; bolt < bolts_; ++bolt) {
     pen_.setColor(QColor::fromRgba(WithAlpha(Color, MinAlpha + Random(255 - MinAlpha))));
     pen_.setWidthF(PickPenWidth());
@@ -235,10 +234,7 @@ void TDSPE_Lightning::Draw() {
 
 void TDSPE_Lightning::DrawSegments(QPainter& canvas, const QPen& pen) {
   // A wide pen's bolt is one shape; Qt would stroke it segment by segment.
-  if (pen.widthF() > 1 && fillClip_) {
-    boltFill_.Fill(*static_cast<QImage*>(canvas.device()), *fillClip_, segments_, pen.widthF(), pen.color().rgba());
-    return;
-  }
+  if (boltFill_.Fill(segments_.data(), segments_.size(), pen.widthF(), pen.color().rgba())) return;
   canvas.setPen(pen);
   // Qt draws a one-pixel pen's joined segments without repeating the pixel they share, which
   // would make a translucent bolt lighter at its joints: thin pens go segment by segment.

@@ -10,7 +10,6 @@
 #include <QPolygonF>
 #include <QRect>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "display/bolt_fill.h"
@@ -141,6 +140,8 @@ class TDSPE_Spark : public TDSPElem {
  private:
   TElementClock clock_;
   QPen pen_;
+  // Wide pens' twinkles, filled.
+  TBoltFill fill_;
 };
 
 // A plume of particles rising from (X, Y) at Speed pixels per second, fading at FadeRate alpha
@@ -165,6 +166,8 @@ class TDSPE_Temp : public TDSPElem {
  private:
   TElementClock clock_;
   QPen pen_;
+  // Wide pens' twinkles, filled.
+  TBoltFill fill_;
 };
 
 // Random lightning bolts from x = X (y near Y) to x = EndX (y near TargetY), Bolts of them per
@@ -214,8 +217,6 @@ class TDSPE_Lightning : public TDSPElem {
   // Reused from bolt to bolt, so drawing allocates nothing once it has grown.
   std::vector<QLineF> segments_;
   TBoltFill boltFill_;
-  // Where wide pens are filled by boltFill_ in this frame's Draw; none when Qt strokes them.
-  std::optional<QRect> fillClip_;
   int32_t bolts_;
   int32_t boltLimit_;
   bool finite_;

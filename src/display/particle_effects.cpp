@@ -25,13 +25,16 @@ TARGB Faded(TARGB color, double fade) {
 
 // A particle is drawn as a short line from its position to a random neighbour one pen width
 // away (or a dot), which makes it twinkle.
-void DrawTwinkle(QPainter& canvas, QPen& pen, const TParticle& particle) {
+// A wide pen's line is filled (the same pixels), which costs far less than Qt's stroke.
+void DrawTwinkle(QPainter& canvas, QPen& pen, TBoltFill& fill, const TParticle& particle) {
   const qreal width = pen.widthF();
   const qreal dx = (Random(3) - 1) * width;
   const qreal dy = (Random(3) - 1) * width;
+  const QLineF line(QPointF(particle.PX, particle.PY), QPointF(particle.PX + dx, particle.PY + dy));
+  if (fill.Fill(&line, 1, width, particle.PColor)) return;
   pen.setColor(QColor::fromRgba(particle.PColor));
   canvas.setPen(pen);
-  canvas.drawLine(QPointF(particle.PX, particle.PY), QPointF(particle.PX + dx, particle.PY + dy));
+  canvas.drawLine(line);
 }
 
 // Particles that are drawn twinkle anew every frame, each within two pen widths of its place.
@@ -124,10 +127,11 @@ void TDSPE_Spark::Update(int64_t now) {
 void TDSPE_Spark::Draw() {
   if (!clock_.Started()) return;
   QPainter& canvas = DSP->Canvas();
+  fill_.Begin(canvas);
   bool anyAlive = false;
   for (size_t i = 0; i < Particles.size(); ++i) {
     if (Life(Particles[i].PColor) > 64) {
-      DrawTwinkle(canvas, pen_, Particles[i]);
+      DrawTwinkle(canvas, pen_, fill_, Particles[i]);
       anyAlive = true;
     } else if (Respawn) {
       ResetParticle(static_cast<int32_t>(i));
@@ -175,11 +179,12 @@ void TDSPE_Temp::Update(int64_t now) {
 void TDSPE_Temp::Draw() {
   if (!clock_.Started()) return;
   QPainter& canvas = DSP->Canvas();
+  fill_.Begin(canvas);
   for (size_t i = 0; i < Particles.size(); ++i) {
     if (Life(Particles[i].PColor) < 65) {
       ResetParticle(static_cast<int32_t>(i));
     } else {
-      DrawTwinkle(canvas, pen_, Particles[i]);
+      DrawTwinkle(canvas, pen_, fill_, Particles[i]);
     }
   }
 }

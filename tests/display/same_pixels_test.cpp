@@ -127,6 +127,33 @@ TEST_F(SamePixelsTest, RingCountingDownFrameByFrameRedrawsOnlyWhereItChanges) {
   }
 }
 
+// A spark's twinkle is one short line of a wide pen in one of eight directions (or a dot, which
+// a flat-ended pen does not draw): filled, it has exactly the pixels of Qt's stroke.
+TEST_F(SamePixelsTest, SparksOfEveryDirectionAndWidth) {
+  for (int width = 0; width <= 4; ++width) {
+    auto* sparks = new TDSPE_Spark(dsp.get(), 0, 0xC0FFD040, 200, 250, 120, -40, 60, 100, width, false);
+    dsp->Render(0);
+    RandomSeed(width + 3);
+    dsp->Render(700);
+    RandomSeed(width + 3);
+    std::vector<TParticle> particles = sparks->Particles;
+    const QImage expected = Reference([&](QPainter& painter) {
+      QPen pen = GamePen(0, width);
+      for (const TParticle& particle : particles) {
+        if ((particle.PColor >> 24) <= 64) continue;
+        const qreal dx = (Random(3) - 1) * pen.widthF();
+        const qreal dy = (Random(3) - 1) * pen.widthF();
+        pen.setColor(QColor::fromRgba(particle.PColor));
+        painter.setPen(pen);
+        painter.drawLine(QPointF(particle.PX, particle.PY), QPointF(particle.PX + dx, particle.PY + dy));
+      }
+    });
+    ASSERT_EQ(dsp->BackBuffer(), expected)
+        << "width " << width << " at " << FirstDifference(dsp->BackBuffer(), expected);
+    delete sparks;
+  }
+}
+
 // A wide pen's bolt is filled as one shape, each pixel blended once; stroked segment by segment,
 // a pixel is blended once for every segment that covers it. So the two agree wherever one
 // segment covers a pixel, and where n segments overlap (at joints) stroking is the fill blended

@@ -36,12 +36,12 @@ const TCheckpoint Expected[] = {
     {"automatic drop", "1f0566355abbd8f1"},
     {"dropped with the preview", "3b74bbd62980fa9f"},
     {"second box", "8dd408a4bbd21c18"},
-    {"third box", "bb00045e0398c471"},
-    {"fourth box", "80b68dac630e99b9"},
-    {"lost", "e22c5c300492af16"},
-    {"title", "2a73dea068ed5d9d"},
-    {"chain of five", "aaff169a6f68c77c"},
-    {"passed", "e267f658f97e5115"},
+    {"third box", "544cf9ca587c83ba"},
+    {"fourth box", "9f59e59a906b5917"},
+    {"lost", "aae5c0e303ca0d10"},
+    {"title", "533bc875628584ef"},
+    {"chain of five", "d78d9686ac33980e"},
+    {"passed", "def4158354c8386f"},
 };
 
 class RecordedGame : public RunningStageTest {
