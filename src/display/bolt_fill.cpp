@@ -99,10 +99,12 @@ void TBoltFill::AddBand(const QLineF& segment, qreal halfWidth, const QRect& cli
   const TEdge upperLeft(top, left), lowerLeft(left, bottom), upperRight(top, right), lowerRight(right, bottom);
   const int firstRow = std::max(FirstCentreAbove(top.y()), clip.top());
   const int lastRow = std::min(LastCentreUpTo(bottom.y()), clip.bottom());
+  // Rows above the side corner take the upper edge, the rest the lower one.
+  const int lastUpperLeft = LastCentreUpTo(left.y()), lastUpperRight = LastCentreUpTo(right.y());
   for (int row = firstRow; row <= lastRow; ++row) {
     const double centre = row + 0.5;
-    const double leftEdge = centre <= left.y() ? upperLeft.XAt(centre) : lowerLeft.XAt(centre);
-    const double rightEdge = centre <= right.y() ? upperRight.XAt(centre) : lowerRight.XAt(centre);
+    const double leftEdge = row <= lastUpperLeft ? upperLeft.XAt(centre) : lowerLeft.XAt(centre);
+    const double rightEdge = row <= lastUpperRight ? upperRight.XAt(centre) : lowerRight.XAt(centre);
     AddSpan(row, leftEdge, rightEdge, clip);
   }
 }

@@ -1,9 +1,10 @@
 #include "ui/game_application.h"
 
+#include <QMessageBox>
+#include <algorithm>
 #include <cstdio>
 
-#include <QMessageBox>
-
+#include "ui/game_dialog.h"
 #include "ui/quit_signals.h"
 
 namespace {
@@ -51,6 +52,14 @@ void TGameApplication::ShowError(const std::string& message) {
     ErrorDisplay()(message);
     return;
   }
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-                        QString::fromStdString(message));
+  QWidget* window = QApplication::activeWindow();
+  if (!window) {
+    // A window system that gives no window the focus (or has just taken it) still has the game's.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto shown = std::find_if(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
+    window = shown != windows.end() ? *shown : nullptr;
+  }
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), QString::fromStdString(message),
+                  QMessageBox::Ok, window);
+  ExecOverWindow(box, window);
 }

@@ -55,7 +55,65 @@ class TModalCover : public QWidget {
 
 // The window a dialog is drawn in: its owner's top-level window.
 QWidget* HostOf(QWidget* owner, bool inside) { return inside && owner ? owner->window() : owner; }
+
+// While a dialog drawn inside a window runs, the keys it leaves go no further: they would reach
+// the window under it (Space would minimise the game).
+class TKeyStop : public QObject {
+ public:
+  explicit TKeyStop(QWidget* window) : window_(window) { window->installEventFilter(this); }
+  ~TKeyStop() override {
+    if (window_) window_->removeEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    return watched == window_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease);
+  }
+
+ private:
+  QPointer<QWidget> window_;
+};
+
+// The modal loop of a dialog drawn inside its parent window, over a cover; a click on the cover
+// calls focusDialog. The control that had the keys before has them again after.
+int RunCovered(QDialog& dialog, std::function<void()> focusDialog) {
+  QWidget* window = dialog.parentWidget();
+  const QPointer<QWidget> focused = window->focusWidget();
+  const QPointer<QWidget> cover = new TModalCover(window, std::move(focusDialog));
+  const TKeyStop keyStop(window);
+  dialog.raise();
+  const int result = dialog.exec();
+  delete cover.data();
+  if (focused)
+    focused->setFocus(Qt::OtherFocusReason);
+  else
+    window->setFocus(Qt::OtherFocusReason);
+  return result;
+}
 }  // namespace
+
+int ExecOverWindow(QDialog& dialog, QWidget* owner) {
+  QWidget* window = owner ? owner->window() : nullptr;
+  if (!window || !TGameDialog::DrawnInside()) return dialog.exec();
+  QWidget* const parent = dialog.parentWidget();
+  const Qt::WindowFlags flags = dialog.windowFlags();
+  dialog.setParent(window, Qt::Widget);
+  // A window of its own is filled by the window system; a child shows what lies under it.
+  const bool filled = dialog.autoFillBackground();
+  dialog.setAutoFillBackground(true);
+  dialog.resize(dialog.size().boundedTo(window->size()).expandedTo(dialog.minimumSizeHint()));
+  dialog.move((window->width() - dialog.width()) / 2, (window->height() - dialog.height()) / 2);
+  dialog.setFocusPolicy(Qt::StrongFocus);
+  const int result = RunCovered(dialog, [&dialog] {
+    if (!dialog.focusWidget() || !dialog.isAncestorOf(dialog.focusWidget()))
+      dialog.nextInFocusChain()->setFocus(Qt::OtherFocusReason);
+    else
+      dialog.focusWidget()->setFocus(Qt::OtherFocusReason);
+  });
+  dialog.setParent(parent, flags);
+  dialog.setAutoFillBackground(filled);
+  return result;
+}
 
 bool TGameDialog::OpenInside(const QWidget* window) {
   for (const QObject* child : window->children())
@@ -114,23 +172,13 @@ int TGameDialog::ShowModal() {
 }
 
 int TGameDialog::RunInside() {
-  QWidget* window = parentWidget();
-  const QPointer<QWidget> focused = window->focusWidget();
-  const QPointer<QWidget> cover = new TModalCover(window, [this] {
+  setFocusPolicy(Qt::StrongFocus);
+  return RunCovered(*this, [this] {
     if (lastFocus_ && isAncestorOf(lastFocus_))
       lastFocus_->setFocus(Qt::OtherFocusReason);
     else
       FocusFirstControl();
   });
-  raise();
-  setFocusPolicy(Qt::StrongFocus);
-  const int result = exec();
-  delete cover.data();
-  if (focused)
-    focused->setFocus(Qt::OtherFocusReason);
-  else if (window)
-    window->setFocus(Qt::OtherFocusReason);
-  return result;
 }
 
 TImgBtn* TGameDialog::AddButton(const QString& caption, int left, int top, std::function<void()> onClick) {

@@ -23,6 +23,11 @@
 
 enum TModalResult : int { mrNone = 0, mrOK = 1, mrCancel = 2 };
 
+// Runs one of Qt's own dialogs (a file dialog, a message box) over owner's top-level window and
+// returns what exec() returns: drawn inside that window, centred, where the game's own dialogs
+// are (the window system places windows itself), and a transient window of its own elsewhere.
+int ExecOverWindow(QDialog& dialog, QWidget* owner);
+
 inline constexpr const char* DialogTileFile = Asset::DialogTile;
 // Text written straight on the dark tile; lighter panels set their own.
 inline constexpr QRgb DialogTextColor = 0xFFEEE0BC;

@@ -1,15 +1,17 @@
 // Dialogs drawn inside the game's window (as on Wayland, where the window system places windows
 // itself): centred, above a cover that keeps the mouse from the window under them, the keys kept
-// to themselves, nested dialogs over each other, and the focus given back when they close.
+// to themselves, nested dialogs over each other, and the focus given back when they close; Qt's
+// own dialogs (the editor's file dialogs and notices, the error box) the same way.
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "support/pictures.h"
 #include "support/temp_dir.h"
@@ -104,6 +106,41 @@ TEST_F(DrawnInsideTest, DialogsAreCentredOverACoverNestedAndGiveTheFocusBack) {
   EXPECT_EQ(QApplication::focusWidget(), &window) << "the window has the keys again";
   QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
   EXPECT_EQ(window.clicks, 1);
+}
+
+TEST_F(DrawnInsideTest, QtsOwnDialogsAreDrawnInsideTheSameWayAndBecomeWindowsAgain) {
+  THostWindow window;
+  QWidget tool(&window, Qt::Tool);
+  window.show();
+  window.setFocus();
+  QCoreApplication::processEvents();
+  QMessageBox notice(QMessageBox::Information, QStringLiteral("Brillor I"), QStringLiteral("Done."), QMessageBox::Ok,
+                     &tool);
+  QFileDialog files(&tool, QString(), QString::fromStdString(dir.File("dat")));
+  files.setOption(QFileDialog::DontUseNativeDialog);
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&notice, &files}) {
+    const char* which = dialog->metaObject()->className();
+    bool checked = false;
+    WhileOpen([&] {
+      checked = true;
+      EXPECT_FALSE(dialog->isWindow()) << which;
+      ExpectCentredIn(*dialog, window, which);
+      // An assertion here would leave the dialog open for ever.
+      if (QWidget* corner = window.childAt(QPoint(3, 3)))
+        QTest::mouseClick(corner, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+      else
+        ADD_FAILURE() << "no cover under " << which;
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+      dialog->reject();
+    });
+    EXPECT_EQ(ExecOverWindow(*dialog, &window), QDialog::Rejected) << which;
+    EXPECT_TRUE(checked) << which;
+    EXPECT_TRUE(dialog->isWindow()) << which << " is a window of its own again";
+    EXPECT_EQ(dialog->parentWidget(), &tool) << which;
+  }
+  EXPECT_EQ(window.clicks, 0) << "no click went through";
+  EXPECT_EQ(window.keys, 0) << "no key went through";
+  EXPECT_EQ(window.childAt(QPoint(3, 3)), nullptr) << "the cover went with the dialog";
 }
 
 }  // namespace
