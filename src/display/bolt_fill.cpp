@@ -17,9 +17,13 @@ uint32_t MultiplyBytes(uint32_t pixel, uint32_t factor) {
   return alphaGreen | redBlue;
 }
 
+// Far beyond any surface, and inside what an int holds: a coordinate is brought within it before
+// it becomes a pixel number (the clip then takes it the rest of the way).
+double WithinReach(double coordinate) { return std::clamp(coordinate, -1e9, 1e9); }
+
 // The first and last whole pixel whose centre c has low < c <= high.
-int FirstCentreAbove(double low) { return static_cast<int>(std::floor(low - 0.5)) + 1; }
-int LastCentreUpTo(double high) { return static_cast<int>(std::floor(high - 0.5)); }
+int FirstCentreAbove(double low) { return static_cast<int>(std::floor(WithinReach(low) - 0.5)) + 1; }
+int LastCentreUpTo(double high) { return static_cast<int>(std::floor(WithinReach(high) - 0.5)); }
 
 // Whether two coordinates lie within a 64th of a pixel of each other.
 bool WithinAGridStep(double a, double b) { return static_cast<int>((b - a) * 64) == 0; }

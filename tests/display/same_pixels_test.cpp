@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <cmath>
 #include <memory>
 #include <vector>
 
-#include <QPainter>
-
+#include "display/bolt_fill.h"
 #include "display/dsp.h"
 #include "display/line_effects.h"
 #include "display/picture.h"
@@ -125,6 +125,24 @@ TEST_F(SamePixelsTest, RingCountingDownFrameByFrameRedrawsOnlyWhereItChanges) {
     });
     ASSERT_EQ(dsp->BackBuffer(), expected) << "span " << span << " at " << FirstDifference(dsp->BackBuffer(), expected);
   }
+}
+
+// Lines that cannot show (off the surface, beyond any pixel number, not numbers at all, of no
+// length) change nothing and stop nothing.
+TEST_F(SamePixelsTest, LinesThatCannotShowChangeNothing) {
+  const double huge = 1e30, nan = std::nan(""), inf = INFINITY;
+  const QLineF lines[] = {{-500, -500, -400, -450}, {huge, 10, huge + 8, 12}, {10, -huge, 12, huge},
+                          {nan, 10, 20, 10},        {10, 10, inf, 12},        {30, 30, 30, 30}};
+  QImage image = dsp->Background().copy();
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  TBoltFill fill;
+  fill.Begin(painter);
+  for (const QLineF& line : lines) EXPECT_TRUE(fill.Fill(&line, 1, 3, 0xFFFFFFFF));
+  painter.end();
+  // The one that does run down the whole surface fills a few columns there and nothing else.
+  QPainter(&image).drawImage(QPoint(7, 0), dsp->Background().copy(7, 0, 8, image.height()));
+  EXPECT_EQ(image, dsp->Background()) << "changed at " << FirstDifference(image, dsp->Background());
 }
 
 // A spark's twinkle is one short line of a wide pen in one of eight directions (or a dot, which
