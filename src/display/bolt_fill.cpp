@@ -26,7 +26,7 @@ int FirstCentreAbove(double low) { return static_cast<int>(std::floor(WithinReac
 int LastCentreUpTo(double high) { return static_cast<int>(std::floor(WithinReach(high) - 0.5)); }
 
 // Whether two coordinates lie within a 64th of a pixel of each other.
-bool WithinAGridStep(double a, double b) { return static_cast<int>((b - a) * 64) == 0; }
+bool WithinAGridStep(double a, double b) { return std::abs(b - a) * 64 < 1; }
 
 // A corner moved down and left onto the 64th-of-a-pixel grid the fill works on.
 QPointF OnGrid(QPointF corner) { return {std::floor(corner.x() * 64) / 64, std::floor(corner.y() * 64) / 64}; }
