@@ -3,6 +3,9 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
 
 #include "board/cell_codes.h"
 #include "frame/errors.h"
@@ -14,6 +17,7 @@
 #include "stages/start_stage.h"
 #include "ui/focus_look.h"
 #include "ui/fonts.h"
+#include "ui/game_dialog.h"
 
 namespace {
 constexpr int ButtonWidth = 33, ButtonHeight = 25;
@@ -25,17 +29,27 @@ const char* const ColourCaptions[5] = {QT_TRANSLATE_NOOP("TfrmEditor", "white"),
                                         QT_TRANSLATE_NOOP("TfrmEditor", "Green"), QT_TRANSLATE_NOOP("TfrmEditor", "Blue"),
                                         QT_TRANSLATE_NOOP("TfrmEditor", "Red")};
 constexpr int ColourPlaces[5][2] = {{8, 296}, {48, 296}, {88, 296}, {128, 296}, {8, 328}};
+constexpr int PanelWidth = 170, PanelHeight = 422;
+// Drawn inside the game's window, the panel has a strip of its own on top, with its title and
+// its close button, to be dragged by.
+constexpr int StripHeight = 18;
+constexpr QRgb StripColor = 0xFF40342A, StripTextColor = 0xFFEEE0BC;
+
+// Where the window system places windows itself, a window that stays on top would be put where
+// it likes, over the board or under the game's dialogs: the tools are a panel inside the game's
+// window there.
+bool ToolsInside(const QWidget* owner) { return owner && TGameDialog::DrawnInside(); }
 
 }  // namespace
 
 TfrmEditor::TfrmEditor(QWidget* owner, TStagesSource stages, TDialogSource levelDialog)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint),
+    : QWidget(owner, ToolsInside(owner) ? Qt::Widget : Qt::Tool | Qt::WindowStaysOnTopHint),
       stages_(std::move(stages)),
       levelDialog_(std::move(levelDialog)) {
   setWindowTitle(QStringLiteral("frmEditor"));
   setFont(TahomaFont(11, false));
   move(0, 0);
-  resize(170, 422);
+  resize(PanelWidth, PanelHeight);
   Button1 = AddButton(tr("Open"), 6, 16, ButtonWidth, [this] { Button1Click(); });
   Button2 = AddButton(tr("Clear"), 6, 48, ButtonWidth, [this] { Button2Click(); });
   Button3 = AddButton(tr("Save"), 6, 80, ButtonWidth, [this] { Button3Click(); });
@@ -52,13 +66,74 @@ TfrmEditor::TfrmEditor(QWidget* owner, TStagesSource stages, TDialogSource level
   eLevel->setGeometry(8, 392, 73, 21);
   Button4 = AddButton(tr("SetLevel"), 88, 390, 75, [this] { Button4Click(); });
   connect(eLevel, &QLineEdit::returnPressed, this, [this] { Button4Click(); });
-  notice_ = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Brillor I"), text); };
+  notice_ = [this](const QString& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Brillor I"), text, QMessageBox::Ok, this);
+    ExecOverWindow(box, this);
+  };
+  if (!isWindow()) MakePanel();
   FitCaptions(this);
   focusMarker_ = new TFocusMarker(this, [](const QWidget*) { return true; });
   DropQtFocusLook(this);
 }
 
 TfrmEditor::~TfrmEditor() { delete focusMarker_; }
+
+void TfrmEditor::MakePanel() {
+  // Hidden until it is asked for, as the window is; everything moves down under the strip.
+  hide();
+  for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    control->move(control->pos() + QPoint(0, StripHeight));
+  resize(PanelWidth, PanelHeight + StripHeight);
+  setAutoFillBackground(true);
+  btnClose = AddButton(QStringLiteral("\u00D7"), PanelWidth - StripHeight, 1, StripHeight - 1, [this] { close(); });
+  btnClose->resize(StripHeight - 1, StripHeight - 2);
+  MarkDrawnInside(*this);
+}
+
+void TfrmEditor::paintEvent(QPaintEvent*) {
+  if (isWindow()) return;
+  QPainter painter(this);
+  painter.fillRect(0, 0, width(), StripHeight, QColor::fromRgb(StripColor));
+  painter.setPen(QColor::fromRgb(StripTextColor));
+  painter.drawText(QRect(4, 0, width() - StripHeight - 4, StripHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                   windowTitle());
+  painter.setPen(QColor::fromRgb(StripColor));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void TfrmEditor::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Over whatever else the game's window holds.
+  if (!isWindow()) raise();
+}
+
+void TfrmEditor::mousePressEvent(QMouseEvent* event) {
+  // The strip drags the panel about the game's window.
+  if (!isWindow() && event->button() == Qt::LeftButton && event->position().y() < StripHeight)
+    dragFrom_ = event->position().toPoint();
+  event->accept();
+}
+
+void TfrmEditor::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  if (!dragFrom_ || !(event->buttons() & Qt::LeftButton)) return;
+  const QPoint to = mapToParent(event->position().toPoint()) - *dragFrom_;
+  const QSize room = parentWidget()->size() - size();
+  move(std::clamp(to.x(), 0, std::max(0, room.width())), std::clamp(to.y(), 0, std::max(0, room.height())));
+}
+
+void TfrmEditor::mouseReleaseEvent(QMouseEvent* event) {
+  dragFrom_.reset();
+  event->accept();
+}
+
+void TfrmEditor::GiveKeysToGame() {
+  QWidget* game = parentWidget();
+  if (!game) return;
+  game->activateWindow();
+  // A panel inside the game's window has the keys until the window takes them.
+  if (!isWindow()) game->setFocus(Qt::OtherFocusReason);
+}
 
 QPushButton* TfrmEditor::AddButton(const QString& caption, int left, int top, int width, std::function<void()> click) {
   auto* button = new QPushButton(caption, this);
@@ -116,7 +191,7 @@ QFileDialog& TfrmEditor::LayoutDialog(QFileDialog*& dialog, bool forSaving) {
 
 QString TfrmEditor::Choose(QFileDialog& dialog) {
   if (chooseFile_) return chooseFile_(dialog);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  if (ExecOverWindow(dialog, this) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }
 
@@ -214,7 +289,7 @@ void TfrmEditor::PlayClick() {
   if (!FieldParams(params, tr("The level was not played."))) return;
   Stage()->PlayTrial(params);
   // The keys (Esc above all) go to the game while it is played.
-  if (parentWidget()) parentWidget()->activateWindow();
+  GiveKeysToGame();
 }
 
 void TfrmEditor::LoadClick() {
@@ -260,9 +335,12 @@ void TfrmEditor::keyPressEvent(QKeyEvent* event) {
       if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
       return;
     case Qt::Key_Escape:
-      if (parentWidget()) parentWidget()->activateWindow();
+      GiveKeysToGame();
       return;
-    default: QWidget::keyPressEvent(event);
+    default:
+      QWidget::keyPressEvent(event);
+      // A panel inside the game's window keeps its keys, as a window of its own does.
+      if (!isWindow()) event->accept();
   }
 }
 
@@ -271,5 +349,5 @@ void TfrmEditor::closeEvent(QCloseEvent* event) {
   if (Editing()) Stages()->SwitchTo<TGmStage_Start>();
   event->accept();
   // The game's window takes the keys back; a window manager may otherwise leave them on none.
-  if (parentWidget()) parentWidget()->activateWindow();
+  GiveKeysToGame();
 }

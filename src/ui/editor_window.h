@@ -12,9 +12,10 @@
 // From the keyboard: Tab and the arrows go from control to control, framed in the game's
 // dotted mark; Return or Space clicks a button, Return in the level field sets the level, and
 // Escape gives the keys back to the game's window (or ends a trial).
-
-#include <array>
-#include <functional>
+//
+// Where the window system places windows itself (Wayland), the tools are a panel drawn inside
+// the game's window instead, at its top left, with a strip of its own to drag it by and a close
+// button; the editor's notices and file dialogs are drawn inside the game's window too.
 
 #include <QFileDialog>
 #include <QFrame>
@@ -22,6 +23,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
 
 #include "board/stage_param.h"
 
@@ -87,10 +91,17 @@ class TfrmEditor : public QWidget {
   // needed: a file dialog reads its folder as it is made, which would slow the game's start.
   QFileDialog* sd = nullptr;
   QFileDialog* odLayout = nullptr;
+  // The panel's close button; none on a window of its own (the window system gives one).
+  QPushButton* btnClose = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QPushButton* AddButton(const QString& caption, int left, int top, int width, std::function<void()> click);
@@ -106,10 +117,15 @@ class TfrmEditor : public QWidget {
   QFileDialog& LayoutDialog(QFileDialog*& dialog, bool forSaving);
 
   TGmStageList* Stages() const { return stages_ ? stages_() : nullptr; }
+  // Makes the tools a panel inside the game's window.
+  void MakePanel();
+  void GiveKeysToGame();
 
   TStagesSource stages_;
   TDialogSource levelDialog_;
   TFileChooser chooseFile_;
   TNoticeDisplay notice_;
   TFocusMarker* focusMarker_;
+  // Where in the strip the panel is held while it is dragged.
+  std::optional<QPoint> dragFrom_;
 };

@@ -115,9 +115,17 @@ int ExecOverWindow(QDialog& dialog, QWidget* owner) {
   return result;
 }
 
+constexpr const char* DrawnInsideMark = "brillorDrawnInside";
+
+void MarkDrawnInside(QWidget& widget) { widget.setProperty(DrawnInsideMark, true); }
+
 bool TGameDialog::OpenInside(const QWidget* window) {
-  for (const QObject* child : window->children())
+  for (const QObject* child : window->children()) {
     if (dynamic_cast<const TModalCover*>(child)) return true;
+    if (child->isWidgetType() && static_cast<const QWidget*>(child)->isVisible() &&
+        child->property(DrawnInsideMark).toBool())
+      return true;
+  }
   return false;
 }
 

@@ -28,6 +28,11 @@ enum TModalResult : int { mrNone = 0, mrOK = 1, mrCancel = 2 };
 // are (the window system places windows itself), and a transient window of its own elsewhere.
 int ExecOverWindow(QDialog& dialog, QWidget* owner);
 
+// Marks a widget of the game's own drawn inside its top-level window over the board (the
+// editor's tools where the window system places windows itself): while it shows, what draws
+// straight to the window's screen pixels leaves them to Qt, as under a dialog drawn inside.
+void MarkDrawnInside(QWidget& widget);
+
 inline constexpr const char* DialogTileFile = Asset::DialogTile;
 // Text written straight on the dark tile; lighter panels set their own.
 inline constexpr QRgb DialogTextColor = 0xFFEEE0BC;
@@ -55,8 +60,8 @@ class TGameDialog : public QDialog {
   static void SetDrawnInside(std::optional<bool> inside);
   static bool DrawnInside();
   bool Inside() const { return inside_; }
-  // Whether a dialog is open drawn inside window now (what draws straight to the window's
-  // screen pixels must leave them to Qt meanwhile).
+  // Whether a dialog is open drawn inside window now, or a widget marked drawn inside shows
+  // (what draws straight to the window's screen pixels must leave them to Qt meanwhile).
   static bool OpenInside(const QWidget* window);
 
   // Pictures that could not be loaded while the window was made, one line each; the buttons

@@ -1,20 +1,25 @@
 // The level editor's tool window in the game's main window: where its controls sit, the keys
-// that reach it, and what its buttons do with the fields and files.
+// that reach it, and what its buttons do with the fields and files; drawn inside the game's
+// window where the window system places windows itself.
+
+#include "ui/editor_window.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
 #include <deque>
 #include <filesystem>
-
-#include <QKeyEvent>
-#include <QTest>
+#include <functional>
 
 #include "frame/paths.h"
 #include "players/players.h"
 #include "stages/editor_stage.h"
 #include "stages/running_stage.h"
 #include "support/temp_dir.h"
-#include "ui/editor_window.h"
 #include "ui/game_application.h"
 #include "ui/game_dialog.h"
 #include "ui/main_window.h"
@@ -248,6 +253,124 @@ TEST_F(EditorWindowTest, ClosingTheToolWindowWhileEditingGoesBackToTheTitle) {
   editor->show();
   editor->close();
   EXPECT_EQ(window->StageList()->CurrentStage, window->StageList()->FindStage("TGmStage_Start"));
+}
+
+}  // namespace
+
+namespace {
+
+// Where the window system places windows itself, the tools are a panel inside the game's window.
+class EditorPanelTest : public ::testing::Test {
+ protected:
+  EditorPanelTest() {
+    TGameApplication::SetErrorDisplay([](const std::string&) {});
+    TGameDialog::SetModalRunner([](TGameDialog&) { return mrOK; });
+    TGameDialog::SetDrawnInside(true);
+    window = std::make_unique<TfrmMain>();
+    Players.SetCurrentIndex(Players.Add(std::make_unique<TPlayer>()));
+    editor = window->EditorWindow();
+    window->show();
+    window->setFocus();
+    QCoreApplication::processEvents();
+  }
+  ~EditorPanelTest() override {
+    window.reset();
+    TGameDialog::SetDrawnInside(std::nullopt);
+    TGameDialog::SetModalRunner(nullptr);
+    TGameApplication::SetErrorDisplay(nullptr);
+    Players.FreePlayers();
+  }
+
+  // Drags the panel by its strip from the point at to to, both in the game's window.
+  void Drag(QPoint at, QPoint to) {
+    const auto send = [this](QEvent::Type type, QPoint point, Qt::MouseButtons held) {
+      const QPointF local = editor->mapFrom(window.get(), point);
+      QMouseEvent event(type, local, editor->mapToGlobal(local), Qt::LeftButton, held, Qt::NoModifier);
+      QApplication::sendEvent(editor, &event);
+    };
+    send(QEvent::MouseButtonPress, at, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+  }
+
+  TTempProgramDir dir;
+  std::unique_ptr<TfrmMain> window;
+  TfrmEditor* editor = nullptr;
+};
+
+TEST_F(EditorPanelTest, TheToolsAreAPanelThatKeepsItsKeysDragsWithinTheWindowAndClosesToTheTitle) {
+  ASSERT_FALSE(editor->isWindow());
+  EXPECT_FALSE(editor->isVisible()) << "hidden until asked for";
+  QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+  ASSERT_TRUE(editor->isVisible());
+  EXPECT_TRUE(TGameDialog::OpenInside(window.get())) << "the board leaves the panel's pixels to Qt";
+  EXPECT_TRUE(editor->isAncestorOf(window->childAt(QPoint(20, 40))) || window->childAt(QPoint(20, 40)) == editor)
+      << "the panel is on top";
+  ASSERT_NE(editor->btnClose, nullptr);
+  for (QWidget* control : editor->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (control == editor->btnClose || !control->isVisibleTo(editor)) continue;
+    EXPECT_GE(control->y(), editor->btnClose->geometry().bottom()) << "under the strip";
+  }
+
+  // A key the panel's controls leave does not reach the game (P would pause it).
+  editor->Button2->setFocus();
+  QTest::keyClick(editor->Button2, Qt::Key_P);
+  EXPECT_FALSE(window->StageList()->IsPaused());
+
+  // Dragged by the strip, never out of the window.
+  Drag(QPoint(30, 8), QPoint(130, 58));
+  EXPECT_EQ(editor->pos(), QPoint(100, 50));
+  Drag(QPoint(130, 58), QPoint(5000, 5000));
+  EXPECT_EQ(editor->geometry().bottomRight(), window->rect().bottomRight());
+  Drag(QPoint(editor->x() + 60, editor->y() + 40), QPoint(0, 0));
+  EXPECT_EQ(editor->pos(), QPoint(window->width() - editor->width(), window->height() - editor->height()))
+      << "only the strip drags";
+
+  window->StageList()->SetCurrentStage(editor->Stage());
+  editor->btnClose->click();
+  EXPECT_FALSE(editor->isVisible());
+  EXPECT_FALSE(TGameDialog::OpenInside(window.get()));
+  EXPECT_EQ(window->StageList()->CurrentStage, window->StageList()->FindStage("TGmStage_Start"));
+  EXPECT_EQ(QApplication::focusWidget(), window.get()) << "the game has the keys";
+}
+
+TEST_F(EditorPanelTest, NoticesAndFileDialogsAreDrawnCentredInTheGamesWindowOverThePanel) {
+  QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+  const struct {
+    const char* what;
+    std::function<void()> click;
+  } cases[] = {
+      {"Open's file dialog", [this] { editor->Button1Click(); }},
+      {"the level's notice", [this] { editor->Button4Click(); }},
+      {"Load's file dialog", [this] { editor->LoadClick(); }},
+  };
+  editor->eLevel->setText(QStringLiteral("none"));
+  for (const auto& c : cases) {
+    QDialog* seen = nullptr;
+    QTimer::singleShot(50, [&] {
+      for (QDialog* open : window->findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+        if (open->isVisible()) seen = open;
+      if (!seen) {
+        // A window of its own: ended here, or the test would wait for ever.
+        ADD_FAILURE() << c.what << " is not drawn inside the game's window";
+        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
+        return;
+      }
+      EXPECT_EQ(seen->parentWidget(), window.get()) << c.what;
+      const QPoint off = seen->geometry().center() - window->rect().center();
+      EXPECT_LE(off.manhattanLength(), 2) << c.what;
+      const QPoint overPanel = editor->geometry().center();
+      if (seen->geometry().contains(overPanel)) {
+        EXPECT_TRUE(seen->isAncestorOf(window->childAt(overPanel))) << c.what << " is over the panel";
+      } else {
+        EXPECT_FALSE(editor->isAncestorOf(window->childAt(overPanel))) << c.what << ": the panel is covered";
+      }
+      seen->reject();
+    });
+    c.click();
+    EXPECT_NE(seen, nullptr) << c.what << " was not shown";
+    EXPECT_TRUE(editor->isVisible()) << c.what;
+  }
 }
 
 }  // namespace
