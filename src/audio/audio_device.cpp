@@ -11,13 +11,34 @@
 #include <unistd.h>
 
 namespace {
-// The mixer's period, about 12 ms at 44100 Hz: an effect waits at most this long to be mixed.
-// SDL would ask a PulseAudio server to hold no more than one period, which a loaded desktop
-// starves into gaps of silence; the server is asked instead, through the sound library's own
-// setting, to hold 50 ms, so an effect is heard within about 60 ms of its cause and the sound
-// does not drop out (figures from tools/measure_audio_gaps.sh). A player's own setting wins.
-constexpr Uint16 CallbackFrames = 512;
-constexpr const char* ServerBufferMilliseconds = "50";
+// How often the mixer runs and how much the sound server is asked to hold. Where effects play
+// the mixer runs in periods of 512 frames, about 12 ms at 44100 Hz, so an effect waits at most
+// that long to be mixed. SDL would ask a PulseAudio server to hold no more than one period,
+// which a loaded desktop starves into gaps of silence; the server is asked instead, through the
+// sound library's own setting, to hold 50 ms, so an effect is heard within about 60 ms of its
+// cause and the sound does not drop out (figures from tools/measure_audio_gaps.sh). Where only
+// music plays nothing waits on the output, and it runs in periods four times as long with the
+// server holding 150 ms: the mixer and the server wake a quarter as often. A player's own
+// server setting wins over both.
+struct TOutputPace {
+  Uint16 CallbackFrames;
+  const char* ServerMilliseconds;
+};
+constexpr TOutputPace QuickPace{512, "50"};
+constexpr TOutputPace CalmPace{2048, "150"};
+
+const TOutputPace& PaceFor(bool quickEffects) { return quickEffects ? QuickPace : CalmPace; }
+
+// Read once, before the game first sets it.
+bool PlayerSetsServerBuffer() {
+  static const bool set = std::getenv("PULSE_LATENCY_MSEC") != nullptr;
+  return set;
+}
+
+// The sound library reads it whenever an output opens.
+void AskServerToHold(const TOutputPace& pace) {
+  if (!PlayerSetsServerBuffer()) setenv("PULSE_LATENCY_MSEC", pace.ServerMilliseconds, 1);
+}
 
 // While the audio drivers are tried, what they write to the error stream is held back: without
 // a sound server the sound library names each card it could not open, block after block, for
@@ -74,13 +95,13 @@ std::shared_ptr<TAudioDevice> TAudioDevice::Acquire() {
 
 std::shared_ptr<TAudioDevice> TAudioDevice::Open() {
   const THeldErrorStream quiet;
-  setenv("PULSE_LATENCY_MSEC", ServerBufferMilliseconds, 0);
+  AskServerToHold(QuickPace);
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
   SDL_AudioSpec wanted{};
   wanted.freq = DeviceRate;
   wanted.format = AUDIO_S16SYS;
   wanted.channels = DeviceChannels;
-  wanted.samples = CallbackFrames;
+  wanted.samples = QuickPace.CallbackFrames;
   wanted.callback = &TAudioDevice::Callback;
   // The device object must exist before the callback can run, so it is made first and told
   // its id afterwards; the device starts paused.
@@ -90,6 +111,7 @@ std::shared_ptr<TAudioDevice> TAudioDevice::Open() {
   SDL_AudioSpec obtained{};
   device->id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
   if (device->id_ == 0) return nullptr;  // the destructor quits the subsystem again
+  device->period_ = obtained.samples;
   SDL_PauseAudioDevice(device->id_, 0);
   SharedDevice() = device;
   return device;
@@ -119,13 +141,30 @@ bool TAudioDevice::AnyPlaying() {
 void TAudioDevice::FitOutput() {
   const bool wanted = !pausedByHand_ && AnyPlaying();
   if (wanted && id_ == 0) {
+    AskServerToHold(PaceFor(quickEffects_));
     SDL_AudioSpec obtained{};
     id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted_, &obtained, 0);
+    period_ = id_ != 0 ? obtained.samples : 0;
     if (id_ != 0) SDL_PauseAudioDevice(id_, 0);
   } else if (!wanted && id_ != 0) {
-    SDL_CloseAudioDevice(id_);
-    id_ = 0;
+    CloseOutput();
   }
+}
+
+void TAudioDevice::CloseOutput() {
+  SDL_CloseAudioDevice(id_);
+  id_ = 0;
+  period_ = 0;
+}
+
+void TAudioDevice::SetQuickEffects(bool quick) {
+  if (quick == quickEffects_) return;
+  quickEffects_ = quick;
+  wanted_.samples = PaceFor(quick).CallbackFrames;
+  // A running output opens again at the new pace; the voices keep their places in the mixer.
+  if (id_ == 0) return;
+  CloseOutput();
+  FitOutput();
 }
 
 void TAudioDevice::VoiceStarted() {

@@ -51,6 +51,14 @@ class TAudioDevice : public std::enable_shared_from_this<TAudioDevice> {
   void VoiceStopped();
   // True while the output runs (its callback mixes).
   bool OutputRunning() const { return id_ != 0; }
+  // Frames the callback mixes at a time while the output runs, 0 while it is closed.
+  int32_t OutputPeriod() const { return period_; }
+
+  // Quick (the default) where effects play: short periods, so an effect is heard soon after
+  // its cause. Otherwise (music only) long periods that wake the mixer and the sound server a
+  // quarter as often. A running output opens again at the new pace.
+  void SetQuickEffects(bool quick);
+  bool QuickEffects() const { return quickEffects_; }
 
  private:
   explicit TAudioDevice(SDL_AudioDeviceID id) : id_(id) {}
@@ -59,6 +67,7 @@ class TAudioDevice : public std::enable_shared_from_this<TAudioDevice> {
   static std::shared_ptr<TAudioDevice> Open();
   // Opens or closes the output as the voices and SetOutputPaused want it.
   void FitOutput();
+  void CloseOutput();
   bool AnyPlaying();
   // While the output runs for a voice that ends by itself, looks again a moment later.
   void LookAgainOnceEffectsEnd();
@@ -66,6 +75,8 @@ class TAudioDevice : public std::enable_shared_from_this<TAudioDevice> {
   SDL_AudioDeviceID id_;
   // What the output was opened with, to open it again the same way.
   SDL_AudioSpec wanted_{};
+  int32_t period_ = 0;
+  bool quickEffects_ = true;
   bool pausedByHand_ = false;
   bool checkPending_ = false;
   TMixer mixer_;

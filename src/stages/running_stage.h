@@ -46,6 +46,7 @@ class TGmStage_Running : public TGmStage {
   bool Playing() const override { return playing_ && !InTrial(); }
   // From two slow frames before each hurry-up beat until it has passed.
   bool WantsFullRate() const override;
+  bool PlaysEffects() const override { return true; }
 
   TDXSElem& Sound(TPlaySound Which) const { return sounds_[Which]; }
   // Draws the round's board into the background again.

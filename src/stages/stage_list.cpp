@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "audio/audio_device.h"
 #include "audio/mci_player.h"
 #include "frame/asset_names.h"
 #include "frame/paths.h"
@@ -80,6 +81,7 @@ void TGmStageList::AttachIdle(TGmStage* stage) {
 
 void TGmStageList::SetCurrentStage(TGmStage* stage) {
   if (CurrentStage) CurrentStage->Leave();
+  if (Sound && Sound->Device) Sound->Device->SetQuickEffects(stage->PlaysEffects());
   stage->Enter();
   CurrentStage = stage;
   AttachIdle(stage);

@@ -58,6 +58,9 @@ class TGmStage {
   // element shows yet (a beat about to fall due); otherwise the frame loop may rest while only
   // slow things change.
   virtual bool WantsFullRate() const { return false; }
+  // True for a stage that plays sound effects, which must be heard soon after their cause;
+  // elsewhere only music plays and the sound output may run at a calmer pace.
+  virtual bool PlaysEffects() const { return false; }
 
   TGmStageList* Owner;
   TStageMouseEvent OnMouse;

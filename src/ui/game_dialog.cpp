@@ -3,18 +3,18 @@
 #include <QApplication>
 #include <QChildEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
 #include <QPointer>
 #include <QTimer>
 #include <QWheelEvent>
-#include <QKeyEvent>
-#include <QPainter>
-#include <QPalette>
-
 #include <utility>
+#include <vector>
 
-#include "ui/fonts.h"
 #include "frame/errors.h"
+#include "ui/fonts.h"
 
 namespace {
 TGameDialog::TModalRunner& ModalRunner() {
@@ -27,6 +27,22 @@ std::optional<bool>& ForcedInside() {
   return inside;
 }
 
+// The widgets drawn inside a window over its field: the covers under dialogs and the marked
+// panels. A frame looks them over to learn whether it may draw straight to the screen, so they
+// are kept in a short list of their own rather than sought among the window's many children.
+std::vector<QPointer<QWidget>>& DrawnInsideWidgets() {
+  static std::vector<QPointer<QWidget>> widgets;
+  return widgets;
+}
+}  // namespace
+
+void MarkDrawnInside(QWidget& widget) {
+  std::vector<QPointer<QWidget>>& widgets = DrawnInsideWidgets();
+  std::erase_if(widgets, [](const QPointer<QWidget>& gone) { return gone.isNull(); });
+  widgets.emplace_back(&widget);
+}
+
+namespace {
 // Laid over the whole window under a dialog drawn inside it: the mouse reaches nothing below,
 // and a click on it leaves the keys with the dialog.
 class TModalCover : public QWidget {
@@ -37,6 +53,7 @@ class TModalCover : public QWidget {
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
     setGeometry(window->rect());
+    MarkDrawnInside(*this);
     raise();
     show();
   }
@@ -115,17 +132,9 @@ int ExecOverWindow(QDialog& dialog, QWidget* owner) {
   return result;
 }
 
-constexpr const char* DrawnInsideMark = "brillorDrawnInside";
-
-void MarkDrawnInside(QWidget& widget) { widget.setProperty(DrawnInsideMark, true); }
-
 bool TGameDialog::OpenInside(const QWidget* window) {
-  for (const QObject* child : window->children()) {
-    if (dynamic_cast<const TModalCover*>(child)) return true;
-    if (child->isWidgetType() && static_cast<const QWidget*>(child)->isVisible() &&
-        child->property(DrawnInsideMark).toBool())
-      return true;
-  }
+  for (const QPointer<QWidget>& widget : DrawnInsideWidgets())
+    if (widget && widget->parentWidget() == window && widget->isVisible()) return true;
   return false;
 }
 

@@ -197,4 +197,37 @@ TEST(DXSDeviceTest, TheOutputRunsOnlyWhileSomethingPlays) {
   dxs.Device->SetOutputPaused(false);
   EXPECT_TRUE(running());
 }
+
+// Where only music plays the output runs in longer periods; a running output opens again at
+// the new pace and its voices go on from where they were.
+TEST(DXSDeviceTest, TheOutputRunsAtThePaceLastSetAndKeepsItsVoicesWhenThePaceChanges) {
+  TTempProgramDir dir;
+  dir.WriteBytes("wav/tone.wav", Wave16(std::vector<int16_t>(2 * 30000, 1000)));
+  TDXS dxs;
+  TDXSElem tone(&dxs, dir.File("wav/tone.wav"), true);
+  TAudioDevice& device = *dxs.Device;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  auto waitForMix = [&] {
+    const int64_t from = tone.Position();
+    while (tone.Position() == from && std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return tone.Position() != from;
+  };
+  tone.Play();
+  ASSERT_TRUE(device.QuickEffects()) << "quick until told otherwise";
+  EXPECT_EQ(device.OutputPeriod(), 512);
+  ASSERT_TRUE(waitForMix());
+
+  device.SetQuickEffects(false);
+  EXPECT_EQ(device.OutputPeriod(), 2048);
+  EXPECT_TRUE(tone.IsPlaying());
+  EXPECT_TRUE(waitForMix()) << "mixed again after opening anew";
+
+  tone.Stop();
+  EXPECT_EQ(device.OutputPeriod(), 0) << "closed while nothing plays";
+  tone.Play();
+  EXPECT_EQ(device.OutputPeriod(), 2048) << "opened at the pace last set";
+  device.SetQuickEffects(true);
+  EXPECT_EQ(device.OutputPeriod(), 512);
+}
 }  // namespace

@@ -1,5 +1,7 @@
 // The stage list: current stage, nested pausing, frames, the one-second tick and the settings.
 
+#include "stages/stage_list.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "audio/audio_device.h"
 #include "audio/mci_player.h"
 #include "frame/paths.h"
-#include "stages/stage_list.h"
 #include "players/players.h"
 #include "support/fake_time.h"
 #include "support/temp_dir.h"
@@ -52,7 +54,14 @@ class TPlayingStage : public TRecordingStage {
  public:
   TPlayingStage(TGmStageList* owner, std::vector<std::string>& log) : TRecordingStage(owner, "TGmStage_Running", log) {}
   bool Playing() const override { return playing; }
+  bool PlaysEffects() const override { return true; }
+  // The level's opening sound plays as it is entered: the output's pace must be set by then.
+  void Enter() override {
+    TRecordingStage::Enter();
+    quickAtEnter = Owner->Sound->Device->QuickEffects();
+  }
   bool playing = true;
+  bool quickAtEnter = false;
 };
 
 TEST_F(StageListTest, SwitchingStagesLeavesTheOldAndEntersTheNew) {
@@ -66,6 +75,19 @@ TEST_F(StageListTest, SwitchingStagesLeavesTheOldAndEntersTheNew) {
                                            "TGmStage_Running.Enter"}));
   EXPECT_EQ(list->CurrentStage, running);
   EXPECT_TRUE(list->IdleLoop().Attached());
+}
+
+TEST_F(StageListTest, TheSoundOutputIsQuickFromTheEntryOfAStageThatPlaysEffectsUntilItIsLeft) {
+  auto list = MakeList();
+  ASSERT_TRUE(list->Sound && list->Sound->Device) << "the dummy output gives a device";
+  auto* title = new TRecordingStage(list.get(), "TGmStage_Start", log);
+  auto* running = new TPlayingStage(list.get(), log);
+  list->SetCurrentStage(title);
+  EXPECT_FALSE(list->Sound->Device->QuickEffects());
+  list->SetCurrentStage(running);
+  EXPECT_TRUE(running->quickAtEnter);
+  list->SetCurrentStage(title);
+  EXPECT_FALSE(list->Sound->Device->QuickEffects());
 }
 
 TEST_F(StageListTest, FindStageIgnoresCaseAndReturnsNoneForUnknownNames) {
