@@ -29,15 +29,14 @@ constexpr TOutputPace CalmPace{2048, "150"};
 
 const TOutputPace& PaceFor(bool quickEffects) { return quickEffects ? QuickPace : CalmPace; }
 
-// Read once, before the game first sets it.
-bool PlayerSetsServerBuffer() {
-  static const bool set = std::getenv("PULSE_LATENCY_MSEC") != nullptr;
-  return set;
-}
-
-// The sound library reads it whenever an output opens.
+// The sound library reads it whenever an output opens. A value the game did not write is the
+// player's own and stays.
 void AskServerToHold(const TOutputPace& pace) {
-  if (!PlayerSetsServerBuffer()) setenv("PULSE_LATENCY_MSEC", pace.ServerMilliseconds, 1);
+  static std::string written;
+  const char* set = std::getenv("PULSE_LATENCY_MSEC");
+  if (set && set != written) return;
+  written = pace.ServerMilliseconds;
+  setenv("PULSE_LATENCY_MSEC", pace.ServerMilliseconds, 1);
 }
 
 // While the audio drivers are tried, what they write to the error stream is held back: without

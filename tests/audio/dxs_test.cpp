@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <string>
 #include <thread>
 
 #include <QCoreApplication>
@@ -198,9 +199,14 @@ TEST(DXSDeviceTest, TheOutputRunsOnlyWhileSomethingPlays) {
   EXPECT_TRUE(running());
 }
 
-// Where only music plays the output runs in longer periods; a running output opens again at
-// the new pace and its voices go on from where they were.
+// Where only music plays the output runs in longer periods, and the sound server is asked to
+// hold more; a running output opens again at the new pace and its voices go on from where they
+// were.
 TEST(DXSDeviceTest, TheOutputRunsAtThePaceLastSetAndKeepsItsVoicesWhenThePaceChanges) {
+  const char* before = std::getenv("PULSE_LATENCY_MSEC");
+  const std::string kept = before ? before : "";
+  unsetenv("PULSE_LATENCY_MSEC");
+  auto serverBuffer = [] { return std::string(std::getenv("PULSE_LATENCY_MSEC")); };
   TTempProgramDir dir;
   dir.WriteBytes("wav/tone.wav", Wave16(std::vector<int16_t>(2 * 30000, 1000)));
   TDXS dxs;
@@ -220,6 +226,7 @@ TEST(DXSDeviceTest, TheOutputRunsAtThePaceLastSetAndKeepsItsVoicesWhenThePaceCha
 
   device.SetQuickEffects(false);
   EXPECT_EQ(device.OutputPeriod(), 2048);
+  EXPECT_EQ(serverBuffer(), "150");
   EXPECT_TRUE(tone.IsPlaying());
   EXPECT_TRUE(waitForMix()) << "mixed again after opening anew";
 
@@ -229,5 +236,7 @@ TEST(DXSDeviceTest, TheOutputRunsAtThePaceLastSetAndKeepsItsVoicesWhenThePaceCha
   EXPECT_EQ(device.OutputPeriod(), 2048) << "opened at the pace last set";
   device.SetQuickEffects(true);
   EXPECT_EQ(device.OutputPeriod(), 512);
+  EXPECT_EQ(serverBuffer(), "50");
+  before ? setenv("PULSE_LATENCY_MSEC", kept.c_str(), 1) : unsetenv("PULSE_LATENCY_MSEC");
 }
 }  // namespace
