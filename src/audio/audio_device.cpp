@@ -94,24 +94,18 @@ std::shared_ptr<TAudioDevice> TAudioDevice::Acquire() {
 
 std::shared_ptr<TAudioDevice> TAudioDevice::Open() {
   const THeldErrorStream quiet;
-  AskServerToHold(QuickPace);
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
-  SDL_AudioSpec wanted{};
+  // The device object must exist before the callback can run, so it is made first and opens
+  // the output itself.
+  std::shared_ptr<TAudioDevice> device(new TAudioDevice(0));
+  SDL_AudioSpec& wanted = device->wanted_;
   wanted.freq = DeviceRate;
   wanted.format = AUDIO_S16SYS;
   wanted.channels = DeviceChannels;
-  wanted.samples = QuickPace.CallbackFrames;
+  wanted.samples = PaceFor(device->quickEffects_).CallbackFrames;
   wanted.callback = &TAudioDevice::Callback;
-  // The device object must exist before the callback can run, so it is made first and told
-  // its id afterwards; the device starts paused.
-  std::shared_ptr<TAudioDevice> device(new TAudioDevice(0));
   wanted.userdata = device.get();
-  device->wanted_ = wanted;
-  SDL_AudioSpec obtained{};
-  device->id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-  if (device->id_ == 0) return nullptr;  // the destructor quits the subsystem again
-  device->period_ = obtained.samples;
-  SDL_PauseAudioDevice(device->id_, 0);
+  if (!device->OpenOutput()) return nullptr;  // the destructor quits the subsystem again
   SharedDevice() = device;
   return device;
 }
@@ -140,14 +134,19 @@ bool TAudioDevice::AnyPlaying() {
 void TAudioDevice::FitOutput() {
   const bool wanted = !pausedByHand_ && AnyPlaying();
   if (wanted && id_ == 0) {
-    AskServerToHold(PaceFor(quickEffects_));
-    SDL_AudioSpec obtained{};
-    id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted_, &obtained, 0);
-    period_ = id_ != 0 ? obtained.samples : 0;
-    if (id_ != 0) SDL_PauseAudioDevice(id_, 0);
+    OpenOutput();
   } else if (!wanted && id_ != 0) {
     CloseOutput();
   }
+}
+
+bool TAudioDevice::OpenOutput() {
+  AskServerToHold(PaceFor(quickEffects_));
+  SDL_AudioSpec obtained{};
+  id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted_, &obtained, 0);
+  period_ = id_ != 0 ? obtained.samples : 0;
+  if (id_ != 0) SDL_PauseAudioDevice(id_, 0);
+  return id_ != 0;
 }
 
 void TAudioDevice::CloseOutput() {

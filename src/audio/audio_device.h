@@ -67,6 +67,9 @@ class TAudioDevice : public std::enable_shared_from_this<TAudioDevice> {
   static std::shared_ptr<TAudioDevice> Open();
   // Opens or closes the output as the voices and SetOutputPaused want it.
   void FitOutput();
+  // Opens the output as wanted_ and the pace ask and starts its callback; false when no driver
+  // gives one.
+  bool OpenOutput();
   void CloseOutput();
   bool AnyPlaying();
   // While the output runs for a voice that ends by itself, looks again a moment later.
