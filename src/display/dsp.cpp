@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/frame_pace.h"
 #include "frame/rounding.h"
 
 namespace {
@@ -123,10 +124,10 @@ void TDSP::Render(int64_t now) {
 }
 
 void TDSP::SetSlowFrameRate(double framesPerSecond) {
-  // Less half a frame at 60 a second, so a loop that wakes at the slow pace composes each time.
-  slowWait_ = framesPerSecond > 0 ? static_cast<int64_t>(static_cast<double>(frequency_) *
-                                                         (1 / framesPerSecond - 1.0 / 120))
-                                  : 0;
+  // A loop that wakes at the slow pace composes each time.
+  slowWait_ = framesPerSecond > 0
+                  ? static_cast<int64_t>(static_cast<double>(frequency_) * SlowStepSeconds(framesPerSecond))
+                  : 0;
 }
 
 bool TDSP::SlowChangesMayWait(int64_t now) const {
@@ -153,31 +154,59 @@ void TDSP::ComposeChanges(int64_t now) {
   bool restless = false;
   const QRegion changed = TakeChanges(restless);
   if (changed.isEmpty() && !restless) return;
-  // One rectangle around every change: Qt copies and blends within a plain rectangle on its fast
-  // paths, where a ragged region makes it split the work over threads. An empty rectangle
-  // clips everything away.
-  const QRect composed = changed.boundingRect();
+  // A restless element is drawn once a frame (its Draw may pick random numbers or end it), so
+  // a frame with one is composed in one part. An empty part clips everything away.
+  for (const QRect& part : restless ? std::vector<QRect>{changed.boundingRect()} : ComposedParts(changed))
+    ComposePart(part);
+  if (changed.isEmpty()) return;
+  lastComposed_ = now;
+  composedOnce_ = true;
+  if (window_) window_->PresentFrame(backBuffer_, left_, top_, changed);
+}
+
+std::vector<QRect> TDSP::ComposedParts(const QRegion& changed) {
+  // Rectangles: Qt copies and blends within a plain rectangle on its fast paths, where a ragged
+  // region makes it split the work over threads. Changes far apart (the held set at one side,
+  // the ring at the other) each get their own, so that what lies between is not drawn again.
+  constexpr int kMostRects = 24;
+  if (changed.rectCount() > kMostRects) return {changed.boundingRect()};
+  // Each part costs about as much as composing this many pixels more (a clip, a copy, a walk
+  // over the elements): two parts whose surrounding rectangle costs no more are one.
+  constexpr int64_t kPartCost = 64 * 64;
+  auto area = [](const QRect& rect) { return int64_t{rect.width()} * rect.height(); };
+  std::vector<QRect> parts(changed.begin(), changed.end());
+  for (bool merged = true; merged;) {
+    merged = false;
+    for (size_t i = 0; i < parts.size() && !merged; ++i)
+      for (size_t j = i + 1; j < parts.size() && !merged; ++j) {
+        const QRect both = parts[i] | parts[j];
+        if (area(both) > area(parts[i]) + area(parts[j]) + kPartCost) continue;
+        parts[i] = both;
+        parts.erase(parts.begin() + static_cast<std::ptrdiff_t>(j));
+        merged = true;
+      }
+  }
+  return parts;
+}
+
+void TDSP::ComposePart(const QRect& part) {
   // A whole frame needs no clip, which Qt's fast paths like best.
-  if (composed != FrameRect()) backPainter_->setClipRect(composed);
+  if (part != FrameRect()) backPainter_->setClipRect(part);
   if (background_.isNull()) {
     backPainter_->fillRect(FrameRect(), Qt::black);
   } else {
     // The background is opaque, so a straight copy replaces the previous frame. Only the
-    // composed part is copied: Qt's plain copy ignores the clip and would copy it all.
+    // part is copied: Qt's plain copy ignores the clip and would copy it all.
     backPainter_->setCompositionMode(QPainter::CompositionMode_Source);
     if (BackgroundFitsFrame()) {
-      backPainter_->drawImage(composed.topLeft(), background_, composed);
+      backPainter_->drawImage(part.topLeft(), background_, part);
     } else {
       backPainter_->drawImage(QRectF(FrameRect()), background_);
     }
     backPainter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
-  DrawElems();
+  DrawElems(part);
   backPainter_->setClipping(false);
-  if (composed.isEmpty()) return;
-  lastComposed_ = now;
-  composedOnce_ = true;
-  if (window_) window_->PresentFrame(backBuffer_, left_, top_, changed);
 }
 
 // Elements may make or free other elements (or themselves) from Update, Draw and their
@@ -194,10 +223,15 @@ void TDSP::UpdateElems(int64_t now) {
   WalkElems([now](TDSPElem* elem) { elem->Update(now); });
 }
 
-void TDSP::DrawElems() {
-  WalkElems([](TDSPElem* elem) {
+void TDSP::DrawElems(const QRect& composed) {
+  WalkElems([&composed](TDSPElem* elem) {
     // An element made while the frame is drawn has had no update yet: it starts next frame.
-    if (elem->Visible && elem->shown_) elem->Draw();
+    if (!elem->Visible || !elem->shown_) return;
+    // One that keeps a look touches nothing beyond its area: a level's two hundred cells cost
+    // more to hand to Qt, which would clip them all away, than the few that show.
+    const TDSPLook& look = elem->shownLook_;
+    if (!look.Restless && !look.Area.intersects(composed)) return;
+    elem->Draw();
   });
 }
 

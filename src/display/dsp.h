@@ -112,6 +112,10 @@ class TDSP {
   void OpenBackgroundPainter();
   // Composes and hands on the part of the frame that changed, if any.
   void ComposeChanges(int64_t now);
+  // The rectangles to compose one by one that together cover changed.
+  static std::vector<QRect> ComposedParts(const QRegion& changed);
+  // Composes one rectangle of the frame: the background, then the elements that reach into it.
+  void ComposePart(const QRect& part);
   // What changed since the frame last composed, with every element's look now taken into looks_:
   // Fast when anything changed that is not slow or an element is drawn every frame.
   enum class TPending { Nothing, Slow, Fast };
@@ -126,8 +130,9 @@ class TDSP {
   void WalkElems(Visit visit);
   // Updates every element, lowest layer first.
   void UpdateElems(int64_t now);
-  // Draws every visible element that was there when the changes were taken, lowest layer first.
-  void DrawElems();
+  // Draws every visible element that was there when the changes were taken and may touch the
+  // rectangle composed, lowest layer first; restless ones are drawn wherever they are.
+  void DrawElems(const QRect& composed);
   // Frees the elements that ended; their reports may make, end or free others.
   void FreeEnded();
   // The part of the frame that differs from the one composed last; every element's look (as

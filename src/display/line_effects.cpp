@@ -1,14 +1,14 @@
 #include "display/line_effects.h"
 
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <tuple>
 
-#include <QPainter>
-#include <QPainterPath>
-#include <QPainterPathStroker>
-
+#include "frame/frame_pace.h"
 #include "frame/random.h"
 #include "frame/rounding.h"
 
@@ -83,30 +83,62 @@ void TDSPE_Flash::SetColor(TARGB color) { pen_.setColor(QColor::fromRgba(color))
 // ---- TDSPE_Arc ----
 
 TDSPE_Arc::TDSPE_Arc(TDSP* dsp, int32_t layer, int32_t percent)
-    : TDSPElem(dsp, layer), Percent(static_cast<float>(percent)), pen_(GamePen(MakeARGB(30, 255, 255, 255), kPenWidth)) {}
+    : TDSPElem(dsp, layer),
+      Percent(static_cast<float>(percent)),
+      pen_(GamePen(MakeARGB(30, 255, 255, 255), kPenWidth)),
+      shownPercent_(Percent) {}
 
-void TDSPE_Arc::Update(int64_t) {}
+void TDSPE_Arc::Update(int64_t now) {
+  const auto stepTicks = static_cast<int64_t>(SlowStepSeconds() * static_cast<double>(DSP->Frequency()));
+  const bool waits =
+      shownPercent_ == Percent || (RunningDownStep(shownPercent_, Percent) && now - steppedAt_ < stepTicks);
+  if (stepped_ && waits) return;
+  shownPercent_ = Percent;
+  steppedAt_ = now;
+  stepped_ = true;
+}
+
+bool TDSPE_Arc::RunningDownStep(float shown, float wanted) {
+  // A countdown of a second and a half moves the ring 3.4 % in a slow frame.
+  constexpr float kMostStep = 6.25f;
+  if (std::isnan(shown) || std::isnan(wanted) || (shown < 0) != (wanted < 0)) return false;
+  const float shrink = std::abs(shown) - std::abs(wanted);
+  return shrink > 0 && shrink <= kMostStep;
+}
 
 TDSPE_Arc::TLook TDSPE_Arc::CurrentLook() const {
   // Qt counts angles anticlockwise in sixteenths of a degree; more than a full turn is a full
   // ring.
   constexpr int kFullTurn = 360 * 16;
-  const double span = std::clamp(Percent / 100.0 * kFullTurn, double(-kFullTurn), double(kFullTurn));
+  const double span = std::clamp(shownPercent_ / 100.0 * kFullTurn, double(-kFullTurn), double(kFullTurn));
   return {Alpha, RoundHalfEven32(span), X, Y};
 }
 
 void TDSPE_Arc::Draw() {
-  if (std::isnan(Percent)) return;
+  if (std::isnan(shownPercent_)) return;
   QPainter& canvas = DSP->Canvas();
   if (!Shows(canvas, X, Y, Area())) return;
   const TLook look = CurrentLook();
   if (look == lastLook_) {
-    if (!stamp_.Made()) stamp_.Make(Area(), [&](QPainter& painter) { DrawRing(painter, look); });
+    // Brought up to date where the ring changed since the stamp was drawn, which for a ring
+    // running down is a quarter or two.
+    auto draw = [&](QPainter& painter) { DrawRing(painter, look); };
+    if (!stamp_.Made()) {
+      stamp_.Make(Area(), draw);
+    } else if (!stampStale_.isEmpty()) {
+      stamp_.Amend(stampStale_, draw);
+    }
+    stampStale_ = QRegion();
     stamp_.CopyTo(canvas);
     return;
   }
+  if (look.Alpha == lastLook_.Alpha && look.X == lastLook_.X && look.Y == lastLook_.Y) {
+    stampStale_ += SpanChange(Area(), lastLook_.Span, look.Span);
+  } else {
+    stamp_.Forget();
+    stampStale_ = QRegion();
+  }
   lastLook_ = look;
-  stamp_.Forget();
   DrawRing(canvas, look);
 }
 
@@ -116,7 +148,7 @@ QRect TDSPE_Arc::Area() const {
 }
 
 TDSPLook TDSPE_Arc::Look() const {
-  if (std::isnan(Percent)) return {};
+  if (std::isnan(shownPercent_)) return {};
   const TLook look = CurrentLook();
   return {Area(), {look.X, look.Y, static_cast<double>(look.Alpha), static_cast<double>(look.Span)}};
 }
@@ -129,10 +161,13 @@ bool TDSPE_Arc::SlowChange(const TDSPLook& before, const TDSPLook& now) const {
 QRegion TDSPE_Arc::Difference(const TDSPLook& before, const TDSPLook& now) const {
   // A change of span only is a slow one.
   if (!SlowChange(before, now)) return TDSPElem::Difference(before, now);
+  return SpanChange(now.Area, before.State[3], now.State[3]);
+}
+
+QRegion TDSPE_Arc::SpanChange(const QRect& box, double spanBefore, double spanNow) {
   // The quarters of the ring's box that the end passed over on its way from one span to the
   // other, each with room for the flat cap and the join into it. An end within two degrees of
   // a quarter's edge takes the neighbouring quarter as well.
-  const QRect box = now.Area;
   const QPoint centre = box.center();
   constexpr int kRoom = 14;
   auto quarter = [&](int index) {
@@ -142,7 +177,7 @@ QRegion TDSPE_Arc::Difference(const TDSPLook& before, const TDSPLook& now) const
                  QPoint(right ? box.right() : centre.x() + kRoom, up ? centre.y() + kRoom : box.bottom()));
   };
   auto endDegrees = [](double span) { return 88 + span / 16; };
-  const auto [least, most] = std::minmax(before.State[3], now.State[3]);
+  const auto [least, most] = std::minmax(spanBefore, spanNow);
   const int first = static_cast<int>(std::floor((endDegrees(least) - 2) / 90));
   const int last = std::min(static_cast<int>(std::floor((endDegrees(most) + 2) / 90)), first + 3);
   QRegion changed;

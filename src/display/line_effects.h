@@ -60,10 +60,15 @@ class TDSPE_Arc : public TDSPElem {
  public:
   TDSPE_Arc(TDSP* dsp, int32_t layer, int32_t percent);
 
+  // Takes up Percent. Running down, the ring moves a little every frame; it takes such a step at
+  // most once a slow frame (SlowStepSeconds), so that the frames composed for something else
+  // (the held set following the mouse, at the full rate) leave it alone. Any other change (a
+  // jump, growing back, a sign change) shows at once.
   void Update(int64_t now) override;
-  // A look seen the frame before is copied from a stamp; while the ring keeps changing (the
-  // countdown moves it every frame) it is stroked in place, as making a stamp each frame would
-  // cost more than it saves.
+  // A look seen the frame before is copied from a stamp; a new look is stroked in place. The
+  // stamp is drawn again only where the ring changed since, so a ring that takes a step every
+  // few frames (while the frames in between show the held set moving over it) is stroked twice
+  // a step at most, each time only in a quarter or two.
   void Draw() override;
 
   // The pixels the ring may touch at its present place.
@@ -95,10 +100,20 @@ class TDSPE_Arc : public TDSPElem {
   };
   TLook CurrentLook() const;
   void DrawRing(QPainter& painter, const TLook& look);
+  // True when going from percent shown to wanted is a small step of running down.
+  static bool RunningDownStep(float shown, float wanted);
+  // The pixels of the ring in box (its Area) that may differ between two spans.
+  static QRegion SpanChange(const QRect& box, double spanBefore, double spanNow);
 
   QPen pen_;
+  // The share of the circle shown, and when it last changed (clock ticks).
+  float shownPercent_;
+  int64_t steppedAt_ = 0;
+  bool stepped_ = false;
   TLook lastLook_{};
   TStamp stamp_;
+  // Where the stamp no longer shows lastLook_.
+  QRegion stampStale_;
 };
 
 // One spark or plume particle. Speeds in pixels per second, positive VY downward; the colour's

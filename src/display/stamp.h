@@ -7,13 +7,13 @@
 // so copying the picture back gives exactly the pixels of drawing it in place; copied with a
 // whole-pixel offset, it gives the pixels of the drawing moved by that offset.
 
-#include <cstddef>
-#include <map>
-#include <utility>
-
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QRegion>
+#include <cstddef>
+#include <map>
+#include <utility>
 
 class TStamp {
  public:
@@ -25,6 +25,17 @@ class TStamp {
     picture_.fill(Qt::transparent);
     QPainter painter(&picture_);
     painter.translate(-area.left(), -area.top());
+    draw(painter);
+  }
+  // Draws again inside part (surface coordinates) only, in place of what was there.
+  template <typename Draw>
+  void Amend(const QRegion& part, Draw draw) {
+    QPainter painter(&picture_);
+    painter.translate(-area_.left(), -area_.top());
+    painter.setClipRegion(part);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(part.boundingRect(), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     draw(painter);
   }
   void CopyTo(QPainter& canvas, const QPoint& offset = QPoint()) const {

@@ -84,6 +84,47 @@ TEST_F(ArcTest, QuarterRingRunsAnticlockwiseFromJustRightOfTwelveToNine) {
   for (double angle : {45.0, 85.0, 183.0, 270.0}) EXPECT_FALSE(Lit(RingPixel(angle, 100))) << angle;
 }
 
+// Running down, the ring takes a step at most once a slow frame (frames at the full rate in
+// between leave it as it was); every other change shows in the frame it is made in.
+TEST_F(ArcTest, RunningDownStepsAtTheSlowPaceAndEveryOtherChangeShowsAtOnce) {
+  struct TCase {
+    const char* name;
+    float to;
+    double after;  // seconds since the ring last changed
+    bool shows;
+  };
+  const TCase cases[] = {
+      {"a frame's worth down, a full-rate frame later", 69.7f, 1 / 60.0, false},
+      {"two frames' worth down, two frames later", 69.3f, 2 / 60.0, false},
+      {"a slow frame's worth down, a slow frame later", 69, 1 / 20.0, true},
+      {"down, a little less than a slow frame later", 69, 0.043, true},
+      {"growing back to full", 100, 1 / 60.0, true},
+      {"a little up", 70.5f, 1 / 60.0, true},
+      {"a big jump down", 40, 1 / 60.0, true},
+      {"past the start", -0.5f, 1 / 60.0, true},
+      {"hidden", NAN, 1 / 60.0, true},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto* ring = MakeRing(100);
+    ring->Percent = 70;
+    RenderAt(1);
+    const TDSPLook before = ring->Look();
+    ring->Percent = c.to;
+    RenderAt(1 + c.after);
+    EXPECT_EQ(!(ring->Look() == before), c.shows);
+    delete ring;
+  }
+  // A beat brightens a ring that holds its step at once.
+  auto* ring = MakeRing(70);
+  RenderAt(1);
+  ring->Percent = 69.7f;
+  ring->Alpha = 80;
+  RenderAt(1 + 1 / 60.0);
+  EXPECT_EQ(ring->Look().State[2], 80);
+  EXPECT_EQ(ring->Look().State[3], RoundHalfEven32(70 / 100.0 * 5760)) << "the step waits";
+}
+
 class SparkTest : public ElementTest {
  protected:
   TDSPE_Spark* MakeBurst(int32_t count, float speed, bool respawn, float drag = 0, float gravity = 0) {

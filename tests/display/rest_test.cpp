@@ -199,6 +199,45 @@ TEST_F(RestTest, AnUnchangedFrameIsNotSentAndASmallChangeSendsOnlyItsArea) {
   EXPECT_EQ(window.frames, 3) << "freeing a hidden element changes nothing shown";
 }
 
+// Counts its Draws over a fixed area, and never changes.
+class TCountsDraws : public TDSPElem {
+ public:
+  TCountsDraws(TDSP* dsp, QRect area) : TDSPElem(dsp, 5), area_(area) {}
+  void Update(int64_t) override {}
+  void Draw() override { ++Draws; }
+  TDSPLook Look() const override { return {area_, {}}; }
+  int Draws = 0;
+
+ private:
+  QRect area_;
+};
+
+// Changes far apart are composed each in its own rectangle, and what lies between them is not
+// drawn again; close ones are composed as one.
+TEST_F(RestTest, ChangesFarApartAreComposedApartAndWhatLiesBetweenIsLeftAlone) {
+  struct TCase {
+    const char* name;
+    QPointF left, right;
+    int drawsAfter;  // of the element between, after the first frame and one move of both
+  };
+  const TCase cases[] = {
+      {"at opposite corners", {2, 2}, {140, 100}, 1},
+      {"a few pixels either side", {40, 50}, {62, 50}, 2},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TDSP dsp(nullptr, kWidth, kHeight, 0, 0, "dat/x00", kFrequency);
+    auto* left = new TDSPE_Static(&dsp, 1, "bmp/pic.bmp", c.left.x(), c.left.y(), 1);
+    auto* right = new TDSPE_Static(&dsp, 1, "bmp/pic.bmp", c.right.x(), c.right.y(), 1);
+    auto* between = new TCountsDraws(&dsp, QRect(53, 50, 8, 8));
+    dsp.Render(1);
+    left->Y += 1;
+    right->Y += 1;
+    dsp.Render(2);
+    EXPECT_EQ(between->Draws, c.drawsAfter);
+  }
+}
+
 TEST_F(RestTest, EffectsThatShowNothingStillEndOnTime) {
   TKeptScreen window;
   TDSP dsp(&window, kWidth, kHeight, 0, 0, "dat/x00", kFrequency);

@@ -110,20 +110,43 @@ TEST_F(SamePixelsTest, RingStampedOrStrokedInPlace) {
   }
 }
 
+// Draws nothing, but its look changes whenever asked, over the area given: the surface composes
+// that area again, as it does where the held set moves over the ring.
+class TRecompose : public TDSPElem {
+ public:
+  TRecompose(TDSP* dsp, QRect area) : TDSPElem(dsp, 1), area_(area) {}
+  void Update(int64_t) override {}
+  void Draw() override {}
+  TDSPLook Look() const override { return {area_, {static_cast<double>(Count)}}; }
+  int Count = 0;
+
+ private:
+  QRect area_;
+};
+
 TEST_F(SamePixelsTest, RingCountingDownFrameByFrameRedrawsOnlyWhereItChanges) {
   auto* ring = new TDSPE_Arc(dsp.get(), 0, 100);
   ring->X = ring->Y = 100;
-  // The countdown takes a degree or so off each frame, all the way round and past the start;
-  // the hurry-up brightens it now and then.
-  for (int span = 5760, frame = 0; span >= -5760; span -= 19, ++frame) {
+  // Each step is followed by frames that compose part of the ring again from its stamp: the
+  // stamp must have followed every step.
+  auto* over = new TRecompose(dsp.get(), QRect(60, 60, 300, 300));
+  // The countdown takes a degree or so off each step, all the way round and past the start;
+  // the hurry-up brightens it now and then. Steps come a slow frame apart (the clock counts
+  // milliseconds), so the ring takes every one.
+  int64_t now = 0;
+  for (int span = 5760, step = 0; span >= -5760; span -= 19, ++step) {
     ring->Percent = static_cast<float>(span * 100.0 / 5760);
-    ring->Alpha = frame % 50 < 5 ? 80 : 30;
-    dsp->Render(frame);
+    ring->Alpha = step % 50 < 5 ? 80 : 30;
     const QImage expected = Reference([&](QPainter& painter) {
       painter.setPen(GamePen(MakeARGB(ring->Alpha, 255, 255, 255), TDSPE_Arc::kPenWidth));
       painter.drawArc(QRectF(100, 100, 200, 200), 88 * 16, span);
     });
-    ASSERT_EQ(dsp->BackBuffer(), expected) << "span " << span << " at " << FirstDifference(dsp->BackBuffer(), expected);
+    for (int frame = 0; frame < 1 + step % 3; ++frame) {
+      dsp->Render(now += 50);
+      ASSERT_EQ(dsp->BackBuffer(), expected)
+          << "span " << span << " frame " << frame << " at " << FirstDifference(dsp->BackBuffer(), expected);
+      over->Count += 1;
+    }
   }
 }
 
