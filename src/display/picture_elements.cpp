@@ -80,7 +80,11 @@ void TDSPE_Static::LoadPlain(const std::string& fileName, float x, float y, floa
 
 void TDSPE_Static::LoadKeyed(const std::string& fileName, float x, float y, float alpha, TARGB keyColor) {
   // The key is applied once here instead of on every copy.
-  UseWithOpacity(KeyOut(LoadPicture(fileName), keyColor), fileName, x, y, alpha);
+  UseKeyed(KeyOut(LoadPicture(fileName), keyColor), fileName, x, y, alpha);
+}
+
+void TDSPE_Static::UseKeyed(QImage keyed, const std::string& fileName, float x, float y, float alpha) {
+  UseWithOpacity(std::move(keyed), fileName, x, y, alpha);
   keyed_ = true;
 }
 
@@ -133,10 +137,18 @@ void TDSPE_Static::DrawPart(const QRectF& source, const QPointF& target) const {
 
 // ---- TDSPE_FlashBmp ----
 
-TDSPE_FlashBmp::TDSPE_FlashBmp(TDSP* dsp, int32_t layer, const std::string& fileName, float x, float y,
+TDSPE_FlashBmp::TDSPE_FlashBmp(TDSP* dsp, int32_t layer, const std::string& fileName, float x, float y, int32_t tag,
+                               bool fadeIn, float duration)
+    : TDSPE_FlashBmp(dsp, layer, KeyedPicture(fileName), fileName, x, y, tag, fadeIn, duration) {}
+
+TDSPE_FlashBmp::TDSPE_FlashBmp(TDSP* dsp, int32_t layer, QImage keyed, const std::string& fileName, float x, float y,
                                int32_t tag, bool fadeIn, float duration)
     : TDSPE_Static(dsp, layer), Tag(tag), fadeIn_(fadeIn), duration_(ClampDuration(duration)) {
-  LoadKeyed(fileName, x, y, fadeIn ? 0.01f : 1.0f, MakeARGB(0, 0, 0, 0));
+  UseKeyed(std::move(keyed), fileName, x, y, fadeIn ? 0.01f : 1.0f);
+}
+
+QImage TDSPE_FlashBmp::KeyedPicture(const std::string& fileName) {
+  return KeyOut(LoadPicture(fileName), MakeARGB(0, 0, 0, 0));
 }
 
 TDSPE_FlashBmp::~TDSPE_FlashBmp() {

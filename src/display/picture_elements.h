@@ -61,6 +61,8 @@ class TDSPE_Static : public TDSPElem {
 
   void LoadPlain(const std::string& fileName, float x, float y, float alpha);
   void LoadKeyed(const std::string& fileName, float x, float y, float alpha, TARGB keyColor);
+  // A picture whose key colour is already transparent.
+  void UseKeyed(QImage keyed, const std::string& fileName, float x, float y, float alpha);
   void LoadMasked(const std::string& pictureFile, const std::string& maskFile, float x, float y);
   void LoadTinted(const std::string& maskFile, TARGB color);
 
@@ -92,7 +94,14 @@ class TDSPE_FlashBmp : public TDSPE_Static {
  public:
   TDSPE_FlashBmp(TDSP* dsp, int32_t layer, const std::string& fileName, float x, float y, int32_t tag,
                  bool fadeIn, float duration);
+  // The same with the picture of fileName already loaded and keyed (KeyedPicture), for fades
+  // that follow one another.
+  TDSPE_FlashBmp(TDSP* dsp, int32_t layer, QImage keyed, const std::string& fileName, float x, float y, int32_t tag,
+                 bool fadeIn, float duration);
   ~TDSPE_FlashBmp() override;
+
+  // The picture of fileName with its black made transparent, as a fade shows it.
+  static QImage KeyedPicture(const std::string& fileName);
 
   void Update(int64_t now) override;
   // Ends the element (TDSPElem::End) on its last frame.

@@ -4,6 +4,7 @@
 
 void TFadingPrompt::Start() {
   Flashing = true;
+  picture_ = TDSPE_FlashBmp::KeyedPicture(WordedPath(PictureFile));
   MakePrompt();
 }
 
@@ -17,7 +18,7 @@ void TFadingPrompt::Stop() {
 }
 
 void TFadingPrompt::MakePrompt() {
-  Prompt = new TDSPE_FlashBmp(dsp_, Layer, WordedPath(PictureFile), x_, y_, 0, NextFadeIn, FadeSeconds);
+  Prompt = new TDSPE_FlashBmp(dsp_, Layer, picture_, WordedPath(PictureFile), x_, y_, 0, NextFadeIn, FadeSeconds);
   Prompt->OnFinish = [this](int32_t) { PromptFinished(); };
   Prompt->SlowFade = true;
   Prompt->Visible = true;

@@ -39,4 +39,8 @@ class TFadingPrompt {
 
   TDSP* dsp_;
   float x_, y_;
+  // Loaded at Start (the player's language may have changed since the last visit) and shown by
+  // every fade until Stop: read from disk twice a second it cost the title a twentieth of its
+  // time.
+  QImage picture_;
 };
