@@ -165,24 +165,48 @@ QRegion TDSPE_Arc::Difference(const TDSPLook& before, const TDSPLook& now) const
 }
 
 QRegion TDSPE_Arc::SpanChange(const QRect& box, double spanBefore, double spanNow) {
-  // The quarters of the ring's box that the end passed over on its way from one span to the
-  // other, each with room for the flat cap and the join into it. An end within two degrees of
+  // Qt strokes a ring as one curve per quarter of the circle, and only the curves from the old
+  // end to the new one change: in the quarters the end passed over, from where each begins up
+  // to the end, with room for the flat cap and the join into it. An end within two degrees of
   // a quarter's edge takes the neighbouring quarter as well.
-  const QPoint centre = box.center();
-  constexpr int kRoom = 14;
-  auto quarter = [&](int index) {
-    const int q = ((index % 4) + 4) % 4;
-    const bool right = q == 0 || q == 3, up = q == 0 || q == 1;
-    return QRect(QPoint(right ? centre.x() - kRoom : box.left(), up ? box.top() : centre.y() - kRoom),
-                 QPoint(right ? box.right() : centre.x() + kRoom, up ? centre.y() + kRoom : box.bottom()));
-  };
+  constexpr double kSlack = 2;
   auto endDegrees = [](double span) { return 88 + span / 16; };
   const auto [least, most] = std::minmax(spanBefore, spanNow);
-  const int first = static_cast<int>(std::floor((endDegrees(least) - 2) / 90));
-  const int last = std::min(static_cast<int>(std::floor((endDegrees(most) + 2) / 90)), first + 3);
+  const int first = static_cast<int>(std::floor((endDegrees(least) - kSlack) / 90));
+  const int last = std::min(static_cast<int>(std::floor((endDegrees(most) + kSlack) / 90)), first + 3);
+  // A ring running anticlockwise has its end curve between a quarter's start and the end; in
+  // any other case the whole quarter is taken.
+  const bool anticlockwise = least >= 0;
+  const QPointF centre = QRectF(box).center();
   QRegion changed;
-  for (int index = first; index <= last; ++index) changed += quarter(index);
+  for (int index = first; index <= last; ++index) {
+    const double from = 90.0 * index - kSlack;
+    const double to =
+        anticlockwise ? std::min(90.0 * (index + 1), endDegrees(most)) + kSlack : 90.0 * (index + 1) + kSlack;
+    changed += RingSector(centre, from, to) & box;
+  }
   return changed;
+}
+
+QRect TDSPE_Arc::RingSector(QPointF centre, double fromDegrees, double toDegrees) {
+  // The pen's band with a pixel to spare each side.
+  constexpr double kInner = kBoxSize / 2 - kPenWidth / 2 - 1, kOuter = kBoxSize / 2 + kPenWidth / 2 + 1;
+  QPointF least(centre), most(centre);
+  bool any = false;
+  auto take = [&](double degrees, double radius) {
+    const double radians = degrees * M_PI / 180;
+    const QPointF point(centre.x() + radius * std::cos(radians), centre.y() - radius * std::sin(radians));
+    least = any ? QPointF(std::min(least.x(), point.x()), std::min(least.y(), point.y())) : point;
+    most = any ? QPointF(std::max(most.x(), point.x()), std::max(most.y(), point.y())) : point;
+    any = true;
+  };
+  for (double radius : {kInner, kOuter}) {
+    take(fromDegrees, radius);
+    take(toDegrees, radius);
+  }
+  // The circle's furthest points in each direction the sector spans.
+  for (double axis = std::ceil(fromDegrees / 90) * 90; axis <= toDegrees; axis += 90) take(axis, kOuter);
+  return TDSPLook::Cover(QRectF(least, most));
 }
 
 void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {

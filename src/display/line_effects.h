@@ -104,6 +104,9 @@ class TDSPE_Arc : public TDSPElem {
   static bool RunningDownStep(float shown, float wanted);
   // The pixels of the ring in box (its Area) that may differ between two spans.
   static QRegion SpanChange(const QRect& box, double spanBefore, double spanNow);
+  // The pixels of the ring's band between two angles (degrees anticlockwise from three
+  // o'clock, from before to) about centre.
+  static QRect RingSector(QPointF centre, double fromDegrees, double toDegrees);
 
   QPen pen_;
   // The share of the circle shown, and when it last changed (clock ticks).

@@ -266,7 +266,13 @@ TEST_F(RestTest, SlowChangesWaitForTheSlowPaceAndEveryOtherChangeShowsAtOnce) {
     int64_t kick, at;
     bool slow;
   };
-  auto ring = [](TDSP& dsp) { return new TDSPE_Arc(&dsp, 1, 70); };
+  // Centred where its end shows: at 70 % the end is at the lower right.
+  auto ring = [](TDSP& dsp) {
+    auto* arc = new TDSPE_Arc(&dsp, 1, 70);
+    arc->X = -40;
+    arc->Y = -60;
+    return arc;
+  };
   auto outline = [](TDSP& dsp) {
     auto* flash = new TDSPE_Flash(&dsp, 1, 0xFFFFFF00, 100);
     flash->X = flash->Y = 50;
