@@ -23,7 +23,8 @@
 #                  silent driver) and measure the server's share too
 #
 # The game runs from a scratch copy of its folder without the build's player files (settings,
-# roster, records, a lock left by a test), so every run starts from the same defaults. Frames are paced as in normal play (BRILLOR_UNCAPPED is cleared).
+# roster, records, a round in progress, a lock left by a test), cleared again before each run,
+# so every run starts from the same defaults. Frames are paced as in normal play (BRILLOR_UNCAPPED is cleared).
 #
 # Examples: resting at the title (with a roster), then in the level behind title and map:
 #   tools/measure_cpu.sh -f -p 200,250
@@ -62,9 +63,12 @@ cleanup() {
 trap cleanup EXIT
 
 cp -r "$(dirname "$game")"/. "$work/game"
-rm -f "$work/game/dat/"{b00,b01,options.txt,records.txt,brillor.lock}
-# A roster of one current player at level 1.
-if [ "$keep" = 1 ]; then python3 "$(dirname "$0")/write_roster.py" "$work/game/dat/b01" 1 Measure; fi
+# Every run starts from the same player files: none, or a roster of one current player at
+# level 1 (a run before would have left its round in progress to resume, and its settings).
+fresh_player_files() {
+  rm -f "$work/game/dat/"{b00,b01,options.txt,records.txt,brillor.lock} "$work/game/dat/"round-*.txt
+  if [ "$keep" = 1 ]; then python3 "$(dirname "$0")/write_roster.py" "$work/game/dat/b01" 1 Measure; fi
+}
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display
@@ -104,6 +108,7 @@ mouse_script() {
 
 measure_once() {
   local started mapped window left top
+  fresh_player_files
   started=$(now)
   (cd "$work/game" && exec ./"$(basename "$game")") &
   game_pid=$!
