@@ -1,12 +1,13 @@
 #include "display/line_effects.h"
 
-#include <QPainter>
-#include <QPainterPath>
-#include <QPainterPathStroker>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <tuple>
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 
 #include "frame/frame_pace.h"
 #include "frame/random.h"
@@ -121,7 +122,7 @@ void TDSPE_Arc::Draw() {
   const TLook look = CurrentLook();
   if (look == lastLook_) {
     // Brought up to date where the ring changed since the stamp was drawn, which for a ring
-    // running down is a quarter or two.
+    // running down is part of a quarter or two.
     auto draw = [&](QPainter& painter) { DrawRing(painter, look); };
     if (!stamp_.Made()) {
       stamp_.Make(Area(), draw);

@@ -68,7 +68,7 @@ class TDSPE_Arc : public TDSPElem {
   // A look seen the frame before is copied from a stamp; a new look is stroked in place. The
   // stamp is drawn again only where the ring changed since, so a ring that takes a step every
   // few frames (while the frames in between show the held set moving over it) is stroked twice
-  // a step at most, each time only in a quarter or two.
+  // a step at most, each time only in part of a quarter or two.
   void Draw() override;
 
   // The pixels the ring may touch at its present place.

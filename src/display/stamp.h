@@ -7,13 +7,14 @@
 // so copying the picture back gives exactly the pixels of drawing it in place; copied with a
 // whole-pixel offset, it gives the pixels of the drawing moved by that offset.
 
+#include <cstddef>
+#include <map>
+#include <utility>
+
 #include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QRegion>
-#include <cstddef>
-#include <map>
-#include <utility>
 
 class TStamp {
  public:

@@ -4,7 +4,8 @@
 
 void TFadingPrompt::Start() {
   Flashing = true;
-  picture_ = TDSPE_FlashBmp::KeyedPicture(WordedPath(PictureFile));
+  pictureFile_ = WordedPath(PictureFile);
+  picture_ = TDSPE_FlashBmp::KeyedPicture(pictureFile_);
   MakePrompt();
 }
 
@@ -18,7 +19,7 @@ void TFadingPrompt::Stop() {
 }
 
 void TFadingPrompt::MakePrompt() {
-  Prompt = new TDSPE_FlashBmp(dsp_, Layer, picture_, WordedPath(PictureFile), x_, y_, 0, NextFadeIn, FadeSeconds);
+  Prompt = new TDSPE_FlashBmp(dsp_, Layer, picture_, pictureFile_, x_, y_, 0, NextFadeIn, FadeSeconds);
   Prompt->OnFinish = [this](int32_t) { PromptFinished(); };
   Prompt->SlowFade = true;
   Prompt->Visible = true;

@@ -5,6 +5,7 @@
 // next fade is kept across Stop and Start, so a new visit continues where the last one ended.
 
 #include <cstdint>
+#include <string>
 
 #include "display/dsp.h"
 #include "display/picture_elements.h"
@@ -39,8 +40,9 @@ class TFadingPrompt {
 
   TDSP* dsp_;
   float x_, y_;
-  // Loaded at Start (the player's language may have changed since the last visit) and shown by
-  // every fade until Stop: read from disk twice a second it cost the title a twentieth of its
-  // time.
+  // Found and loaded at Start (the player's language may have changed since the last visit)
+  // and shown by every fade until Stop: read from disk twice a second it cost the title a
+  // twentieth of its time.
+  std::string pictureFile_;
   QImage picture_;
 };
