@@ -21,6 +21,7 @@
 #                  instead of asking for a player
 #     -a           play through a PulseAudio server of its own on a null sink (instead of SDL's
 #                  silent driver) and measure the server's share too
+#     -t           also print each thread's share and context switches a second, by name
 #
 # The game runs from a scratch copy of its folder without the build's player files (settings,
 # roster, records, a round in progress, a lock left by a test), cleared again before each run,
@@ -33,8 +34,8 @@
 #   tools/measure_cpu.sh -f -k 'click 1 sleep 1.5 click 1 sleep 1 mousemove --window $window 130 440 click 1'
 set -euo pipefail
 
-seconds=20 runs=3 settle=4 mouse=0 probe="" keys="" keep=0 pulse=0
-while getopts "s:r:w:mp:k:fa" option; do
+seconds=20 runs=3 settle=4 mouse=0 probe="" keys="" keep=0 pulse=0 threads=0
+while getopts "s:r:w:mp:k:fat" option; do
   case $option in
     s) seconds=$OPTARG ;;
     r) runs=$OPTARG ;;
@@ -44,7 +45,8 @@ while getopts "s:r:w:mp:k:fa" option; do
     k) keys=$OPTARG ;;
     f) keep=1 ;;
     a) pulse=1 ;;
-    *) sed -n '2,35p' "$0"; exit 2 ;;
+    t) threads=1 ;;
+    *) sed -n '2,36p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -72,7 +74,10 @@ fresh_player_files() {
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# The first Xvfb on a fresh machine can take seconds to come up (a game started before it is
+# there aborts at once).
+for _ in $(seq 400); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not come up on $display within 20 s" >&2; exit 1; }
 unset QT_QPA_PLATFORM BRILLOR_UNCAPPED
 if [ "$pulse" = 1 ]; then
   # A server of our own, in our own runtime folder, with one null sink.
@@ -93,6 +98,21 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 # Context switches of all the threads of a process so far.
 switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { print n + 0 }'; }
 now() { date +%s.%N; }
+# One line per thread: id, name, cpu ticks, context switches.
+thread_table() {
+  local task
+  for task in /proc/"$1"/task/*; do
+    [ -r "$task/stat" ] || continue
+    printf '%s %s %s %s\n' "${task##*/}" "$(tr ' ' '_' <"$task/comm")" \
+      "$(sed 's/.*) //' "$task/stat" | awk '{ print $12 + $13 }')" \
+      "$(awk '/ctxt_switches/ { n += $2 } END { print n + 0 }' "$task/status")"
+  done
+}
+# Each thread's share and switches a second between two thread tables.
+thread_shares() {
+  join <(sort "$1") <(sort "$2") | awk -v hz="$ticks_per_second" -v s="$seconds" '{
+    printf "    %-16s %5.2f %% %7.1f switches/s\n", $2, 100 * ($6 - $3) / hz / s, ($7 - $4) / s }'
+}
 # The colour of one screen pixel.
 pixel() { import -silent -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1 | awk '{ print $3 }'; }
 
@@ -147,8 +167,10 @@ measure_once() {
   local game0 x0 game1 x1 sw0 sw1 p0=0 p1=0
   game0=$(cpu_ticks "$game_pid") x0=$(cpu_ticks "$xvfb_pid") sw0=$(switches "$game_pid")
   [ -n "$pulse_pid" ] && p0=$(cpu_ticks "$pulse_pid")
+  [ "$threads" = 1 ] && thread_table "$game_pid" >"$work/threads0"
   sleep "$seconds"
   game1=$(cpu_ticks "$game_pid") x1=$(cpu_ticks "$xvfb_pid") sw1=$(switches "$game_pid")
+  [ "$threads" = 1 ] && thread_table "$game_pid" >"$work/threads1"
   [ -n "$pulse_pid" ] && p1=$(cpu_ticks "$pulse_pid")
   [ -n "$mover" ] && { kill "$mover" 2>/dev/null || true; wait "$mover" 2>/dev/null || true; }
   local game_share x_share pulse_share rate resident
@@ -160,6 +182,7 @@ measure_once() {
   printf ', game %s %% of a core, X server %s %%' "$game_share" "$x_share"
   [ -n "$pulse_pid" ] && printf ', sound server %s %%' "$pulse_share"
   printf ', %s context switches a second, resident %s MiB\n' "$rate" "$resident"
+  [ "$threads" = 1 ] && thread_shares "$work/threads0" "$work/threads1"
   echo "$game_share $x_share $rate $pulse_share" >>"$work/shares"
   kill "$game_pid"
   wait "$game_pid" 2>/dev/null || true

@@ -6,8 +6,6 @@
 #include <tuple>
 
 #include <QPainter>
-#include <QPainterPath>
-#include <QPainterPathStroker>
 
 #include "frame/frame_pace.h"
 #include "frame/random.h"
@@ -86,7 +84,6 @@ void TDSPE_Flash::SetColor(TARGB color) { pen_.setColor(QColor::fromRgba(color))
 TDSPE_Arc::TDSPE_Arc(TDSP* dsp, int32_t layer, int32_t percent)
     : TDSPElem(dsp, layer),
       Percent(static_cast<float>(percent)),
-      pen_(GamePen(MakeARGB(30, 255, 255, 255), kPenWidth)),
       shownPercent_(Percent) {}
 
 void TDSPE_Arc::Update(int64_t now) {
@@ -166,27 +163,13 @@ QRegion TDSPE_Arc::Difference(const TDSPLook& before, const TDSPLook& now) const
 }
 
 QRegion TDSPE_Arc::SpanChange(const QRect& box, double spanBefore, double spanNow) {
-  // Qt strokes a ring as one curve per quarter of the circle, and only the curves from the old
-  // end to the new one change: in the quarters the end passed over, from where each begins up
-  // to the end, with room for the flat cap and the join into it. An end within two degrees of
-  // a quarter's edge takes the neighbouring quarter as well.
-  constexpr double kSlack = 2;
-  auto endDegrees = [](double span) { return 88 + span / 16; };
-  const auto [least, most] = std::minmax(spanBefore, spanNow);
-  const int first = static_cast<int>(std::floor((endDegrees(least) - kSlack) / 90));
-  const int last = std::min(static_cast<int>(std::floor((endDegrees(most) + kSlack) / 90)), first + 3);
-  // A ring running anticlockwise has its end curve between a quarter's start and the end; in
-  // any other case the whole quarter is taken.
-  const bool anticlockwise = least >= 0;
-  const QPointF centre = QRectF(box).center();
-  QRegion changed;
-  for (int index = first; index <= last; ++index) {
-    const double from = 90.0 * index - kSlack;
-    const double to =
-        anticlockwise ? std::min(90.0 * (index + 1), endDegrees(most)) + kSlack : 90.0 * (index + 1) + kSlack;
-    changed += RingSector(centre, from, to) & box;
-  }
-  return changed;
+  // The outline differs only from the grid point before the nearer end to the further end, on
+  // either side of the start; half a degree more each way takes in the pixels whose centres lie
+  // within a pixel of the changed edges.
+  constexpr double kSlack = kGridDegrees + 0.5;
+  const double endBefore = kStartDegrees + spanBefore / 16, endNow = kStartDegrees + spanNow / 16;
+  const auto [least, most] = std::minmax(endBefore, endNow);
+  return QRegion(RingSector(QRectF(box).center(), least - kSlack, most + kSlack) & box);
 }
 
 QRect TDSPE_Arc::RingSector(QPointF centre, double fromDegrees, double toDegrees) {
@@ -210,16 +193,39 @@ QRect TDSPE_Arc::RingSector(QPointF centre, double fromDegrees, double toDegrees
   return TDSPLook::Cover(QRectF(least, most));
 }
 
+QPolygonF TDSPE_Arc::RingOutline(const TLook& look) {
+  // Unit vectors every grid step from the start, anticlockwise for k >= 0, clockwise below.
+  constexpr int kSteps = static_cast<int>(360 / kGridDegrees);
+  static const std::vector<QPointF> grid = [] {
+    std::vector<QPointF> points;
+    for (int k = -kSteps; k <= kSteps; ++k) {
+      const double radians = (kStartDegrees + k * kGridDegrees) * M_PI / 180;
+      points.emplace_back(std::cos(radians), -std::sin(radians));
+    }
+    return points;
+  }();
+  const double degrees = look.Span / 16.0;
+  const int direction = degrees < 0 ? -1 : 1;
+  const int whole = std::min(static_cast<int>(std::abs(degrees) / kGridDegrees), kSteps);
+  const double endRadians = (kStartDegrees + degrees) * M_PI / 180;
+  const QPointF end(std::cos(endRadians), -std::sin(endRadians));
+  const bool endOnGrid = whole * kGridDegrees == std::abs(degrees);
+  const QPointF centre(look.X + kBoxSize / 2, look.Y + kBoxSize / 2);
+  constexpr double kOuter = kBoxSize / 2 + kPenWidth / 2, kInner = kBoxSize / 2 - kPenWidth / 2;
+  QPolygonF outline;
+  outline.reserve(2 * whole + 4);
+  for (int k = 0; k <= whole; ++k) outline << centre + kOuter * grid[static_cast<size_t>(kSteps + direction * k)];
+  if (!endOnGrid) outline << centre + kOuter * end << centre + kInner * end;
+  for (int k = whole; k >= 0; --k) outline << centre + kInner * grid[static_cast<size_t>(kSteps + direction * k)];
+  return outline;
+}
+
 void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {
-  // 88 degrees is just right of twelve o'clock, and a positive span runs anticlockwise.
-  pen_.setColor(QColor::fromRgba(MakeARGB(look.Alpha, 255, 255, 255)));
-  const QRectF box(look.X, look.Y, kBoxSize, kBoxSize);
-  // The ring is the pen's outline of the arc, filled: what stroking the arc does, taken apart
-  // so that the outline is made once.
-  QPainterPath arc;
-  arc.arcMoveTo(box, 88);
-  arc.arcTo(box, 88, look.Span / 16.0);
-  const QPainterPath ring = QPainterPathStroker(pen_).createStroke(arc);
+  if (look.Span == 0) return;
+  const QPolygonF outline = RingOutline(look);
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor::fromRgba(MakeARGB(look.Alpha, 255, 255, 255)));
   // Qt hands a fill of more than about a hundred row pieces to worker threads and waits for
   // them; on a small machine the hand-over costs more than the fill. Filled in bands of rows
   // (at most two pieces a row) the ring stays on this thread. A clip only picks whole pixels,
@@ -228,14 +234,13 @@ void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {
   QRect rows = Area();
   if (painter.hasClipping()) rows &= painter.clipBoundingRect().toAlignedRect();
   if (rows.height() <= kBandRows) {
-    painter.fillPath(ring, pen_.brush());
-    return;
-  }
-  const QRegion clip = painter.hasClipping() ? painter.clipRegion() : QRegion(rows);
-  painter.save();
-  for (int top = rows.top(); top <= rows.bottom(); top += kBandRows) {
-    painter.setClipRegion(clip & QRect(rows.left(), top, rows.width(), kBandRows));
-    painter.fillPath(ring, pen_.brush());
+    painter.drawPolygon(outline, Qt::WindingFill);
+  } else {
+    const QRegion clip = painter.hasClipping() ? painter.clipRegion() : QRegion(rows);
+    for (int top = rows.top(); top <= rows.bottom(); top += kBandRows) {
+      painter.setClipRegion(clip & QRect(rows.left(), top, rows.width(), kBandRows));
+      painter.drawPolygon(outline, Qt::WindingFill);
+    }
   }
   painter.restore();
 }

@@ -85,6 +85,10 @@ class TDSPE_Arc : public TDSPElem {
 
   static constexpr float kBoxSize = 200;
   static constexpr float kPenWidth = 50;
+  // Just right of twelve o'clock (degrees anticlockwise from three o'clock); a positive span
+  // runs anticlockwise from there.
+  static constexpr double kStartDegrees = 88;
+  static constexpr double kGridDegrees = 1;
 
   // Set by the caller as the countdown runs.
   uint8_t Alpha = 30;
@@ -99,6 +103,11 @@ class TDSPE_Arc : public TDSPElem {
     bool operator==(const TLook&) const = default;
   };
   TLook CurrentLook() const;
+  // The band of the pen from the start to the end of the span: its curves are chords between
+  // points a grid step apart, counted from the start, and a last piece to the end. A step of
+  // the end moves only the last piece, and since the fill is aliased (a pixel is the ring's
+  // when its centre lies inside) no pixel further back changes.
+  static QPolygonF RingOutline(const TLook& look);
   void DrawRing(QPainter& painter, const TLook& look);
   // True when going from percent shown to wanted is a small step of running down.
   static bool RunningDownStep(float shown, float wanted);
@@ -108,7 +117,6 @@ class TDSPE_Arc : public TDSPElem {
   // o'clock, from before to) about centre.
   static QRect RingSector(QPointF centre, double fromDegrees, double toDegrees);
 
-  QPen pen_;
   // The share of the circle shown, and when it last changed (clock ticks).
   float shownPercent_;
   int64_t steppedAt_ = 0;
