@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
+#include <vector>
 
 #include <QPainter>
 
@@ -82,9 +83,7 @@ void TDSPE_Flash::SetColor(TARGB color) { pen_.setColor(QColor::fromRgba(color))
 // ---- TDSPE_Arc ----
 
 TDSPE_Arc::TDSPE_Arc(TDSP* dsp, int32_t layer, int32_t percent)
-    : TDSPElem(dsp, layer),
-      Percent(static_cast<float>(percent)),
-      shownPercent_(Percent) {}
+    : TDSPElem(dsp, layer), Percent(static_cast<float>(percent)), shownPercent_(Percent) {}
 
 void TDSPE_Arc::Update(int64_t now) {
   const auto stepTicks = static_cast<int64_t>(SlowStepSeconds() * static_cast<double>(DSP->Frequency()));
@@ -119,7 +118,7 @@ void TDSPE_Arc::Draw() {
   const TLook look = CurrentLook();
   if (look == lastLook_) {
     // Brought up to date where the ring changed since the stamp was drawn, which for a ring
-    // running down is part of a quarter or two.
+    // running down is a little around its end.
     auto draw = [&](QPainter& painter) { DrawRing(painter, look); };
     if (!stamp_.Made()) {
       stamp_.Make(Area(), draw);

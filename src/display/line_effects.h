@@ -65,19 +65,17 @@ class TDSPE_Arc : public TDSPElem {
   // (the held set following the mouse, at the full rate) leave it alone. Any other change (a
   // jump, growing back, a sign change) shows at once.
   void Update(int64_t now) override;
-  // A look seen the frame before is copied from a stamp; a new look is stroked in place. The
-  // stamp is drawn again only where the ring changed since, so a ring that takes a step every
-  // few frames (while the frames in between show the held set moving over it) is stroked twice
-  // a step at most, each time only in part of a quarter or two.
+  // A look seen the frame before is copied from a stamp; a new look is filled in place. The
+  // stamp is filled again only where the ring changed since, so a ring that takes a step every
+  // few frames (while the frames in between show the held set moving over it) is filled twice
+  // a step at most, each time only around its end.
   void Draw() override;
 
   // The pixels the ring may touch at its present place.
   QRect Area() const;
   TDSPLook Look() const override;
-  // A ring that only grew or shrank differs only in the quarters of the circle its end passed
-  // over: Qt strokes a ring as one curve per quarter, and only the curves from the old end to
-  // the new one change. A jump back to full changes every quarter on the way, not only the two
-  // the ends lie in.
+  // A ring that only grew or shrank differs only between its two ends (RingOutline), a jump back
+  // to full all the way round from one end to the other.
   QRegion Difference(const TDSPLook& before, const TDSPLook& now) const override;
   // Only the ring running down or up, in the same place and brightness: a brightening (the
   // hurry-up's beat) is not slow.

@@ -122,7 +122,8 @@ class SamePixelsRingTest : public SamePixelsTest {
     band.fill(Qt::transparent);
     for (int py = 0; py < 500; ++py)
       for (int px = 0; px < 400; ++px)
-        if (ring.Inside(QPointF(px + 0.5, py + 0.5))) band.setPixel(px, py, qPremultiply(MakeARGB(alpha, 255, 255, 255)));
+        if (ring.Inside(QPointF(px + 0.5, py + 0.5)))
+          band.setPixel(px, py, qPremultiply(MakeARGB(alpha, 255, 255, 255)));
     const QImage expected = Reference([&](QPainter& painter) { painter.drawImage(0, 0, band); });
     const QImage& frame = dsp->BackBuffer();
     for (int py = 0; py < 500; ++py)
