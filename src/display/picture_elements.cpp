@@ -341,6 +341,8 @@ void TDSPE_Startlight::Update(int64_t now) {
   SetScale(std::abs(angle_ - 180) / 180);
   RenderScratch();
   lastStep_ = now;
+  // Ends on the frame it shrinks to nothing for the second time (and draws nothing there).
+  if (zeroCount_ > 1) End();
 }
 
 void TDSPE_Startlight::SetScale(float value) {
@@ -367,15 +369,11 @@ void TDSPE_Startlight::RenderScratch() {
 void TDSPE_Startlight::Draw() {
   const qreal shrink = 1 - scale_;
   DSP->Canvas().drawImage(QPointF(X + shrink * width_ / 2, Y + shrink * height_ / 2), scratch_);
-  // Ends on the frame it shrinks to nothing for the second time.
-  if (zeroCount_ > 1) End();
 }
 
 TDSPLook TDSPE_Startlight::Look() const {
   const qreal shrink = 1 - scale_;
-  // Restless: it ends in its Draw.
   TDSPLook look;
-  look.Restless = true;
   if (source_.isNull()) return look;
   look.Area = TDSPLook::Cover(QRectF(X + shrink * width_ / 2, Y + shrink * height_ / 2, width_, height_));
   look.State = {X, Y, angle_, scale_};

@@ -250,8 +250,8 @@ class TDSPE_Startlight : public TDSPElem {
   TDSPE_Startlight(TDSP* dsp, int32_t layer, const std::string& fileName, QPointF position);
   ~TDSPE_Startlight() override;
 
-  void Update(int64_t now) override;
   // Ends the element (TDSPElem::End) on its last frame.
+  void Update(int64_t now) override;
   void Draw() override;
   TDSPLook Look() const override;
 
