@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <QPainter>
@@ -192,7 +193,29 @@ QRect TDSPE_Arc::RingSector(QPointF centre, double fromDegrees, double toDegrees
   return TDSPLook::Cover(QRectF(least, most));
 }
 
-QPolygonF TDSPE_Arc::RingOutline(const TLook& look) {
+std::pair<double, double> TDSPE_Arc::TurnWithin(QPointF centre, int direction, const QRectF& reach) {
+  constexpr std::pair<double, double> kAllRound{0, 360};
+  if (reach.isEmpty() || reach.contains(centre)) return kAllRound;
+  // Seen from the centre, a rectangle that does not hold it spans less than half a turn, from
+  // one of its corners to another.
+  auto turn = [&](QPointF point) {
+    return direction * (std::atan2(centre.y() - point.y(), point.x() - centre.x()) * 180 / M_PI - kStartDegrees);
+  };
+  const double middle = turn(reach.center());
+  double least = 0, most = 0;
+  for (QPointF corner : {reach.topLeft(), reach.topRight(), reach.bottomLeft(), reach.bottomRight()}) {
+    const double off = std::remainder(turn(corner) - middle, 360);
+    least = std::min(least, off);
+    most = std::max(most, off);
+  }
+  const double from = middle + least - 360 * std::floor((middle + least) / 360);
+  const double to = from + (most - least);
+  // Across the start the piece would be two; the whole ring is drawn then.
+  if (!(most - least < 180) || to >= 360) return kAllRound;
+  return {from, to};
+}
+
+QPolygonF TDSPE_Arc::RingOutline(const TLook& look, const QRectF& reach) {
   // Unit vectors every grid step from the start, anticlockwise for k >= 0, clockwise below.
   constexpr int kSteps = static_cast<int>(360 / kGridDegrees);
   static const std::vector<QPointF> grid = [] {
@@ -206,22 +229,36 @@ QPolygonF TDSPE_Arc::RingOutline(const TLook& look) {
   const double degrees = look.Span / 16.0;
   const int direction = degrees < 0 ? -1 : 1;
   const int whole = std::min(static_cast<int>(std::abs(degrees) / kGridDegrees), kSteps);
-  const double endRadians = (kStartDegrees + degrees) * M_PI / 180;
-  const QPointF end(std::cos(endRadians), -std::sin(endRadians));
-  const bool endOnGrid = whole * kGridDegrees == std::abs(degrees);
   const QPointF centre(look.X + kBoxSize / 2, look.Y + kBoxSize / 2);
+  // Only the piece that reach sees, and a degree more each way: its cut edges lie more than a
+  // pixel from anything in reach, and its other edges are the whole outline's.
+  const auto [from, to] = TurnWithin(centre, direction, reach);
+  constexpr double kBeyond = 1;
+  const int first = std::max(static_cast<int>(std::floor((from - kBeyond) / kGridDegrees)), 0);
+  const int last = static_cast<int>(std::ceil((to + kBeyond) / kGridDegrees));
+  if (first > whole) return {};
+  const bool toEnd = last > whole && whole * kGridDegrees != std::abs(degrees);
+  const int lastOnGrid = std::min(last, whole);
   constexpr double kOuter = kBoxSize / 2 + kPenWidth / 2, kInner = kBoxSize / 2 - kPenWidth / 2;
   QPolygonF outline;
-  outline.reserve(2 * whole + 4);
-  for (int k = 0; k <= whole; ++k) outline << centre + kOuter * grid[static_cast<size_t>(kSteps + direction * k)];
-  if (!endOnGrid) outline << centre + kOuter * end << centre + kInner * end;
-  for (int k = whole; k >= 0; --k) outline << centre + kInner * grid[static_cast<size_t>(kSteps + direction * k)];
+  outline.reserve(2 * (lastOnGrid - first) + 4);
+  auto along = [&](int k) { return grid[static_cast<size_t>(kSteps + direction * k)]; };
+  for (int k = first; k <= lastOnGrid; ++k) outline << centre + kOuter * along(k);
+  if (toEnd) {
+    const double endRadians = (kStartDegrees + degrees) * M_PI / 180;
+    const QPointF end(std::cos(endRadians), -std::sin(endRadians));
+    outline << centre + kOuter * end << centre + kInner * end;
+  }
+  for (int k = lastOnGrid; k >= first; --k) outline << centre + kInner * along(k);
   return outline;
 }
 
 void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {
   if (look.Span == 0) return;
-  const QPolygonF outline = RingOutline(look);
+  QRect rows = Area();
+  if (painter.hasClipping()) rows &= painter.clipBoundingRect().toAlignedRect();
+  const QPolygonF outline = RingOutline(look, rows);
+  if (outline.isEmpty()) return;
   painter.save();
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor::fromRgba(MakeARGB(look.Alpha, 255, 255, 255)));
@@ -230,8 +267,6 @@ void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {
   // (at most two pieces a row) the ring stays on this thread. A clip only picks whole pixels,
   // so the bands add up to the same picture.
   constexpr int kBandRows = 45;
-  QRect rows = Area();
-  if (painter.hasClipping()) rows &= painter.clipBoundingRect().toAlignedRect();
   if (rows.height() <= kBandRows) {
     painter.drawPolygon(outline, Qt::WindingFill);
   } else {

@@ -10,6 +10,7 @@
 #include <QPolygonF>
 #include <QRect>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "display/bolt_fill.h"
@@ -104,8 +105,12 @@ class TDSPE_Arc : public TDSPElem {
   // The band of the pen from the start to the end of the span: its curves are chords between
   // points a grid step apart, counted from the start, and a last piece to the end. A step of
   // the end moves only the last piece, and since the fill is aliased (a pixel is the ring's
-  // when its centre lies inside) no pixel further back changes.
-  static QPolygonF RingOutline(const TLook& look);
+  // when its centre lies inside) no pixel further back changes. Only the piece that shows in
+  // reach is given (filled, it has the same pixels there), or nothing when none does.
+  static QPolygonF RingOutline(const TLook& look, const QRectF& reach);
+  // The stretch of the turn from the start (degrees along the ring, 0 to 360) that reach sees
+  // from centre: all of it when reach holds the centre or lies across the start.
+  static std::pair<double, double> TurnWithin(QPointF centre, int direction, const QRectF& reach);
   void DrawRing(QPainter& painter, const TLook& look);
   // True when going from percent shown to wanted is a small step of running down.
   static bool RunningDownStep(float shown, float wanted);
