@@ -30,26 +30,30 @@ class TBoltFill {
 
  private:
   struct TSpan {
-    int Row;
     int Left;
-    int Right;  // inclusive
+    int Right;   // inclusive
+    int Before;  // the row's span added before it (an index into spans_), or -1
   };
 
   // Adds the pixels of one segment's band within clip.
   void AddBand(const QLineF& segment, qreal halfWidth, const QRect& clip);
   void AddRectangle(const QRectF& rectangle, const QRect& clip);
+  // Takes in the rows firstRow..lastRow (within clip) as rows that may hold spans.
+  void AddRows(int firstRow, int lastRow);
   // The pixels of a row whose centres lie after leftEdge and up to rightEdge.
   void AddSpan(int row, double leftEdge, double rightEdge, const QRect& clip);
-  // Orders the spans by row, then by left end, in place.
-  void SortSpans();
-  // Blends the union of the sorted spans once.
-  void Blend(QRgb premultiplied) const;
+  // Blends the union of each row's spans once, and empties the rows.
+  void Blend(QRgb premultiplied);
 
   QImage* target_ = nullptr;
   QRect clip_;
   // Reused from bolt to bolt.
   std::vector<TSpan> spans_;
-  std::vector<TSpan> sorted_;
-  std::vector<int> rowStarts_;
-  std::vector<int> rowNext_;
+  // For each row of the clip, its latest span (an index into spans_), or -1: the row's spans
+  // are a chain from there. A span that overlaps or touches the row's latest one joins it.
+  std::vector<int> rowLatest_;
+  int firstRow_ = 0;
+  int lastRow_ = -1;
+  // One row's spans, put in order.
+  std::vector<TSpan> row_;
 };
