@@ -71,7 +71,9 @@ fresh_player_files() {
   rm -f "$work/game/dat/"{b00,b01,options.txt,records.txt,brillor.lock} "$work/game/dat/"round-*.txt
   if [ "$keep" = 1 ]; then python3 "$(dirname "$0")/write_roster.py" "$work/game/dat/b01" 1 Measure; fi
 }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# -noreset: an X server resets itself when its last client leaves, and a client connecting
+# meanwhile (the game, while xdotool looks for its window every 10 ms) may be turned away.
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display
 # The first Xvfb on a fresh machine can take seconds to come up (a game started before it is
@@ -129,25 +131,15 @@ mouse_script() {
 measure_once() {
   local started mapped window left top
   fresh_player_files
-  # Now and then (a few times in a hundred on a busy machine) the game cannot reach an X server
-  # that has just answered xdpyinfo and stops at once: it is started again, twice at most.
-  local attempt
-  for attempt in 1 2 3; do
-    started=$(now)
-    (cd "$work/game" && exec ./"$(basename "$game")" 2>"$work/game.log") &
-    game_pid=$!
-    # Polled every 10 ms: xdotool's own --sync looks only every half second.
-    window=""
-    for _ in $(seq 3000); do
-      window=$(xdotool search --onlyvisible --name '^Brillor I$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-      kill -0 "$game_pid" 2>/dev/null || break
-      sleep 0.01
-    done
-    [ -n "$window" ] && break
-    wait "$game_pid" 2>/dev/null || true
-    game_pid=""
-    echo "(the game stopped before its window came up: $(head -n 1 "$work/game.log"); Xvfb says: $(tail -n 1 "$work/xvfb.log"))" >&2
-    fresh_player_files
+  started=$(now)
+  (cd "$work/game" && exec ./"$(basename "$game")" 2>"$work/game.log") &
+  game_pid=$!
+  # Polled every 10 ms: xdotool's own --sync looks only every half second.
+  window=""
+  for _ in $(seq 3000); do
+    window=$(xdotool search --onlyvisible --name '^Brillor I$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    kill -0 "$game_pid" 2>/dev/null || { echo "the game stopped at start: $(head -n 1 "$work/game.log")" >&2; exit 1; }
+    sleep 0.01
   done
   [ -n "$window" ] || { echo "no game window within 30 s" >&2; exit 1; }
   mapped=$(now)

@@ -1,11 +1,13 @@
 # Helpers of the end-to-end scripts. The game makes its dialogs at start, hidden, and all of
 # them carry its name, so a window is picked by its size among those that are shown.
 
-# The script again inside its own X server (call first, with the script's arguments).
+# The script again inside its own X server (call first, with the script's arguments). Without
+# -noreset the server resets whenever its last client leaves, and a client connecting meanwhile
+# (the game starting while xdotool polls for a window) may be turned away.
 rerun_inside_xvfb() {
   [ -n "${INSIDE_XVFB:-}" ] && return 0
   export INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+  exec xvfb-run -a -s "-noreset -screen 0 1024x768x24" bash "$0" "$@"
 }
 
 fail() { echo "FAIL: $*" >&2; exit 1; }

@@ -11,7 +11,7 @@ set -euo pipefail
 if [ -z "${INSIDE_XVFB:-}" ]; then
   export INSIDE_XVFB=1
   # -ac: the player is another user, who cannot read this user's X authority file.
-  exec xvfb-run -a -s "-ac -screen 0 1024x768x24" bash "$0" "$@"
+  exec xvfb-run -a -s "-noreset -ac -screen 0 1024x768x24" bash "$0" "$@"
 fi
 
 source "$(dirname "$0")/find_window.sh"
