@@ -20,6 +20,13 @@ bool Shows(const QPainter& painter, float x, float y, const QRect& area) {
   return area.intersects(QRect(0, 0, painter.device()->width(), painter.device()->height()));
 }
 
+// A unit step at an angle in degrees anticlockwise from three o'clock, on a surface whose y
+// runs down.
+QPointF UnitAt(double degrees) {
+  const double radians = degrees * M_PI / 180;
+  return {std::cos(radians), -std::sin(radians)};
+}
+
 // Random(n + 1) for a range that may already be at the top of int32.
 int32_t RandomUpTo(int32_t highest) {
   return Random(highest < std::numeric_limits<int32_t>::max() ? highest + 1 : highest);
@@ -178,8 +185,7 @@ QRect TDSPE_Arc::RingSector(QPointF centre, double fromDegrees, double toDegrees
   QPointF least(centre), most(centre);
   bool any = false;
   auto take = [&](double degrees, double radius) {
-    const double radians = degrees * M_PI / 180;
-    const QPointF point(centre.x() + radius * std::cos(radians), centre.y() - radius * std::sin(radians));
+    const QPointF point = centre + radius * UnitAt(degrees);
     least = any ? QPointF(std::min(least.x(), point.x()), std::min(least.y(), point.y())) : point;
     most = any ? QPointF(std::max(most.x(), point.x()), std::max(most.y(), point.y())) : point;
     any = true;
@@ -220,10 +226,7 @@ QPolygonF TDSPE_Arc::RingOutline(const TLook& look, const QRectF& reach) {
   constexpr int kSteps = static_cast<int>(360 / kGridDegrees);
   static const std::vector<QPointF> grid = [] {
     std::vector<QPointF> points;
-    for (int k = -kSteps; k <= kSteps; ++k) {
-      const double radians = (kStartDegrees + k * kGridDegrees) * M_PI / 180;
-      points.emplace_back(std::cos(radians), -std::sin(radians));
-    }
+    for (int k = -kSteps; k <= kSteps; ++k) points.push_back(UnitAt(kStartDegrees + k * kGridDegrees));
     return points;
   }();
   const double degrees = look.Span / 16.0;
@@ -245,8 +248,7 @@ QPolygonF TDSPE_Arc::RingOutline(const TLook& look, const QRectF& reach) {
   auto along = [&](int k) { return grid[static_cast<size_t>(kSteps + direction * k)]; };
   for (int k = first; k <= lastOnGrid; ++k) outline << centre + kOuter * along(k);
   if (toEnd) {
-    const double endRadians = (kStartDegrees + degrees) * M_PI / 180;
-    const QPointF end(std::cos(endRadians), -std::sin(endRadians));
+    const QPointF end = UnitAt(kStartDegrees + degrees);
     outline << centre + kOuter * end << centre + kInner * end;
   }
   for (int k = lastOnGrid; k >= first; --k) outline << centre + kInner * along(k);
@@ -257,6 +259,7 @@ void TDSPE_Arc::DrawRing(QPainter& painter, const TLook& look) {
   if (look.Span == 0) return;
   QRect rows = Area();
   if (painter.hasClipping()) rows &= painter.clipBoundingRect().toAlignedRect();
+  if (rows.isEmpty()) return;
   const QPolygonF outline = RingOutline(look, rows);
   if (outline.isEmpty()) return;
   painter.save();
