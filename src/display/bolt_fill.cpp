@@ -10,17 +10,9 @@
 #include <limits>
 
 namespace {
-// Each byte of pixel times factor / 255, rounded: two bytes at a time in the spare bits.
-uint32_t MultiplyBytes(uint32_t pixel, uint32_t factor) {
-  uint32_t redBlue = (pixel & 0xFF00FF) * factor;
-  redBlue = ((redBlue + ((redBlue >> 8) & 0xFF00FF) + 0x800080) >> 8) & 0xFF00FF;
-  uint32_t alphaGreen = ((pixel >> 8) & 0xFF00FF) * factor;
-  alphaGreen = (alphaGreen + ((alphaGreen >> 8) & 0xFF00FF) + 0x800080) & 0xFF00FF00;
-  return alphaGreen | redBlue;
-}
-
-// The same for two pixels side by side: no lane carries into the next (255 * 255 plus the
-// rounding still fits in 16 bits).
+// Each byte of two pixels side by side times factor / 255, rounded, in 16-bit lanes: no lane
+// carries into the next (255 * 255 plus the rounding still fits in 16 bits). One pixel is the
+// low half, the high one zero.
 uint64_t MultiplyBytes(uint64_t pixels, uint64_t factor) {
   constexpr uint64_t kEven = 0x00FF00FF00FF00FF, kHalf = 0x0080008000800080;
   uint64_t redBlue = (pixels & kEven) * factor;
@@ -194,7 +186,7 @@ void TBoltFill::Blend(QRgb premultiplied) {
       two = premultipliedTwice + MultiplyBytes(two, uint64_t{remaining});
       std::memcpy(pixel, &two, sizeof two);
     }
-    if (pixel != end) *pixel = premultiplied + MultiplyBytes(*pixel, remaining);
+    if (pixel != end) *pixel = premultiplied + static_cast<uint32_t>(MultiplyBytes(uint64_t{*pixel}, remaining));
   };
   for (int row = firstRow_; row <= lastRow_; ++row) {
     int& latest = rowLatest_[static_cast<size_t>(row - clip_.top())];
