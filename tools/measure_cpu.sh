@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Measures how much of one core the running game takes (all its threads), from /proc/PID/stat,
+# Measures how much of one core the running game takes (all its threads), from the scheduler,
 # under its own Xvfb (whose share is measured too: that is the cost of showing our frames), and
 # how often the game's threads are switched in and out (context switches a second: each one is
 # a wake-up, which a laptop's battery counts).
@@ -94,26 +94,28 @@ else
   export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 fi
 
-ticks_per_second=$(getconf CLK_TCK)
-# utime + stime of a process, in clock ticks.
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# Time on a core of all the threads of a process so far, in nanoseconds, from the scheduler's
+# own count (/proc/PID/stat counts in hundredths of a second, too coarse for a share under 1 %
+# over a few seconds). A thread that ends during a measurement takes its time with it; at rest
+# the game's threads live as long as it does.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%d\n", n }'; }
 # Context switches of all the threads of a process so far.
 switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { print n + 0 }'; }
 now() { date +%s.%N; }
-# One line per thread: id, name, cpu ticks, context switches.
+# One line per thread: id, name, nanoseconds on a core, context switches.
 thread_table() {
   local task
   for task in /proc/"$1"/task/*; do
-    [ -r "$task/stat" ] || continue
+    [ -r "$task/schedstat" ] || continue
     printf '%s %s %s %s\n' "${task##*/}" "$(tr ' ' '_' <"$task/comm")" \
-      "$(sed 's/.*) //' "$task/stat" | awk '{ print $12 + $13 }')" \
+      "$(awk '{ print $1 }' "$task/schedstat")" \
       "$(awk '/ctxt_switches/ { n += $2 } END { print n + 0 }' "$task/status")"
   done
 }
 # Each thread's share and switches a second between two thread tables.
 thread_shares() {
-  join <(sort "$1") <(sort "$2") | awk -v hz="$ticks_per_second" -v s="$seconds" '{
-    printf "    %-16s %5.2f %% %7.1f switches/s\n", $2, 100 * ($6 - $3) / hz / s, ($7 - $4) / s }'
+  join <(sort "$1") <(sort "$2") | awk -v s="$seconds" '{
+    printf "    %-16s %5.2f %% %7.1f switches/s\n", $2, 100 * ($6 - $3) / 1e9 / s, ($7 - $4) / s }'
 }
 # The colour of one screen pixel.
 pixel() { import -silent -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1 | awk '{ print $3 }'; }
@@ -168,18 +170,18 @@ measure_once() {
     mover=$!
   fi
   local game0 x0 game1 x1 sw0 sw1 p0=0 p1=0
-  game0=$(cpu_ticks "$game_pid") x0=$(cpu_ticks "$xvfb_pid") sw0=$(switches "$game_pid")
-  [ -n "$pulse_pid" ] && p0=$(cpu_ticks "$pulse_pid")
+  game0=$(cpu_ns "$game_pid") x0=$(cpu_ns "$xvfb_pid") sw0=$(switches "$game_pid")
+  [ -n "$pulse_pid" ] && p0=$(cpu_ns "$pulse_pid")
   [ "$threads" = 1 ] && thread_table "$game_pid" >"$work/threads0"
   sleep "$seconds"
-  game1=$(cpu_ticks "$game_pid") x1=$(cpu_ticks "$xvfb_pid") sw1=$(switches "$game_pid")
+  game1=$(cpu_ns "$game_pid") x1=$(cpu_ns "$xvfb_pid") sw1=$(switches "$game_pid")
   [ "$threads" = 1 ] && thread_table "$game_pid" >"$work/threads1"
-  [ -n "$pulse_pid" ] && p1=$(cpu_ticks "$pulse_pid")
+  [ -n "$pulse_pid" ] && p1=$(cpu_ns "$pulse_pid")
   [ -n "$mover" ] && { kill "$mover" 2>/dev/null || true; wait "$mover" 2>/dev/null || true; }
   local game_share x_share pulse_share rate resident
-  game_share=$(echo "scale=2; 100 * ($game1 - $game0) / $ticks_per_second / $seconds" | bc)
-  x_share=$(echo "scale=2; 100 * ($x1 - $x0) / $ticks_per_second / $seconds" | bc)
-  pulse_share=$(echo "scale=2; 100 * ($p1 - $p0) / $ticks_per_second / $seconds" | bc)
+  game_share=$(echo "scale=3; 100 * ($game1 - $game0) / 1000000000 / $seconds" | bc)
+  x_share=$(echo "scale=3; 100 * ($x1 - $x0) / 1000000000 / $seconds" | bc)
+  pulse_share=$(echo "scale=3; 100 * ($p1 - $p0) / 1000000000 / $seconds" | bc)
   rate=$(echo "scale=1; ($sw1 - $sw0) / $seconds" | bc)
   resident=$(awk '/^VmRSS/ { printf "%.0f", $2 / 1024 }' "/proc/$game_pid/status")
   printf ', game %s %% of a core, X server %s %%' "$game_share" "$x_share"
