@@ -1,7 +1,9 @@
 #include "display/picture_elements.h"
 
+#include <array>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <utility>
 
 #include <QFontMetricsF>
@@ -326,6 +328,7 @@ TDSPE_Startlight::TDSPE_Startlight(TDSP* dsp, int32_t layer, const std::string& 
   width_ = source_.width();
   height_ = source_.height();
   scratch_ = TransparentImage(width_, height_);
+  turns_ = TurnsOf(fileName, source_);
   X = static_cast<float>(position.x());
   Y = static_cast<float>(position.y());
 }
@@ -350,20 +353,48 @@ void TDSPE_Startlight::SetScale(float value) {
   if (scale_ == 0) ++zeroCount_;
 }
 
-void TDSPE_Startlight::RenderScratch() {
-  scratch_.fill(Qt::transparent);
-  if (source_.isNull()) return;
-  const qreal centreX = width_ / 2.0;
-  const qreal centreY = height_ / 2.0;
+// Steps of ten degrees from a start at 0 (see Update).
+struct TDSPE_Startlight::TTurns {
+  static constexpr int kStepDegrees = 10;
+  QImage Source;
+  std::array<QImage, 360 / kStepDegrees> Steps;
+};
+
+std::shared_ptr<TDSPE_Startlight::TTurns> TDSPE_Startlight::TurnsOf(const std::string& fileName,
+                                                                   const QImage& source) {
+  // A picture changed on disk starts afresh; the stars still showing the old one keep theirs.
+  static std::map<std::string, std::shared_ptr<TTurns>> turns;
+  std::shared_ptr<TTurns>& kept = turns[fileName];
+  if (!kept || kept->Source != source) kept = std::make_shared<TTurns>(TTurns{source, {}});
+  return kept;
+}
+
+QImage TDSPE_Startlight::Turned(const QImage& source, float angle, float scale) {
+  QImage turned = TransparentImage(source.width(), source.height());
+  const qreal centreX = source.width() / 2.0;
+  const qreal centreY = source.height() / 2.0;
   // Turned about its centre, then shrunk towards the top-left corner; Draw re-centres it.
   QTransform transform;
-  transform.scale(scale_, scale_);
+  transform.scale(scale, scale);
   transform.translate(centreX, centreY);
-  transform.rotate(angle_);
+  transform.rotate(angle);
   transform.translate(-centreX, -centreY);
-  QPainter painter(&scratch_);
+  QPainter painter(&turned);
   painter.setTransform(transform);
-  painter.drawImage(QPointF(0, 0), source_);
+  painter.drawImage(QPointF(0, 0), source);
+  return turned;
+}
+
+void TDSPE_Startlight::RenderScratch() {
+  if (source_.isNull()) return;
+  const int32_t degrees = RoundHalfEven32(angle_);
+  if (degrees % TTurns::kStepDegrees != 0 || degrees < 0 || degrees >= 360) {
+    scratch_ = Turned(source_, angle_, scale_);
+    return;
+  }
+  QImage& step = turns_->Steps[static_cast<size_t>(degrees / TTurns::kStepDegrees)];
+  if (step.isNull()) step = Turned(source_, angle_, scale_);
+  scratch_ = step;
 }
 
 void TDSPE_Startlight::Draw() {

@@ -264,11 +264,18 @@ class TDSPE_Startlight : public TDSPElem {
   TNotifyEvent OnFinish;
 
  private:
+  // The star at each step of its turn, made the first time a star of this picture takes it:
+  // a sparkle comes every few seconds and goes through the same steps each time.
+  struct TTurns;
+  static std::shared_ptr<TTurns> TurnsOf(const std::string& fileName, const QImage& source);
+  static QImage Turned(const QImage& source, float angle, float scale);
+
   void SetScale(float value);
   void RenderScratch();
 
   int64_t lastStep_ = 0;
   QImage source_;
+  std::shared_ptr<TTurns> turns_;
   // The turned and shrunk star of the last step, drawn every frame.
   QImage scratch_;
   int32_t width_ = 0;

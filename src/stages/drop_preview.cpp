@@ -116,9 +116,12 @@ void TDropPreview::Update(bool active, bool canDrop, bool ringShown, const TGmCe
       Rows->Cells.emplace_back(p.X, p.Y);
     }
   Rows->Visible = Money->Visible = !Forecast.Rows.empty();
-  Money->Text = ForecastCaption(Forecast);
-  // Measuring the caption's text costs more than the rest of a mouse move: only when shown.
-  if (Money->Visible) PlaceCaption(set);
+  // Writing and measuring the caption's text costs more than the rest of a mouse move: only
+  // when shown.
+  if (Money->Visible) {
+    Money->Text = ForecastCaption(Forecast);
+    PlaceCaption(set);
+  }
   Ring->Visible = active && ringShown;
   PlaceRing(set);
 }

@@ -35,8 +35,15 @@ void TPlayField::PresentFrame(const QImage& frame, int, int, const QRegion& chan
   repaint(changed.boundingRect());
 }
 
+qreal TPlayField::PixelRatio() const {
+  // The window's own: the widget's looks up its screen first, which took a frame at rest 4 % of
+  // its time.
+  const QWindow* handle = window()->windowHandle();
+  return handle ? handle->devicePixelRatio() : devicePixelRatioF();
+}
+
 TX11Blit* TPlayField::DirectBlit(const QImage& frame) {
-  const bool fits = isVisible() && devicePixelRatioF() == 1.0 && size() == frame.size() &&
+  const bool fits = isVisible() && PixelRatio() == 1.0 && size() == frame.size() &&
                     !TGameDialog::OpenInside(window());
   if (!fits) {
     // Qt paints from here on; its window image must hold the whole frame again.

@@ -25,6 +25,8 @@ class TPlayField : public QWidget, public TFramePresenter {
  private:
   // The X blitter when this frame can take it: shown, unscaled, and as large as the frame.
   TX11Blit* DirectBlit(const QImage& frame);
+  // Device pixels to a pixel of this widget.
+  qreal PixelRatio() const;
 
   const QImage* frame_ = nullptr;
   std::unique_ptr<TX11Blit> blit_;

@@ -255,8 +255,8 @@ TEST_F(BounceTest, MoveHandlerMayFreeTheBox) {
 
 class StartlightTest : public ElementTest {
  protected:
-  TDSPE_Startlight* MakeStar(const QImage& picture) {
-    auto* star = new TDSPE_Startlight(dsp.get(), 0, WritePicture("star", picture), QPointF(100, 100));
+  TDSPE_Startlight* MakeStar(const QImage& picture, QPointF at = QPointF(100, 100)) {
+    auto* star = new TDSPE_Startlight(dsp.get(), 0, WritePicture("star", picture), at);
     star->OnFinish = [this] { ++finishes; };
     return star;
   }
@@ -288,6 +288,17 @@ TEST_F(StartlightTest, TurnedAndShrunkStarStaysCentred) {
   EXPECT_EQ(Pixel(120, 114), kBackground) << "black is transparent";
   EXPECT_EQ(Pixel(105, 105), kBackground);
   EXPECT_EQ(Pixel(135, 135), kBackground);
+}
+
+TEST_F(StartlightTest, StarsOfAPictureRewrittenUnderItsNameTurnEachTheirOwn) {
+  MakeStar(Strip(20, 40, {0xFF000000, kWhite}));
+  MakeStar(Strip(20, 40, {kWhite, 0xFF000000}), QPointF(200, 100));
+  for (int step = 1; step <= 9; ++step) RenderAt(step * 0.011);
+  // A quarter turn clockwise puts the right half below, the left half above.
+  EXPECT_EQ(Pixel(120, 126), kWhite);
+  EXPECT_EQ(Pixel(120, 114), kBackground);
+  EXPECT_EQ(Pixel(220, 114), kWhite);
+  EXPECT_EQ(Pixel(220, 126), kBackground);
 }
 
 TEST_F(ElementTest, TextHangsBelowItsTopLeftCorner) {
