@@ -3,9 +3,20 @@
 #include <algorithm>
 #include <cmath>
 
+#include "audio/sample_sum.h"
+
 namespace {
 constexpr int32_t SilentAttenuation = -10000;
+
+// The nearest 16-bit sample, halves to even as lrint rounds. Adding and taking away 1.5 x 2^23
+// leaves a float of that size no fraction bits, so the sum rounds to a whole number (exact for
+// anything the clamp lets through), in a form the compiler can run on many samples at once.
+inline int16_t RoundToSample(float value) {
+  constexpr float kRounder = 12582912.0f;
+  const float clamped = std::min(std::max(value, -32768.0f), 32767.0f);
+  return static_cast<int16_t>(static_cast<int32_t>((clamped + kRounder) - kRounder));
 }
+}  // namespace
 
 float AttenuationToGain(int32_t hundredthsOfDb) {
   if (hundredthsOfDb <= SilentAttenuation) return 0.0f;
@@ -35,11 +46,15 @@ void TMixer::Mix(int16_t* out, int32_t frames) {
 }
 
 void TMixer::MixBlock(int16_t* out, int32_t frames) {
-  float sum[BlockFrames * DeviceChannels] = {};
+  constexpr int32_t kSamples = BlockFrames * DeviceChannels;
+  float sum[kSamples] = {};
   for (TMixVoice* voice : voices_)
     if (voice->Playing) AddVoice(*voice, sum, frames);
-  for (int32_t i = 0; i < frames * DeviceChannels; ++i)
-    out[i] = static_cast<int16_t>(std::lrint(std::clamp(sum[i], -32768.0f, 32767.0f)));
+  // The whole block is converted, a count the compiler sees, so the loop runs in vector
+  // registers; only the frames asked for are handed out.
+  int16_t samples[kSamples];
+  for (int32_t i = 0; i < kSamples; ++i) samples[i] = RoundToSample(sum[i]);
+  std::copy_n(samples, frames * DeviceChannels, out);
 }
 
 void TMixer::AddStream(TMixVoice& voice, float* sum, int32_t frames) {
@@ -64,7 +79,7 @@ void TMixer::AddVoice(TMixVoice& voice, float* sum, int32_t frames) {
     const int32_t run = static_cast<int32_t>(std::min<int64_t>(frames - filled, length - voice.Position));
     const int16_t* from = voice.Pcm.data() + voice.Position * DeviceChannels;
     float* to = sum + static_cast<ptrdiff_t>(filled) * DeviceChannels;
-    for (int32_t i = 0; i < run * DeviceChannels; ++i) to[i] += voice.Gain * from[i];
+    AddScaledSamples(to, from, run * DeviceChannels, voice.Gain);
     voice.Position += run;
     filled += run;
   }

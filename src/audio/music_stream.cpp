@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 
+#include "audio/sample_sum.h"
+
 namespace {
 // The worker tops the buffer up in pieces of this many frames, looking again this often while
 // the piece plays (the buffer holds three times as long).
@@ -36,10 +38,12 @@ int32_t TMusicStream::MixInto(float* sum, int32_t frames, float gain) {
   const uint64_t from = read_.load(std::memory_order_relaxed);
   const uint64_t ready = written_.load(std::memory_order_acquire) - from;
   const auto given = static_cast<int32_t>(std::min<uint64_t>(static_cast<uint64_t>(frames), ready));
-  for (int32_t i = 0; i < given; ++i) {
-    const size_t at = static_cast<size_t>((from + static_cast<uint64_t>(i)) % BufferFrames) * DeviceChannels;
-    for (int c = 0; c < DeviceChannels; ++c) sum[i * DeviceChannels + c] += gain * buffer_[at + c];
-  }
+  // The frames run to the buffer's end, then on from its start.
+  const auto start = static_cast<int32_t>(from % BufferFrames);
+  const int32_t toEnd = std::min(given, BufferFrames - start);
+  AddScaledSamples(sum, buffer_.data() + static_cast<ptrdiff_t>(start) * DeviceChannels, toEnd * DeviceChannels, gain);
+  AddScaledSamples(sum + static_cast<ptrdiff_t>(toEnd) * DeviceChannels, buffer_.data(),
+                   (given - toEnd) * DeviceChannels, gain);
   read_.store(from + static_cast<uint64_t>(given), std::memory_order_release);
   return given;
 }

@@ -37,6 +37,15 @@ TEST(MixerTest, VoicesAddWithTheirGainsAndClip) {
   other.Add(&a);
   other.Add(&b);
   EXPECT_EQ(Left(other, 2), (std::vector<int>{-32768, 32767}));
+
+  // Halves go to the even neighbour, as the sound card's own rounding does; the rest to the
+  // nearest.
+  TMixer halves;
+  TMixVoice half = Ramp(6, 1);
+  half.Pcm = {1, 1, 3, 3, 5, 5, -3, -3, 7, 7, -7, -7};
+  half.Gain = 0.5f;
+  halves.Add(&half);
+  EXPECT_EQ(Left(halves, 6), (std::vector<int>{0, 2, 2, -2, 4, -4}));
 }
 
 TEST(MixerTest, OnceVoiceEndsAndRewindsWhileLoopingVoiceWrapsSampleExact) {
