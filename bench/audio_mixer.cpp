@@ -44,7 +44,12 @@ void BM_MixTenMilliseconds(benchmark::State& state) {
   state.counters["percent_of_real_time"] = benchmark::Counter(static_cast<double>(state.iterations()) * 0.0001,
                                                               benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_MixTenMilliseconds)->ArgNames({"effects", "music"})->Args({12, 2})->Args({0, 1})->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MixTenMilliseconds)
+    ->ArgNames({"effects", "music"})
+    ->Args({12, 2})
+    ->Args({0, 1})
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 }  // namespace
 
 BENCHMARK_MAIN();
