@@ -6,19 +6,21 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "audio/dxs.h"
+#include "board/hex_geometry.h"
 #include "board/object_stack.h"
 #include "display/dsp.h"
 #include "frame/clock.h"
 #include "frame/events.h"
 #include "frame/idle_loop.h"
-#include "players/autosave.h"
 #include "frame/more_options.h"
 #include "frame/settings.h"
+#include "players/autosave.h"
 
 class TGmStageList;
 
@@ -79,6 +81,10 @@ class TGmStageList {
   ~TGmStageList();
   TGmStageList(const TGmStageList&) = delete;
   TGmStageList& operator=(const TGmStageList&) = delete;
+
+  // Where the pointer last was over the playing field, in the stages' coordinates (none until
+  // it first moves there): a level that starts puts its held set there, not in the field's corner.
+  std::optional<TPointF> Pointer;
 
   // Stages (owned) in creation order.
   void Add(TGmStage* stage);

@@ -7,11 +7,12 @@ namespace {
 constexpr float HalfSprite = 18;
 
 void Deliver(TGmStageList& stages, uint8_t kind, int32_t button, int x, int y) {
+  const TPointF at{static_cast<float>(x - BoardLeft) - HalfSprite, static_cast<float>(y - BoardTop) - HalfSprite};
+  stages.Pointer = at;
   TGmStage* stage = stages.CurrentStage;
   if (!stage || !stage->OnMouse.Assigned()) return;
   stages.IdleLoop().Hurry();
-  stage->OnMouse(kind, button, static_cast<float>(x - BoardLeft) - HalfSprite,
-                 static_cast<float>(y - BoardTop) - HalfSprite);
+  stage->OnMouse(kind, button, at.X, at.Y);
 }
 
 std::optional<TStageKey> StageKeyOf(int key) {

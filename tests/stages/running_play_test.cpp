@@ -14,6 +14,16 @@ std::vector<TPointF> SpritePositions(const THexaSet& set) {
   return positions;
 }
 
+TEST_F(RunningStageTest, ALevelStartsWithTheSetUnderThePointer) {
+  const TPointF cell = FieldGeometry().CellToPixel(9, 6);
+  list->Pointer = TPointF{cell.X + 3, cell.Y - 2};
+  Play(1, {{FullRow, GapAt5}});
+  EXPECT_FLOAT_EQ(stage->Controls->X, cell.X + 3);
+  EXPECT_FLOAT_EQ(stage->Controls->Y, cell.Y - 2);
+  EXPECT_EQ(stage->Round->Held.Anchor.Row, 9);
+  EXPECT_EQ(stage->Round->Held.Anchor.Col, 6);
+}
+
 TEST_F(RunningStageTest, AChainShowsItsMultiplierRefusesDropsAudiblyAndPaysThePlayer) {
   Play(1, {{FullRow, GapAt5}});
   Hold(9);

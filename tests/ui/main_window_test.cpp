@@ -56,13 +56,17 @@ class MouseRoutingTest : public ::testing::Test {
   TMouseStage* stage = new TMouseStage(&list);
 };
 
-TEST_F(MouseRoutingTest, NothingHappensWithoutACurrentStageOrHandler) {
+TEST_F(MouseRoutingTest, NothingHappensWithoutACurrentStageOrHandlerButThePointerIsKept) {
   RouteMouseMove(list, 300, 300);
   RouteMouseDown(list, mbLeft, 300, 300);
   list.SetCurrentStage(stage);
   stage->OnMouse = nullptr;
   RouteMouseDown(list, mbLeft, 300, 300);
   EXPECT_TRUE(stage->calls.empty());
+  RouteMouseMove(list, 700, 0);
+  ASSERT_TRUE(list.Pointer);
+  EXPECT_EQ(list.Pointer->X, 382.0f);
+  EXPECT_EQ(list.Pointer->Y, -18.0f);
 }
 
 TEST_F(MouseRoutingTest, MovesAreClampedToTheBoardAndShiftedByHalfASprite) {
