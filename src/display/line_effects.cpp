@@ -36,7 +36,7 @@ int32_t RandomUpTo(int32_t highest) {
 // ---- TDSPE_Flash ----
 
 TDSPE_Flash::TDSPE_Flash(TDSP* dsp, int32_t layer, TARGB color, int64_t interval)
-    : TDSPElem(dsp, layer), pen_(GamePen(color, 1)), interval_(interval) {
+    : TDSPElem(dsp, layer), color_(color), pen_(GamePen(color, 1)), interval_(interval) {
   X = -100;
   Y = -100;
 }
@@ -59,8 +59,8 @@ void TDSPE_Flash::Draw() {
   static TStampCache<TKey> stamps(512);
   const QRect area = Area();
   const float row = Y == std::floor(Y) ? 0.0f : Y;
-  const TStamp& stamp = stamps.Find({penWidth_, pen_.color().rgba(), X, row}, area,
-                                    [this](QPainter& painter) { DrawOutline(painter); });
+  const TStamp& stamp =
+      stamps.Find({penWidth_, color_, X, row}, area, [this](QPainter& painter) { DrawOutline(painter); });
   stamp.CopyTo(canvas, QPoint(0, area.top() - stamp.Area().top()));
 }
 
@@ -68,7 +68,7 @@ QRect TDSPE_Flash::Area() const {
   return TDSPLook::Cover(QRectF(X - kOutlineReach, Y - kOutlineReach, 2 * kOutlineReach, 2 * kOutlineReach));
 }
 
-TDSPLook TDSPE_Flash::Look() const { return {Area(), {X, Y, penWidth_, static_cast<double>(pen_.color().rgba())}}; }
+TDSPLook TDSPE_Flash::Look() const { return {Area(), {X, Y, penWidth_, static_cast<double>(color_)}}; }
 
 bool TDSPE_Flash::SlowChange(const TDSPLook& before, const TDSPLook& now) const {
   return before.Area == now.Area && before.State[0] == now.State[0] && before.State[1] == now.State[1] &&
@@ -86,7 +86,11 @@ void TDSPE_Flash::DrawOutline(QPainter& painter) const {
   painter.drawPolygon(outline, Qt::OddEvenFill);
 }
 
-void TDSPE_Flash::SetColor(TARGB color) { pen_.setColor(QColor::fromRgba(color)); }
+void TDSPE_Flash::SetColor(TARGB color) {
+  if (color == color_) return;
+  color_ = color;
+  pen_.setColor(QColor::fromRgba(color));
+}
 
 // ---- TDSPE_Arc ----
 

@@ -49,6 +49,9 @@ class TDSPE_Flash : public TDSPElem {
   void DrawOutline(QPainter& painter) const;
 
   int64_t lastStep_ = 0;
+  // The pen's colour, kept apart: the held set's outlines are given theirs on every move of
+  // the mouse, and the pen is changed only when it differs.
+  TARGB color_;
   QPen pen_;
   float penWidth_ = 1;
   int64_t interval_;
