@@ -20,16 +20,7 @@ bool TGameApplication::notify(QObject* receiver, QEvent* event) {
   return RunGuarded([&] { return QApplication::notify(receiver, event); });
 }
 
-bool TGameApplication::RunGuarded(const std::function<bool()>& deliver) {
-  try {
-    return deliver();
-  } catch (const std::exception& error) {
-    ShowError(error.what());
-  } catch (...) {
-    ShowError(tr("Unknown error.").toStdString());
-  }
-  return false;
-}
+void TGameApplication::ShowUnknownError() { ShowError(tr("Unknown error.").toStdString()); }
 
 void TGameApplication::SetErrorDisplay(std::function<void(const std::string&)> display) {
   ErrorDisplay() = std::move(display);
