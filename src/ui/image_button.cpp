@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -38,7 +39,25 @@ QFont TImgBtn::CaptionFont() { return TahomaFont(11, true); }
 void TImgBtn::SetCaption(const QString& text) {
   if (text == Caption) return;
   Caption = text;
+  UpdateToolTip();
   update();
+}
+
+void TImgBtn::SetKeys(const QList<QKeyCombination>& keys) {
+  keys_ = keys;
+  UpdateToolTip();
+}
+
+bool TImgBtn::Answers(const QKeyEvent& event) const {
+  // The keypad's keys count as the others.
+  const QKeyCombination pressed(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key()));
+  return keys_.contains(pressed);
+}
+
+void TImgBtn::UpdateToolTip() {
+  QStringList names;
+  for (const QKeyCombination key : keys_) names << QKeySequence(key).toString(QKeySequence::NativeText);
+  setToolTip(names.isEmpty() ? QString() : QStringLiteral("%1 (%2)").arg(Caption, names.join(QStringLiteral(", "))));
 }
 
 void TImgBtn::paintEvent(QPaintEvent*) {

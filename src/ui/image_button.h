@@ -5,10 +5,14 @@
 #include <string>
 
 #include <QImage>
+#include <QKeyCombination>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
 #include "frame/events.h"
+
+class QKeyEvent;
 
 class TImgBtn : public QWidget {
   Q_OBJECT
@@ -19,6 +23,10 @@ class TImgBtn : public QWidget {
   // the picture cannot be loaded: the button then keeps a plain face of the default size.
   void LoadPicture(const std::string& file);
   void SetCaption(const QString& text);
+  // Keys that click the button from anywhere in its window (the window asks Answers); its
+  // tooltip names them.
+  void SetKeys(const QList<QKeyCombination>& keys);
+  bool Answers(const QKeyEvent& event) const;
   // The font the caption is laid out in, and the pixels it may take: two clear of each edge and
   // one more each side for the embossing. A wider caption is drawn smaller.
   static QFont CaptionFont();
@@ -45,6 +53,9 @@ class TImgBtn : public QWidget {
 
  private:
   void Release();
+  void UpdateToolTip();
+
+  QList<QKeyCombination> keys_;
 };
 
 // Fills its parent's client area: the tile repeated from the top-left corner, then the frame.

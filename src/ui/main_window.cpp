@@ -30,6 +30,7 @@
 #include "ui/pause_cover.h"
 #include "ui/players_window.h"
 #include "ui/progress_box.h"
+#include "ui/shown_focus.h"
 #include "ui/top10_window.h"
 #include "ui/window_fit.h"
 
@@ -68,6 +69,12 @@ TfrmMain::TfrmMain(QWidget* parent, std::unique_ptr<TPlayerFiles> files)
   ShowStartErrors();
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState state) { ApplicationStateChanged(state); });
+  // The field has the keys of the game: the window's own focus goes there, and it is where
+  // the keys go home from a control that is not shown.
+  pb_->setFocusPolicy(Qt::TabFocus);
+  setFocusProxy(pb_);
+  new TShownFocus(this, pb_);
+  pb_->setFocus(Qt::OtherFocusReason);
 }
 
 TfrmMain::~TfrmMain() { FormDestroy(); }
@@ -106,22 +113,29 @@ void TfrmMain::CreateButtons() {
     const char* Picture;
     int Left, Top;
     void (TfrmMain::*Click)();
+    QList<QKeyCombination> Keys;
   };
-  // The game has no web site: the last button opens the help page's About section.
+  // The game has no web site: the last button opens the help page's About section. The keys
+  // are the buttons' own, beside the game's in a level (arrows, Z, X, Return, Space), and the
+  // same in every language.
   const TButtonPlace places[] = {
-      {QT_TR_NOOP("Player"), Asset::ButtonPlayerQuit, 35, 389, &TfrmMain::PlayerClick},
-      {QT_TR_NOOP("High Scores"), Asset::ButtonScoresPause, 109, 389, &TfrmMain::HighScoresClick},
-      {QT_TR_NOOP("Setting"), Asset::ButtonSetting, 35, 425, &TfrmMain::SettingClick},
-      {QT_TR_NOOP("Help"), Asset::ButtonHelp, 35, 461, &TfrmMain::HelpClick},
-      {QT_TR_NOOP("Pause"), Asset::ButtonScoresPause, 109, 425, &TfrmMain::PauseClick},
-      {QT_TR_NOOP("Quit"), Asset::ButtonPlayerQuit, 109, 461, &TfrmMain::QuitClick},
-      {QT_TR_NOOP("About Brillor I"), Asset::ButtonAbout, 35, 497, &TfrmMain::AboutClick},
+      {QT_TR_NOOP("Player"), Asset::ButtonPlayerQuit, 35, 389, &TfrmMain::PlayerClick, {Qt::Key_F2}},
+      {QT_TR_NOOP("High Scores"), Asset::ButtonScoresPause, 109, 389, &TfrmMain::HighScoresClick, {Qt::Key_F3}},
+      {QT_TR_NOOP("Setting"), Asset::ButtonSetting, 35, 425, &TfrmMain::SettingClick, {Qt::Key_F4}},
+      {QT_TR_NOOP("Help"), Asset::ButtonHelp, 35, 461, &TfrmMain::HelpClick, {Qt::Key_F1}},
+      {QT_TR_NOOP("Pause"), Asset::ButtonScoresPause, 109, 425, &TfrmMain::PauseClick, {Qt::Key_P, Qt::Key_Pause}},
+      {QT_TR_NOOP("Quit"), Asset::ButtonPlayerQuit, 109, 461, &TfrmMain::QuitClick, {Qt::ControlModifier | Qt::Key_Q}},
+      {QT_TR_NOOP("About Brillor I"), Asset::ButtonAbout, 35, 497, &TfrmMain::AboutClick,
+       {Qt::ShiftModifier | Qt::Key_F1}},
   };
   for (const TButtonPlace& place : places) {
     auto* button = new TImgBtn(this);
     button->move(place.Left, place.Top);
     button->SetCaption(tr(place.Caption));
+    button->SetKeys(place.Keys);
     button->OnClick = [this, click = place.Click] { (this->*click)(); };
+    // Tab reaches the buttons; a click leaves the keys with the game.
+    button->setFocusPolicy(Qt::TabFocus);
     try {
       button->LoadPicture(place.Picture);
     } catch (const std::exception& error) {
@@ -129,6 +143,10 @@ void TfrmMain::CreateButtons() {
     }
     buttons_.push_back(button);
   }
+  // Tab goes through the buttons as they are read, row by row, then to the field.
+  const std::array<int, 7> reading{0, 1, 2, 4, 3, 5, 6};
+  for (size_t i = 1; i < reading.size(); ++i) setTabOrder(buttons_[reading[i - 1]], buttons_[reading[i]]);
+  setTabOrder(buttons_[reading.back()], pb_);
 }
 
 void TfrmMain::CreateDialogs() {

@@ -99,6 +99,8 @@ class TfrmMain : public QWidget, public TStatusPanel {
   // start-up message.
   void CreateStages();
   void ApplicationStateChanged(Qt::ApplicationState state);
+  // Undoes the hold of Space when the window was not minimised after all; true when it did.
+  bool ResumeAfterSpace();
   void FirstActivation();
   // Shows the players window until a player is selected; returns the selected row.
   int InsistOnAPlayer();

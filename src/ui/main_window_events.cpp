@@ -27,7 +27,14 @@ void TfrmMain::paintEvent(QPaintEvent*) {
 }
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) {
+  // Still shown after Space (a window system that does not minimise): a key brings it back.
+  if (ResumeAfterSpace()) return;
   if (frmEditor_ && frmEditor_->MainWindowKey(*event)) return;
+  for (TImgBtn* button : buttons_)
+    if (button->Answers(*event)) {
+      button->OnClick();
+      return;
+    }
   switch (event->key()) {
     case Qt::Key_Space:
       // The game holds at once, whatever the window system makes of the request; it goes on
@@ -38,16 +45,20 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
       }
       showMinimized();
       return;
-    case Qt::Key_F1:
-      HelpClick();
-      return;
-    case Qt::Key_P:
-    case Qt::Key_Pause:
-      PauseClick();
+    case Qt::Key_Escape:
+      // From a button, the keys go back to the game.
+      pb_->setFocus(Qt::OtherFocusReason);
       return;
     default:
       if (!stageList_ || !RouteKey(*stageList_, event->key())) QWidget::keyPressEvent(event);
   }
+}
+
+bool TfrmMain::ResumeAfterSpace() {
+  if (!inactivePause_ || !isActiveWindow()) return false;
+  inactivePause_ = false;
+  ResumeGame();
+  return true;
 }
 
 void TfrmMain::changeEvent(QEvent* event) {
@@ -85,11 +96,9 @@ void TfrmMain::mouseMoveEvent(QMouseEvent* event) {
 
 void TfrmMain::mousePressEvent(QMouseEvent* event) {
   // Still shown after Space (a window system that does not minimise): a click brings it back.
-  if (inactivePause_ && isActiveWindow()) {
-    inactivePause_ = false;
-    ResumeGame();
-    return;
-  }
+  if (ResumeAfterSpace()) return;
+  // A click leaves the keys with the game, whichever button had them.
+  pb_->setFocus(Qt::MouseFocusReason);
   if (stageList_) {
     const QPoint at = event->position().toPoint();
     RouteMouseDown(*stageList_, ButtonOf(event->button()), at.x(), at.y());

@@ -331,7 +331,7 @@ TEST_F(EditorPanelTest, TheToolsAreAPanelThatKeepsItsKeysDragsWithinTheWindowAnd
   EXPECT_FALSE(editor->isVisible());
   EXPECT_FALSE(TGameDialog::OpenInside(window.get()));
   EXPECT_EQ(window->StageList()->CurrentStage, window->StageList()->FindStage("TGmStage_Start"));
-  EXPECT_EQ(QApplication::focusWidget(), window.get()) << "the game has the keys";
+  EXPECT_EQ(QApplication::focusWidget(), window->PlayField()) << "the game has the keys";
 }
 
 TEST_F(EditorPanelTest, NoticesAndFileDialogsAreDrawnCentredInTheGamesWindowOverThePanel) {

@@ -130,6 +130,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   int Run(TGameDialog& dialog) {
+    shown.emplace_back(dialog.metaObject()->className());
     if (auto* box = dynamic_cast<TfrmMessageBox*>(&dialog)) messages.push_back(box->GetText());
     if (script.empty()) {
       ADD_FAILURE() << "a dialog nobody expected";
@@ -180,6 +181,8 @@ class MainWindowTest : public ::testing::Test {
   std::vector<std::string> errors;
   std::deque<TStep> script;
   std::vector<QString> messages;
+  // The class of every dialog shown, in turn.
+  std::vector<std::string> shown;
 };
 
 TEST_F(MainWindowTest, FixedWindowWithCaptionAndPlayFieldInPlace) {
@@ -637,9 +640,76 @@ TEST_F(MainWindowTest, SpaceHoldsTheGameByItselfAndAClickOnTheWindowStillShownRe
   ASSERT_FALSE(window.StageList()->IsPaused());
   QTest::keyClick(&window, Qt::Key_Space);
   EXPECT_TRUE(window.StageList()->IsPaused()) << "paused by Space itself";
-  QTest::keyClick(&window, Qt::Key_Space);
   QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, QPoint(400, 300));
-  EXPECT_FALSE(window.StageList()->IsPaused()) << "one click undoes the one pause, however often Space was pressed";
+  EXPECT_FALSE(window.StageList()->IsPaused()) << "one click undoes the pause";
+}
+
+// Every key of the window, sent through the window system's window as a desktop sends it, does
+// what its button does, whether dialogs are windows of their own or drawn inside the game's
+// window (where the hidden name input once took every key: Return showed "Not a valid
+// value."). Tab goes round the buttons as they are read, then to the field, whose keys are the
+// game's; Return presses the button with the keys, Esc gives the keys back to the field.
+TEST_F(MainWindowTest, EveryKeyActsInBothWindowModesAndTabGoesRoundTheButtons) {
+  for (const bool inside : {false, true}) {
+    SCOPED_TRACE(inside ? "dialogs drawn inside" : "dialogs as windows");
+    TGameDialog::SetDrawnInside(inside);
+    MakeRoster({"Ann"}, 0);
+    TfrmMain window;
+    std::vector<QUrl> opened;
+    TfrmMain::SetUrlOpener([&](const QUrl& url) {
+      opened.push_back(url);
+      return true;
+    });
+    Activate(window);
+    window.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.isActiveWindow());
+    shown.clear();
+    const auto shownLast = [&](const char* name) { return !shown.empty() && shown.back() == name; };
+    const auto stageIs = [&](const char* name) {
+      return window.StageList()->CurrentStage == window.StageList()->FindStage(name);
+    };
+    const auto focusIs = [&](const QWidget* control) { return QApplication::focusWidget() == control; };
+    const std::vector<TImgBtn*>& buttons = window.Buttons();
+    const struct {
+      QKeyCombination Key;
+      std::function<bool()> Done;
+    } presses[] = {
+        {Qt::Key_Return, [&] { return stageIs("TGmStage_Clearup"); }},
+        {Qt::Key_P, [&] { return window.PauseCover()->isVisible(); }},
+        {Qt::Key_Pause, [&] { return window.PauseCover()->isHidden(); }},
+        {Qt::Key_Space, [&] { return window.StageList()->IsPaused(); }},
+        {Qt::Key_Space, [&] { return !window.StageList()->IsPaused(); }},
+        {Qt::Key_F2, [&] { return shownLast("TfrmPlayers"); }},
+        {Qt::Key_F3, [&] { return shownLast("TfrmTop10"); }},
+        {Qt::Key_F4, [&] { return shownLast("TfrmOptions"); }},
+        {Qt::Key_F1, [&] { return opened.size() == 1 && opened.back().fragment().isEmpty(); }},
+        {Qt::ShiftModifier | Qt::Key_F1, [&] { return opened.size() == 2 && opened.back().fragment() == "about"; }},
+        {Qt::Key_Tab, [&] { return focusIs(buttons[0]); }},
+        {Qt::Key_Tab, [&] { return focusIs(buttons[1]); }},
+        {Qt::Key_Tab, [&] { return focusIs(buttons[2]); }},
+        {Qt::Key_Tab, [&] { return focusIs(buttons[4]); }},
+        {Qt::Key_Tab, [&] { return focusIs(buttons[3]); }},
+        {Qt::Key_Tab, [&] { return focusIs(buttons[5]); }},
+        {Qt::Key_Tab, [&] { return focusIs(buttons[6]); }},
+        {Qt::Key_Tab, [&] { return focusIs(window.PlayField()); }},
+        {Qt::ShiftModifier | Qt::Key_Backtab, [&] { return focusIs(buttons[6]); }},
+        {Qt::Key_Escape, [&] { return focusIs(window.PlayField()); }},
+        {Qt::Key_Tab, [&] { return focusIs(buttons[0]); }},
+        {Qt::Key_Return, [&] { return shown.size() == 4 && shownLast("TfrmPlayers") && focusIs(buttons[0]); }},
+        {Qt::ControlModifier | Qt::Key_Q, [&] { return !window.isVisible(); }},
+    };
+    script = {Answer(mrCancel), Answer(mrOK), Answer(mrOK), Answer(mrCancel)};
+    // A hidden dialog given the keys, as the name input gives them to its edit as it is made.
+    window.Input()->eInput->setFocus();
+    for (size_t i = 0; i < std::size(presses); ++i) {
+      QTest::keyClick(window.windowHandle(), presses[i].Key.key(), presses[i].Key.keyboardModifiers());
+      EXPECT_TRUE(presses[i].Done()) << "press " << i << ", " << QKeySequence(presses[i].Key).toString().toStdString();
+    }
+    EXPECT_TRUE(script.empty());
+    EXPECT_EQ(shown.size(), 4u) << "no dialog but the buttons' own";
+  }
+  TGameDialog::SetDrawnInside(std::nullopt);
 }
 
 }  // namespace
