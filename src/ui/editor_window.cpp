@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -18,6 +17,7 @@
 #include "ui/focus_look.h"
 #include "ui/fonts.h"
 #include "ui/game_dialog.h"
+#include "ui/notice_box.h"
 
 namespace {
 constexpr int ButtonWidth = 33, ButtonHeight = 25;
@@ -66,10 +66,7 @@ TfrmEditor::TfrmEditor(QWidget* owner, TStagesSource stages, TDialogSource level
   eLevel->setGeometry(8, 392, 73, 21);
   Button4 = AddButton(tr("SetLevel"), 88, 390, 75, [this] { Button4Click(); });
   connect(eLevel, &QLineEdit::returnPressed, this, [this] { Button4Click(); });
-  notice_ = [this](const QString& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Brillor I"), text, QMessageBox::Ok, this);
-    ExecOverWindow(box, this);
-  };
+  notice_ = [this](const QString& text) { TNoticeBox(this, QMessageBox::Information, text).Run(); };
   if (!isWindow()) MakePanel();
   FitCaptions(this);
   focusMarker_ = new TFocusMarker(this, [](const QWidget*) { return true; });

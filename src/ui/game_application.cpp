@@ -1,10 +1,9 @@
 #include "ui/game_application.h"
 
-#include <QMessageBox>
 #include <algorithm>
 #include <cstdio>
 
-#include "ui/game_dialog.h"
+#include "ui/notice_box.h"
 #include "ui/quit_signals.h"
 
 namespace {
@@ -50,7 +49,5 @@ void TGameApplication::ShowError(const std::string& message) {
     const auto shown = std::find_if(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
     window = shown != windows.end() ? *shown : nullptr;
   }
-  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), QString::fromStdString(message),
-                  QMessageBox::Ok, window);
-  ExecOverWindow(box, window);
+  TNoticeBox(window, QMessageBox::Critical, QString::fromStdString(message)).Run();
 }

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QWheelEvent>
 #include <utility>
@@ -91,14 +92,37 @@ class TKeyStop : public QObject {
   QPointer<QWidget> window_;
 };
 
-// The modal loop of a dialog drawn inside its parent window, over a cover; a click on the cover
-// calls focusDialog. The control that had the keys before has them again after.
-int RunCovered(QDialog& dialog, std::function<void()> focusDialog) {
+// The control a dialog opens with: the one it chose itself while shown, else its default
+// button, else the first control Tab reaches, else the dialog.
+void FocusOpeningControl(QDialog& dialog) {
+  if (QWidget* chosen = dialog.focusWidget(); chosen && dialog.isAncestorOf(chosen) && chosen->isVisible()) {
+    chosen->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  for (QPushButton* button : dialog.findChildren<QPushButton*>())
+    if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+      button->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  QWidget* first = &dialog;
+  for (QWidget* next = dialog.nextInFocusChain(); next && next != &dialog; next = next->nextInFocusChain())
+    if (dialog.isAncestorOf(next) && next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus)) {
+      first = next;
+      break;
+    }
+  first->setFocus(Qt::OtherFocusReason);
+}
+
+// The modal loop of a dialog drawn inside its parent window, over a cover. The dialog has the
+// keys as it opens (as a window of its own has them), and again after a click on the cover
+// (focusDialog). The control that had the keys before has them again after.
+int RunCovered(QDialog& dialog, const std::function<void()>& focusDialog) {
   QWidget* window = dialog.parentWidget();
   const QPointer<QWidget> focused = window->focusWidget();
-  const QPointer<QWidget> cover = new TModalCover(window, std::move(focusDialog));
+  const QPointer<QWidget> cover = new TModalCover(window, focusDialog);
   const TKeyStop keyStop(window);
   dialog.raise();
+  QTimer::singleShot(0, &dialog, focusDialog);
   const int result = dialog.exec();
   delete cover.data();
   if (focused)
@@ -121,12 +145,7 @@ int ExecOverWindow(QDialog& dialog, QWidget* owner) {
   dialog.resize(dialog.size().boundedTo(window->size()).expandedTo(dialog.minimumSizeHint()));
   dialog.move((window->width() - dialog.width()) / 2, (window->height() - dialog.height()) / 2);
   dialog.setFocusPolicy(Qt::StrongFocus);
-  const int result = RunCovered(dialog, [&dialog] {
-    if (!dialog.focusWidget() || !dialog.isAncestorOf(dialog.focusWidget()))
-      dialog.nextInFocusChain()->setFocus(Qt::OtherFocusReason);
-    else
-      dialog.focusWidget()->setFocus(Qt::OtherFocusReason);
-  });
+  const int result = RunCovered(dialog, [&dialog] { FocusOpeningControl(dialog); });
   dialog.setParent(parent, flags);
   dialog.setAutoFillBackground(filled);
   return result;
@@ -194,7 +213,7 @@ int TGameDialog::RunInside() {
     if (lastFocus_ && isAncestorOf(lastFocus_))
       lastFocus_->setFocus(Qt::OtherFocusReason);
     else
-      FocusFirstControl();
+      FocusOpeningControl(*this);
   });
 }
 
@@ -241,18 +260,7 @@ void TGameDialog::showEvent(QShowEvent* event) {
   if (!std::exchange(qtFocusLookDropped_, true)) DropQtFocusLook(this);
   CentreOnOwner();
   QDialog::showEvent(event);
-  if (inside_) FocusFirstControl();
-}
-
-void TGameDialog::FocusFirstControl() {
-  // The first control that takes the keys has them, else the dialog itself.
-  QWidget* first = this;
-  for (QWidget* next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain())
-    if (isAncestorOf(next) && next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus)) {
-      first = next;
-      break;
-    }
-  first->setFocus(Qt::OtherFocusReason);
+  if (inside_) FocusOpeningControl(*this);
 }
 
 void TGameDialog::keyPressEvent(QKeyEvent* event) {

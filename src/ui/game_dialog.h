@@ -86,7 +86,6 @@ class TGameDialog : public QDialog {
   void WatchKeys(QObject* child);
   // The modal loop of a dialog drawn inside its owner's window.
   int RunInside();
-  void FocusFirstControl();
 
   const bool inside_;
   // The control that last had the keys, given them back after a click beside the dialog.

@@ -9,6 +9,9 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -17,6 +20,7 @@
 #include "support/temp_dir.h"
 #include "ui/input_window.h"
 #include "ui/message_box.h"
+#include "ui/notice_box.h"
 
 namespace {
 
@@ -141,6 +145,47 @@ TEST_F(DrawnInsideTest, QtsOwnDialogsAreDrawnInsideTheSameWayAndBecomeWindowsAga
   EXPECT_EQ(window.clicks, 0) << "no click went through";
   EXPECT_EQ(window.keys, 0) << "no key went through";
   EXPECT_EQ(window.childAt(QPoint(3, 3)), nullptr) << "the cover went with the dialog";
+}
+
+// A notice drawn inside has the keys as it opens, as a window of its own has them (the editor's
+// "No problems found." once closed only with a click): Return and Space press OK, Esc closes
+// it. A text taller than the window scrolls, and OK stays in sight.
+TEST_F(DrawnInsideTest, NoticesTakeTheirKeysAsTheyOpenAndALongTextScrollsWithOKInSight) {
+  THostWindow window;
+  window.show();
+  window.activateWindow();
+  QCoreApplication::processEvents();
+  const QString report = QStringLiteral("Cell (3, 4) feeds a cell that feeds it back.\n").repeated(60);
+  const struct {
+    QString Text;
+    Qt::Key Key;
+    int Result;
+  } cases[] = {
+      {QStringLiteral("No problems found."), Qt::Key_Return, QDialog::Accepted},
+      {QStringLiteral("No problems found."), Qt::Key_Space, QDialog::Accepted},
+      {QStringLiteral("No problems found."), Qt::Key_Escape, QDialog::Rejected},
+      {report, Qt::Key_Return, QDialog::Accepted},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(QKeySequence(c.Key).toString().toStdString() + (c.Text == report ? " on the long report" : ""));
+    TNoticeBox notice(&window, QMessageBox::Information, c.Text);
+    bool checked = false;
+    WhileOpen([&] {
+      checked = true;
+      EXPECT_TRUE(window.rect().contains(notice.geometry())) << "the notice is inside the window";
+      const QPushButton* ok = notice.findChild<QPushButton*>();
+      ASSERT_NE(ok, nullptr);
+      EXPECT_TRUE(window.rect().contains(QRect(ok->mapTo(&window, QPoint()), ok->size()))) << "OK in sight";
+      EXPECT_EQ(notice.TextArea()->verticalScrollBar()->maximum() > 0, c.Text == report) << "only the long text scrolls";
+      QTest::keyClick(window.windowHandle(), c.Key);
+      // A notice the key left open is closed here, or the test would wait for ever.
+      if (notice.isVisible()) notice.done(-1);
+    });
+    notice.Run();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(notice.result(), c.Result);
+  }
+  EXPECT_EQ(window.keys, 0) << "no key went through";
 }
 
 }  // namespace
