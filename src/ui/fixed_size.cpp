@@ -38,6 +38,13 @@ bool TFixedSize::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::WindowStateChange && event->spontaneous()) {
       // What the window system has applied (a change asked by the game itself is not yet).
       StatesApplied(window_->windowState());
+    } else if (event->type() == QEvent::Resize && event->spontaneous() && !released_) {
+      // Resized all the same with no state to undo (an X server inside a Wayland desktop
+      // maximises a window of fixed size and tells nobody): the window's own size is asked
+      // again once the window system's answer is taken in whole.
+      QTimer::singleShot(0, this, [this] {
+        if (!released_ && !(window_->windowState() & Enlarged) && window_->size() != size_) window_->resize(size_);
+      });
     }
   }
   return QObject::eventFilter(watched, event);
