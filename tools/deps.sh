@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-l10n-tools libsdl2-dev libmpg123-dev libmp3lame-dev
   libxcb1-dev libxcb-shm0-dev libgtest-dev libbenchmark-dev libx11-dev
   fonts-wine fonts-liberation2
-  xvfb xauth xdotool x11-utils imagemagick openbox weston qt6-wayland
+  xvfb xauth xdotool x11-utils imagemagick openbox weston xwayland qt6-wayland
   alsa-utils lame sox
   desktop-file-utils appstream
   dpkg-dev debhelper fakeroot lintian devscripts file ccache

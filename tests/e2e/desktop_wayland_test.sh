@@ -10,33 +10,13 @@ set -euo pipefail
 
 source "$(dirname "$0")/find_window.sh"
 rerun_inside_xvfb "$@"
-command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 0; }
-[ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ] ||
-  ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
-  { echo "SKIP: Qt's Wayland platform (qt6-wayland) is not installed"; exit 0; }
-
+source "$(dirname "$0")/desktops.sh"
+start_desktop wayland
 copy_game_to_work
 exe="$work/$(basename "$BRILLOR_EXE")"
-runtime=$(mktemp -d)
-chmod 700 "$runtime"
-trap 'kill -9 ${pid:-} 2>/dev/null || true; kill ${weston:-} 2>/dev/null || true; rm -rf "$work" "$runtime"' EXIT
-export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wl-brillor
-# No on-screen keyboard: it would open over the window for the name input and stay.
-printf '[core]\nidle-time=0\n[input-method]\npath=\n' >"$runtime/weston.ini"
-weston --config="$runtime/weston.ini" --backend=x11-backend.so --use-pixman --width=1000 --height=740 \
-  --socket=$WAYLAND_DISPLAY >"$runtime/weston.log" 2>&1 &
-weston=$!
-for _ in $(seq 50); do [ -S "$runtime/$WAYLAND_DISPLAY" ] && break; sleep 0.1; done
-if [ ! -S "$runtime/$WAYLAND_DISPLAY" ] || ! kill -0 "$weston" 2>/dev/null; then
-  echo "SKIP: weston cannot start here:"
-  tail -5 "$runtime/weston.log"
-  exit 0
-fi
-weston_window() { xwininfo -root -tree | awk '/"Weston Compositor/ {print $1; exit}'; }
-output=$(for _ in $(seq 50); do weston_window | grep . && break; sleep 0.2; done)
-sleep 2
+runtime=$shots
+output=$weston_output
 
-shot() { import -window "$output" "$runtime/$1.png"; }
 # The box "WxH+X+Y" of the pixels that differ between two shots, weston's panel (its clock) left
 # out.
 changed_box() {
@@ -44,42 +24,10 @@ changed_box() {
     -compose difference -composite -colorspace gray \
     -threshold 0 -format '%@' info:
 }
-# The centre "x y" of a dialog W pixels wide in a shot: the rows that hold a run of about W
-# pixels of the dialogs' frame colour are its top and bottom edges.
-dialog_centre() {
-  convert "$runtime/$1.png" -depth 8 ppm:- | python3 -c '
-import sys
-width = int(sys.argv[1])
-data = sys.stdin.buffer.read()
-fields, at = [], 0
-while len(fields) < 4:
-    while data[at:at + 1].isspace(): at += 1
-    end = at
-    while not data[end:end + 1].isspace(): end += 1
-    fields.append(data[at:end]); at = end
-at += 1
-w, h = int(fields[1]), int(fields[2])
-frame = bytes((70, 40, 20))
-rows = []
-for y in range(h):
-    line = data[at + 3 * w * y: at + 3 * w * (y + 1)]
-    run = start = 0
-    for x in range(w + 1):
-        if x < w and line[3 * x:3 * x + 3] == frame:
-            if run == 0: start = x
-            run += 1
-        else:
-            if width - 4 <= run <= width: rows.append((y, start, run))
-            run = 0
-if not rows: sys.exit("no dialog %d pixels wide" % width)
-top, bottom = rows[0], rows[-1]
-print(top[1] + top[2] // 2, (top[0] + bottom[0]) // 2)
-' "$2"
-}
 # Fails unless the dialog W pixels wide is within 3 pixels of the main window's centre.
 expect_centred() {
   local dx dy
-  read -r dx dy <<<"$(dialog_centre "$1" "$2")" || fail "no $3 in the shot"
+  read -r dx dy <<<"$(dialog_centre "$runtime/$1.png" "$2")" || fail "no $3 in the shot"
   [ $(( (dx - mx) * (dx - mx) + (dy - my) * (dy - my) )) -le 9 ] ||
     fail "the $3 is centred at $dx,$dy, the main window at $mx,$my"
   echo "$3 centred over the main window ($dx,$dy)"
@@ -88,21 +36,10 @@ click_at() { xdotool mousemove --window "$output" "$1" "$2" click 1; }
 # The pointer out of the way, where no window is, so that shots compare the windows alone.
 park() { xdotool mousemove --window "$output" 995 735; sleep 0.3; }
 
-# Weston follows the X pointer only once it has entered weston's window: a pointer already
-# inside when the window appeared stays at 0,0 for weston, and a click there opens a terminal
-# from the panel's launcher. So the pointer comes in from outside first (the screen is larger
-# than weston's window).
-xdotool mousemove 1020 760
-sleep 0.2
-park
-shot desktop
 rm -f "$work/dat/b00" "$work/dat/b01" "$work/dat/b01.bak"
-# Qt's Wayland plugin leaves allocations behind at exit from code it has unloaded by then, which
-# a leak report cannot name: the sanitizer build checks memory errors here, not leaks.
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" QT_QPA_PLATFORM=wayland "$exe" 2>"$runtime/game.log" &
-pid=$!
+run_game "$exe"
 sleep 4
-kill -0 "$pid" 2>/dev/null || { cat "$runtime/game.log"; fail "the game did not start under Wayland"; }
+kill -0 "$pid" 2>/dev/null || { cat "$shots/game.log"; fail "the game did not start under Wayland"; }
 shot first
 # The window with its title bar: every pixel it covers differs from the bare desktop.
 window_box=$(changed_box desktop first)
@@ -115,7 +52,7 @@ expect_centred first 330 "first player list"
 cp "$runtime/first.png" "$SHOT_DIR/e2e-wayland-players.png"
 
 # A player named with the keyboard, as a first start asks.
-read -r px py <<<"$(dialog_centre first 330)"
+read -r px py <<<"$(dialog_centre "$runtime/first.png" 330)"
 click_at $((px - 165 + 60)) $((py - 127 + 216))
 sleep 1
 xdotool type --delay 30 "Wendy"
@@ -123,7 +60,7 @@ xdotool key Return
 sleep 0.7
 xdotool key Return
 sleep 1.5
-kill -0 "$pid" 2>/dev/null || { cat "$runtime/game.log"; fail "the game ended after the player was chosen"; }
+kill -0 "$pid" 2>/dev/null || { cat "$shots/game.log"; fail "the game ended after the player was chosen"; }
 
 # Frames change: the title moves. A loaded machine may take a while to show it, so look a few
 # times before calling it still.
@@ -144,8 +81,8 @@ echo "frames change"
 # The maximise button of Qt's title bar: 40 pixels left of the frame's right edge.
 click_at $((fx + fw - 40)) $((fy + 15))
 sleep 2
-kill -0 "$pid" 2>/dev/null || { cat "$runtime/game.log"; fail "the maximise button ended the game"; }
-grep -i 'protocol error' "$runtime/game.log" && fail "a protocol error was reported"
+kill -0 "$pid" 2>/dev/null || { cat "$shots/game.log"; fail "the maximise button ended the game"; }
+grep -i 'protocol error' "$shots/game.log" && fail "a protocol error was reported"
 park
 shot after_maximise
 box_after=$(changed_box desktop after_maximise)
@@ -168,7 +105,7 @@ sleep 0.7
 # Quit saves.
 click_at $((mx - 320 + 130)) $((my - 280 + 471))
 game_ended_within 10 || fail "Quit did not end the game"
-wait "$pid" || { status=$?; tail -40 "$runtime/game.log"; fail "the game exited with status $status"; }
+wait "$pid" || { status=$?; tail -40 "$shots/game.log"; fail "the game exited with status $status"; }
 [ "$(stat -c %s "$work/dat/b00")" -eq 9 ] || fail "the settings were not saved"
 python3 - "$work/dat/b01" <<'PY' || fail "the player was not saved"
 import sys

@@ -80,8 +80,7 @@ quit_game
 
 # 2. Under openbox.
 openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill -9 ${pid:-} 2>/dev/null || true; kill $wm 2>/dev/null || true; rm -rf "$work"' EXIT
+desktop_pids=$!
 sleep 1
 start_game none
 expect_centred 330x255 "first player list"

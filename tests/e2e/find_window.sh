@@ -12,11 +12,18 @@ rerun_inside_xvfb() {
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# On exit: the game, the desktop's programs and the temporary folders go.
+end_of_script() {
+  kill -9 ${pid:-} 2>/dev/null || true
+  [ -z "${desktop_pids:-}" ] || kill $desktop_pids 2>/dev/null || true
+  rm -rf "${work:-}" "${shots:-}"
+}
+
 # A copy of the built game ($BRILLOR_EXE and its data) in the fresh folder $work, run with the
 # X server's display, no sound and in English; the game ($pid) is ended and the copy removed on exit.
 copy_game_to_work() {
   work=$(mktemp -d)
-  trap 'kill -9 ${pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+  trap end_of_script EXIT
   cp -r "$(dirname "$BRILLOR_EXE")"/. "$work"/
   unset QT_QPA_PLATFORM
   export SDL_AUDIODRIVER=dummy
@@ -59,4 +66,41 @@ game_ended_within() {
     sleep 0.1
   done
   ! kill -0 "$pid" 2>/dev/null
+}
+
+# The centre "x y" of a dialog W pixels wide in the picture FILE (dialog_centre FILE W [X [RGB]]):
+# the rows that hold a run of about W pixels of the dialogs' frame colour (or RGB, "r,g,b": the
+# high scores have a white edge) are its top and bottom edges. With X, only runs centred within
+# 3 pixels of it count (the map's frame is about as wide as the high scores).
+dialog_centre() {
+  convert "$1" -depth 8 ppm:- | python3 -c '
+import sys
+width = int(sys.argv[1])
+centre = int(sys.argv[2]) if len(sys.argv) > 2 else None
+frame = bytes(int(c) for c in (sys.argv[3] if len(sys.argv) > 3 else "70,40,20").split(","))
+data = sys.stdin.buffer.read()
+fields, at = [], 0
+while len(fields) < 4:
+    while data[at:at + 1].isspace(): at += 1
+    end = at
+    while not data[end:end + 1].isspace(): end += 1
+    fields.append(data[at:end]); at = end
+at += 1
+w, h = int(fields[1]), int(fields[2])
+rows = []
+for y in range(h):
+    line = data[at + 3 * w * y: at + 3 * w * (y + 1)]
+    run = start = 0
+    for x in range(w + 1):
+        if x < w and line[3 * x:3 * x + 3] == frame:
+            if run == 0: start = x
+            run += 1
+        else:
+            if width - 4 <= run <= width and (centre is None or abs(start + run // 2 - centre) <= 3):
+                rows.append((y, start, run))
+            run = 0
+if not rows: sys.exit("no dialog %d pixels wide" % width)
+top, bottom = rows[0], rows[-1]
+print(top[1] + top[2] // 2, (top[0] + bottom[0]) // 2)
+' "${@:2}"
 }

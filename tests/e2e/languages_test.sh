@@ -10,8 +10,7 @@ source "$(dirname "$0")/find_window.sh"
 rerun_inside_xvfb "$@"
 copy_game_to_work
 openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill -9 ${pid:-} 2>/dev/null || true; kill $wm 2>/dev/null || true; rm -rf "$work"' EXIT
+desktop_pids=$!
 sleep 1
 
 # The translation of an English text in a context, read from the language's .ts.
