@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/fonts.h"
 #include "ui/game_dialog.h"
 
 namespace {
@@ -24,6 +25,9 @@ constexpr int WidestText = 460;
 TNoticeBox::TNoticeBox(QWidget* owner, QMessageBox::Icon icon, const QString& text)
     : QDialog(owner), text_(new QLabel(text)), area_(new QScrollArea) {
   setWindowTitle(QStringLiteral("Brillor I"));
+  // The game's window font, set here: drawn inside that window it would be taken from there
+  // only after the text was measured.
+  setFont(TahomaFont(11, false));
   auto* picture = new QLabel;
   const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
   const QStyle::StandardPixmap shape =
