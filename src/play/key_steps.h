@@ -4,11 +4,12 @@
 //
 // Left and right step along the row; up and down go to the row above or below at the same
 // column index, so that repeated presses keep to the column, zigzagging by half a cell as the
-// odd rows are shifted. The anchor stays on the board, and a step that would leave more of the
-// set's gems off the board than before is not taken: up or down, the other neighbour in that
-// row is tried instead, so that a set at the side of the board goes on zigzagging along it. A
-// set that hangs partly off the board (turned at the edge, or brought there by the pointer) can
-// still step back in or along.
+// odd rows are shifted. A step is taken only where every gem of the set lies on the board: up
+// or down, the row's other neighbour is tried instead, so that a set at the side of the board
+// goes on zigzagging along it; otherwise the set stays. A set that hangs partly off the board
+// (turned at the edge, brought there by the pointer, or a new shape dealt there) goes to the
+// neighbour pressed if it lies whole there; otherwise any arrow brings it whole onto the board
+// by the smallest move, and of moves as small, by the one that goes furthest the way pressed.
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
-// Steering the held set from the keyboard: the step of each arrow key, kept on the board, and
-// the pointer taking the set back only once it really moves.
+// Steering the held set from the keyboard: the step of each arrow key, kept whole on the board,
+// and the pointer taking the set back only once it really moves.
 
 #include <gtest/gtest.h>
 
@@ -52,11 +52,16 @@ TEST(KeySteps, AnArrowStepsTheAnchorOneCellAndKeepsTheSetOnTheBoard) {
       {leaning, {3, 0}, TKeyStep::Up, {2, 1}},
       {leaning, {2, 1}, TKeyStep::Down, {3, 1}},
       {single, {16, 11}, TKeyStep::Up, {15, 11}},
-      // Hanging partly off the board: back in, or along with no more gems off, but not out.
+      // Hanging partly off the board: whole onto it by the smallest move, whichever arrow; of
+      // moves as small, the one the way pressed.
       {wide, {5, 11}, TKeyStep::Left, {5, 10}},
-      {wide, {5, 11}, TKeyStep::Up, {4, 11}},
-      {tall, {0, 4}, TKeyStep::Left, {0, 3}},
+      {wide, {5, 11}, TKeyStep::Right, {5, 10}},
+      {wide, {5, 11}, TKeyStep::Up, {5, 10}},
       {tall, {0, 4}, TKeyStep::Down, {1, 4}},
+      {tall, {0, 4}, TKeyStep::Left, {1, 3}},
+      {tall, {0, 4}, TKeyStep::Right, {1, 4}},
+      {tall, {0, 0}, TKeyStep::Right, {1, 0}},
+      {leaning, {17, 0}, TKeyStep::Left, {16, 1}},
   };
   for (const TCase& c : cases) {
     const TGmPoint got = SteppedAnchor(SetOf(c.Offsets, c.Anchor), c.Step);
