@@ -1,6 +1,7 @@
 #include "play/key_steps.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 #include "board/hex_grid.h"
@@ -9,6 +10,10 @@ namespace {
 // Where a cell's reference point lies across the field, in half cells: odd rows sit half a cell
 // to the right (row -1 to the left, as the grid draws it).
 int32_t HalfCellsAcross(TGmPoint At) { return 2 * At.Col + At.Row % 2; }
+
+// The rightmost reference point of the board (an odd row's last cell), in half cells: the
+// board's middle lies half way to it.
+constexpr int32_t BoardAcross = 2 * (BoardCols - 1) + 1;
 
 // How far apart two cells' reference points lie, squared, in quarters of the hexagon size
 // squared: half a cell across is sqrt(3)/2 of the size and a row is 3/2, so neighbours all
@@ -39,6 +44,26 @@ bool WholeOnBoard(THeldSet& Set, TGmPoint At) {
   for (int32_t i = 0; i < Set.Count(); ++i)
     if (!IsOnBoard(Set.CellOf(i))) return false;
   return true;
+}
+
+// Whether the set could drop with the anchor At: the anchor on the board, every gem on a free
+// cell.
+bool LandsFree(THeldSet& Set, TGmPoint At, const TGmCells& Board) {
+  if (!IsOnBoard(At)) return false;
+  Set.Anchor = At;
+  for (int32_t i = 0; i < Set.Count(); ++i) {
+    const TGmPoint cell = Set.CellOf(i);
+    if (Board.IsBlocked(cell.Row, cell.Col)) return false;
+  }
+  return true;
+}
+
+// How far the set's middle lies from the board's, with the set where WholeOnBoard or
+// LandsFree left it (in units that only compare).
+int32_t OffMiddle(const THeldSet& Set) {
+  int32_t across = 0;
+  for (int32_t i = 0; i < Set.Count(); ++i) across += HalfCellsAcross(Set.CellOf(i));
+  return std::abs(2 * across - BoardAcross * Set.Count());
 }
 
 // The cell a step goes to: along the row, or the neighbour at the same column index in the
@@ -77,6 +102,26 @@ TGmPoint SteppedAnchor(const THeldSet& Set, TKeyStep Step) {
       if (WholeOnBoard(placed, at) && (!best || nearer(at, *best))) best = at;
     }
   return best.value_or(from);
+}
+
+TGmPoint StartAnchor(const THeldSet& Set, const TGmCells& Board) {
+  THeldSet placed = Set;
+  for (bool mustDrop : {true, false})
+    for (int32_t row = 0; row < BoardRows; ++row) {
+      std::optional<TGmPoint> best;
+      int32_t bestOff = 0;
+      for (int32_t col = 0; col < BoardCols; ++col) {
+        const TGmPoint at{row, col};
+        if (!(mustDrop ? LandsFree(placed, at, Board) : WholeOnBoard(placed, at))) continue;
+        const int32_t off = OffMiddle(placed);
+        if (!best || off < bestOff) {
+          best = at;
+          bestOff = off;
+        }
+      }
+      if (best) return *best;
+    }
+  return Set.Anchor;
 }
 
 bool TPointerHold::Follows(TPointF At) {

@@ -1,9 +1,11 @@
 // Steering the held set from the keyboard: the step of each arrow key, kept whole on the board,
-// and the pointer taking the set back only once it really moves.
+// where a set starts without the pointer, and the pointer taking the set back only once it
+// really moves.
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "play/key_steps.h"
@@ -68,6 +70,41 @@ TEST(KeySteps, AnArrowStepsTheAnchorOneCellAndKeepsTheSetOnTheBoard) {
     EXPECT_EQ(got, c.Expected) << "from (" << c.Anchor.Row << ", " << c.Anchor.Col << ") step "
                                << static_cast<int>(c.Step) << ", " << c.Offsets.size() << " gems: got ("
                                << got.Row << ", " << got.Col << ")";
+  }
+}
+
+TEST(KeySteps, ASetBegunFromTheKeysStartsAsHighAsItCanDropNearTheMiddle) {
+  const std::vector<TGmPoint> single{{0, 0}};
+  const std::vector<TGmPoint> wide{{0, 0}, {0, 1}};
+  const std::vector<TGmPoint> tall{{0, 0}, {-1, 0}};
+  const std::vector<std::string> gapsAtTheEnds{".aaaaaaaaaa."};
+  const std::vector<std::string> full(BoardRows, "aaaaaaaaaaaa");
+  struct TCase {
+    std::vector<TGmPoint> Offsets;
+    // The top rows of the board: '.' free, anything else a gem.
+    std::vector<std::string> Top;
+    TGmPoint Expected;
+  };
+  const TCase cases[] = {
+      // The set's middle nearest the board's, odd rows shifted; of two as near, the left.
+      {single, {}, {0, 6}},
+      {wide, {}, {0, 5}},
+      {tall, {}, {1, 5}},
+      // Only where every gem lands on a free cell, even far from the middle.
+      {single, gapsAtTheEnds, {0, 11}},
+      {wide, gapsAtTheEnds, {1, 5}},
+      // Nowhere free: whole on the board all the same.
+      {wide, full, {0, 5}},
+      {tall, full, {1, 5}},
+  };
+  for (const TCase& c : cases) {
+    TGmCells board;
+    for (int32_t row = 0; row < static_cast<int32_t>(c.Top.size()); ++row)
+      for (int32_t col = 0; col < BoardCols; ++col)
+        if (c.Top[row][col] != '.') board.SetCell(row, col, Red);
+    const TGmPoint got = StartAnchor(SetOf(c.Offsets, {9, 9}), board);
+    EXPECT_EQ(got, c.Expected) << c.Offsets.size() << " gems under " << c.Top.size() << " rows: got (" << got.Row
+                               << ", " << got.Col << ")";
   }
 }
 
