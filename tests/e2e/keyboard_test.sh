@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A whole level played from the keyboard alone, in the real game under Xvfb: Return goes on
-# from the title and from the map, the arrows bring the held set away from the board's top
-# corner, where chips block every drop, Z and X turn it, P holds the game and lets it go again,
-# and Return drops it. The first level's layout is made of five full rows at the bottom, the
+# from the title and from the map, Z and X turn the held set, the arrows take it into the
+# board's top corner, where chips block every drop, and away from it, P holds the game and lets
+# it go again, and Return drops it. The first level's layout is made of five full rows at the bottom, the
 # chips in the corner and nothing else, so the first drop that lands sets off the chain that
 # clears the level's five rows: the map comes back with the player on the second level, which
 # the roster keeps. All this well within the level's countdown of 20 seconds, so the drop was
@@ -43,10 +43,11 @@ keys Return
 started=$SECONDS
 sleep 1
 [ "$(roster_level)" = 1 ] || fail "the roster is not on the first level"
-# In the corner nothing drops; down and right, the set is clear of the chips and of the full
-# rows whatever its shape and turn.
-keys Return Down Down Down Down Down Right Right Right Right Right Right
+# The set starts in the top row, where it could drop. Turned, then pushed up and left into the
+# corner, every gem lies in the chips' four rows and columns (give or take the rows' half-cell
+# shifts) and nothing drops; down and right, it is clear of the chips and of the full rows.
 keys z z x
+keys Up Up Up Up Left Left Left Left Left Left Return Down Down Down Down Down Right Right Right Right Right Right
 [ -n "${SHOT_DIR:-}" ] && import -window "$window" "$SHOT_DIR/e2e-keyboard.png"
 # Held, the game takes no drop; let go, it does.
 keys p
