@@ -65,6 +65,15 @@ void TPlayControls::PlaceHand(TPointF at) {
   held_.MoveTo(at);
 }
 
+void TPlayControls::StartHand(const std::optional<TPointF>& pointer) {
+  // A pointer left where it was while keys steered the last level does not lead the set: the
+  // player is on the keys.
+  if (pointer && pointerHold_.Follows(*pointer))
+    PlayMouse(MouseMove, mbLeft, pointer->X, pointer->Y);
+  else
+    SteerTo(StartAnchor(round_.Held, round_.Board));
+}
+
 void TPlayControls::FollowHand() { held_.MoveTo(THeldSetView::OriginFor(X, Y, hooks_.Snapped())); }
 
 // ---- The keys ----
@@ -107,8 +116,9 @@ void TPlayControls::LaserKey(uint8_t key) {
   pointerHold_.KeysSteered();
 }
 
-void TPlayControls::Step(TKeyStep step) {
-  const TGmPoint anchor = SteppedAnchor(round_.Held, step);
+void TPlayControls::Step(TKeyStep step) { SteerTo(SteppedAnchor(round_.Held, step)); }
+
+void TPlayControls::SteerTo(TGmPoint anchor) {
   pointerHold_.KeysSteered();
   // Boxes are caught near the set as they are near the pointer.
   PlaceHand(FieldGeometry().CellToPixel(anchor.Row, anchor.Col));

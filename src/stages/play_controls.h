@@ -4,10 +4,11 @@
 // left button drops it and the right turns it; the arrows step it from cell to cell, Z and X
 // turn it, Return drops it. While the laser is out they aim and fire it; after a lost game a
 // click or Return goes on. A set steered by keys stays where they put it until the pointer
-// really moves.
+// really moves; so does a set that starts a level with the pointer not over the field.
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "play/key_steps.h"
 #include "play/play_round.h"
@@ -36,6 +37,9 @@ class TPlayControls {
   void Key(uint8_t key);
   // Puts the hand, and the set, over a point of the field (a resumed set where it was held).
   void PlaceHand(TPointF at);
+  // A level begun afresh: the set under the pointer where it is known and leads the set, else
+  // where a set begun from the keys starts, held there as if keys had put it.
+  void StartHand(const std::optional<TPointF>& pointer);
   // The set follows the hand again where it is (after the options changed).
   void FollowHand();
 
@@ -49,6 +53,8 @@ class TPlayControls {
   void PlayKey(uint8_t key);
   void LaserKey(uint8_t key);
   void Step(TKeyStep step);
+  // The set's anchor to the cell, as keys put it.
+  void SteerTo(TGmPoint anchor);
   // Steps of 60 degrees anticlockwise, with the sound of a turn.
   void Turn(int32_t steps);
 

@@ -59,8 +59,9 @@ void TGmStage_Running::Enter() {
   if (!resumed) {
     Round->Begin();
     record_.LevelStarted();
-    // The set comes in under the pointer, which may not move before the first drop.
-    if (Owner->Pointer) Controls->Mouse(MouseMove, mbLeft, Owner->Pointer->X, Owner->Pointer->Y);
+    // The set comes in under the pointer, which may not move before the first drop; without
+    // it, where the keys can drop it at once.
+    Controls->StartHand(Owner->Pointer);
   }
   // The laser's guns take the held set's place.
   HeldView->Show(Round->Mode != TPlayMode::Aiming && Round->Mode != TPlayMode::Firing);

@@ -1,9 +1,11 @@
-// Steering the held set from the keyboard: the step of each arrow key, kept on the board, and
-// the pointer taking the set back only once it really moves.
+// Steering the held set from the keyboard: the step of each arrow key, kept whole on the board,
+// where a set starts without the pointer, and the pointer taking the set back only once it
+// really moves.
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "play/key_steps.h"
@@ -52,17 +54,57 @@ TEST(KeySteps, AnArrowStepsTheAnchorOneCellAndKeepsTheSetOnTheBoard) {
       {leaning, {3, 0}, TKeyStep::Up, {2, 1}},
       {leaning, {2, 1}, TKeyStep::Down, {3, 1}},
       {single, {16, 11}, TKeyStep::Up, {15, 11}},
-      // Hanging partly off the board: back in, or along with no more gems off, but not out.
+      // Hanging partly off the board: whole onto it by the smallest move, whichever arrow; of
+      // moves as small, the one the way pressed.
       {wide, {5, 11}, TKeyStep::Left, {5, 10}},
-      {wide, {5, 11}, TKeyStep::Up, {4, 11}},
-      {tall, {0, 4}, TKeyStep::Left, {0, 3}},
+      {wide, {5, 11}, TKeyStep::Right, {5, 10}},
+      {wide, {5, 11}, TKeyStep::Up, {5, 10}},
       {tall, {0, 4}, TKeyStep::Down, {1, 4}},
+      {tall, {0, 4}, TKeyStep::Left, {1, 3}},
+      {tall, {0, 4}, TKeyStep::Right, {1, 4}},
+      {tall, {0, 0}, TKeyStep::Right, {1, 0}},
+      {leaning, {17, 0}, TKeyStep::Left, {16, 1}},
   };
   for (const TCase& c : cases) {
     const TGmPoint got = SteppedAnchor(SetOf(c.Offsets, c.Anchor), c.Step);
     EXPECT_EQ(got, c.Expected) << "from (" << c.Anchor.Row << ", " << c.Anchor.Col << ") step "
                                << static_cast<int>(c.Step) << ", " << c.Offsets.size() << " gems: got ("
                                << got.Row << ", " << got.Col << ")";
+  }
+}
+
+TEST(KeySteps, ASetBegunFromTheKeysStartsAsHighAsItCanDropNearTheMiddle) {
+  const std::vector<TGmPoint> single{{0, 0}};
+  const std::vector<TGmPoint> wide{{0, 0}, {0, 1}};
+  const std::vector<TGmPoint> tall{{0, 0}, {-1, 0}};
+  const std::vector<std::string> gapsAtTheEnds{".aaaaaaaaaa."};
+  const std::vector<std::string> full(BoardRows, "aaaaaaaaaaaa");
+  struct TCase {
+    std::vector<TGmPoint> Offsets;
+    // The top rows of the board: '.' free, anything else a gem.
+    std::vector<std::string> Top;
+    TGmPoint Expected;
+  };
+  const TCase cases[] = {
+      // The set's middle nearest the board's, odd rows shifted; of two as near, the left.
+      {single, {}, {0, 6}},
+      {wide, {}, {0, 5}},
+      {tall, {}, {1, 5}},
+      // Only where every gem lands on a free cell, even far from the middle.
+      {single, gapsAtTheEnds, {0, 11}},
+      {wide, gapsAtTheEnds, {1, 5}},
+      // Nowhere free: whole on the board all the same.
+      {wide, full, {0, 5}},
+      {tall, full, {1, 5}},
+  };
+  for (const TCase& c : cases) {
+    TGmCells board;
+    for (int32_t row = 0; row < static_cast<int32_t>(c.Top.size()); ++row)
+      for (int32_t col = 0; col < BoardCols; ++col)
+        if (c.Top[row][col] != '.') board.SetCell(row, col, Red);
+    const TGmPoint got = StartAnchor(SetOf(c.Offsets, {9, 9}), board);
+    EXPECT_EQ(got, c.Expected) << c.Offsets.size() << " gems under " << c.Top.size() << " rows: got (" << got.Row
+                               << ", " << got.Col << ")";
   }
 }
 

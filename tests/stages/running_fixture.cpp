@@ -39,6 +39,9 @@ RunningStageTest::RunningStageTest() {
   dir.WriteBytes("mp3/start.mp3", "");
   dir.WriteBytes("mp3/clearup.mp3", "");
   list = std::make_unique<TGmStageList>(&screen, time);
+  // A player of the pointer, resting over the field's corner: a level starts with the set under
+  // it, and the first move takes the set along.
+  list->Pointer = FieldOrigin;
   stage = new TGmStage_Running(list.get());
   stage->OnLevelError = [this](const std::string& message) { levelErrors.push_back(message); };
   stage->Init();

@@ -18,14 +18,19 @@ TEST_F(RunningKeysTest, KeysSteerTheSetUntilThePointerReallyMoves) {
     int32_t Key;
     int32_t Row, Col;
     TGmPoint Held;
+    // Refused: the sound a click gives where the set cannot drop.
+    bool Refused = false;
   };
   const TLine lines[] = {
       {-1, 8, 5, {8, 5}},       {KeyDown, 0, 0, {9, 5}},  {KeyLeft, 0, 0, {9, 4}},   {KeyUp, 0, 0, {8, 4}},
       {KeyRight, 0, 0, {8, 5}}, {KeyRight, 0, 0, {8, 6}},
       // The pointer where it was: the set stays where the keys put it; moved, the set follows.
       {-1, 8, 5, {8, 6}},       {-1, 8, 5, {8, 6}},       {-1, 3, 2, {3, 2}},        {KeyDown, 0, 0, {4, 2}},
+      // Return drops where the keys hold the set; the next set lands on that gem and is refused.
+      {KeyGoOn, 0, 0, {4, 2}},  {KeyGoOn, 0, 0, {4, 2}, true},
   };
   for (const TLine& line : lines) {
+    stage->Sound(TPlaySound::CannotDrop).Stop();
     if (line.Key < 0)
       MoveTo(line.Row, line.Col);
     else
@@ -34,7 +39,9 @@ TEST_F(RunningKeysTest, KeysSteerTheSetUntilThePointerReallyMoves) {
     EXPECT_EQ(held, line.Held) << "key " << line.Key << " / pointer (" << line.Row << ", " << line.Col << "): held at ("
                                << held.Row << ", " << held.Col << ")";
     EXPECT_EQ(stage->HeldView->Set.Origin, FieldGeometry().CellToPixel(held.Row, held.Col)) << "the picture goes along";
+    EXPECT_EQ(stage->Sound(TPlaySound::CannotDrop).IsPlaying(), line.Refused) << "key " << line.Key;
   }
+  EXPECT_EQ(stage->Round->Board.GetCell(4, 2), Red) << "dropped by Return";
   // Z turns anticlockwise and X clockwise, whichever way the right button turns.
   for (uint8_t mode : {0, 1}) {
     list->RotateMode = mode;
@@ -45,9 +52,6 @@ TEST_F(RunningKeysTest, KeysSteerTheSetUntilThePointerReallyMoves) {
     stage->OnKey(KeyTurnRight);
     EXPECT_EQ(stage->Round->Held.Turns, TurnsPerCircle - 1);
   }
-  Hold(9);
-  stage->OnKey(KeyGoOn);
-  EXPECT_EQ(stage->Round->Board.GetCell(4, 2), Red) << "Return drops where the keys hold the set";
 }
 
 TEST_F(RunningKeysTest, ASetTheKeysBroughtCatchesABoxAndTheKeysAimAndFireTheLaser) {

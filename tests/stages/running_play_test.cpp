@@ -1,5 +1,8 @@
-// Playing a level as it is seen and heard: the multiplier over a clearing row, refused drops,
-// turns of the held pictures, the countdown's ring and stamp, and a lost game.
+// Playing a level as it is seen and heard: where the held set starts, the multiplier over a
+// clearing row, refused drops, turns of the held pictures, the countdown's ring and stamp, and a
+// lost game.
+
+#include <algorithm>
 
 #include "running_fixture.h"
 #include "support/pictures.h"
@@ -22,6 +25,30 @@ TEST_F(RunningStageTest, ALevelStartsWithTheSetUnderThePointer) {
   EXPECT_FLOAT_EQ(stage->Controls->Y, cell.Y - 2);
   EXPECT_EQ(stage->Round->Held.Anchor.Row, 9);
   EXPECT_EQ(stage->Round->Held.Anchor.Col, 6);
+}
+
+TEST_F(RunningStageTest, ALevelBegunFromTheKeysHoldsTheSetWholeWhereItCanDrop) {
+  // Never over the field, the pointer does not lead the set. The top two rows are taken: the
+  // set starts just under them, near the middle.
+  list->Pointer.reset();
+  std::vector<std::string> rows(BoardRows, Empty);
+  rows[0] = rows[1] = "aaaaaaaaaaaa";
+  Play(1, {rows});
+  EXPECT_TRUE(stage->Round->CanDrop());
+  int32_t top = BoardRows;
+  for (const THeldGem& gem : stage->Round->Held.Landing()) {
+    top = std::min(top, gem.Cell.Row);
+    EXPECT_TRUE(gem.Cell.Col >= 3 && gem.Cell.Col <= 8) << "column " << gem.Cell.Col;
+  }
+  EXPECT_EQ(top, 2);
+  const TGmPoint start = stage->Round->Held.Anchor;
+  const TPointF at = FieldGeometry().CellToPixel(start.Row, start.Col);
+  EXPECT_EQ(stage->HeldView->Set.Origin, at);
+  // Held as keys hold it: the pointer reported where it already was does not take it.
+  stage->OnMouse(MouseMove, mbLeft, at.X + 30, at.Y + 30);
+  EXPECT_EQ(stage->Round->Held.Anchor, start);
+  MoveTo(9, 3);
+  EXPECT_EQ(stage->Round->Held.Anchor, (TGmPoint{9, 3}));
 }
 
 TEST_F(RunningStageTest, AChainShowsItsMultiplierRefusesDropsAudiblyAndPaysThePlayer) {
