@@ -609,6 +609,26 @@ TEST_F(MainWindowTest, ButtonsSitInTheirPlacesAndHelpThatCannotOpenIsReported) {
   EXPECT_FALSE(window.StageList()->IsPaused()) << "the pause for the message is undone";
 }
 
+// Reading the help in the game's own window holds the game, as reading it in a browser does,
+// until the game's window is active again.
+TEST_F(MainWindowTest, TheGameHoldsWhileItsHelpWindowIsReadUntilItsWindowIsActiveAgain) {
+  MakeRoster({"Ann"}, 0);
+  dir.WriteBytes("Brillor_v1.0.html", "<title>Help</title><p>How to play</p>");
+  TfrmMain::SetUrlOpener([](const QUrl&) { return false; });
+  TfrmMain window;
+  Activate(window);
+  window.activateWindow();
+  QCoreApplication::processEvents();
+  ASSERT_FALSE(window.StageList()->IsPaused());
+  window.HelpClick();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(window.StageList()->IsPaused());
+  window.activateWindow();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(window.StageList()->IsPaused());
+  EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(MainWindowTest, PlayFieldShowsThePresentedFrame) {
   MakeRoster({"Ann"}, 0);
   TfrmMain window;
