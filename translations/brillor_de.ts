@@ -812,6 +812,13 @@ statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutz
     </message>
 </context>
 <context>
+    <name>TfrmHelp</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>TfrmInput</name>
     <message>
         <source>A name can only hold Western European letters.</source>

@@ -812,6 +812,13 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
     </message>
 </context>
 <context>
+    <name>TfrmHelp</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>TfrmInput</name>
     <message>
         <source>A name can only hold Western European letters.</source>

@@ -812,6 +812,13 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
     </message>
 </context>
 <context>
+    <name>TfrmHelp</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>TfrmInput</name>
     <message>
         <source>A name can only hold Western European letters.</source>

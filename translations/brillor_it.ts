@@ -812,6 +812,13 @@ si gioca al posto di quello fornito. Un gioco avviato da una cartella scrivibile
     </message>
 </context>
 <context>
+    <name>TfrmHelp</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>TfrmInput</name>
     <message>
         <source>A name can only hold Western European letters.</source>

@@ -812,6 +812,13 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
     </message>
 </context>
 <context>
+    <name>TfrmHelp</name>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>TfrmInput</name>
     <message>
         <source>A name can only hold Western European letters.</source>

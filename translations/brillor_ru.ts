@@ -812,6 +812,13 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
     </message>
 </context>
 <context>
+    <name>TfrmHelp</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
     <name>TfrmInput</name>
     <message>
         <source>A name can only hold Western European letters.</source>

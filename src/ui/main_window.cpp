@@ -17,12 +17,14 @@
 #include "players/players.h"
 #include "stages/running_stage.h"
 #include "stages/start_stage.h"
+#include "ui/desktop_browser.h"
 #include "ui/editor_window.h"
 #include "ui/fixed_size.h"
 #include "ui/fonts.h"
 #include "ui/game_application.h"
 #include "ui/game_stages.h"
 #include "ui/help_page.h"
+#include "ui/help_window.h"
 #include "ui/input_window.h"
 #include "ui/message_box.h"
 #include "ui/more_options_window.h"
@@ -259,14 +261,25 @@ void TfrmMain::ApplicationStateChanged(Qt::ApplicationState state) {
   if (state == Qt::ApplicationActive) {
     if (firstActivation_) {
       FirstActivation();
-    } else if (inactivePause_) {
+    } else if (inactivePause_ && !HelpHasFocus()) {
       inactivePause_ = false;
       ResumeGame();
     }
-  } else if (!firstActivation_ && !inactivePause_) {
+  } else {
+    HoldUntilBack();
+  }
+}
+
+void TfrmMain::HoldUntilBack() {
+  if (!firstActivation_ && !inactivePause_) {
     inactivePause_ = true;
     PauseGame();
   }
+}
+
+// Back from another program to the help window, the player is still reading.
+bool TfrmMain::HelpHasFocus() const {
+  return frmHelp_ && frmHelp_->isVisible() && QGuiApplication::focusWindow() == frmHelp_->windowHandle();
 }
 
 void TfrmMain::FirstActivation() {
@@ -373,8 +386,14 @@ QUrl TfrmMain::HelpPageUrl(const QString& section) {
 }
 
 void TfrmMain::OpenPage(const QUrl& url, const QString& failure) {
-  const bool opened = UrlOpener() ? UrlOpener()(url) : QDesktopServices::openUrl(url);
-  if (!opened && frmMessageBox_) WithGamePaused([&] { frmMessageBox_->ShowNotice(failure); });
+  if (UrlOpener() ? UrlOpener()(url) : DesktopShowsWebPages() && QDesktopServices::openUrl(url)) return;
+  if (!frmHelp_) frmHelp_ = std::make_unique<TfrmHelp>();
+  if (frmHelp_->ShowPage(url)) {
+    // Reading in our window holds the game as reading in a browser would.
+    HoldUntilBack();
+    return;
+  }
+  if (frmMessageBox_) WithGamePaused([&] { frmMessageBox_->ShowNotice(failure); });
 }
 
 void TfrmMain::HelpClick() {

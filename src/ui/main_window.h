@@ -32,6 +32,7 @@ class TfrmTop10;
 class TfrmOptions;
 class TGmStage_Running;
 class TfrmEditor;
+class TfrmHelp;
 class QFileDialog;
 
 class TfrmMain : public QWidget, public TStatusPanel {
@@ -52,7 +53,8 @@ class TfrmMain : public QWidget, public TStatusPanel {
   void QuitClick();
   void AboutClick();
 
-  // Opens a page in the desktop's viewer; replaceable so tests can see what would be opened.
+  // Opens a page in the desktop's browser, where it has one (see ui/desktop_browser.h); false
+  // when it did not. Replaceable so tests can see what would be opened.
   using TUrlOpener = std::function<bool(const QUrl&)>;
   static void SetUrlOpener(TUrlOpener opener);
   static QUrl HelpPageUrl(const QString& section = QString());
@@ -75,6 +77,8 @@ class TfrmMain : public QWidget, public TStatusPanel {
   // made when first needed (a file dialog reads its folder as it is made).
   TfrmEditor* EditorWindow() const { return frmEditor_; }
   QFileDialog* LevelDialog();
+  // The game's own help window, made the first time the desktop does not show the page.
+  TfrmHelp* HelpWindow() const { return frmHelp_.get(); }
   QFileDialog* sd = nullptr;
   const std::vector<TImgBtn*>& Buttons() const { return buttons_; }
 
@@ -111,7 +115,12 @@ class TfrmMain : public QWidget, public TStatusPanel {
   void RefreshHighScores();
   // Runs a dialog with the game held still.
   void WithGamePaused(const std::function<void()>& dialog);
+  // The page in the desktop's browser, else in the game's help window; failure is shown only
+  // when there is no page to show.
   void OpenPage(const QUrl& url, const QString& failure);
+  // The game holds as while the player is away, until its window is active again.
+  void HoldUntilBack();
+  bool HelpHasFocus() const;
   void ShowLoadErrors(const std::string& message);
   // Adds each line not there yet to the one message shown once the window is made.
   void NoteStartErrors(const std::string& lines);
@@ -143,6 +152,7 @@ class TfrmMain : public QWidget, public TStatusPanel {
   TfrmTop10* frmTop10_ = nullptr;
   TfrmOptions* frmOptions_ = nullptr;
   TfrmEditor* frmEditor_ = nullptr;
+  std::unique_ptr<TfrmHelp> frmHelp_;
   bool firstActivation_ = true;
   bool inactivePause_ = false;
   TStartErrors startErrors_;

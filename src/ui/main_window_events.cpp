@@ -14,6 +14,7 @@
 
 #include "ui/editor_window.h"
 #include "ui/fonts.h"
+#include "ui/help_window.h"
 #include "ui/mouse_routing.h"
 #include "ui/picture_scaling.h"
 
@@ -37,12 +38,8 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
     }
   switch (event->key()) {
     case Qt::Key_Space:
-      // The game holds at once, whatever the window system makes of the request; it goes on
-      // when the window is active again.
-      if (!firstActivation_ && !inactivePause_) {
-        inactivePause_ = true;
-        PauseGame();
-      }
+      // The game holds at once, whatever the window system makes of the request.
+      HoldUntilBack();
       showMinimized();
       return;
     case Qt::Key_Escape:
@@ -108,6 +105,8 @@ void TfrmMain::mousePressEvent(QMouseEvent* event) {
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   FormDestroy();
+  // The help window has no owner: left open, it would keep the game running without its window.
+  if (frmHelp_) frmHelp_->close();
   // A dialog still open (the first choice of a player, a question) ends with Cancel, so its
   // loop lets the game quit.
   for (QDialog* dialog : findChildren<QDialog*>())

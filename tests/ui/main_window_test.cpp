@@ -11,6 +11,8 @@
 #include <vector>
 
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 
 #include "display/picture.h"
 #include "frame/errors.h"
@@ -18,6 +20,8 @@
 #include "players/players.h"
 #include "audio/mci_player.h"
 #include "ui/game_application.h"
+#include "ui/help_page.h"
+#include "ui/help_window.h"
 #include "ui/input_window.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
@@ -126,6 +130,7 @@ class MainWindowTest : public ::testing::Test {
     TGameApplication::SetErrorDisplay(nullptr);
     TGameDialog::SetModalRunner(nullptr);
     TfrmMain::SetUrlOpener(nullptr);
+    SetHelpLanguage({});
     Players.FreePlayers();
   }
 
@@ -610,6 +615,63 @@ TEST_F(MainWindowTest, ButtonsSitInTheirPlacesAndHelpThatCannotOpenIsReported) {
   EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Launch your default web browser failed.\nPlease enter the URL \"")));
   EXPECT_TRUE(messages[1].endsWith(QStringLiteral("\" into your web browser manually.")));
   EXPECT_FALSE(window.StageList()->IsPaused()) << "the pause for the message is undone";
+}
+
+// A desktop that shows no web page: Help and About show the page in the game's own window, in
+// the player's language, at the section asked for.
+TEST_F(MainWindowTest, WithoutABrowserHelpShowsThePageInTheGamesOwnWindowAtTheSectionAsked) {
+  // Long enough to scroll, its About section in the middle.
+  const auto page = [](const std::string& title, const std::string& first, const std::string& about) {
+    std::string more;
+    for (int i = 0; i < 60; ++i) more += "<p>More to read.</p>";
+    return "<title>" + title + "</title><h1>" + first + "</h1>" + more + "<h2 id=\"about\">" + about + "</h2>" + more;
+  };
+  dir.WriteBytes("Brillor_v1.0.html", page("Brillor I - Help", "How to play", "About Brillor I"));
+  dir.WriteBytes("Brillor_v1.0.de.html", page("Brillor I - Hilfe", "So wird gespielt", "Über Brillor I"));
+  TfrmMain::SetUrlOpener([](const QUrl&) { return false; });
+  TfrmMain window;
+  const struct {
+    const char* language;
+    void (TfrmMain::*click)();
+    std::string title, topLine;
+  } cases[] = {
+      {"", &TfrmMain::HelpClick, "Brillor I - Help", "How to play"},
+      {"", &TfrmMain::AboutClick, "Brillor I - Help", "About Brillor I"},
+      {"", &TfrmMain::HelpClick, "Brillor I - Help", "How to play"},
+      {"de", &TfrmMain::AboutClick, "Brillor I - Hilfe", "Über Brillor I"},
+  };
+  const TfrmHelp* first = nullptr;
+  for (const auto& c : cases) {
+    SetHelpLanguage(c.language);
+    (window.*c.click)();
+    TfrmHelp* help = window.HelpWindow();
+    ASSERT_TRUE(help);
+    if (!first) first = help;
+    EXPECT_EQ(help, first) << "asked again, the same window comes forward";
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle().toStdString(), c.title);
+    EXPECT_EQ(help->Browser()->cursorForPosition(QPoint(40, 8)).block().text().toStdString(), c.topLine) << c.language;
+  }
+  EXPECT_TRUE(messages.empty()) << "the notice is only for a missing page";
+}
+
+// Reading the help there holds the game, as reading it in a browser does, until the game's
+// window is active again.
+TEST_F(MainWindowTest, TheGameHoldsWhileItsHelpWindowIsReadUntilItsWindowIsActiveAgain) {
+  MakeRoster({"Ann"}, 0);
+  dir.WriteBytes("Brillor_v1.0.html", "<title>Help</title><p>How to play</p>");
+  TfrmMain::SetUrlOpener([](const QUrl&) { return false; });
+  TfrmMain window;
+  Activate(window);
+  window.activateWindow();
+  QCoreApplication::processEvents();
+  ASSERT_FALSE(window.StageList()->IsPaused());
+  window.HelpClick();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(window.StageList()->IsPaused());
+  window.activateWindow();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(window.StageList()->IsPaused());
 }
 
 TEST_F(MainWindowTest, PlayFieldShowsThePresentedFrame) {
