@@ -81,27 +81,43 @@ TGmPoint Neighbour(TGmPoint At, TKeyStep Step, bool Other = false) {
 }
 }  // namespace
 
-TGmPoint SteppedAnchor(const THeldSet& Set, TKeyStep Step) {
-  THeldSet placed = Set;
-  const TGmPoint from{std::clamp(Set.Anchor.Row, 0, BoardRows - 1), std::clamp(Set.Anchor.Col, 0, BoardCols - 1)};
-  for (bool other : {false, true}) {
-    const TGmPoint to = Neighbour(from, Step, other);
-    if (WholeOnBoard(placed, to)) return to;
-  }
-  if (WholeOnBoard(placed, from)) return from;
-  // Partly off the board: in by the smallest move, and of moves as small, the one that goes
-  // furthest the way pressed.
+namespace {
+// Where a set partly off the board comes whole onto it from From: by the smallest move, and of
+// moves as small, by the one that goes furthest Way (the first in reading order without one).
+TGmPoint NearestWholeAnchor(THeldSet Set, TGmPoint From, std::optional<TKeyStep> Way) {
   const auto nearer = [&](TGmPoint a, TGmPoint b) {
-    const int32_t da = DistanceSquared(a, from), db = DistanceSquared(b, from);
-    return da != db ? da < db : Progress(a, from, Step) > Progress(b, from, Step);
+    const int32_t da = DistanceSquared(a, From), db = DistanceSquared(b, From);
+    return da != db ? da < db : Way && Progress(a, From, *Way) > Progress(b, From, *Way);
   };
   std::optional<TGmPoint> best;
   for (int32_t row = 0; row < BoardRows; ++row)
     for (int32_t col = 0; col < BoardCols; ++col) {
       const TGmPoint at{row, col};
-      if (WholeOnBoard(placed, at) && (!best || nearer(at, *best))) best = at;
+      if (WholeOnBoard(Set, at) && (!best || nearer(at, *best))) best = at;
     }
-  return best.value_or(from);
+  return best.value_or(From);
+}
+
+TGmPoint ClampedAnchor(const THeldSet& Set) {
+  return {std::clamp(Set.Anchor.Row, 0, BoardRows - 1), std::clamp(Set.Anchor.Col, 0, BoardCols - 1)};
+}
+}  // namespace
+
+TGmPoint SteppedAnchor(const THeldSet& Set, TKeyStep Step) {
+  THeldSet placed = Set;
+  const TGmPoint from = ClampedAnchor(Set);
+  for (bool other : {false, true}) {
+    const TGmPoint to = Neighbour(from, Step, other);
+    if (WholeOnBoard(placed, to)) return to;
+  }
+  if (WholeOnBoard(placed, from)) return from;
+  return NearestWholeAnchor(placed, from, Step);
+}
+
+TGmPoint WholeAnchor(const THeldSet& Set) {
+  THeldSet placed = Set;
+  if (WholeOnBoard(placed, Set.Anchor)) return Set.Anchor;
+  return NearestWholeAnchor(placed, ClampedAnchor(Set), std::nullopt);
 }
 
 TGmPoint StartAnchor(const THeldSet& Set, const TGmCells& Board) {

@@ -10,6 +10,7 @@
 // (turned at the edge, brought there by the pointer, or a new shape dealt there) goes to the
 // neighbour pressed if it lies whole there; otherwise any arrow brings it whole onto the board
 // by the smallest move, and of moves as small, by the one that goes furthest the way pressed.
+// A set the keys hold and turn over an edge comes whole onto the board the same way.
 
 #include <cstdint>
 
@@ -24,6 +25,10 @@ enum class TKeyStep : uint8_t { Left, Right, Up, Down };
 // of the board is taken first.
 TGmPoint SteppedAnchor(const THeldSet& Set, TKeyStep Step);
 
+// The anchor itself where the whole set lies on the board; else the nearest anchor where it
+// does (of anchors as near, the first in reading order).
+TGmPoint WholeAnchor(const THeldSet& Set);
+
 // Where a set starts when the pointer does not lead it (a level begun from the keys): as high
 // as it can drop, that is in the topmost row of anchors where every gem lands on a free cell,
 // and within that row with the set's middle nearest the middle of the board (the left place of
@@ -36,6 +41,7 @@ TGmPoint StartAnchor(const THeldSet& Set, const TGmCells& Board);
 class TPointerHold {
  public:
   void KeysSteered() { steering_ = true; }
+  bool Steering() const { return steering_; }
   // The pointer reported at At; true when the set follows it. While keys steer, the first
   // report only tells where the pointer is.
   bool Follows(TPointF At);

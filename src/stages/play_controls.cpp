@@ -98,8 +98,8 @@ void TPlayControls::PlayKey(uint8_t key) {
     case KeyRight: Step(TKeyStep::Right); break;
     case KeyUp: Step(TKeyStep::Up); break;
     case KeyDown: Step(TKeyStep::Down); break;
-    case KeyTurnLeft: Turn(1); break;
-    case KeyTurnRight: Turn(TurnsPerCircle - 1); break;
+    case KeyTurnLeft: KeyTurn(1); break;
+    case KeyTurnRight: KeyTurn(TurnsPerCircle - 1); break;
     case KeyGoOn: PlayMouse(MouseDown, mbLeft, X, Y); break;
     default: break;
   }
@@ -114,6 +114,12 @@ void TPlayControls::LaserKey(uint8_t key) {
     default: return;
   }
   pointerHold_.KeysSteered();
+}
+
+void TPlayControls::KeyTurn(int32_t steps) {
+  Turn(steps);
+  // A set the keys hold stays whole on the board, where Return can drop it.
+  if (pointerHold_.Steering()) SteerTo(WholeAnchor(round_.Held));
 }
 
 void TPlayControls::Step(TKeyStep step) { SteerTo(SteppedAnchor(round_.Held, step)); }

@@ -57,6 +57,7 @@ class TPlayControls {
   void SteerTo(TGmPoint anchor);
   // Steps of 60 degrees anticlockwise, with the sound of a turn.
   void Turn(int32_t steps);
+  void KeyTurn(int32_t steps);
 
   TPlayRound& round_;
   THeldSetView& held_;

@@ -52,6 +52,15 @@ TEST_F(RunningKeysTest, KeysSteerTheSetUntilThePointerReallyMoves) {
     stage->OnKey(KeyTurnRight);
     EXPECT_EQ(stage->Round->Held.Turns, TurnsPerCircle - 1);
   }
+  // Turned by the keys at the board's edges, a set the keys hold stays whole on the board.
+  for (const uint8_t edge : {KeyRight, KeyLeft, KeyUp, KeyDown}) {
+    for (int32_t step = 0; step < BoardRows; ++step) stage->OnKey(edge);
+    for (int32_t turn = 0; turn < TurnsPerCircle; ++turn) {
+      stage->OnKey(KeyTurnLeft);
+      for (const THeldGem& gem : stage->Round->Held.Landing())
+        EXPECT_TRUE(IsOnBoard(gem.Cell)) << "key " << int{edge} << ", turn " << turn;
+    }
+  }
 }
 
 TEST_F(RunningKeysTest, ASetTheKeysBroughtCatchesABoxAndTheKeysAimAndFireTheLaser) {
