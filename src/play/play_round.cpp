@@ -168,7 +168,9 @@ void TPlayRound::CoinTick() {
     OnPaid(chunk);
     PendingMoney -= chunk;
   } else if (LevelPassed && !rowClock_.Running()) {
-    // A row still clearing brings more money: the level ends once that is paid too.
+    // A row still clearing brings more money: the level ends once that is paid too, and only
+    // once, whoever listens.
+    CoinTimer->SetEnabled(false);
     OnLevelFinished();
   }
 }

@@ -46,6 +46,9 @@ inline constexpr float BoxSpeed = 80;
 inline constexpr float BoxCatchDistance = 50;
 // No more boxes than this are out at once.
 inline constexpr size_t MaxBoxes = 5;
+// Boxes are numbered in the order they come out, up to this (a level lets out far fewer); a
+// saved round holds no higher number, so play never counts past what the number can hold.
+inline constexpr int32_t MaxBoxNumber = 1'000'000'000;
 
 class TPlayRound {
  public:

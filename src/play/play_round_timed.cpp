@@ -64,7 +64,8 @@ void TPlayRound::SpawnBox(int32_t row) {
   if (out >= MaxBoxes || Random(static_cast<int32_t>(out)) != 0) return;
   const int32_t kind = WeightedRandom({Param.ClearGemsPower, Param.BreakgroundPower, Param.LaserPower},
                                       static_cast<int32_t>(TBoxKind::Laser));
-  TBox box{nextBoxId_++, static_cast<TBoxKind>(kind), {}};
+  TBox box{nextBoxId_, static_cast<TBoxKind>(kind), {}};
+  nextBoxId_ = std::min(nextBoxId_ + 1, MaxBoxNumber);
   box.Motion.DirX = TBounceMotion::RandomDirection();
   box.Motion.DirY = TBounceMotion::RandomDirection();
   box.Motion.Speed = BoxSpeed;

@@ -243,7 +243,7 @@ void ReadRound(TLines& lines, TRoundState& r) {
   r.ClearingRow = figures.Int32(-1, BoardRows - 1, QT_TRANSLATE_NOOP("Failures", "clearing row"));
   if ((r.ClearingRow >= 0) != (r.Mode == TPlayMode::Clearing))
     throw TRefused{FailureText(QT_TRANSLATE_NOOP("Failures", "the clearing row does not fit the mode"))};
-  r.NextBoxId = figures.Int32(0, Int32Max, QT_TRANSLATE_NOOP("Failures", "box number"));
+  r.NextBoxId = figures.Int32(0, MaxBoxNumber, QT_TRANSLATE_NOOP("Failures", "box number"));
   figures.End();
   TWords timers = lines.Line("timers");
   r.Drop = ReadTimer(timers, QT_TRANSLATE_NOOP("Failures", "countdown"));

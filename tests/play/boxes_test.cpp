@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "board/cell_codes.h"
+#include "play/round_state.h"
 #include "round_fixture.h"
 
 namespace {
@@ -46,6 +47,13 @@ TEST_F(BoxTest, BoxesComeFromTheSecondLevelAndNoMoreThanFiveAreOut) {
   round.SpawnBox(5);
   ASSERT_EQ(round.Boxes.size(), 1u);
   EXPECT_EQ(round.Boxes[0].Kind, TBoxKind::Nothing) << "with all weights 0";
+  // A round read back with the highest number a file may hold counts no further.
+  TRoundState state = round.State();
+  state.NextBoxId = MaxBoxNumber;
+  round.Restore(state);
+  round.DestroyBoxes();
+  round.SpawnBox(5);
+  EXPECT_EQ(round.State().NextBoxId, MaxBoxNumber);
 }
 
 TEST_F(BoxTest, ABoxIsCaughtOnlyWhileHolding) {

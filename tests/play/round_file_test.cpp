@@ -189,6 +189,7 @@ TEST_F(RoundFileTest, ADamagedFileIsRefusedWithItsReasonAndReadsIntoNothing) {
       {Resealed(Replaced(good, "\nboxes 2\n", "\nboxes 6\n")), "wrong count"},
       {Resealed(Replaced(good, "\nbox 1 ", "\nbox 0 ")), "same number"},
       {Resealed(Replaced(good, "\nbox 1 ", "\nbox 7 ")), "wrong box number"},
+      {Resealed(WithWord(good, "figures", 5, "2147483647")), "wrong box number"},
       {Resealed(Replaced(good, "\nbox 0 ", "\nbox 0 3")), "wrong kind"},
       {Resealed(Replaced(good, " 300.25 ", " -1 ")), "wrong position"},
       {Resealed(Replaced(good, " 300.25 ", " 300.25 0 ")), "wrong direction"},
