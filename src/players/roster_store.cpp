@@ -63,7 +63,9 @@ TRosterStart LoadRosterAtStart(TPlayers& players, const std::string& path) {
   const TPlayerFileRead file = ReadPlayerFile(path);
   const bool empty = file.Outcome == TPlayerFileRead::Read && file.Bytes.empty();
   if (file.Outcome == TPlayerFileRead::Missing || empty) return FromBackupOrEmpty(players, path);
-  if (file.Outcome == TPlayerFileRead::Read && players.LoadFromBytes(file.Bytes)) return {};
+  // A few bytes are not the empty file a new roster starts as: they cannot even hold the count.
+  const bool holdsACount = file.Bytes.size() >= sizeof(int32_t);
+  if (file.Outcome == TPlayerFileRead::Read && holdsACount && players.LoadFromBytes(file.Bytes)) return {};
   const std::string problem = file.Outcome == TPlayerFileRead::Read ? Told(QT_TRANSLATE_NOOP("PlayerFiles", "it is cut short")) : file.Reason;
   const std::string told = Told(QT_TRANSLATE_NOOP("PlayerFiles", "The player file %1 could not be read (%2)."), {Quoted(path), problem});
   std::string aside;

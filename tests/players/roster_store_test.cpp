@@ -35,6 +35,7 @@ TEST_F(RosterStart, ChoosesTheCopyThatReadsAndSaysWhichOne) {
       {"a cut file with a good backup", cut, FileOf({"Old"}), {"Old"}, "The backup"},
       {"a cut file with a cut backup", cut, cut, {"Ann"}, "no readable backup"},
       {"a cut file and no backup", cut, "", {"Ann"}, "no readable backup"},
+      {"a file too short for a count", "\x01\x02\x03", FileOf({"Old"}), {"Old"}, "The backup"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.what);
