@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 harnesses=("$@")
-[ ${#harnesses[@]} -gt 0 ] || harnesses=(settings roster records round options level_param board_layout wave mp3 picture)
+[ ${#harnesses[@]} -gt 0 ] || harnesses=(settings roster records round options level_param board_layout wave mp3 picture translation)
 
 build=build/fuzz
 launcher=()
@@ -22,7 +22,7 @@ cmake --build "$build" -j"$(nproc)" --target "${harnesses[@]/#/fuzz_}"
 game=build/test/game
 if [ ! -f "$game/dat/a00" ]; then
   cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
-  cmake --build build/test -j"$(nproc)" --target brillor_content_files
+  cmake --build build/test -j"$(nproc)" --target brillor_content_files brillor_lrelease
 fi
 seeds=$build/seeds
 corpus=$build/corpus
@@ -31,7 +31,7 @@ mkdir -p "$findings"
 
 # Seeds: the game's own files for each reader; hand-made ones for the player's files.
 make_seeds() {
-  rm -rf "$seeds" && mkdir -p "$seeds"/{settings,roster,records,round,options,level_param,board_layout,wave,mp3,picture}
+  rm -rf "$seeds" && mkdir -p "$seeds"/{settings,roster,records,round,options,level_param,board_layout,wave,mp3,picture,translation}
   printf '\350\003\000\000\000\000\000\000\001' >"$seeds/settings/defaults"
   printf '\000\000\000\000\060\370\377\377\000' >"$seeds/settings/quiet"
   : >"$seeds/settings/empty"
@@ -48,6 +48,7 @@ make_seeds() {
     cat "$layout" "$game/dat/a$number" >"$seeds/board_layout/d$number"
   done
   cp "$game"/wav/*.wav "$seeds/wave/"
+  cp "$game"/translations/*.qm "$seeds/translation/"
   for music in "$game"/mp3/*.mp3; do head -c 16384 "$music" >"$seeds/mp3/${music##*/}"; done
   for picture in "$game"/bmp/* "$game"/dat/*; do
     [ -f "$picture" ] && [ "$(head -c 2 "$picture" | tr -d '\000')" = BM ] && [ "$(stat -c %s "$picture")" -le 65536 ] &&

@@ -1,14 +1,18 @@
 #include "app/language.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "frame/paths.h"
+#include "frame/translation_file.h"
 
 namespace {
 std::string Environment(const char* name) {
@@ -75,12 +79,40 @@ TLanguageFacts EnvironmentLanguage(const std::string& commandLine, const std::st
           }};
 }
 
-bool InstallTranslation(const std::string& folder, const std::string& code) {
-  if (code == SourceLanguage) return true;
-  auto* game = new QTranslator(QCoreApplication::instance());
-  if (!game->load(QString::fromStdString(TranslationFile(folder, code)))) {
+namespace {
+// A translator over bytes it keeps: Qt reads them for every lookup.
+class TCheckedTranslator : public QTranslator {
+ public:
+  TCheckedTranslator(QObject* parent, QByteArray bytes) : QTranslator(parent), bytes_(std::move(bytes)) {}
+  bool Load() {
+    return load(reinterpret_cast<const uchar*>(bytes_.constData()), static_cast<int>(bytes_.size()));
+  }
+
+ private:
+  QByteArray bytes_;
+};
+
+// The file's bytes when it is a translation the game can use safely.
+std::optional<QByteArray> CheckedTranslation(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly) || file.size() > static_cast<qint64>(MaxTranslationFileSize))
+    return std::nullopt;
+  QByteArray bytes = file.readAll();
+  if (!TranslationFileIsWhole(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+    return std::nullopt;
+  return bytes;
+}
+}  // namespace
+
+std::string InstallTranslation(const std::string& folder, const std::string& code) {
+  if (code == SourceLanguage) return {};
+  const std::string path = TranslationFile(folder, code);
+  std::optional<QByteArray> bytes = CheckedTranslation(path);
+  auto* game = bytes ? new TCheckedTranslator(QCoreApplication::instance(), std::move(*bytes)) : nullptr;
+  if (!game || !game->Load()) {
     delete game;
-    return false;
+    // Nothing of the translation could be used: the words are the game's own.
+    return "Brillor I: the translation \"" + path + "\" is damaged or cannot be read; the game speaks English.";
   }
   QCoreApplication::installTranslator(game);
   // The file dialogs' own texts, where the system has Qt's translations.
@@ -90,5 +122,5 @@ bool InstallTranslation(const std::string& folder, const std::string& code) {
     QCoreApplication::installTranslator(qt);
   else
     delete qt;
-  return true;
+  return {};
 }

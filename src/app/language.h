@@ -28,5 +28,7 @@ TLanguageFacts EnvironmentLanguage(const std::string& commandLine, const std::st
 std::string TranslationFile(const std::string& folder, const std::string& code);
 
 // Loads the game's translation into code, and Qt's own for its standard dialogs, into the
-// running application. Returns false when the game's translation could not be loaded.
-bool InstallTranslation(const std::string& folder, const std::string& code);
+// running application. A file that cannot be read, or could not be used safely, is not
+// installed: the game speaks English, and the line returned names the file (empty when all is
+// well). It is in English, as everything then is.
+std::string InstallTranslation(const std::string& folder, const std::string& code);

@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "app/command_line.h"
 #include "app/desktop_identity.h"
+#include "app/display_guard.h"
 #include "app/language.h"
 #include "app/window_scale.h"
 #include "frame/game_folders.h"
@@ -20,12 +22,19 @@
 #include "ui/quit_signals.h"
 
 namespace {
-void SpeakPlayersLanguage(const TCommandLine& commandLine, const std::string& gameFolder) {
+// Returns what went wrong with the translation (see InstallTranslation), told on the error
+// stream here.
+std::string SpeakPlayersLanguage(const TCommandLine& commandLine, const std::string& gameFolder) {
   const std::string folder = gameFolder + TranslationsFolder;
   const std::string code = ChooseLanguage(EnvironmentLanguage(commandLine.language, folder));
-  if (!InstallTranslation(folder, code)) return;
+  const std::string problem = InstallTranslation(folder, code);
+  if (!problem.empty()) {
+    std::cerr << problem << std::endl;
+    return problem;
+  }
   SetHelpLanguage(code);
   if (code != SourceLanguage) SetPictureLanguage(code);
+  return {};
 }
 }  // namespace
 
@@ -38,15 +47,17 @@ int main(int argc, char** argv) {
     SpeakPlayersLanguage(commandLine, ChooseGameFolders(MachineFacts(executableDir)).game);
     return AnswerWithoutWindow(commandLine, std::cout, std::cerr).value_or(0);
   }
+  std::optional<TDisplayGuard> noDisplay(std::in_place);
   const int32_t windowScale = UseChosenWindowSize(argc, argv);
   TGameApplication app(argc, argv);
+  noDisplay.reset();
   TGameApplication::setApplicationName(QStringLiteral("Brillor I"));
   PresentToDesktop();
   // Before anything can show a message, so a quit signal ends even a start-up error box.
   InstallQuitSignals();
 
   UseGameFolders(TGameApplication::applicationDirPath().toStdString());
-  SpeakPlayersLanguage(commandLine, ProgramDir());
+  const std::string languageProblem = SpeakPlayersLanguage(commandLine, ProgramDir());
   // One game per player folder: a second start (a double click too many) hands over to the first.
   auto files = std::make_unique<TPlayerFiles>();
   if (files->TakeLock() == TPlayerFiles::TLock::HeldByAnotherGame) {
@@ -66,6 +77,7 @@ int main(int argc, char** argv) {
 
   TfrmMain frmMain(nullptr, std::move(files));
   frmMain.SetScaleInUse(windowScale);
+  if (!languageProblem.empty()) frmMain.ShowLoadErrors(languageProblem);
   CloseWindowOnQuitSignals(&frmMain);
   // A quit signal during a start-up message: the window saves as it goes.
   if (QuitSignalReceived()) return 0;

@@ -60,6 +60,8 @@ class TfrmMain : public QWidget, public TStatusPanel {
   static QUrl HelpPageUrl(const QString& section = QString());
   // The window size in use (per cent), when the one chosen did not fit the screen.
   void SetScaleInUse(int32_t scale);
+  // Shows a message once the window is up, with the game held still while it is open.
+  void ShowLoadErrors(const std::string& message);
   // Call after pausing for a modal window: the roster is saved while the game stands still.
   void BeforeModalWindow();
 
@@ -121,7 +123,6 @@ class TfrmMain : public QWidget, public TStatusPanel {
   // The game holds as while the player is away, until its window is active again.
   void HoldUntilBack();
   bool HelpHasFocus() const;
-  void ShowLoadErrors(const std::string& message);
   // Adds each line not there yet to the one message shown once the window is made.
   void NoteStartErrors(const std::string& lines);
   // Shows that message with every picture that failed to load and is not named in it yet; a
