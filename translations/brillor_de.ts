@@ -671,6 +671,10 @@ statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutz
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Es gibt keine lesbare Sicherung; die lesbaren Spieler daraus wurden geladen.</translation>
     </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>An der Stelle der Sperrdatei %1 stand keine Datei; was dort war, wurde als %2 aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>RunningStage</name>

@@ -671,6 +671,10 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> No hay copia legible; se cargaron los jugadores que se pudieron leer.</translation>
     </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>En lugar del archivo de bloqueo %1 había algo que no era un archivo; se ha guardado como %2.</translation>
+    </message>
 </context>
 <context>
     <name>RunningStage</name>

@@ -671,6 +671,10 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Aucune sauvegarde lisible ; les joueurs qui ont pu y être lus ont été chargés.</translation>
     </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>À la place du fichier de verrou %1 se trouvait autre chose qu&apos;un fichier ; cela a été gardé sous %2.</translation>
+    </message>
 </context>
 <context>
     <name>RunningStage</name>

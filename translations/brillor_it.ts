@@ -671,6 +671,10 @@ si gioca al posto di quello fornito. Un gioco avviato da una cartella scrivibile
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Nessun backup leggibile; sono stati caricati i giocatori che è stato possibile leggere.</translation>
     </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>Al posto del file di blocco %1 c&apos;era qualcosa che non è un file; è stato conservato come %2.</translation>
+    </message>
 </context>
 <context>
     <name>RunningStage</name>

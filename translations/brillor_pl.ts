@@ -671,6 +671,10 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Brak czytelnej kopii; wczytano graczy, których dało się odczytać.</translation>
     </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>W miejscu pliku blokady %1 było coś innego niż plik; zachowano to jako %2.</translation>
+    </message>
 </context>
 <context>
     <name>RunningStage</name>

@@ -671,6 +671,10 @@ em $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat se não estiver defini
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Não há backup legível; foram carregados os jogadores que puderam ser lidos.</translation>
     </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>No lugar do arquivo de trava %1 havia algo que não era um arquivo; isso foi guardado como %2.</translation>
+    </message>
 </context>
 <context>
     <name>RunningStage</name>

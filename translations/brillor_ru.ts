@@ -671,6 +671,10 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Читаемой резервной копии нет; загружены игроки, которых удалось прочитать.</translation>
     </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>На месте файла блокировки %1 оказался не файл; то, что там было, сохранено как %2.</translation>
+    </message>
 </context>
 <context>
     <name>RunningStage</name>
