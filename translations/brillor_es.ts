@@ -542,8 +542,8 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
         <translation>Brillor I ya está abierto para la carpeta de jugador &quot;%1&quot;; su ventana se ha traído al frente.</translation>
     </message>
     <message>
-        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
-        <translation>Brillor I ya está abierto para la carpeta de jugador &quot;%1&quot;.</translation>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;, but its window could not be brought to the front: look for it among your open windows.</source>
+        <translation>Brillor I ya está abierto para la carpeta de jugador &quot;%1&quot;, pero no se pudo traer su ventana al frente: búsquela entre sus ventanas abiertas.</translation>
     </message>
 </context>
 <context>

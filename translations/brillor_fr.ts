@@ -542,8 +542,8 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
         <translation>Brillor I tourne déjà pour le dossier de joueur &quot;%1&quot; ; sa fenêtre a été mise au premier plan.</translation>
     </message>
     <message>
-        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
-        <translation>Brillor I tourne déjà pour le dossier de joueur &quot;%1&quot;.</translation>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;, but its window could not be brought to the front: look for it among your open windows.</source>
+        <translation>Brillor I tourne déjà pour le dossier de joueur &quot;%1&quot;, mais sa fenêtre n&apos;a pas pu être mise au premier plan : cherchez-la parmi vos fenêtres ouvertes.</translation>
     </message>
 </context>
 <context>

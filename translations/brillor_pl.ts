@@ -542,8 +542,8 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
         <translation>Brillor I już działa dla folderu gracza &quot;%1&quot;; jego okno przeniesiono na wierzch.</translation>
     </message>
     <message>
-        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
-        <translation>Brillor I już działa dla folderu gracza &quot;%1&quot;.</translation>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;, but its window could not be brought to the front: look for it among your open windows.</source>
+        <translation>Brillor I już działa dla folderu gracza &quot;%1&quot;, ale nie udało się przenieść jego okna na wierzch: poszukaj go wśród otwartych okien.</translation>
     </message>
 </context>
 <context>

@@ -542,8 +542,8 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
         <translation>Brillor I уже запущена для папки игрока &quot;%1&quot;; её окно выведено на передний план.</translation>
     </message>
     <message>
-        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
-        <translation>Brillor I уже запущена для папки игрока &quot;%1&quot;.</translation>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;, but its window could not be brought to the front: look for it among your open windows.</source>
+        <translation>Brillor I уже запущена для папки игрока &quot;%1&quot;, но её окно не удалось вывести на передний план: поищите его среди открытых окон.</translation>
     </message>
 </context>
 <context>
