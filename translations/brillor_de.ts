@@ -542,8 +542,8 @@ statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutz
         <translation>Brillor I läuft schon für den Spielerordner &quot;%1&quot;; sein Fenster wurde nach vorn geholt.</translation>
     </message>
     <message>
-        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
-        <translation>Brillor I läuft schon für den Spielerordner &quot;%1&quot;.</translation>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;, but its window could not be brought to the front: look for it among your open windows.</source>
+        <translation>Brillor I läuft schon für den Spielerordner &quot;%1&quot;, aber sein Fenster ließ sich nicht nach vorn holen: bitte unter den geöffneten Fenstern danach suchen.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +670,10 @@ statt des mitgelieferten gespielt. Ein Spiel in einem beschreibbaren Ordner nutz
     <message>
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Es gibt keine lesbare Sicherung; die lesbaren Spieler daraus wurden geladen.</translation>
+    </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>An der Stelle der Sperrdatei %1 stand keine Datei; was dort war, wurde als %2 aufbewahrt.</translation>
     </message>
 </context>
 <context>

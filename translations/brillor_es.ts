@@ -542,8 +542,8 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
         <translation>Brillor I ya está abierto para la carpeta de jugador &quot;%1&quot;; su ventana se ha traído al frente.</translation>
     </message>
     <message>
-        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
-        <translation>Brillor I ya está abierto para la carpeta de jugador &quot;%1&quot;.</translation>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;, but its window could not be brought to the front: look for it among your open windows.</source>
+        <translation>Brillor I ya está abierto para la carpeta de jugador &quot;%1&quot;, pero no se pudo traer su ventana al frente: búsquela entre sus ventanas abiertas.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +670,10 @@ se juega en lugar del incluido. Un juego lanzado desde una carpeta escribible lo
     <message>
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> No hay copia legible; se cargaron los jugadores que se pudieron leer.</translation>
+    </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>En lugar del archivo de bloqueo %1 había algo que no era un archivo; se ha guardado como %2.</translation>
     </message>
 </context>
 <context>

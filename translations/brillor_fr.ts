@@ -542,8 +542,8 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
         <translation>Brillor I tourne déjà pour le dossier de joueur &quot;%1&quot; ; sa fenêtre a été mise au premier plan.</translation>
     </message>
     <message>
-        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
-        <translation>Brillor I tourne déjà pour le dossier de joueur &quot;%1&quot;.</translation>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;, but its window could not be brought to the front: look for it among your open windows.</source>
+        <translation>Brillor I tourne déjà pour le dossier de joueur &quot;%1&quot;, mais sa fenêtre n&apos;a pas pu être mise au premier plan : cherchez-la parmi vos fenêtres ouvertes.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +670,10 @@ qui s&apos;y trouve remplace celui fourni. Un jeu lancé d&apos;un dossier modif
     <message>
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Aucune sauvegarde lisible ; les joueurs qui ont pu y être lus ont été chargés.</translation>
+    </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>À la place du fichier de verrou %1 se trouvait autre chose qu&apos;un fichier ; cela a été gardé sous %2.</translation>
     </message>
 </context>
 <context>

@@ -542,8 +542,8 @@ si gioca al posto di quello fornito. Un gioco avviato da una cartella scrivibile
         <translation>Brillor I è già in esecuzione per la cartella giocatore &quot;%1&quot;; la sua finestra è stata portata in primo piano.</translation>
     </message>
     <message>
-        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
-        <translation>Brillor I è già in esecuzione per la cartella giocatore &quot;%1&quot;.</translation>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;, but its window could not be brought to the front: look for it among your open windows.</source>
+        <translation>Brillor I è già in esecuzione per la cartella giocatore &quot;%1&quot;, ma non è stato possibile portare la sua finestra in primo piano: cercala tra le finestre aperte.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +670,10 @@ si gioca al posto di quello fornito. Un gioco avviato da una cartella scrivibile
     <message>
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Nessun backup leggibile; sono stati caricati i giocatori che è stato possibile leggere.</translation>
+    </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>Al posto del file di blocco %1 c&apos;era qualcosa che non è un file; è stato conservato come %2.</translation>
     </message>
 </context>
 <context>

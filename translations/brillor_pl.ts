@@ -542,8 +542,8 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
         <translation>Brillor I już działa dla folderu gracza &quot;%1&quot;; jego okno przeniesiono na wierzch.</translation>
     </message>
     <message>
-        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
-        <translation>Brillor I już działa dla folderu gracza &quot;%1&quot;.</translation>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;, but its window could not be brought to the front: look for it among your open windows.</source>
+        <translation>Brillor I już działa dla folderu gracza &quot;%1&quot;, ale nie udało się przenieść jego okna na wierzch: poszukaj go wśród otwartych okien.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +670,10 @@ stamtąd zastępuje dostarczony. Gra uruchomiona z zapisywalnego folderu trzyma 
     <message>
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Brak czytelnej kopii; wczytano graczy, których dało się odczytać.</translation>
+    </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>W miejscu pliku blokady %1 było coś innego niż plik; zachowano to jako %2.</translation>
     </message>
 </context>
 <context>

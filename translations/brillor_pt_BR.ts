@@ -542,8 +542,8 @@ em $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat se não estiver defini
         <translation>O Brillor I já está aberto para a pasta de jogador &quot;%1&quot;; a janela dele foi trazida para a frente.</translation>
     </message>
     <message>
-        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
-        <translation>O Brillor I já está aberto para a pasta de jogador &quot;%1&quot;.</translation>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;, but its window could not be brought to the front: look for it among your open windows.</source>
+        <translation>O Brillor I já está aberto para a pasta de jogador &quot;%1&quot;, mas não foi possível trazer a janela dele para a frente: procure-a entre as suas janelas abertas.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +670,10 @@ em $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat se não estiver defini
     <message>
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Não há backup legível; foram carregados os jogadores que puderam ser lidos.</translation>
+    </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>No lugar do arquivo de trava %1 havia algo que não era um arquivo; isso foi guardado como %2.</translation>
     </message>
 </context>
 <context>

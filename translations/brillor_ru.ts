@@ -542,8 +542,8 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
         <translation>Brillor I уже запущена для папки игрока &quot;%1&quot;; её окно выведено на передний план.</translation>
     </message>
     <message>
-        <source>Brillor I is already running for the player folder &quot;%1&quot;.</source>
-        <translation>Brillor I уже запущена для папки игрока &quot;%1&quot;.</translation>
+        <source>Brillor I is already running for the player folder &quot;%1&quot;, but its window could not be brought to the front: look for it among your open windows.</source>
+        <translation>Brillor I уже запущена для папки игрока &quot;%1&quot;, но её окно не удалось вывести на передний план: поищите его среди открытых окон.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +670,10 @@ $XDG_DATA_HOME/brillor/dat (~/.local/share/brillor/dat, если перемен�
     <message>
         <source> There is no readable backup; the players that could be read from it were loaded.</source>
         <translation> Читаемой резервной копии нет; загружены игроки, которых удалось прочитать.</translation>
+    </message>
+    <message>
+        <source>Something other than a file stood in place of the lock file %1; it was kept as %2.</source>
+        <translation>На месте файла блокировки %1 оказался не файл; то, что там было, сохранено как %2.</translation>
     </message>
 </context>
 <context>

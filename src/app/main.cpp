@@ -19,6 +19,7 @@
 #include "ui/help_page.h"
 #include "ui/editor_window.h"
 #include "ui/main_window.h"
+#include "ui/notice_box.h"
 #include "ui/quit_signals.h"
 
 namespace {
@@ -58,21 +59,26 @@ int main(int argc, char** argv) {
 
   UseGameFolders(TGameApplication::applicationDirPath().toStdString());
   const std::string languageProblem = SpeakPlayersLanguage(commandLine, ProgramDir());
+  RegisterGameFonts();
   // One game per player folder: a second start (a double click too many) hands over to the first.
+  // Only a first game seen to hold the lock is asked to come forward; where none is, nothing
+  // would seem to happen, so the player is told. Either way the game runs: the status is 0.
   auto files = std::make_unique<TPlayerFiles>();
   if (files->TakeLock() == TPlayerFiles::TLock::HeldByAnotherGame) {
     const bool forward = AskToComeForward(files->LockHolder());
     const char* told =
         forward ? QT_TRANSLATE_NOOP("Main", "Brillor I is already running for the player folder \"%1\"; its window "
                                             "was brought to the front.")
-                : QT_TRANSLATE_NOOP("Main", "Brillor I is already running for the player folder \"%1\".");
-    std::cerr << QCoreApplication::translate("Main", told).arg(QString::fromStdString(PlayerDir())).toStdString()
-              << std::endl;
+                : QT_TRANSLATE_NOOP("Main", "Brillor I is already running for the player folder \"%1\", but its "
+                                            "window could not be brought to the front: look for it among your open "
+                                            "windows.");
+    const QString text = QCoreApplication::translate("Main", told).arg(QString::fromStdString(PlayerDir()));
+    std::cerr << text.toStdString() << std::endl;
+    if (!forward && !QuitSignalReceived()) TNoticeBox(nullptr, QMessageBox::Information, text).Run();
     return 0;
   }
   std::error_code ignored;
   std::filesystem::current_path(ProgramDir(), ignored);
-  RegisterGameFonts();
   Randomize();
 
   TfrmMain frmMain(nullptr, std::move(files));

@@ -14,10 +14,15 @@
 //   read or written is not written again; at exit every file is.
 // - A save that fails is told once per cause (a folder and the system's reason) and session;
 //   the same failure again goes to the error stream only.
+//
+// The lock is an advisory lock (flock) on "dat/brillor.lock", held open while the game runs, so
+// the kernel frees it whenever the game ends, however it ends. Whatever was left at that name
+// cannot keep a player out: any regular file will do, a link is removed and anything else is
+// kept aside as "<file>.damaged". The process id written into it is only a hint for a second
+// start, believed only once that process is seen to be this game holding this very file.
 
 #include <cstdint>
 #include <map>
-#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -26,7 +31,6 @@
 #include "frame/settings.h"
 
 class EFileError;
-class QLockFile;
 class TPlayers;
 
 // What the files held at start.
@@ -49,10 +53,11 @@ class TPlayerFiles {
 
   enum class TLock { Taken, HeldByAnotherGame, Unavailable };
   // Takes the lock of the player folder for as long as this object lives. HeldByAnotherGame
-  // when a running game holds it (a lock left by a game that was killed is taken over);
-  // Unavailable when no lock can be made there (a read-only folder): the game runs without one.
+  // only while a running game holds it; Unavailable when no lock can be made there (a read-only
+  // folder with no lock file in it): the game runs without one.
   TLock TakeLock();
-  // The process of the game that holds the lock, after HeldByAnotherGame; 0 when unknown.
+  // The process of the game that holds the lock, after HeldByAnotherGame; 0 unless that process
+  // is this game (by its program's name), is not this process, and has the lock file open.
   int64_t LockHolder() const { return lockHolder_; }
 
   // Loads the roster into roster, the records matched to its players, the settings and the
@@ -79,8 +84,11 @@ class TPlayerFiles {
   // Marks a failure's cause as told; true when it had not been told before.
   bool FirstOfItsCause(const EFileError& error);
 
-  std::unique_ptr<QLockFile> lock_;
+  // The lock file, open and locked; -1 while no lock is held.
+  int lockFile_ = -1;
   int64_t lockHolder_ = 0;
+  // What was done to take the lock that the player is told at start.
+  std::string lockReport_;
   // False when the roster could neither be read nor kept aside: the roster and the records are
   // then never written, so what may still be recovered from them stays as it is.
   bool rosterSaveable_ = true;

@@ -20,6 +20,7 @@ void CloseWindowOnQuitSignals(QWidget* window);
 // True once a quit signal has been handled.
 bool QuitSignalReceived();
 
-// Asks the game running as process pid to come to the front; false when that process is not
-// this game (its program has another name) or cannot be signalled.
+// Asks the game running as process pid to come to the front; false when pid is 0 or cannot be
+// signalled. Give it only a process seen to hold the lock (TPlayerFiles::LockHolder): SIGUSR1
+// ends most other programs.
 bool AskToComeForward(int64_t pid);

@@ -5,6 +5,8 @@
 #    Without a backup the players that could be read are kept the same way.
 # 2. A second start on the same player folder hands over to the running game and ends with
 #    status 0 without touching a file; a lock left by a killed game does not stop a start.
+#    A game in a pid namespace of its own (where unshare is allowed): a second start from outside
+#    cannot reach it and says so in a box, and once killed it does not keep the next one out.
 # 3. Kills at random moments of play and of the exit save (KILLS of them, 8 unless set): the
 #    files are whole after every one, and the time played never goes back.
 set -euo pipefail
@@ -113,7 +115,7 @@ timeout 20 "$exe" >"$work/second.out" 2>"$work/second.err"
 status=$?
 set -e
 [ $status -eq 0 ] || fail "the second start ended with status $status: $(cat "$work/second.err")"
-grep -q "already running" "$work/second.err" || fail "the second start did not say why: $(cat "$work/second.err")"
+grep -q "already running.*brought to the front" "$work/second.err" || fail "the second start did not say why: $(cat "$work/second.err")"
 after=$(cd "$dat" && find . -newer "$work/good" -type f -printf '%p %s %T@\n' | sort)
 [ "$before" = "$after" ] || fail "the second start touched the player files: $before / $after"
 kill -0 "$pid" || fail "the first game ended when the second started"
@@ -126,6 +128,30 @@ main_window >/dev/null || fail "a lock left by a killed game stopped the next st
 kill -TERM "$pid"
 game_ended_within 10 || fail "the game did not quit"
 echo "a lock left by a killed game did not stop the next start"
+
+if ! unshare --pid --fork --mount-proc true 2>/dev/null; then
+  echo "SKIP: unshare --pid --fork --mount-proc is refused here: no start in a pid namespace of its own"
+else
+  for start in first again; do
+    unshare --pid --kill-child --mount-proc "$exe" 2>>"$work/stderr.txt" &
+    namespace=$!
+    main_window >/dev/null || fail "no window for the $start game in a pid namespace"
+    pid=$(pgrep -P "$namespace") || fail "no game inside the pid namespace"
+    if [ $start = first ]; then
+      "$exe" 2>"$work/second.err" &
+      second=$!
+      box=$(timeout 20 xdotool search --sync --onlyvisible --pid "$second" | head -n 1) ||
+        fail "a second start that could not reach the game showed no box: $(cat "$work/second.err")"
+      grep -q "already running.*could not be brought" "$work/second.err" || fail "the box's start did not say why"
+      xdotool windowfocus --sync "$box" key Return
+      wait "$second" || fail "the second start beside a game in a pid namespace ended with status $?"
+      echo "a second start that could not reach the game told the player: $(cat "$work/second.err")"
+    fi
+    kill -KILL "$pid"
+    wait "$namespace" 2>/dev/null || true
+  done
+  echo "a game killed in a pid namespace did not stop the next start there"
+fi
 
 # 3. Kills at random moments of play and of the exit save.
 clear_player_files

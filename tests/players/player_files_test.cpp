@@ -1,10 +1,13 @@
 // The player's files as one: what a start recovers from damaged or missing files (and writes
 // back at once), what a save may put over a backup, files too large to read, the order of the
-// saves, one message per cause, and the lock of the player folder.
+// saves, one message per cause, and the lock of the player folder against whatever was left at
+// its name.
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include <sys/wait.h>
@@ -215,25 +218,85 @@ TEST_F(PlayerFilesTest, AFailureIsToldOncePerFolderAndReason) {
   EXPECT_NE(logged.find("dat/options.txt\": Is a directory"), std::string::npos) << logged;
 }
 
-TEST_F(PlayerFilesTest, OneGameHoldsTheFolderAndALockLeftByAKilledGameIsTakenOver) {
-  {
-    TPlayerFiles first, second;
-    EXPECT_EQ(first.TakeLock(), TPlayerFiles::TLock::Taken);
-    EXPECT_EQ(second.TakeLock(), TPlayerFiles::TLock::HeldByAnotherGame);
-    EXPECT_EQ(second.LockHolder(), ::getpid());
+// A child process of this program that exits with body's value; one still running at the end
+// of its scope is killed, so a failed test leaves none behind.
+struct TChild {
+  explicit TChild(const std::function<int()>& body) : Pid(::fork()) { if (Pid == 0) ::_exit(body()); }
+  ~TChild() { if (status < 0) Ended(SIGKILL); }
+  int Ended(int signal = 0) {
+    if (signal) ::kill(Pid, signal);
+    ::waitpid(Pid, &status, 0);
+    return status;
   }
-  // A game killed while it held the lock: its lock file stays behind.
-  const pid_t child = ::fork();
-  if (child == 0) {
-    TPlayerFiles killed;
-    ::_exit(killed.TakeLock() == TPlayerFiles::TLock::Taken ? 0 : 1);
-  }
+  const pid_t Pid;
   int status = -1;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_EQ(status, 0);
-  ASSERT_TRUE(fs::exists(TPlayerFiles::LockPath()));
-  TPlayerFiles next;
-  EXPECT_EQ(next.TakeLock(), TPlayerFiles::TLock::Taken);
+};
+
+int Idle() {
+  for (;;) ::pause();
+}
+
+TEST_F(PlayerFilesTest, WhateverWasLeftAtTheLocksNameTheNextStartTakesTheLockAndHoldsIt) {
+  // A live copy of this program without the lock: a game on another player folder.
+  TChild otherGame(Idle);
+  const std::string lock = TPlayerFiles::LockPath();
+  dir.WriteBytes("elsewhere", "not ours");
+  const auto content = [&](const std::string& bytes) { return [&, bytes] { dir.WriteBytes("dat/brillor.lock", bytes); }; };
+  const struct { const char* what; std::function<void()> leave; } cases[] = {
+      {"an empty file", content("")},
+      {"garbage", content("\xff\x01 12")},
+      {"a folder", [&] { fs::create_directories(lock + "/inside"); }},
+      {"a dangling link", [&] { fs::create_symlink(dir.File("gone"), lock); }},
+      {"a link to a file elsewhere", [&] { fs::create_symlink(dir.File("elsewhere"), lock); }},
+      {"a Qt lock of another machine", content("1\nbrillor\nfaraway\n")},
+      {"a copy of the game on another folder", content(std::to_string(otherGame.Pid))},
+      {"this very process", content(std::to_string(::getpid()))},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const char* name : {"dat/brillor.lock", "dat/brillor.lock.damaged"}) fs::remove_all(dir.File(name));
+    c.leave();
+    TPlayerFiles game;
+    ASSERT_EQ(game.TakeLock(), TPlayerFiles::TLock::Taken);
+    // A lock belongs to one opening of the file, so even this process is kept out a second time.
+    EXPECT_EQ(TPlayerFiles().TakeLock(), TPlayerFiles::TLock::HeldByAnotherGame);
+    TChild second([] {
+      TPlayerFiles files;
+      return files.TakeLock() == TPlayerFiles::TLock::HeldByAnotherGame && files.LockHolder() == ::getppid() ? 0 : 1;
+    });
+    EXPECT_EQ(second.Ended(), 0) << "a second start elsewhere is kept out and told who holds the lock";
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(lock)));
+    EXPECT_EQ(dir.ReadBytes("elsewhere"), "not ours");
+    // Only a folder was kept, and the player is told where.
+    const bool kept = fs::exists(lock + ".damaged/inside");
+    EXPECT_EQ(kept, std::string(c.what) == "a folder");
+    EXPECT_EQ(game.Load(roster).Report.find("kept as") != std::string::npos, kept);
+    roster.FreePlayers();
+  }
+}
+
+TEST_F(PlayerFilesTest, ASecondStartIsToldTheHoldersProcessOnlyWhenThatProcessHoldsTheLock) {
+  TChild otherGame(Idle);
+  TChild holder([] { TPlayerFiles game; game.TakeLock(); return Idle(); });
+  const std::string written = std::to_string(holder.Pid) + '\n';
+  for (int wait = 0; wait < 1000 && dir.ReadBytes("dat/brillor.lock") != written; ++wait) ::usleep(5000);
+  const struct { std::string hint; pid_t told; } cases[] = {
+      {written, holder.Pid},
+      {std::to_string(::getpid()), 0},  // the second start itself, which has the file open too
+      {std::to_string(otherGame.Pid), 0},
+      {"1", 0},
+      {std::to_string(holder.Pid) + "x", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hint);
+    dir.WriteBytes("dat/brillor.lock", c.hint);
+    TPlayerFiles second;
+    EXPECT_EQ(second.TakeLock(), TPlayerFiles::TLock::HeldByAnotherGame);
+    EXPECT_EQ(second.LockHolder(), c.told);
+  }
+  // Killed, it frees the lock whatever it leaves behind.
+  holder.Ended(SIGKILL);
+  EXPECT_EQ(TPlayerFiles().TakeLock(), TPlayerFiles::TLock::Taken);
 }
 
 }  // namespace
