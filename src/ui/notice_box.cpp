@@ -64,7 +64,7 @@ void TNoticeBox::FitInto(QSize room) {
   const int textHeight = text_->heightForWidth(textWidth);
   // What the notice needs beside its text: margins, the icon's column and the button row.
   layout()->activate();
-  const QSize around = sizeHint() - area_->sizeHint();
+  const QSize around = sizeHint() - area_->sizeHint().expandedTo(area_->minimumSize());
   area_->setMinimumHeight(std::min(textHeight, room.height() - around.height()));
   const QSize wanted(textWidth + around.width() + area_->verticalScrollBar()->sizeHint().width(),
                      textHeight + around.height());

@@ -173,6 +173,7 @@ TEST_F(DrawnInsideTest, NoticesTakeTheirKeysAsTheyOpenAndALongTextScrollsWithOKI
     WhileOpen([&] {
       checked = true;
       EXPECT_TRUE(window.rect().contains(notice.geometry())) << "the notice is inside the window";
+      EXPECT_LE(notice.width(), 420) << "as wide as its text needs";
       const QPushButton* ok = notice.findChild<QPushButton*>();
       ASSERT_NE(ok, nullptr);
       EXPECT_TRUE(window.rect().contains(QRect(ok->mapTo(&window, QPoint()), ok->size()))) << "OK in sight";
